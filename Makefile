@@ -1,0 +1,37 @@
+# make        build everything (build/)
+# make test   build and run every test
+# make run    build and start the launcher
+# make bench  build and run the benchmarks
+# make asan   build with AddressSanitizer + UBSan (build-asan/) and run every test
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+
+.PHONY: all build test run bench asan clean
+
+all: build
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+run: build
+	./$(BUILD)/launcher/brindlecovemediacenter
+
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCANDY_SANITIZE=ON
+
+asan: $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,19 @@
+// A bitmap object: its pixels in a surface, plus the depth it was made with.
+#pragma once
+
+#include "platform/win/handles.h"
+#include "platform/win/surface.h"
+#include "platform/win/types.h"
+
+namespace win {
+
+struct Bitmap : Object {
+  Surface surface;
+  int bits_per_pixel = 32;
+};
+
+Bitmap* bitmap_from_handle(HBITMAP bmp);
+// A new bitmap handle owning the given pixels.
+HBITMAP make_bitmap_handle(Surface pixels, int bits_per_pixel = 32);
+
+}  // namespace win

@@ -59,10 +59,13 @@ void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::in
   }
 }
 
+// The per-pixel hot path: a handle lookup, the clip test and a store.
 BOOL SetPixelV(HDC dc, int x, int y, COLORREF color) {
   const DeviceContext* target = dc_from_handle(dc);
-  if (!target || !target->may_draw(x, y)) return 0;
-  target->surface->at(x, y) = color & kColorMask;
+  if (!target) return 0;
+  Surface* s = target->surface;
+  if (!s || !s->contains(x, y) || (target->clip && !target->clip->contains(x, y))) return 0;
+  s->at(x, y) = color & kColorMask;
   return 1;
 }
 

@@ -224,6 +224,33 @@ TEST(Ellipse, PenDrawsTheRingAndTheBrushTheInside) {
                           "..####.."}));
 }
 
+TEST(Ellipse, HollowBrushDrawsOnlyTheRingAndHugeBoxesAreClipped) {
+  Canvas c(8, 6);
+  SelectObject(c.dc(), GetStockObject(NULL_BRUSH));
+  Ellipse(c.dc(), 0, 0, 8, 6);
+  EXPECT_EQ(c.map(), (Map{"..####..",
+                          ".#....#.",
+                          "#......#",
+                          "#......#",
+                          ".#....#.",
+                          "..####.."}));
+  SelectObject(c.dc(), c.brush());
+  SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  EXPECT_TRUE(Ellipse(c.dc(), -2000000000, -2000000000, 2000000000, 2000000000));
+  EXPECT_EQ(c.map(), (Map(6, "########")));
+}
+
+TEST(FillRgn, FillsTheRegionsPixelsOnly) {
+  Canvas c(5, 3);
+  const HRGN a = CreateRectRgn(0, 0, 5, 3);
+  const HRGN hole = CreateRectRgn(1, 1, 3, 2);
+  CombineRgn(a, a, hole, RGN_XOR);
+  EXPECT_TRUE(FillRgn(c.dc(), a, c.brush()));
+  EXPECT_EQ(c.map(), (Map{"#####", "#..##", "#####"}));
+  DeleteObject(a);
+  DeleteObject(hole);
+}
+
 TEST(Rectangle, PenOutlineInsideTheBoxAndBrushInside) {
   Canvas c(5, 4);
   const HGDIOBJ old = SelectObject(c.dc(), GetStockObject(WHITE_BRUSH));

@@ -108,43 +108,21 @@ TEST(GdiObjects, ABitmapDrawnIntoCannotBeDeletedNorSelectedTwice) {
   EXPECT_FALSE(CreateCompatibleBitmap(HDC{}, 100000, 100000));
 }
 
-TEST(GdiObjects, BackgroundColourAndMode) {
-  const HDC dc = CreateCompatibleDC(HDC{});
-  EXPECT_EQ(SetBkColor(dc, 0x123456), 0xFFFFFFu);
-  EXPECT_EQ(GetBkColor(dc), 0x123456u);
-  EXPECT_EQ(SetBkMode(dc, TRANSPARENT), OPAQUE);
-  EXPECT_EQ(SetBkMode(dc, 7), 0);
-  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-  DeleteDC(dc);
-}
-
-TEST(Rects, HelpersFollowHalfOpenRules) {
-  RECT r;
-  SetRect(&r, 1, 2, 5, 6);
-  EXPECT_TRUE(PtInRect(&r, {1, 2}));
-  EXPECT_FALSE(PtInRect(&r, {5, 2}));
-  EXPECT_FALSE(PtInRect(&r, {1, 6}));
-  InflateRect(&r, 2, -1);
-  EXPECT_EQ(r, (RECT{-1, 3, 7, 5}));
-  InflateRect(&r, 0, -1);
-  EXPECT_TRUE(IsRectEmpty(&r));  // bottom == top
+TEST(Rects, ShrinkingPastEmptyInvertsAndEdgesSaturate) {
+  RECT r{1, 2, 5, 6};
+  InflateRect(&r, 2, -2);
+  EXPECT_EQ(r, (RECT{-1, 4, 7, 4}));
+  EXPECT_TRUE(IsRectEmpty(&r));
   InflateRect(&r, 0, -1);
   EXPECT_EQ(r, (RECT{-1, 5, 7, 3}));
-  EXPECT_TRUE(IsRectEmpty(&r));  // inverted
-  OffsetRect(&r, 1, 1);
-  EXPECT_EQ(r, (RECT{0, 6, 8, 4}));
-  RECT a{0, 0, 4, 4}, b{2, 2, 6, 6}, out;
-  EXPECT_TRUE(IntersectRect(&out, &a, &b));
-  EXPECT_EQ(out, (RECT{2, 2, 4, 4}));
-  RECT c{4, 0, 6, 4};
-  EXPECT_FALSE(IntersectRect(&out, &a, &c));
+  EXPECT_TRUE(IsRectEmpty(&r));
+  RECT a{0, 0, 4, 4}, touching{4, 0, 6, 4}, out{1, 1, 1, 1};
+  EXPECT_FALSE(IntersectRect(&out, &a, &touching));
   EXPECT_EQ(out, (RECT{}));
-  SetRectEmpty(&a);
-  EXPECT_TRUE(IsRectEmpty(&a));
+  EXPECT_FALSE(PtInRect(&a, {4, 0}));
   RECT edge{2147483000, 0, 2147483647, 1};
-  InflateRect(&edge, 1000, 0);  // saturates instead of overflowing
+  InflateRect(&edge, 1000, 0);
   EXPECT_EQ(edge.right, 2147483647);
-  EXPECT_FALSE(SetRect(nullptr, 0, 0, 1, 1));
   EXPECT_FALSE(InflateRect(nullptr, 1, 1));
 }
 

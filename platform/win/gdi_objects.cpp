@@ -136,6 +136,7 @@ HBITMAP SelectObject(HDC dc, HBITMAP bitmap) {
   return previous;
 }
 
+// A region can't be selected: a DC's clip comes from its window.
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
   ObjectKind kind = stock_kind(object.value);
   if (kind == ObjectKind::Count) {

@@ -27,7 +27,10 @@ std::unique_ptr<Font> open_font(const LOGFONTA& log) {
   return font;
 }
 
-Font* font_from_handle(HFONT font) { return handle_table().get<Font>(font.value, ObjectKind::Font); }
+// A stock font another module keeps under ObjectKind::Font need not be ours.
+Font* font_from_handle(HFONT font) {
+  return dynamic_cast<Font*>(handle_table().lookup(font.value, ObjectKind::Font));
+}
 
 const Font& default_font() {
   // Shared by every DC without a font of its own; faces live as long as it.

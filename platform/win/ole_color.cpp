@@ -9,7 +9,7 @@ HRESULT OleTranslateColor(OLE_COLOR clr, HPALETTE, COLORREF* out) {
   const DWORD low = clr & 0x00FFFFFF;
   COLORREF result;
   if (kind == 0x80) {
-    if (low > 0x7FFFFFFF || !is_sys_color_index(static_cast<int>(low))) return E_INVALIDARG;
+    if (!is_sys_color_index(static_cast<int>(low))) return E_INVALIDARG;
     result = GetSysColor(static_cast<int>(low));
   } else if (kind > 0x80 || kind == 0x01) {
     return E_INVALIDARG;

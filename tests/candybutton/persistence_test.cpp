@@ -17,6 +17,7 @@ std::vector<std::string> keys_of(const forms::PropertyBag& bag) {
 TEST(CandyButtonPersistence, AnEmptyBagRestoresTheDefaults) {
   Host h;
   h.button->Checked(true);
+  h.container.notified.clear();
   h.button->ReadProperties(forms::PropertyBag{});
   const CandyButton& b = *h.button;
   EXPECT_TRUE(b.Enabled());
@@ -78,10 +79,12 @@ TEST(CandyButtonPersistence, AFreshButtonWritesExactlyTheAlwaysStoredKeysAndItsD
   h.button->InitProperties();
   forms::PropertyBag bag;
   h.button->WriteProperties(bag);
-  EXPECT_EQ(keys_of(bag), (std::vector<std::string>{"Font", "Caption", "Checked", "ColorButtonHover",
+  EXPECT_EQ(keys_of(bag), (std::vector<std::string>{"Font", "Caption", "IconHighLiteColor", "CaptionHighLiteColor", "Checked", "ColorButtonHover",
                                                      "ColorButtonUp", "ColorButtonDown", "BorderBrightness",
                                                      "ColorBright", "DisplayHand", "ColorScheme"}));
   EXPECT_EQ(bag.read_text("caption", ""), "CandyButton1");
+  // A new button's highlight colours are 0, not the stored default 0xFF00.
+  EXPECT_EQ(bag.read_long("iconhighlitecolor", -1), 0);
 
   // The surface's font equal to the ambient font is not stored.
   h.surface.font = h.container.ambient_font;

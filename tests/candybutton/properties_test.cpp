@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/win/gdi.h"
 #include "tests/candybutton/fake_host.h"
 
 namespace candy {
@@ -15,26 +16,26 @@ TEST(CandyButtonProperties, StyleAndAlignmentSetToTheirOwnValueDoNothing) {
   EXPECT_EQ(h.log, Log{});
 
   b.Style(3);
-  EXPECT_EQ(h.log, (Log{"notify Style", "region", "clear", "paint rounded 0", "refresh"}));
+  EXPECT_EQ(h.log, (Log{"notify Style", "region", "clear", "paint rounded 0", "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
   h.log.clear();
   b.Style(3);
   b.PictureAlignment(2);
-  EXPECT_EQ(h.log, (Log{"notify PictureAlignment", "clear", "paint rounded 0", "refresh"}));
+  EXPECT_EQ(h.log, (Log{"notify PictureAlignment", "clear", "paint rounded 0", "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
 }
 
 TEST(CandyButtonProperties, CheckedRepaintsBeforeItNotifies) {
   Host h;
   CandyButton& b = h.ready();
   b.Checked(true);
-  EXPECT_EQ(h.log, (Log{"clear", "paint push 4", "refresh", "notify Checked"}));
+  EXPECT_EQ(h.log, (Log{"clear", "paint push 4", "text 'CandyButton' 40,38 flags 2 color 0", "refresh", "notify Checked"}));
   h.log.clear();
   Inspect::set_mouse_over(b, true);
   b.Checked(false);
-  EXPECT_EQ(h.log, (Log{"clear", "paint push 3", "refresh", "notify Checked"}));
+  EXPECT_EQ(h.log, (Log{"clear", "paint push 3", "text 'CandyButton' 40,38 flags 2 color 0", "refresh", "notify Checked"}));
   h.log.clear();
   Inspect::set_mouse_over(b, false);
   b.Checked(false);
-  EXPECT_EQ(h.log, (Log{"clear", "paint push 0", "refresh", "notify Checked"}));
+  EXPECT_EQ(h.log, (Log{"clear", "paint push 0", "text 'CandyButton' 40,38 flags 2 color 0", "refresh", "notify Checked"}));
 }
 
 TEST(CandyButtonProperties, BorderBrightnessIsClamped) {
@@ -117,6 +118,38 @@ TEST(CandyButtonLifecycle, ArithmeticForwardsToTheColourHelpers) {
   std::int32_t r = 0, g = 0, b = 0;
   h.button->GetRGB(r, g, b, win::RGB(1, 2, 3));
   EXPECT_EQ(r * 10000 + g * 100 + b, 10203);
+}
+
+}  // namespace
+}  // namespace candy
+
+#include "platform/win/region.h"
+
+namespace candy {
+namespace {
+
+TEST(CandyButtonLifecycle, TerminationDeletesTheInnerRegion) {
+  const std::size_t regions = win::live_objects(win::ObjectKind::Region);
+  {
+    Host h;
+    CandyButtonInspector::set_region(*h.button, win::CreateRectRgn(0, 0, 10, 10));
+    EXPECT_EQ(win::live_objects(win::ObjectKind::Region), regions + 1);
+  }
+  EXPECT_EQ(win::live_objects(win::ObjectKind::Region), regions);
+}
+
+TEST(CandyButtonLifecycle, AThousandButtonsLeaveNoObjectBehind) {
+  std::vector<std::size_t> before;
+  for (int k = 0; k < int(win::ObjectKind::Count); ++k) before.push_back(win::live_objects(win::ObjectKind(k)));
+  for (int i = 0; i < 1000; ++i) {
+    Host h;
+    CandyButton& b = h.ready();
+    CandyButtonInspector::set_region(b, win::CreateRectRgn(0, 0, 5, 5));
+    b.Picture(win::Picture::from_bitmap(win::CreateCompatibleBitmap(win::HDC{}, 4, 4)));
+    b.ColorScheme(i % 7);
+  }
+  for (int k = 0; k < int(win::ObjectKind::Count); ++k)
+    EXPECT_EQ(win::live_objects(win::ObjectKind(k)), before[std::size_t(k)]) << "kind " << k;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "platform/win/bmp.h"
 #include "platform/win/ico.h"
@@ -204,6 +205,26 @@ TEST(Resources, DamagedResourceDataIsRejected) {
   EXPECT_THROW(resources::parse_section(section), resources::ResourceError);
   EXPECT_THROW(resources::find_resource(resources::resource_section(), resources::RT_ICON, 1), resources::ResourceError);
   EXPECT_THROW(resources::embedded("no_such_thing"), std::out_of_range);
+}
+
+TEST(Resources, RandomlyDamagedResourcesAreReadOrRejectedCleanly) {
+  std::mt19937 random(1402);
+  const Bytes section = resources::resource_section();
+  const Bytes originals[] = {resources::version_block(), resources::icon_group(), section};
+  for (int i = 0; i < 3000; ++i) {
+    const Bytes original = originals[i % 3];
+    std::vector<unsigned char> bytes(original.begin(), original.end());
+    for (int edit = 0; edit < 3; ++edit) bytes[random() % std::min<std::size_t>(bytes.size(), 96)] = std::uint8_t(random());
+    if (random() % 4 == 0) bytes.resize(random() % bytes.size());
+    try {
+      if (i % 3 == 0) resources::parse_version_info(bytes);
+      if (i % 3 == 1) resources::parse_icon_group(bytes);
+      if (i % 3 == 2)
+        for (const resources::ResourceEntry& entry : resources::parse_section(bytes))
+          if (entry.type == resources::RT_VERSION) resources::parse_version_info(entry.bytes);
+    } catch (const resources::ResourceError&) {
+    }
+  }
 }
 
 }  // namespace

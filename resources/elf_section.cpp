@@ -42,11 +42,13 @@ std::vector<unsigned char> read_elf_section(const std::string& path, const std::
     const auto name_at = read_at<std::uint32_t>(file, header(i), path);
     if (name_at >= names_size) continue;
     std::string section_name;
-    for (std::uint64_t at = names_offset + name_at; at < file.size() && file[at]; ++at) section_name.push_back(char(file[at]));
+    for (std::uint64_t at = names_offset + name_at; at < file.size() && file[at]; ++at)
+      section_name.push_back(char(file[at]));
     if (section_name != name) continue;
     const auto offset = read_at<std::uint64_t>(file, header(i) + 0x18, path);
     const auto size = read_at<std::uint64_t>(file, header(i) + 0x20, path);
-    if (offset > file.size() || size > file.size() - offset) throw ResourceError(path + ": section " + name + " lies past the end");
+    if (offset > file.size() || size > file.size() - offset)
+      throw ResourceError(path + ": section " + name + " lies past the end");
     return {file.begin() + std::ptrdiff_t(offset), file.begin() + std::ptrdiff_t(offset + size)};
   }
   throw ResourceError(path + ": no section " + name);

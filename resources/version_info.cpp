@@ -5,7 +5,9 @@ namespace resources {
 namespace {
 
 std::uint16_t u16_at(Bytes bytes, std::size_t at) { return std::uint16_t(bytes[at] | (bytes[at + 1] << 8)); }
-std::uint32_t u32_at(Bytes bytes, std::size_t at) { return u16_at(bytes, at) | (std::uint32_t(u16_at(bytes, at + 2)) << 16); }
+std::uint32_t u32_at(Bytes bytes, std::size_t at) {
+  return u16_at(bytes, at) | (std::uint32_t(u16_at(bytes, at + 2)) << 16);
+}
 std::size_t align4(std::size_t n) { return (n + 3) / 4 * 4; }
 
 // The ASCII text of UTF-16 code units, up to the first NUL.
@@ -20,11 +22,14 @@ std::string narrow(Bytes utf16) {
 }
 
 FixedFileInfo parse_fixed(Bytes value) {
-  if (value.size() != 52) throw ResourceError("version block: VS_FIXEDFILEINFO is " + std::to_string(value.size()) + " bytes, not 52");
+  if (value.size() != 52)
+    throw ResourceError("version block: VS_FIXEDFILEINFO is " + std::to_string(value.size()) + " bytes, not 52");
   FixedFileInfo f;
-  std::uint32_t* fields[] = {&f.signature,  &f.struct_version, &f.file_version_ms,    &f.file_version_ls,
-                             &f.product_version_ms, &f.product_version_ls, &f.flags_mask, &f.flags,
-                             &f.os,         &f.type,           &f.subtype,            &f.date_ms, &f.date_ls};
+  std::uint32_t* fields[] = {&f.signature,          &f.struct_version,     &f.file_version_ms,
+                             &f.file_version_ls,    &f.product_version_ms, &f.product_version_ls,
+                             &f.flags_mask,         &f.flags,              &f.os,
+                             &f.type,               &f.subtype,            &f.date_ms,
+                             &f.date_ls};
   for (std::size_t i = 0; i < std::size(fields); ++i) *fields[i] = u32_at(value, 4 * i);
   if (f.signature != 0xFEEF04BD) throw ResourceError("version block: bad VS_FIXEDFILEINFO signature");
   return f;

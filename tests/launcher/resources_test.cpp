@@ -203,7 +203,8 @@ TEST(Resources, DamagedResourceDataIsRejected) {
   std::vector<unsigned char> section(resources::resource_section().begin(), resources::resource_section().end());
   section[8] = 0xFF;  // entry count
   EXPECT_THROW(resources::parse_section(section), resources::ResourceError);
-  EXPECT_THROW(resources::find_resource(resources::resource_section(), resources::RT_ICON, 1), resources::ResourceError);
+  EXPECT_THROW(resources::find_resource(resources::resource_section(), resources::RT_ICON, 1),
+               resources::ResourceError);
   EXPECT_THROW(resources::embedded("no_such_thing"), std::out_of_range);
 }
 
@@ -214,7 +215,8 @@ TEST(Resources, RandomlyDamagedResourcesAreReadOrRejectedCleanly) {
   for (int i = 0; i < 3000; ++i) {
     const Bytes original = originals[i % 3];
     std::vector<unsigned char> bytes(original.begin(), original.end());
-    for (int edit = 0; edit < 3; ++edit) bytes[random() % std::min<std::size_t>(bytes.size(), 96)] = std::uint8_t(random());
+    for (int edit = 0; edit < 3; ++edit)
+      bytes[random() % std::min<std::size_t>(bytes.size(), 96)] = std::uint8_t(random());
     if (random() % 4 == 0) bytes.resize(random() % bytes.size());
     try {
       if (i % 3 == 0) resources::parse_version_info(bytes);

@@ -9,6 +9,7 @@
 
 #include "platform/win/dc.h"
 #include "platform/win/event_loop.h"
+#include "platform/win/gdi.h"
 #include "platform/win/message.h"
 #include "platform/win/window.h"
 #include "platform/win/window_object.h"
@@ -52,6 +53,9 @@ HDC open_dc(Window& w) {
   dc->surface = &w.surface;
   dc->clip = w.region.get();
   dc->window = w.handle;
+  dc->brush = HBRUSH{GetStockObject(WHITE_BRUSH)};
+  dc->pen = HPEN{GetStockObject(BLACK_PEN)};
+  dc->font = HFONT{GetStockObject(SYSTEM_FONT)};
   const HDC handle{handle_table().insert(ObjectKind::DeviceContext, std::move(dc))};
   w.open_dcs.push_back(handle);
   return handle;

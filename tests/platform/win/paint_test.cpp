@@ -1,6 +1,8 @@
 #include "platform/win/paint.h"
 
 #include "platform/win/dc.h"
+#include "platform/win/gdi.h"
+#include "platform/win/region.h"
 #include "platform/win/handles.h"
 #include "platform/win/window_object.h"
 #include "recorder.h"
@@ -126,6 +128,47 @@ TEST_F(Painting, BadHandlesFailCleanly) {
   EXPECT_EQ(SetWindowRgn(top, HRGN{999}, TRUE), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
   EXPECT_EQ(GetWindowRgn(top, HRGN{999}), ERROR);
+}
+
+}  // namespace
+}  // namespace win::test
+
+namespace win::test {
+namespace {
+
+TEST_F(Painting, SetWindowRgnWithRedrawInsidePaintGivesExactlyOnePaint) {
+  const std::size_t regions = live_objects(ObjectKind::Region);
+  const HWND top = make_top(0, 0, 20, 20);
+  drain();
+  recorder_log().messages.clear();
+  recorder_log().hooks[WM_PAINT] = [](HWND hwnd, WPARAM, LPARAM) {
+    SetWindowRgn(hwnd, CreateRoundRectRgn(0, 0, 20, 20, 6, 6), TRUE);
+    return false;
+  };
+  InvalidateRect(top, nullptr, TRUE);
+  drain();
+  EXPECT_EQ(recorder_log().count(WM_PAINT, top), 1);
+  // The window owns its region; the one it replaced was freed.
+  EXPECT_EQ(live_objects(ObjectKind::Region), regions);
+  const HRGN copy = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(top, copy), COMPLEXREGION);
+  EXPECT_FALSE(PtInRegion(copy, 0, 0));
+  EXPECT_TRUE(PtInRegion(copy, 10, 10));
+  DeleteObject(copy);
+}
+
+TEST_F(Painting, TheWindowRegionClipsItsOpenDCs) {
+  const HWND top = make_top(0, 0, 4, 4);
+  const HDC dc = GetDC(top);
+  const HRGN region = CreateRectRgn(1, 1, 3, 3);
+  ASSERT_EQ(SetWindowRgn(top, region, FALSE), 1);
+  EXPECT_FALSE(DeleteObject(region));  // no longer the caller's
+  const auto* context = handle_table().get<DeviceContext>(dc.value, ObjectKind::DeviceContext);
+  EXPECT_FALSE(context->may_draw(0, 0));
+  EXPECT_TRUE(context->may_draw(1, 2));
+  SetWindowRgn(top, {}, FALSE);
+  EXPECT_TRUE(context->may_draw(0, 0));
+  ReleaseDC(top, dc);
 }
 
 }  // namespace

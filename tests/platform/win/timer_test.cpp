@@ -94,3 +94,21 @@ TEST_F(Timers, ATimerProcedureTakesTheTickInsteadOfTheWindow) {
 
 }  // namespace
 }  // namespace win::test
+
+namespace win::test {
+namespace {
+
+TEST(Clock, TimeOfDayKeepsItsFractionAndWrapsAtMidnight) {
+  FakeClock clock(0, 86399.5);
+  EXPECT_FLOAT_EQ(clock.time_of_day(), 86399.5f);
+  clock.advance(499);
+  EXPECT_LT(clock.time_of_day(), 86400.0f);
+  clock.advance(251);
+  EXPECT_FLOAT_EQ(clock.time_of_day(), 0.25f);
+  clock.sleep_ms(1000);
+  EXPECT_EQ(clock.wakeups(), 1);
+  EXPECT_EQ(clock.now_ms(), 1750);
+}
+
+}  // namespace
+}  // namespace win::test

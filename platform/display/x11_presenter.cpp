@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/display/x11_keys.h"
+#include "platform/display/x11_message_box.h"
 #include "platform/display/x11_pixels.h"
 #include "platform/win/cursor.h"
 #include "platform/win/input.h"
@@ -133,6 +134,7 @@ struct X11Presenter::State {
   void release_keys();
   void follow_pointer_shape();
   void sweep();
+  int message_box(const win::MessageBoxEntry& entry);
 };
 
 void X11Presenter::State::create(Shown& s) {
@@ -330,6 +332,22 @@ void X11Presenter::State::sweep() {
   }
 }
 
+int X11Presenter::State::message_box(const win::MessageBoxEntry& entry) {
+  release_keys();  // the box has the keyboard now
+  win::HWND top = entry.owner;
+  while (win::GetParent(top)) top = win::GetParent(top);
+  const Shown* owner = find(top);
+  if (!owner && !shown.empty()) owner = &shown.back();
+  Visual* v = DefaultVisual(display, screen);
+  MessageBoxContext context{display, {v->red_mask, v->green_mask, v->blue_mask}, owner ? owner->xid : 0,
+                            [this](void* event) {
+                              const XEvent& ev = *static_cast<const XEvent*>(event);
+                              if (ev.type != Expose || ev.xexpose.count != 0) return;
+                              if (Shown* s = find(ev.xany.window)) put_image(*s);
+                            }};
+  return run_x11_message_box(context, entry);
+}
+
 X11Presenter::X11Presenter(const char* display_name) : m(std::make_unique<State>()) {
   const std::string name = display_name ? display_name : (std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
   m->display = XOpenDisplay(display_name);
@@ -355,9 +373,13 @@ X11Presenter::X11Presenter(const char* display_name) : m(std::make_unique<State>
   m->hand = XCreateFontCursor(d, XC_hand2);
   Bool supported = False;
   XkbSetDetectableAutoRepeat(d, True, &supported);
+  win::set_message_box_handler([state = m.get()](const win::MessageBoxEntry& entry) {
+    return state->message_box(entry);
+  });
 }
 
 X11Presenter::~X11Presenter() {
+  win::set_message_box_handler({});
   for (auto& s : m->shown) {
     XFreeGC(m->display, s.gc);
     XDestroyWindow(m->display, s.xid);

@@ -4,6 +4,7 @@
 // change and on expose; pointer, button and key events go to input.h in
 // screen coordinates (the platform window's position plus the event's
 // place in the X window), and the pointer shape follows the window under it.
+// While it exists, MessageBoxA shows a real modal box on its display.
 #pragma once
 
 #include <cstdint>

@@ -17,6 +17,7 @@
 #include "platform/win/gdi.h"
 #include "platform/win/input.h"
 #include "platform/win/message.h"
+#include "platform/win/message_box.h"
 #include "platform/win/paint.h"
 #include "platform/win/region.h"
 #include "platform/win/window.h"
@@ -261,6 +262,69 @@ TEST_F(X11PresenterTest, HiddenWindowsUnmapAndDestroyedOnesGo) {
   EXPECT_TRUE(pump([this] { return viewable(); }));
   win::DestroyWindow(m_top);
   EXPECT_TRUE(pump([this] { return m_presenter->x_window(m_top) == 0; }));
+}
+
+// Finds the box by its title on its own connection, then closes it with
+// `close` (run with the box's window, its width and height).
+std::thread close_box_later(const std::string& display_name, const std::string& title,
+                            std::function<void(Display*, ::Window, int, int)> close) {
+  return std::thread([display_name, title, close] {
+    Display* d = XOpenDisplay(display_name.c_str());
+    for (int attempt = 0; attempt < 500; ++attempt) {
+      ::Window root_return;
+      ::Window parent;
+      ::Window* children = nullptr;
+      unsigned count = 0;
+      XQueryTree(d, DefaultRootWindow(d), &root_return, &parent, &children, &count);
+      for (unsigned i = 0; i < count; ++i) {
+        char* name = nullptr;
+        XWindowAttributes a;
+        if (XFetchName(d, children[i], &name) && name && title == name &&
+            XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable) {
+          XFree(name);
+          const ::Window box = children[i];
+          XFree(children);
+          std::this_thread::sleep_for(std::chrono::milliseconds(50));  // let it take the focus
+          close(d, box, a.width, a.height);
+          XSync(d, False);
+          XCloseDisplay(d);
+          return;
+        }
+        if (name) XFree(name);
+      }
+      if (children) XFree(children);
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    XCloseDisplay(d);
+  });
+}
+
+TEST_F(X11PresenterTest, MessageBoxIsModalAndClosesByEnterOrByOk) {
+  ASSERT_TRUE(pump([this] { return viewable(); }));
+  win::clear_message_box_record();
+  std::thread by_enter = close_box_later(s_xvfb->display_name(), "First box", [](Display* d, ::Window, int, int) {
+    XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Return), True, 0);
+    XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Return), False, 0);
+  });
+  EXPECT_EQ(win::MessageBoxA(m_top, "Something went wrong.\nSecond line", "First box", win::MB_OK), win::IDOK);
+  by_enter.join();
+
+  std::thread by_click = close_box_later(s_xvfb->display_name(), "Second box", [](Display* d, ::Window box, int w,
+                                                                                   int h) {
+    int x = 0;
+    int y = 0;
+    ::Window child;
+    XTranslateCoordinates(d, box, DefaultRootWindow(d), w / 2, h - 16 - 13, &x, &y, &child);
+    XTestFakeMotionEvent(d, DefaultScreen(d), x, y, 0);
+    XTestFakeButtonEvent(d, 1, True, 0);
+    XTestFakeButtonEvent(d, 1, False, 0);
+  });
+  EXPECT_EQ(win::MessageBoxA(m_top, "Click OK", "Second box", win::MB_OK), win::IDOK);
+  by_click.join();
+  EXPECT_EQ(win::message_box_record().size(), 2u);
+  // The box took the input: the platform window saw none of it.
+  EXPECT_TRUE(received(win::WM_KEYDOWN).empty());
+  EXPECT_TRUE(received(win::WM_LBUTTONDOWN).empty());
 }
 
 TEST(X11PixelsTest, EightBitChannelsRoundTripAndNarrowOnesScale) {

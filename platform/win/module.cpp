@@ -14,9 +14,6 @@
 #include "platform/win/window.h"
 
 namespace win {
-// WEAK-UNTIL-MERGE
-LRESULT CallWindowProcA(WNDPROC, HWND, UINT, WPARAM, LPARAM) __attribute__((weak));
-LONG SetWindowLongA(HWND, int, LONG) __attribute__((weak));
 namespace {
 
 struct Module : Object {

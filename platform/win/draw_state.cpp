@@ -5,7 +5,6 @@
 
 #include "platform/win/bitmap.h"
 #include "platform/win/dc.h"
-#include "platform/win/gdi.h"
 #include "platform/win/gdi_objects.h"
 #include "platform/win/icon.h"
 #include "platform/win/stencil.h"

@@ -3,10 +3,10 @@
 
 namespace candy {
 
-std::optional<GlowGeometry> MakeGlowGeometry(const FaceParams& P, std::int32_t W, std::int32_t H) {
+std::optional<GlowGeometry> make_glow_geometry(const FaceParams& P, std::int32_t W, std::int32_t H) {
   GlowGeometry g;
-  g.rx = RoundToInt(double(W) * P.GlowWidthPct / 100.0);
-  g.ry = RoundToInt(double(H) * P.GlowHeightPct / 100.0);
+  g.rx = round_to_int(double(W) * P.GlowWidthPct / 100.0);
+  g.ry = round_to_int(double(H) * P.GlowHeightPct / 100.0);
   if (g.rx == 0 || g.ry == 0) return std::nullopt;
   g.outer = {P.GlowCenterX - g.rx, P.GlowCenterY - g.ry, P.GlowCenterX + g.rx, P.GlowCenterY + g.ry};
   if (g.rx > g.ry) {
@@ -19,8 +19,8 @@ std::optional<GlowGeometry> MakeGlowGeometry(const FaceParams& P, std::int32_t W
   return g;
 }
 
-std::int32_t GlowRingPercentage(const FaceParams& P, const GlowGeometry& glow, std::int32_t k) {
-  return RoundToInt(double(P.GlowStep) * k / glow.ry);
+std::int32_t glow_ring_percentage(const FaceParams& P, const GlowGeometry& glow, std::int32_t k) {
+  return round_to_int(double(P.GlowStep) * k / glow.ry);
 }
 
 }  // namespace candy

@@ -11,7 +11,7 @@ namespace forms {
 namespace {
 
 // The host's coordinate rounding: to nearest, ties to even.
-int pixel(float v) { return static_cast<int>(std::nearbyint(v)); }
+int to_pixel(float v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 
@@ -26,7 +26,7 @@ MemorySurface::MemorySurface(std::int32_t width, std::int32_t height, win::COLOR
                              std::to_string(m_height) + " bitmap");
   }
   m_old_bitmap = win::SelectObject(m_dc, m_bitmap);
-  Clear(background);
+  clear(background);
 }
 
 MemorySurface::~MemorySurface() {
@@ -39,14 +39,14 @@ MemorySurface::~MemorySurface() {
 void MemorySurface::Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
   const win::HPEN pen = win::CreatePen(win::PS_SOLID, 1, color);
   const win::HPEN old = win::SelectObject(m_dc, pen);
-  win::MoveToEx(m_dc, pixel(x1), pixel(y1), nullptr);
-  win::LineTo(m_dc, pixel(x2), pixel(y2));
+  win::MoveToEx(m_dc, to_pixel(x1), to_pixel(y1), nullptr);
+  win::LineTo(m_dc, to_pixel(x2), to_pixel(y2));
   win::SelectObject(m_dc, old);
   win::DeleteObject(pen);
 }
 
 void MemorySurface::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  const int l = pixel(x1), t = pixel(y1), r = pixel(x2), b = pixel(y2);
+  const int l = to_pixel(x1), t = to_pixel(y1), r = to_pixel(x2), b = to_pixel(y2);
   const win::RECT rect{std::min(l, r), std::min(t, b), std::max(l, r) + 1, std::max(t, b) + 1};
   const win::HBRUSH brush = win::CreateSolidBrush(color);
   win::FillRect(m_dc, &rect, brush);
@@ -54,7 +54,7 @@ void MemorySurface::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR c
 }
 
 void MemorySurface::PSet(float x, float y, win::OLE_COLOR color) {
-  win::SetPixelV(m_dc, pixel(x), pixel(y), color);
+  win::SetPixelV(m_dc, to_pixel(x), to_pixel(y), color);
 }
 
 void MemorySurface::SetWindowRgn(win::HRGN region) {
@@ -62,12 +62,12 @@ void MemorySurface::SetWindowRgn(win::HRGN region) {
   m_window_region = region;
 }
 
-void MemorySurface::Clear(win::COLORREF color) {
+void MemorySurface::clear(win::COLORREF color) {
   if (m_width == 0 || m_height == 0) return;
   Box(0.0f, 0.0f, float(m_width - 1), float(m_height - 1), color);
 }
 
-win::COLORREF MemorySurface::Pixel(std::int32_t x, std::int32_t y) const {
+win::COLORREF MemorySurface::pixel(std::int32_t x, std::int32_t y) const {
   return win::GetPixel(m_dc, x, y);
 }
 

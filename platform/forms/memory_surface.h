@@ -28,10 +28,10 @@ class MemorySurface final : public DrawingSurface {
   void SetWindowRgn(win::HRGN region) override;
 
   // Fills the whole image with one colour.
-  void Clear(win::COLORREF color);
-  win::COLORREF Pixel(std::int32_t x, std::int32_t y) const;
+  void clear(win::COLORREF color);
+  win::COLORREF pixel(std::int32_t x, std::int32_t y) const;
   // The last region handed over, or 0 for the full rectangle.
-  win::HRGN WindowRegion() const { return m_window_region; }
+  win::HRGN window_region() const { return m_window_region; }
 
  private:
   std::int32_t m_width;

@@ -29,7 +29,7 @@ Span row_span(win::HRGN rgn, int row, int width) {
 TEST(UpdateButtonRegion, Style3At121x89) {
   TestButton b(121, 89, 3);
   b.update_region();
-  const win::HRGN outer = b.surface.WindowRegion();
+  const win::HRGN outer = b.surface.window_region();
   ASSERT_TRUE(outer);
   EXPECT_EQ(b.m_CornerRadius, 12);
   const Span expected[] = {{-1, -1}, {9, 112}, {7, 114}, {5, 116}, {4, 117}, {3, 118}, {2, 119}, {2, 119}};
@@ -47,7 +47,7 @@ TEST(UpdateButtonRegion, RadiusPerStyleAt121x89) {
   for (int style : {2, 4, 5}) {
     TestButton b(121, 89, style);
     b.update_region();
-    const win::HRGN outer = b.surface.WindowRegion();
+    const win::HRGN outer = b.surface.window_region();
     EXPECT_EQ(b.m_CornerRadius, 45);
     EXPECT_EQ(row_span(outer, 1, 121), Span(39, 82));
     EXPECT_EQ(row_span(outer, 2, 121), Span(34, 87));
@@ -126,7 +126,7 @@ TEST(UpdateButtonRegion, StyleWithoutShapeDropsBothRegions) {
   b.m_Style = 0;
   b.update_region();
   EXPECT_FALSE(b.m_Region);
-  EXPECT_FALSE(b.surface.WindowRegion());
+  EXPECT_FALSE(b.surface.window_region());
   EXPECT_EQ(b.m_CornerRadius, 12);
   EXPECT_EQ(win::live_objects(win::ObjectKind::Region), live - 2);
 }

@@ -31,24 +31,24 @@ TEST(PushButton, RestingColumnAt121x89) {
   TestButton b(121, 89);
   push(b, 0);
   const auto& s = b.surface;
-  EXPECT_EQ(s.Pixel(60, 0), kFrameEdge);
-  EXPECT_EQ(s.Pixel(60, 1), RGB(255, 255, 255));
-  EXPECT_EQ(s.Pixel(60, 2), RGB(255, 255, 254));
-  EXPECT_EQ(s.Pixel(60, 3), RGB(254, 254, 254));
-  EXPECT_EQ(s.Pixel(60, 42), RGB(246, 245, 243));
-  EXPECT_EQ(s.Pixel(60, 83), RGB(236, 235, 231));
-  EXPECT_EQ(s.Pixel(60, 84), RGB(236, 235, 230));
-  EXPECT_EQ(s.Pixel(60, 85), RGB(229, 226, 219));
-  EXPECT_EQ(s.Pixel(60, 86), RGB(221, 217, 208));
-  EXPECT_EQ(s.Pixel(60, 87), RGB(214, 208, 197));
-  EXPECT_EQ(s.Pixel(60, 88), kFrameEdge);
-  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {0, 88}, {120, 88}}) EXPECT_EQ(s.Pixel(x, y), kContainer);
+  EXPECT_EQ(s.pixel(60, 0), kFrameEdge);
+  EXPECT_EQ(s.pixel(60, 1), RGB(255, 255, 255));
+  EXPECT_EQ(s.pixel(60, 2), RGB(255, 255, 254));
+  EXPECT_EQ(s.pixel(60, 3), RGB(254, 254, 254));
+  EXPECT_EQ(s.pixel(60, 42), RGB(246, 245, 243));
+  EXPECT_EQ(s.pixel(60, 83), RGB(236, 235, 231));
+  EXPECT_EQ(s.pixel(60, 84), RGB(236, 235, 230));
+  EXPECT_EQ(s.pixel(60, 85), RGB(229, 226, 219));
+  EXPECT_EQ(s.pixel(60, 86), RGB(221, 217, 208));
+  EXPECT_EQ(s.pixel(60, 87), RGB(214, 208, 197));
+  EXPECT_EQ(s.pixel(60, 88), kFrameEdge);
+  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {0, 88}, {120, 88}}) EXPECT_EQ(s.pixel(x, y), kContainer);
   // The frame's cut corner: dots beside a two-pixel diagonal.
-  EXPECT_EQ(s.Pixel(1, 0), RGB(122, 149, 168));
-  EXPECT_EQ(s.Pixel(1, 1), RGB(37, 87, 131));
-  EXPECT_EQ(s.Pixel(0, 2), RGB(37, 87, 131));
-  EXPECT_EQ(s.Pixel(0, 44), kFrameEdge);
-  EXPECT_EQ(s.Pixel(120, 44), kFrameEdge);
+  EXPECT_EQ(s.pixel(1, 0), RGB(122, 149, 168));
+  EXPECT_EQ(s.pixel(1, 1), RGB(37, 87, 131));
+  EXPECT_EQ(s.pixel(0, 2), RGB(37, 87, 131));
+  EXPECT_EQ(s.pixel(0, 44), kFrameEdge);
+  EXPECT_EQ(s.pixel(120, 44), kFrameEdge);
 
   TestButton checked(121, 89);
   push(checked, 4);
@@ -65,36 +65,36 @@ TEST(PushButton, RimColours) {
     TestButton b(121, 89);
     push(b, k.state);
     for (int x : {1, 2, 118, 119}) {
-      EXPECT_EQ(b.surface.Pixel(x, 3), k.row3) << k.state << " " << x;
-      EXPECT_EQ(b.surface.Pixel(x, 44), k.row44) << k.state << " " << x;
-      EXPECT_EQ(b.surface.Pixel(x, 85), k.row85) << k.state << " " << x;
+      EXPECT_EQ(b.surface.pixel(x, 3), k.row3) << k.state << " " << x;
+      EXPECT_EQ(b.surface.pixel(x, 44), k.row44) << k.state << " " << x;
+      EXPECT_EQ(b.surface.pixel(x, 85), k.row85) << k.state << " " << x;
     }
-    EXPECT_NE(b.surface.Pixel(3, 44), k.row44);  // the body shows inside the rim
+    EXPECT_NE(b.surface.pixel(3, 44), k.row44);  // the body shows inside the rim
   }
 }
 
 TEST(PushButton, PressedCornerShowsTheFifthBottomRow) {
   TestButton b(121, 89);
   push(b, 1);
-  EXPECT_EQ(b.surface.Pixel(0, 88), RGB(247, 246, 245));
-  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {120, 88}}) EXPECT_EQ(b.surface.Pixel(x, y), kContainer);
-  EXPECT_EQ(b.surface.Pixel(60, 1), RGB(209, 204, 193));
-  EXPECT_EQ(b.surface.Pixel(60, 87), RGB(242, 241, 238));
+  EXPECT_EQ(b.surface.pixel(0, 88), RGB(247, 246, 245));
+  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {120, 88}}) EXPECT_EQ(b.surface.pixel(x, y), kContainer);
+  EXPECT_EQ(b.surface.pixel(60, 1), RGB(209, 204, 193));
+  EXPECT_EQ(b.surface.pixel(60, 87), RGB(242, 241, 238));
 }
 
 TEST(PushButton, UnreadableContainerColourSkipsOnlyTheFill) {
   TestButton missing(121, 89);
   missing.back_color.reset();
   push(missing, 0);
-  EXPECT_EQ(missing.surface.Pixel(0, 0), kBackground);
-  EXPECT_EQ(missing.surface.Pixel(60, 88), kFrameEdge);
+  EXPECT_EQ(missing.surface.pixel(0, 0), kBackground);
+  EXPECT_EQ(missing.surface.pixel(60, 88), kFrameEdge);
 
   TestButton throwing(121, 89);
   PainterContext c = throwing.painter();
   c.container_back_color = []() -> std::optional<win::OLE_COLOR> { throw std::runtime_error("no BackColor"); };
   PaintPushButtonStyle(c, 3);
-  EXPECT_EQ(throwing.surface.Pixel(0, 0), kBackground);
-  EXPECT_EQ(throwing.surface.Pixel(1, 44), RGB(250, 197, 92));
+  EXPECT_EQ(throwing.surface.pixel(0, 0), kBackground);
+  EXPECT_EQ(throwing.surface.pixel(1, 44), RGB(250, 197, 92));
 }
 
 TEST(PushButton, HeightFourHasASingleBodyRowUnderTheFrame) {
@@ -102,11 +102,11 @@ TEST(PushButton, HeightFourHasASingleBodyRowUnderTheFrame) {
     TestButton b(10, 4);
     push(b, state);
     // The frame covers all of row 0, where the one body row lies.
-    EXPECT_EQ(b.surface.Pixel(1, 0), RGB(122, 149, 168));
-    for (int x = 2; x <= 6; ++x) EXPECT_EQ(b.surface.Pixel(x, 0), kFrameEdge) << state;
-    EXPECT_EQ(b.surface.Pixel(7, 0), RGB(37, 87, 131));
-    EXPECT_EQ(b.surface.Pixel(8, 0), RGB(122, 149, 168));
-    EXPECT_EQ(b.surface.Pixel(9, 0), kContainer);
+    EXPECT_EQ(b.surface.pixel(1, 0), RGB(122, 149, 168));
+    for (int x = 2; x <= 6; ++x) EXPECT_EQ(b.surface.pixel(x, 0), kFrameEdge) << state;
+    EXPECT_EQ(b.surface.pixel(7, 0), RGB(37, 87, 131));
+    EXPECT_EQ(b.surface.pixel(8, 0), RGB(122, 149, 168));
+    EXPECT_EQ(b.surface.pixel(9, 0), kContainer);
   }
 }
 
@@ -122,35 +122,35 @@ TEST(ToolButton, BandsAndFrame) {
   TestButton over(121, 89);
   tool(over, 3);
   const auto& s = over.surface;
-  EXPECT_EQ(s.Pixel(60, 1), RGB(254, 254, 253));
-  EXPECT_EQ(s.Pixel(60, 2), RGB(253, 253, 252));
-  EXPECT_EQ(s.Pixel(60, 3), RGB(253, 253, 250));
-  EXPECT_EQ(s.Pixel(60, 84), RGB(238, 237, 229));
-  EXPECT_EQ(s.Pixel(60, 87), RGB(215, 210, 198));
-  EXPECT_EQ(s.Pixel(60, 0), RGB(206, 206, 195));
-  EXPECT_EQ(s.Pixel(119, 1), RGB(216, 216, 205));
-  EXPECT_EQ(s.Pixel(120, 1), RGB(232, 232, 221));
-  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {0, 88}, {120, 88}}) EXPECT_EQ(s.Pixel(x, y), kContainer);
+  EXPECT_EQ(s.pixel(60, 1), RGB(254, 254, 253));
+  EXPECT_EQ(s.pixel(60, 2), RGB(253, 253, 252));
+  EXPECT_EQ(s.pixel(60, 3), RGB(253, 253, 250));
+  EXPECT_EQ(s.pixel(60, 84), RGB(238, 237, 229));
+  EXPECT_EQ(s.pixel(60, 87), RGB(215, 210, 198));
+  EXPECT_EQ(s.pixel(60, 0), RGB(206, 206, 195));
+  EXPECT_EQ(s.pixel(119, 1), RGB(216, 216, 205));
+  EXPECT_EQ(s.pixel(120, 1), RGB(232, 232, 221));
+  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {0, 88}, {120, 88}}) EXPECT_EQ(s.pixel(x, y), kContainer);
 
   TestButton pressed(121, 89);
   tool(pressed, 1);
-  EXPECT_EQ(pressed.surface.Pixel(60, 4), BandRowColor(4.0 / 82, RGB(231, 230, 224), RGB(225, 224, 216)));
-  EXPECT_EQ(pressed.surface.Pixel(60, 87), RGB(235, 234, 229));
-  EXPECT_EQ(pressed.surface.Pixel(0, 44), RGB(157, 157, 146));
+  EXPECT_EQ(pressed.surface.pixel(60, 4), band_row_color(4.0 / 82, RGB(231, 230, 224), RGB(225, 224, 216)));
+  EXPECT_EQ(pressed.surface.pixel(60, 87), RGB(235, 234, 229));
+  EXPECT_EQ(pressed.surface.pixel(0, 44), RGB(157, 157, 146));
 
   TestButton checked(121, 89);
   tool(checked, 4);
-  EXPECT_EQ(checked.surface.Pixel(1, 1), RGB(152, 175, 190));
-  EXPECT_EQ(checked.surface.Pixel(2, 2), RGB(255, 255, 255));
-  EXPECT_EQ(checked.surface.Pixel(119, 87), RGB(152, 175, 190));
-  EXPECT_EQ(checked.surface.Pixel(60, 88), RGB(122, 152, 175));
-  EXPECT_EQ(checked.surface.Pixel(118, 87), RGB(255, 255, 255));
+  EXPECT_EQ(checked.surface.pixel(1, 1), RGB(152, 175, 190));
+  EXPECT_EQ(checked.surface.pixel(2, 2), RGB(255, 255, 255));
+  EXPECT_EQ(checked.surface.pixel(119, 87), RGB(152, 175, 190));
+  EXPECT_EQ(checked.surface.pixel(60, 88), RGB(122, 152, 175));
+  EXPECT_EQ(checked.surface.pixel(118, 87), RGB(255, 255, 255));
 }
 
 TEST(ToolButton, HalfwayTieRoundsToEven) {
   TestButton b(20, 15);  // h = 14: row 4 of the middle band has t = 0.5
   tool(b, 3);
-  EXPECT_EQ(win::GetGValue(b.surface.Pixel(5, 4)), 244);
+  EXPECT_EQ(win::GetGValue(b.surface.pixel(5, 4)), 244);
 }
 
 }  // namespace

@@ -38,39 +38,39 @@ TEST(RoundedStyle, BorderBrightnessAboveAndBelowTheRange) {
   bright.m_BorderBrightness = 150;
   paint(bright, 0);
   EXPECT_EQ(bright.m_BorderBrightness, 100);
-  EXPECT_EQ(bright.surface.Pixel(1, 60), kWhite);  // frame pixel below the gloss
-  EXPECT_EQ(bright.surface.Pixel(119, 60), kWhite);
+  EXPECT_EQ(bright.surface.pixel(1, 60), kWhite);  // frame pixel below the gloss
+  EXPECT_EQ(bright.surface.pixel(119, 60), kWhite);
 
   TestButton dark(121, 89, 2);
   dark.m_BorderBrightness = -150;
   paint(dark, 0);
   EXPECT_EQ(dark.m_BorderBrightness, -150);
-  EXPECT_EQ(dark.surface.Pixel(1, 60), 0x000000u);
-  EXPECT_EQ(dark.surface.Pixel(119, 60), 0x000000u);
+  EXPECT_EQ(dark.surface.pixel(1, 60), 0x000000u);
+  EXPECT_EQ(dark.surface.pixel(119, 60), 0x000000u);
 
   TestButton lowest(121, 89, 2);
   lowest.m_BorderBrightness = INT32_MIN;
   paint(lowest, 0);
-  EXPECT_EQ(lowest.surface.Pixel(1, 60), 0x000000u);
+  EXPECT_EQ(lowest.surface.pixel(1, 60), 0x000000u);
 }
 
 TEST(RoundedStyle, GlossRowsFadeFromWhite) {
   TestButton b(121, 89, 2);
   paint(b, 0);
   ASSERT_EQ(b.m_CornerRadius, 45);
-  EXPECT_EQ(b.surface.Pixel(60, 10), BlendColors(kWhite, b.m_ColorButtonUp, 11));
-  EXPECT_EQ(b.surface.Pixel(60, 45), BlendColors(kWhite, b.m_ColorButtonUp, 50));
+  EXPECT_EQ(b.surface.pixel(60, 10), BlendColors(kWhite, b.m_ColorButtonUp, 11));
+  EXPECT_EQ(b.surface.pixel(60, 45), BlendColors(kWhite, b.m_ColorButtonUp, 50));
 }
 
 TEST(RoundedStyle, GlowRingsStartInTheFaceColour) {
   forms::MemorySurface s(121, 89, kBackground);
-  const FaceParams p = *FillFaceParams(2, 121, 89, 45);
+  const FaceParams p = *fill_face_params(2, 121, 89, 45);
   const win::OLE_COLOR face = 0xD06720, bright = 0xFFEDB0;
   PaintEllipseGlow(s.hDC(), p, 121, 89, face, bright);
   // Down the centre column the colours go face, then 5 %, then 7 % ...
   std::vector<win::COLORREF> seen;
   for (int y = 0; y < 89; ++y) {
-    const win::COLORREF c = s.Pixel(60, y);
+    const win::COLORREF c = s.pixel(60, y);
     if (c != kBackground && (seen.empty() || seen.back() != c)) seen.push_back(c);
   }
   ASSERT_GE(seen.size(), 3u);
@@ -118,7 +118,7 @@ TEST(PixelStyle, LeavesTheLastColumnAndRow) {
   bool col1 = false, col119 = false, row1 = false, row87 = false;
   for (int y = 0; y < 89; ++y) {
     for (int x = 0; x < 121; ++x) {
-      const bool painted = b.surface.Pixel(x, y) != kBackground;
+      const bool painted = b.surface.pixel(x, y) != kBackground;
       if (x == 0 || y == 0 || x == 120 || y == 88) {
         ASSERT_FALSE(painted) << x << "," << y;
       }
@@ -130,11 +130,11 @@ TEST(PixelStyle, LeavesTheLastColumnAndRow) {
   }
   EXPECT_TRUE(col1 && col119 && row1 && row87);
   const win::OLE_COLOR face = b.m_ColorButtonUp, bright = b.m_ColorBright;
-  EXPECT_EQ(b.surface.Pixel(60, 1), BlendColors(0x000000, face, 50));   // edge
-  EXPECT_EQ(b.surface.Pixel(60, 10), BlendColors(kWhite, face, 10));   // highlight crescent
-  EXPECT_EQ(b.surface.Pixel(60, 22), BlendColors(face, bright, 50));
-  EXPECT_EQ(b.surface.Pixel(60, 44), BlendColors(face, bright, 0));
-  EXPECT_EQ(b.surface.Pixel(60, 66), BlendColors(face, bright, 50));
+  EXPECT_EQ(b.surface.pixel(60, 1), BlendColors(0x000000, face, 50));   // edge
+  EXPECT_EQ(b.surface.pixel(60, 10), BlendColors(kWhite, face, 10));   // highlight crescent
+  EXPECT_EQ(b.surface.pixel(60, 22), BlendColors(face, bright, 50));
+  EXPECT_EQ(b.surface.pixel(60, 44), BlendColors(face, bright, 0));
+  EXPECT_EQ(b.surface.pixel(60, 66), BlendColors(face, bright, 50));
 }
 
 TEST(PixelStyle, IgnoresEnabledAndBorderBrightness) {
@@ -164,6 +164,40 @@ TEST(AllStyles, TinySizesPaintWithoutFailingOrLeaking) {
   EXPECT_EQ(win::live_objects(win::ObjectKind::Region), regions);
   EXPECT_EQ(win::live_objects(win::ObjectKind::Brush), brushes);
   EXPECT_EQ(win::live_objects(win::ObjectKind::Pen), pens);
+}
+
+// A surface whose reported height is less than half a pixel.
+class FlatSurface final : public forms::DrawingSurface {
+ public:
+  explicit FlatSurface(forms::MemorySurface& inner) : m_inner(inner) {}
+  float ScaleWidth() const override { return m_inner.ScaleWidth(); }
+  float ScaleHeight() const override { return 0.4f; }
+  void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR c) override { m_inner.Line(x1, y1, x2, y2, c); }
+  void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR c) override { m_inner.Box(x1, y1, x2, y2, c); }
+  void PSet(float x, float y, win::OLE_COLOR c) override { m_inner.PSet(x, y, c); }
+  win::HDC hDC() const override { return m_inner.hDC(); }
+  win::HWND hWnd() const override { return m_inner.hWnd(); }
+  void SetWindowRgn(win::HRGN region) override { m_inner.SetWindowRgn(region); }
+
+ private:
+  forms::MemorySurface& m_inner;
+};
+
+// Style 3's glow height and style 6's body percentage would divide by zero.
+TEST(AllStyles, HeightRoundingToZeroPaintsNothing) {
+  for (std::int32_t style : {3, 6}) {
+    TestButton b(30, 2, style);
+    FlatSurface flat(b.surface);
+    PainterContext c = b.painter();
+    PainterContext on_flat{flat, c.m_ColorButtonUp, c.m_ColorButtonHover, c.m_ColorButtonDown, c.m_ColorBright,
+                           c.m_BorderBrightness, c.m_Enabled, c.m_CornerRadius, c.m_Region, c.m_Style, nullptr};
+    if (style == 6) {
+      PaintPixelStyle(on_flat, 0);
+    } else {
+      PaintRoundedStyle(on_flat, 0);
+    }
+    for (auto px : b.image()) ASSERT_EQ(px, kBackground) << style;
+  }
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ struct TestButton {
   std::vector<win::COLORREF> image() const {
     std::vector<win::COLORREF> pixels;
     for (std::int32_t y = 0; y < std::int32_t(surface.ScaleHeight()); ++y)
-      for (std::int32_t x = 0; x < std::int32_t(surface.ScaleWidth()); ++x) pixels.push_back(surface.Pixel(x, y));
+      for (std::int32_t x = 0; x < std::int32_t(surface.ScaleWidth()); ++x) pixels.push_back(surface.pixel(x, y));
     return pixels;
   }
 };

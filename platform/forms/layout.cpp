@@ -1,0 +1,59 @@
+#include "platform/forms/layout.h"
+
+#include <cctype>
+
+#include "platform/forms/value_conversion.h"
+
+namespace forms {
+
+LayoutError::LayoutError(int line, std::string_view key, std::string_view problem)
+    : std::runtime_error("stored layout, line " + std::to_string(line) + ", key \"" + std::string(key) +
+                         "\": " + std::string(problem)),
+      m_line(line),
+      m_key(key) {}
+
+const LayoutProperty* LayoutBlock::find(std::string_view key) const {
+  for (const auto& property : properties) {
+    if (property.key.size() != key.size()) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < key.size() && same; ++i) {
+      same = std::tolower(static_cast<unsigned char>(property.key[i])) ==
+             std::tolower(static_cast<unsigned char>(key[i]));
+    }
+    if (same) return &property;
+  }
+  return nullptr;
+}
+
+std::optional<Value> LayoutBlock::optional(std::string_view key, ValueType type) const {
+  const LayoutProperty* property = find(key);
+  if (!property) return std::nullopt;
+  // A stored layout is written with the types it means: only numbers widen
+  // or narrow; text is never taken for a number or a flag.
+  const ValueType stored = type_of(property->value);
+  const auto is_number = [](ValueType t) {
+    return t == ValueType::Byte || t == ValueType::Integer || t == ValueType::Long;
+  };
+  if (stored != type && !(is_number(stored) && is_number(type))) {
+    throw LayoutError(property->line, property->key,
+                      "expected " + std::string(describe(type)) + ", found " + to_literal(property->value));
+  }
+  try {
+    return convert(property->key, property->value, type);
+  } catch (const PropertyTypeError&) {
+    throw LayoutError(property->line, property->key,
+                      "expected " + std::string(describe(type)) + ", found " + to_literal(property->value) +
+                          " (out of range)");
+  }
+}
+
+Value LayoutBlock::require(std::string_view key, ValueType type) const {
+  auto value = optional(key, type);
+  if (!value) {
+    throw LayoutError(line, key,
+                      "missing in " + kind + " " + name + " (expected " + std::string(describe(type)) + ")");
+  }
+  return *value;
+}
+
+}  // namespace forms

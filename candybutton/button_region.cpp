@@ -14,18 +14,23 @@ void UpdateButtonRegion(ShapeContext& context) {
     context.m_Region = win::HRGN{};
   }
   const std::optional<std::int32_t> radius =
-      button_corner_radius(context.m_Style, round_to_int(surface.ScaleWidth()), round_to_int(surface.ScaleHeight()));
+      button_corner_radius(context.m_Style, RoundToInt(surface.ScaleWidth()), RoundToInt(surface.ScaleHeight()));
   if (!radius) {
     surface.SetWindowRgn(win::HRGN{});
     return;
   }
-  const std::int32_t W = round_to_int(surface.ScaleWidth());
-  const std::int32_t H = round_to_int(surface.ScaleHeight());
+  const std::int32_t W = RoundToInt(surface.ScaleWidth());
+  const std::int32_t H = RoundToInt(surface.ScaleHeight());
   const win::HRGN outer = CreateRoundedRegion(0, 0, W, H, *radius, context.m_CornerRadius);
   surface.SetWindowRgn(outer);  // the window owns it from here on
-  const std::int32_t W2 = round_to_int(surface.ScaleWidth() - 2.0f);
-  const std::int32_t H2 = round_to_int(surface.ScaleHeight() - 2.0f);
+  const std::int32_t W2 = RoundToInt(surface.ScaleWidth() - 2.0f);
+  const std::int32_t H2 = RoundToInt(surface.ScaleHeight() - 2.0f);
   context.m_Region = CreateRoundedRegion(1, 1, W2, H2, *radius, context.m_CornerRadius);
+}
+
+void UpdateButtonRegion(PainterContext& context) {
+  ShapeContext shape{context.surface, context.m_Style, context.m_CornerRadius, context.m_Region};
+  UpdateButtonRegion(shape);
 }
 
 win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, const std::int32_t& width,

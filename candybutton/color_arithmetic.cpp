@@ -1,11 +1,13 @@
 #include "candybutton/color_arithmetic.h"
 
+#include "platform/win/ole_color.h"
+
 namespace candy {
 // The one place that asks the platform to translate an OLE colour.
 win::COLORREF translate_ole_color(win::OLE_COLOR color) {
   win::COLORREF work = 0;
-  // Plain COLORREFs pass through; system colours need the platform's table.
-  if ((color & 0xFF000000u) == 0) work = color;
+  // The status is not needed: on failure the work value keeps its 0 (black).
+  win::OleTranslateColor(color, win::HPALETTE{}, &work);
   return work;
 }
 

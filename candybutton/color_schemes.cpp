@@ -14,7 +14,7 @@ constexpr ColorSchemeColors kSchemes[6] = {
 
 }  // namespace
 
-const ColorSchemeColors* find_color_scheme(std::int32_t scheme) {
+const ColorSchemeColors* FindColorScheme(std::int32_t scheme) {
   if (scheme < 1 || scheme > 6) return nullptr;
   return &kSchemes[scheme - 1];
 }

@@ -17,6 +17,6 @@ struct ColorSchemeColors {
 
 // The colours of scheme 1..6, or null for any other value. The setter applies
 // them in the field order above.
-const ColorSchemeColors* find_color_scheme(std::int32_t scheme);
+const ColorSchemeColors* FindColorScheme(std::int32_t scheme);
 
 }  // namespace candy

@@ -10,7 +10,7 @@ namespace candy {
 
 // Values beyond the 32-bit range saturate and NaN gives 0, so a degenerate
 // size can never turn into undefined behaviour.
-inline std::int32_t round_to_int(double value) {
+inline std::int32_t RoundToInt(double value) {
   if (std::isnan(value)) return 0;
   const double rounded = std::nearbyint(value);
   if (rounded <= double(std::numeric_limits<std::int32_t>::min())) return std::numeric_limits<std::int32_t>::min();

@@ -10,7 +10,7 @@ namespace {
 
 std::int32_t band_channel(double t, std::int32_t s, std::int32_t e) {
   // Kept in this exact order: the rounding ties depend on it.
-  return round_to_int(t * e + s - t * s);
+  return RoundToInt(t * e + s - t * s);
 }
 
 float px(std::int32_t v) { return static_cast<float>(v); }
@@ -65,11 +65,11 @@ void fill_with_container_color(const PainterContext& context, std::int32_t w, st
 }
 
 std::int32_t last_column(const forms::DrawingSurface& surface) {
-  return round_to_int(surface.ScaleWidth() - 1.0f);
+  return RoundToInt(surface.ScaleWidth() - 1.0f);
 }
 
 std::int32_t last_row(const forms::DrawingSurface& surface) {
-  return round_to_int(surface.ScaleHeight() - 1.0f);
+  return RoundToInt(surface.ScaleHeight() - 1.0f);
 }
 
 }  // namespace candy

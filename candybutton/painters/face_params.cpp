@@ -10,22 +10,22 @@ std::optional<FaceParams> fill_face_params(std::int32_t style, float SW, float S
   FaceParams p;
   // Every shaded style reaches its gloss past the right edge but style 7, and
   // centres its glow on the bottom edge but style 7 (on the middle row).
-  p.GlossRight = round_to_int(SW + 2.0f * float(CR));
-  p.GlowCenterX = round_to_int(SW / 2.0f);
-  p.GlowCenterY = round_to_int(SH);
+  p.GlossRight = RoundToInt(SW + 2.0f * float(CR));
+  p.GlowCenterX = RoundToInt(SW / 2.0f);
+  p.GlowCenterY = RoundToInt(SH);
   switch (style) {
     case 2:
       p.GlossSlope = 50;
       p.GlossLeft = CR / 2;
       p.GlossTop = 1;
       p.GlossRadius = CR / 2;
-      p.GlossBottom = round_to_int(double(CR) * 1.1);
+      p.GlossBottom = RoundToInt(double(CR) * 1.1);
       p.GlowWidthPct = 300;
       p.GlowHeightPct = 60;
       p.GlowStep = 120;
       break;
     case 3: {
-      const std::int32_t height = round_to_int(SH);
+      const std::int32_t height = RoundToInt(SH);
       if (height == 0) return std::nullopt;
       p.GlossSlope = 70;
       p.GlossLeft = CR / 3;
@@ -60,14 +60,14 @@ std::optional<FaceParams> fill_face_params(std::int32_t style, float SW, float S
     case 7:
       // Halved in floating point and rounded, unlike the other styles.
       p.GlossSlope = 50;
-      p.GlossLeft = round_to_int(double(CR) / 2.0);
+      p.GlossLeft = RoundToInt(double(CR) / 2.0);
       p.GlossTop = 2;
-      p.GlossRadius = round_to_int(double(CR) / 2.0);
+      p.GlossRadius = RoundToInt(double(CR) / 2.0);
       p.GlossBottom = CR + 1;
-      p.GlossRight = round_to_int(SW - float(CR));
+      p.GlossRight = RoundToInt(SW - float(CR));
       p.GlowWidthPct = 60;
       p.GlowHeightPct = 60;
-      p.GlowCenterY = round_to_int(SH / 2.0f);
+      p.GlowCenterY = RoundToInt(SH / 2.0f);
       p.GlowStep = 100;
       break;
     default:

@@ -5,8 +5,8 @@ namespace candy {
 
 std::optional<GlowGeometry> make_glow_geometry(const FaceParams& P, std::int32_t W, std::int32_t H) {
   GlowGeometry g;
-  g.rx = round_to_int(double(W) * P.GlowWidthPct / 100.0);
-  g.ry = round_to_int(double(H) * P.GlowHeightPct / 100.0);
+  g.rx = RoundToInt(double(W) * P.GlowWidthPct / 100.0);
+  g.ry = RoundToInt(double(H) * P.GlowHeightPct / 100.0);
   if (g.rx == 0 || g.ry == 0) return std::nullopt;
   g.outer = {P.GlowCenterX - g.rx, P.GlowCenterY - g.ry, P.GlowCenterX + g.rx, P.GlowCenterY + g.ry};
   if (g.rx > g.ry) {
@@ -20,7 +20,7 @@ std::optional<GlowGeometry> make_glow_geometry(const FaceParams& P, std::int32_t
 }
 
 std::int32_t glow_ring_percentage(const FaceParams& P, const GlowGeometry& glow, std::int32_t k) {
-  return round_to_int(double(P.GlowStep) * k / glow.ry);
+  return RoundToInt(double(P.GlowStep) * k / glow.ry);
 }
 
 }  // namespace candy

@@ -11,8 +11,8 @@ void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int
   const std::optional<GlowGeometry> glow = make_glow_geometry(P, W, H);
   if (!glow) return;
   win::RECT rect = glow->outer;
-  const std::int32_t shrink_x = round_to_int(-glow->sx);
-  const std::int32_t shrink_y = round_to_int(-glow->sy);
+  const std::int32_t shrink_x = RoundToInt(-glow->sx);
+  const std::int32_t shrink_y = RoundToInt(-glow->sy);
 
   // The face colour goes to the brush as it is; the rings are blended.
   win::HBRUSH brush = win::CreateSolidBrush(face);

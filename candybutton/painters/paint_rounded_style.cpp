@@ -12,8 +12,8 @@ void PaintRoundedStyle(PainterContext& context, const std::int32_t& state) {
   if (!params) return;
   const std::optional<win::OLE_COLOR> face = face_color_for_state(context, state);
   if (!face) return;
-  const std::int32_t W = round_to_int(context.surface.ScaleWidth());
-  const std::int32_t H = round_to_int(context.surface.ScaleHeight());
+  const std::int32_t W = RoundToInt(context.surface.ScaleWidth());
+  const std::int32_t H = RoundToInt(context.surface.ScaleHeight());
   PaintRoundedFace(context, W, H, *face, *params);
 }
 

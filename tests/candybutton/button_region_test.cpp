@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "candybutton/button_shape.h"
+#include "candybutton/candybutton.h"
 #include "platform/win/gdi.h"
 #include "platform/win/handles.h"
 #include "platform/win/region.h"
@@ -129,6 +130,17 @@ TEST(UpdateButtonRegion, StyleWithoutShapeDropsBothRegions) {
   EXPECT_FALSE(b.surface.window_region());
   EXPECT_EQ(b.m_CornerRadius, 12);
   EXPECT_EQ(win::live_objects(win::ObjectKind::Region), live - 2);
+}
+
+TEST(UpdateButtonRegion, IsTheControlsStandardRegionRebuild) {
+  const CandyButtonParts parts = standard_parts();
+  ASSERT_TRUE(parts.styles.update_button_region);
+  TestButton b(121, 89, 6);
+  PainterContext context = b.painter();
+  parts.styles.update_button_region(context);
+  EXPECT_EQ(b.m_CornerRadius, 29);
+  EXPECT_TRUE(b.m_Region);
+  EXPECT_EQ(row_span(b.surface.window_region(), 44, 121), Span(1, 120));
 }
 
 }  // namespace

@@ -301,7 +301,7 @@ void X11Presenter::State::handle(XEvent& ev) {
 }
 
 void X11Presenter::State::follow_pointer_shape() {
-  const win::PointerShape shape = win::pointer_shape_at(win::pointer_position());
+  const win::PointerShape shape = win::pointer_shape(win::cursor_for_pointer());
   for (Shown& s : shown) {
     if (s.cursor == shape) continue;
     s.cursor = shape;

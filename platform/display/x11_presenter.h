@@ -30,6 +30,8 @@ class X11Presenter final : public win::Presenter {
 
   void present(win::HWND window, const win::Surface& image, win::POINT position) override;
   void wait_for_events(std::int64_t timeout_ms, bool main_loop_idle) override;
+  // The X server repeats held keys; each repeat arrives as another key press.
+  bool repeats_keys() const override { return true; }
 
   // The icon every window shows (_NET_WM_ICON): an icon's colour image and
   // its AND mask (true where the background shows), as win::Icon keeps

@@ -78,11 +78,21 @@ PointerShape pointer_shape(HCURSOR cursor) {
   return c ? c->shape : PointerShape::Arrow;
 }
 
-PointerShape pointer_shape_at(POINT screen_point) {
-  for (HWND hwnd = WindowFromPoint(screen_point); hwnd; hwnd = GetParent(hwnd)) {
-    if (const HCURSOR cursor = window_cursor(hwnd)) return pointer_shape(cursor);
+HCURSOR cursor_of_window(HWND hwnd) {
+  for (const Window* w = find_window(hwnd); w; w = find_window(w->parent)) {
+    if (const HCURSOR own = window_cursor(w->handle)) return own;
+    if (find_cursor(w->class_cursor)) return w->class_cursor;
   }
-  return PointerShape::Arrow;
+  return LoadCursorA({}, IDC_ARROW);
+}
+
+HCURSOR cursor_for_pointer() {
+  const HWND capture = GetCapture();
+  return cursor_of_window(capture ? capture : WindowFromPoint(pointer_position()));
+}
+
+PointerShape pointer_shape_at(POINT screen_point) {
+  return pointer_shape(cursor_of_window(WindowFromPoint(screen_point)));
 }
 
 }  // namespace win

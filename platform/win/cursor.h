@@ -23,6 +23,14 @@ HCURSOR LoadCursorA(HMODULE module, const char* name);
 BOOL set_window_cursor(HWND hwnd, HCURSOR cursor);
 HCURSOR window_cursor(HWND hwnd);
 
+// The pointer a window shows: its own (set_window_cursor), else its class's
+// (WNDCLASSA::hCursor), else its parent's; the arrow at the end of the chain.
+// There is no WM_SETCURSOR: a window chooses its pointer by these settings.
+HCURSOR cursor_of_window(HWND hwnd);
+// The pointer to show now: that of the window with the mouse capture, else
+// that of the window under the pointer. What the presenter shows.
+HCURSOR cursor_for_pointer();
+
 // The shape of the pointer over the shown window at a screen point: the
 // arrow where no window with a pointer of its own is.
 PointerShape pointer_shape_at(POINT screen_point);

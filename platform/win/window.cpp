@@ -454,7 +454,18 @@ LONG GetWindowLongA(HWND hwnd, int index) {
   }
 }
 
+namespace {
+DWORD g_set_window_long_failure = ERROR_SUCCESS;  // test hook
+}  // namespace
+
+void fail_next_set_window_long_for_test(DWORD error) { g_set_window_long_failure = error; }
+
 LONG SetWindowLongA(HWND hwnd, int index, LONG value) {
+  if (g_set_window_long_failure != ERROR_SUCCESS) {
+    SetLastError(g_set_window_long_failure);
+    g_set_window_long_failure = ERROR_SUCCESS;
+    return 0;
+  }
   Window* w = window_from_handle(hwnd);
   if (!w) return 0;
   // A previous value of 0 is a legitimate result; callers tell it from a

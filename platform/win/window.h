@@ -99,5 +99,7 @@ WNDPROC long_to_procedure(LONG value);
 // A window that claims to belong to another process, for tests of code that
 // must leave foreign windows alone.
 HWND create_foreign_window_for_test();
+// Test hook: the next SetWindowLongA fails with this last-error code.
+void fail_next_set_window_long_for_test(DWORD error);
 
 }  // namespace win

@@ -12,12 +12,12 @@
 #include "platform/win/message_box.h"
 #include "platform/win/module.h"
 #include "platform/win/window.h"
-#include "tests/subclass/fake_windows.h"
+#include "tests/subclass/test_windows.h"
 
 namespace subclass {
 namespace {
 
-using subclass_test::make_fake_window;
+using subclass_test::make_test_window;
 using subclass_test::send_to;
 using win::HWND;
 using win::LPARAM;
@@ -81,7 +81,7 @@ class SubclasserTest : public ::testing::Test {
     win::clear_message_box_record();
     win::restore_modules();
     g_previous_calls.clear();
-    window = make_fake_window(&previous_proc);
+    window = make_test_window(&previous_proc);
   }
   void TearDown() override { win::restore_modules(); }
 
@@ -153,7 +153,7 @@ TEST_F(SubclasserTest, SecondSubclassOfAWindowIsRefusedAndTheFirstKeepsWorking) 
 TEST_F(SubclasserTest, RefusesInvalidAndForeignWindowsAndMissingCallbacks) {
   EXPECT_FALSE(sub.sc_Subclass(HWND{0xDEAD}));
   expect_report("sc_Subclass", "Invalid window handle");
-  const HWND foreign = make_fake_window(&previous_proc, win::GetCurrentProcessId() + 1);
+  const HWND foreign = make_test_window(&previous_proc, win::GetCurrentProcessId() + 1);
   EXPECT_FALSE(sub.sc_Subclass(foreign));
   expect_report("sc_Subclass", "Window handle belongs to another process");
   EXPECT_FALSE(sub.sc_Subclass(window, 0, 0));
@@ -243,7 +243,7 @@ TEST_F(SubclasserTest, UnsubclassFromInsideTheCallbackWaitsForTheMessageToLeave)
 TEST_F(SubclasserTest, UnsubclassAllWithoutAndWithWindows) {
   sub.sc_UnSubclassAll();
   EXPECT_EQ(reports(), 0u);
-  const HWND second = make_fake_window(&previous_proc);
+  const HWND second = make_test_window(&previous_proc);
   ASSERT_TRUE(sub.sc_Subclass(window));
   ASSERT_TRUE(sub.sc_Subclass(second));
   sub.sc_UnSubclassAll();
@@ -285,7 +285,7 @@ TEST_F(SubclasserTest, RunModeGuard) {
   EXPECT_EQ(g_run_mode_queries, 0);  // no design environment: no query
 
   win::plant_module(kDesignEnvironmentModule, {{kRunModeQueryName, reinterpret_cast<win::FARPROC>(&run_mode)}});
-  const HWND guarded = make_fake_window(&previous_proc);
+  const HWND guarded = make_test_window(&previous_proc);
   ASSERT_TRUE(sub.sc_Subclass(guarded));
   sub.sc_AddMessage(guarded, ALL_MESSAGES, MSG_BEFORE_AND_AFTER);
   g_run_mode = 1;
@@ -314,7 +314,7 @@ TEST_F(SubclasserTest, RunModeGuard) {
 
   // Stopped with nothing in progress: restored and released without forwarding.
   owner.on_message = nullptr;
-  const HWND third = make_fake_window(&previous_proc);
+  const HWND third = make_test_window(&previous_proc);
   ASSERT_TRUE(sub.sc_Subclass(third));
   const auto third_block = sub.block_of(third);
   g_run_mode = 0;

@@ -18,31 +18,7 @@ TEST(PointInCornerCircle, UsesTheRoundedHalfChord) {
   EXPECT_FALSE(PointInCornerCircle(0, 0, 0));
 }
 
-TEST(PointInRoundedShape, ExcludesColumnAndRowZero) {
-  // 30 x 20, R = 5: row 1 spans columns 3 to 27, row 3 columns 1 to 29.
-  auto row_span = [](std::int32_t r) {
-    std::int32_t first = -1, last = -1;
-    for (std::int32_t c = -2; c < 34; ++c) {
-      if (!PointInRoundedShape(c, r, 0, 0, 30, 20, 5)) continue;
-      if (first < 0) first = c;
-      last = c;
-    }
-    return std::pair{first, last};
-  };
-  EXPECT_EQ(row_span(0), std::pair(-1, -1));
-  EXPECT_EQ(row_span(1), std::pair(3, 27));
-  EXPECT_EQ(row_span(2), std::pair(2, 28));
-  EXPECT_EQ(row_span(3), std::pair(1, 29));
-  EXPECT_EQ(row_span(17), std::pair(1, 29));
-  EXPECT_EQ(row_span(18), std::pair(2, 28));
-  EXPECT_EQ(row_span(19), std::pair(3, 27));
-  EXPECT_EQ(row_span(20), std::pair(-1, -1));
-  // Offsetting the shape moves it.
-  EXPECT_TRUE(PointInRoundedShape(4, 2, 1, 1, 30, 20, 5));
-  EXPECT_FALSE(PointInRoundedShape(3, 2, 1, 1, 30, 20, 5));
-}
-
-TEST(button_corner_radius, FollowsTheStyleTable) {
+TEST(CornerRadius, FollowsTheStyleTable) {
   EXPECT_EQ(button_corner_radius(2, 121, 89), 45);
   EXPECT_EQ(button_corner_radius(4, 121, 89), 45);
   EXPECT_EQ(button_corner_radius(5, 121, 89), 45);

@@ -11,7 +11,7 @@ namespace {
 
 using win::RGB;
 
-TEST(band_row_color, RoundsHalfToEvenInTheGivenOrder) {
+TEST(BandRowColor, RoundsHalfToEvenInTheGivenOrder) {
   // Mouse-over middle band at t = 0.5: green 252 -> 237 is exactly 244.5.
   EXPECT_EQ(win::GetGValue(band_row_color(0.5, RGB(252, 252, 249), RGB(238, 237, 229))), 244);
   // The pressed push-button middle band at its largest fraction, 2.

@@ -10,6 +10,7 @@ namespace win {
 struct Bitmap : Object {
   Surface surface;
   int bits_per_pixel = 32;
+  HDC selected_into;  // the memory DC drawing into it, if any; it can't be deleted meanwhile
 };
 
 Bitmap* bitmap_from_handle(HBITMAP bmp);

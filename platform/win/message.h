@@ -23,5 +23,8 @@ void PostQuitMessage(int exit_code);
 // and returns without waiting: the form framework's DoEvents.
 void process_pending_messages();
 
+// GetMessage, TranslateMessage and DispatchMessage until WM_QUIT; returns the
+// exit code that PostQuitMessage gave.
+int run_message_loop();
 
 }  // namespace win

@@ -44,9 +44,14 @@ class Region : public Object {
   RECT bounds() const;                            // {0,0,0,0} when empty
   std::int64_t area() const;                      // number of pixels
   int complexity() const;                         // NULLREGION, SIMPLEREGION or COMPLEXREGION
-  void offset(std::int32_t dx, std::int32_t dy);
+  void offset(std::int32_t dx, std::int32_t dy);  // throws std::out_of_range on overflow
+  // Appends rows top .. bottom-1 below every band so far; merges with the
+  // last band when the spans are the same and the bands touch. Empty spans
+  // or rows are skipped. Throws std::invalid_argument when the band would
+  // overlap the region or its spans are unsorted, overlapping or touching.
+  void append_band(std::int32_t top, std::int32_t bottom, std::vector<Span> spans);
   const std::vector<Band>& bands() const { return m_bands; }
-  friend bool operator==(const Region&, const Region&) = default;
+  friend bool operator==(const Region& a, const Region& b) { return a.m_bands == b.m_bands; }
 
  private:
   std::vector<Band> m_bands;  // sorted by top, disjoint, no empty band, no mergeable neighbours

@@ -21,6 +21,9 @@ using COLORREF = std::uint32_t;   // 0x00BBGGRR
 using OLE_COLOR = std::uint32_t;  // a COLORREF, or 0x80000000 | COLOR_* index
 using HRESULT = std::int32_t;
 
+inline constexpr BOOL FALSE = 0;
+inline constexpr BOOL TRUE = 1;
+
 // A handle is a 32-bit value naming an entry of the platform's handle table;
 // 0 is never a live handle. Each kind is its own type so that a brush can't
 // be passed where a region is expected.

@@ -16,6 +16,15 @@ inline constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
 inline constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
 inline constexpr DWORD WS_TABSTOP = 0x00010000;
 
+// Class styles.
+inline constexpr UINT CS_DBLCLKS = 0x0008;
+
+// Last-error codes of the window manager.
+inline constexpr DWORD ERROR_TLW_WITH_WSCHILD = 1406;
+inline constexpr DWORD ERROR_CANNOT_FIND_WND_CLASS = 1407;
+inline constexpr DWORD ERROR_CLASS_ALREADY_EXISTS = 1410;
+inline constexpr DWORD ERROR_INVALID_INDEX = 1413;
+
 // GetWindowLongA / SetWindowLongA indices.
 inline constexpr int GWL_WNDPROC = -4;
 inline constexpr int GWL_STYLE = -16;
@@ -63,6 +72,9 @@ BOOL GetWindowRect(HWND hwnd, RECT* rect);  // screen coordinates
 BOOL ClientToScreen(HWND hwnd, POINT* point);
 BOOL ScreenToClient(HWND hwnd, POINT* point);
 HWND GetParent(HWND hwnd);
+// The `param` given to CreateWindowExA (WM_CREATE cannot carry a 64-bit
+// pointer in its 32-bit lParam).
+void* GetWindowCreateParam(HWND hwnd);
 BOOL SetWindowTextA(HWND hwnd, const char* text);
 int GetWindowTextA(HWND hwnd, char* buffer, int size);
 
@@ -83,5 +95,9 @@ void SetLastError(DWORD code);
 // address does not fit 31 bits.
 LONG procedure_to_long(WNDPROC proc);
 WNDPROC long_to_procedure(LONG value);
+
+// A window that claims to belong to another process, for tests of code that
+// must leave foreign windows alone.
+HWND create_foreign_window_for_test();
 
 }  // namespace win

@@ -1,0 +1,15 @@
+// PNG files of surfaces: 8-bit RGB, one pixel per COLORREF.
+#pragma once
+
+#include <string>
+
+#include "platform/win/surface.h"
+
+namespace display {
+
+// Throws std::runtime_error naming the file when it cannot be written.
+void write_png(const win::Surface& image, const std::string& path);
+// Throws std::runtime_error naming the file when it is missing or not a PNG.
+win::Surface read_png(const std::string& path);
+
+}  // namespace display

@@ -1,0 +1,143 @@
+#include "platform/display/script.h"
+
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace display {
+
+namespace {
+
+std::vector<std::string> words_of(std::string_view line) {
+  if (const auto hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
+  std::vector<std::string> words;
+  std::istringstream in{std::string(line)};
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+bool parse_int(const std::string& word, std::int64_t min, std::int64_t max, std::int64_t* out) {
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (error != std::errc{} || end != word.data() + word.size() || value < min || value > max) return false;
+  *out = value;
+  return true;
+}
+
+bool parse_button(const std::string& word, win::MouseButton* out) {
+  if (word == "left") *out = win::MouseButton::Left;
+  else if (word == "right") *out = win::MouseButton::Right;
+  else if (word == "middle") *out = win::MouseButton::Middle;
+  else return false;
+  return true;
+}
+
+bool parse_key(const std::string& word, win::UINT* out) {
+  if (word == "Enter") *out = win::VK_RETURN;
+  else if (word == "Tab") *out = win::VK_TAB;
+  else if (word == "Shift") *out = win::VK_SHIFT;
+  else if (word == "Ctrl") *out = win::VK_CONTROL;
+  else if (word == "Space") *out = win::VK_SPACE;
+  else if (word == "Escape") *out = win::VK_ESCAPE;
+  else if (word.size() == 1 && std::isalpha(static_cast<unsigned char>(word[0])))
+    *out = static_cast<win::UINT>(std::toupper(static_cast<unsigned char>(word[0])));
+  else if (word.size() == 1 && std::isdigit(static_cast<unsigned char>(word[0])))
+    *out = static_cast<win::UINT>(word[0]);
+  else return false;
+  return true;
+}
+
+constexpr std::int64_t kLongestWait = 24LL * 3600 * 1000;
+constexpr std::int64_t kCoordinate = 1 << 20;
+
+}  // namespace
+
+std::vector<ScriptStep> parse_script(std::string_view text, const std::string& source) {
+  std::vector<ScriptStep> steps;
+  int line_number = 0;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    ++line_number;
+    const auto words = words_of(line);
+    if (words.empty()) continue;
+    const std::string& command = words[0];
+    const auto fail = [&](const std::string& expected) {
+      throw ScriptError(source + ":" + std::to_string(line_number) + ": expected " + expected + ", got \"" +
+                        std::string(line) + "\"");
+    };
+    ScriptStep step;
+    step.line = line_number;
+    if (command == "wait") {
+      if (words.size() != 2 || !parse_int(words[1], 0, kLongestWait, &step.ms))
+        fail("wait MS with MS a whole number of milliseconds");
+      step.op = ScriptOp::Wait;
+      steps.push_back(step);
+    } else if (command == "wait-idle") {
+      step.ms = kDefaultIdleLimitMs;
+      if (words.size() > 2 || (words.size() == 2 && !parse_int(words[1], 0, kLongestWait, &step.ms)))
+        fail("wait-idle [MS] with MS a whole number of milliseconds");
+      step.op = ScriptOp::WaitIdle;
+      steps.push_back(step);
+    } else if (command == "move") {
+      std::int64_t x = 0;
+      std::int64_t y = 0;
+      if (words.size() != 3 || !parse_int(words[1], -kCoordinate, kCoordinate, &x) ||
+          !parse_int(words[2], -kCoordinate, kCoordinate, &y))
+        fail("move X Y with whole-number pixel coordinates");
+      step.op = ScriptOp::Move;
+      step.x = static_cast<int>(x);
+      step.y = static_cast<int>(y);
+      steps.push_back(step);
+    } else if (command == "press" || command == "release" || command == "click" || command == "dblclick") {
+      if (words.size() != 2 || !parse_button(words[1], &step.button))
+        fail(command + " B with B one of left, right, middle");
+      step.op = ScriptOp::Button;
+      const auto add = [&](win::ButtonAction action) {
+        step.button_action = action;
+        steps.push_back(step);
+      };
+      if (command == "press") add(win::ButtonAction::Press);
+      if (command == "release") add(win::ButtonAction::Release);
+      if (command == "click" || command == "dblclick") {
+        add(win::ButtonAction::Press);
+        add(win::ButtonAction::Release);
+      }
+      if (command == "dblclick") {
+        add(win::ButtonAction::DoubleClick);
+        add(win::ButtonAction::Release);
+      }
+    } else if (command == "keydown" || command == "keyup" || command == "key") {
+      if (words.size() != 2 || !parse_key(words[1], &step.key))
+        fail(command + " K with K one of Enter, Tab, Shift, Ctrl, Space, Escape, a letter or a digit");
+      step.op = ScriptOp::Key;
+      step.key_action = command == "keyup" ? win::KeyAction::Up : win::KeyAction::Down;
+      steps.push_back(step);
+      if (command == "key") {
+        step.key_action = win::KeyAction::Up;
+        steps.push_back(step);
+      }
+    } else if (command == "snapshot") {
+      if (words.size() != 2) fail("snapshot FILE");
+      step.op = ScriptOp::Snapshot;
+      step.file = words[1];
+      steps.push_back(step);
+    } else {
+      fail("one of wait, wait-idle, move, press, release, click, dblclick, keydown, keyup, key, snapshot");
+    }
+  }
+  return steps;
+}
+
+std::vector<ScriptStep> load_script(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw ScriptError("cannot read the input script " + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return parse_script(text.str(), path);
+}
+
+}  // namespace display

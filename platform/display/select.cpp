@@ -1,0 +1,40 @@
+#include "platform/display/select.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
+#include "platform/display/headless.h"
+#include "platform/display/script.h"
+
+namespace display {
+
+namespace {
+
+std::string setting(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+}  // namespace
+
+std::unique_ptr<win::Presenter> make_presenter(const PresenterDefaults& defaults) {
+  const std::string choice = setting("CANDY_DISPLAY");
+  if (!choice.empty() && choice != "headless" && choice != "x11") {
+    throw std::runtime_error("CANDY_DISPLAY is \"" + choice + "\"; expected headless or x11");
+  }
+  if (choice == "x11") std::fprintf(stderr, "the X11 presenter is not built yet\n");
+
+  const std::string script_path = setting("CANDY_SCRIPT");
+  auto script = script_path.empty() ? parse_script(defaults.script, "built-in script") : load_script(script_path);
+  std::string frames = setting("CANDY_FRAMES");
+  if (frames.empty()) frames = defaults.frames_dir;
+
+  std::fprintf(stderr, "using the headless presenter");
+  if (!frames.empty()) std::fprintf(stderr, "; frames go to %s", frames.c_str());
+  std::fprintf(stderr, "\n");
+  return std::make_unique<HeadlessPresenter>(std::move(script), frames);
+}
+
+}  // namespace display

@@ -1,0 +1,32 @@
+// The one rasteriser for rounded shapes: CreateEllipticRgn, CreateRoundRectRgn
+// and Ellipse all ask it for the pixels of a row, so a null-pen Ellipse and
+// the elliptic region of the same box are the same pixel set.
+#pragma once
+
+#include <cstdint>
+
+namespace win {
+
+// A box left .. right-1 × top .. bottom-1 whose corners are quarter ellipses
+// of a corner_width × corner_height ellipse. An ellipse is a round box whose
+// corner ellipse is the whole box; a corner of width or height 0 is square.
+struct RoundBox {
+  std::int64_t left = 0;
+  std::int64_t top = 0;
+  std::int64_t right = 0;
+  std::int64_t bottom = 0;
+  std::int64_t corner_width = 0;
+  std::int64_t corner_height = 0;
+
+  // Corners in either order; corner sizes are taken as absolute values and
+  // limited to the box.
+  static RoundBox make(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                       std::int64_t corner_width, std::int64_t corner_height);
+  static RoundBox ellipse(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+
+  bool empty() const { return left >= right || top >= bottom; }
+  // The pixels left .. right-1 of row y; false when the row has none.
+  bool row(std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) const;
+};
+
+}  // namespace win

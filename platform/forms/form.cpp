@@ -131,6 +131,8 @@ win::LRESULT Form::window_procedure(win::HWND hwnd, win::UINT msg, win::WPARAM w
     return form->handle(msg, wparam, lparam);
   } catch (const std::exception& e) {
     fatal_run_time_error(form->m_name, e.what());
+  } catch (...) {
+    fatal_run_time_error(form->m_name, "an error of unknown kind");
   }
 }
 

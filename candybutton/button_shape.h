@@ -1,0 +1,39 @@
+// The rounded shape of the styles 2 to 7: the corner radius per style and the
+// pixel-exact membership test that both window regions are built from.
+//
+// A shape (x, y, width, height, R) spans dx = c - x from 1 to width - 1 and
+// dy = r - y from 1 to height - 1, with each corner cut along a circle of
+// radius R:
+//
+//        dx: 0  1 ...  R ........ width-R ... width
+//   dy 0     .  .  .   .  .  .  .   .   .  .   .
+//      1     .  .  .   #  #  #  #   #   .  .   .     corner rows: circle test
+//      ...   .  .  #   #  #  #  #   #   #  .   .
+//      R     .  #  #   #  #  #  #   #   #  #   .
+//      ...   .  #  #   #  # centre  #   #  #   .     edge bands: always inside
+//
+// All arithmetic is 32-bit signed; answers are plain bools (the control's
+// 16-bit flags are -1 for true).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace candy {
+
+// p: horizontal offset of the pixel from the circle's centre column; q: the
+// pixel's row measured so that the centre row is at q = R. True when
+// |q - R| < round(sqrt(R*R - p*p)); never at p = +-R.
+bool PointInCornerCircle(const std::int32_t& p, const std::int32_t& q, const std::int32_t& radius);
+
+// True when pixel (c, r) belongs to the rounded shape (x, y, width, height, R).
+bool PointInRoundedShape(const std::int32_t& c, const std::int32_t& r, const std::int32_t& x,
+                         const std::int32_t& y, const std::int32_t& width, const std::int32_t& height,
+                         const std::int32_t& radius);
+
+// The corner radius a style's window gets at client size W x H (integers), or
+// nothing for a style without a shape (anything but 2 to 7). Not yet limited
+// to 1: the region builder does that.
+std::optional<std::int32_t> ButtonCornerRadius(std::int32_t style, std::int32_t W, std::int32_t H);
+
+}  // namespace candy

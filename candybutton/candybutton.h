@@ -1,0 +1,154 @@
+// CandyButton: the owner-drawn button control. It keeps the values below,
+// exposes them as properties whose setters store, tell the container and
+// repaint, saves and restores them through a property bag, and paints its
+// whole face on every repaint from these values alone.
+//
+// Flags are 16-bit: true -1, false 0. Colours are OLE colours, stored as given
+// and translated only where they are drawn.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "candybutton/candybutton_events.h"
+#include "candybutton/interception.h"
+#include "candybutton/painters/painter_context.h"
+#include "candybutton/state_drawing.h"
+#include "candybutton/style_functions.h"
+#include "platform/forms/container.h"
+#include "platform/forms/control_events.h"
+#include "platform/forms/control_surface.h"
+#include "platform/forms/property_bag.h"
+#include "platform/win/picture.h"
+#include "platform/win/types.h"
+
+namespace candy {
+
+inline constexpr std::int16_t kTrue = -1;
+inline constexpr std::int16_t kFalse = 0;
+
+// The operations a button hands its work to.
+struct CandyButtonParts {
+  std::unique_ptr<WindowInterception> interception;
+  StyleFunctions styles;
+  std::unique_ptr<StateDrawing> state_drawing;
+};
+
+// The painters, the region builder and the platform's GDI and interception.
+CandyButtonParts standard_parts();
+
+class CandyButton : public forms::ControlEvents {
+ public:
+  static constexpr const char* kTypeName = "CandyButton";
+
+  CandyButton(forms::ControlSurface& surface, forms::ControlContainer& container, CandyButtonParts parts);
+  // Stops the interception, then deletes the inner region.
+  ~CandyButton() override;
+  CandyButton(const CandyButton&) = delete;
+  CandyButton& operator=(const CandyButton&) = delete;
+
+  // Where events go; null raises them to nobody.
+  void set_events(CandyButtonEvents* events) { m_events = events; }
+
+  // Public interface, in slot order.
+  void DisplayHand(bool newValue);
+  bool DisplayHand() const { return m_DisplayHand != 0; }
+  void Enabled(bool bEnabled);
+  bool Enabled() const { return m_Enabled != 0; }
+  void ColorScheme(std::int32_t newValue);
+  std::int32_t ColorScheme() const { return m_ColorScheme; }
+  void BorderBrightness(std::int32_t newValue);
+  std::int32_t BorderBrightness() const { return m_BorderBrightness; }
+  bool IconHighLite() const { return m_IconHighLite != 0; }
+  void IconHighLite(bool PropVal);
+  win::OLE_COLOR IconHighLiteColor() const { return m_IconHighLiteColor; }
+  void IconHighLiteColor(win::OLE_COLOR PropVal);
+  bool CaptionHighLite() const { return m_CaptionHighLite != 0; }
+  void CaptionHighLite(bool PropVal);
+  win::OLE_COLOR CaptionHighLiteColor() const { return m_CaptionHighLiteColor; }
+  void CaptionHighLiteColor(win::OLE_COLOR PropVal);
+  void ColorBright(win::OLE_COLOR newValue);
+  win::OLE_COLOR ColorBright() const { return m_ColorBright; }
+  void ColorButtonDown(win::OLE_COLOR newValue);
+  win::OLE_COLOR ColorButtonDown() const { return m_ColorButtonDown; }
+  void ColorButtonUp(win::OLE_COLOR newValue);
+  win::OLE_COLOR ColorButtonUp() const { return m_ColorButtonUp; }
+  void ColorButtonHover(win::OLE_COLOR newValue);
+  win::OLE_COLOR ColorButtonHover() const { return m_ColorButtonHover; }
+  void ForeColor(win::OLE_COLOR NewForeColor);
+  win::OLE_COLOR ForeColor() const { return m_ForeColor; }
+  void Picture(win::PicturePtr Value);
+  win::PicturePtr Picture() const { return m_Picture; }
+  void Checked(bool Value);
+  bool Checked() const { return m_Checked != 0; }
+  void Style(std::int32_t eVal);
+  std::int32_t Style() const { return m_Style; }
+  void PictureAlignment(std::int32_t eVal);
+  std::int32_t PictureAlignment() const { return m_PictureAlignment; }
+  void Caption(const std::string& New_Caption);
+  std::string Caption() const { return m_Caption; }
+  void Font(const forms::FontDescription& NewFont);
+  forms::FontDescription Font() const;
+  void DrawIconWCaption(const std::int32_t& vState);
+  win::COLORREF BlendColors(const win::OLE_COLOR& Color1, const win::OLE_COLOR& Color2,
+                            std::int32_t& Percentage);
+  void GetRGB(std::int32_t& r, std::int32_t& g, std::int32_t& b, const win::OLE_COLOR& Color);
+
+  // What the container calls: exactly one of the first two, once.
+  void InitProperties();
+  void ReadProperties(const forms::PropertyBag& PropBag);
+  void WriteProperties(forms::PropertyBag& PropBag) const;
+
+  // Platform notifications.
+  void OnResize() override;
+  void OnShow() override;
+
+ private:
+  friend class CandyButtonInspector;
+
+  void Redraw(std::int32_t& state);
+  void Redraw(std::int32_t&& state) { Redraw(state); }
+  void UpdateButtonRegion();
+  // Each of the four colour setters: store, leave the scheme, notify, repaint.
+  void SetSchemeColor(win::OLE_COLOR& member, win::OLE_COLOR value, const char* notification);
+  PainterContext painter_context();
+  void StartInterception();
+
+  forms::ControlSurface& m_surface;
+  forms::ControlContainer& m_container;
+  StyleFunctions m_styles;
+  std::unique_ptr<StateDrawing> m_state_drawing;
+  CandyButtonEvents* m_events = nullptr;
+
+  // The message interception state comes first.
+  std::unique_ptr<WindowInterception> m_interception;
+
+  std::int16_t m_TrackAvailable = kFalse;
+  std::int16_t m_TrackInUser32 = kFalse;
+  std::int16_t m_MouseOver = kFalse;
+  std::int32_t m_PictureAlignment = 0;
+  std::int32_t m_Style = 0;
+  std::int16_t m_Checked = kFalse;
+  std::int16_t m_HasFocus = kFalse;
+  std::string m_Caption;
+  win::PicturePtr m_Picture;
+  win::OLE_COLOR m_ColorButtonHover = 0;
+  win::OLE_COLOR m_ColorButtonUp = 0;
+  win::OLE_COLOR m_ColorButtonDown = 0;
+  win::OLE_COLOR m_ColorBright = 0;
+  win::OLE_COLOR m_ForeColor = 0;
+  std::int16_t m_DisplayHand = kFalse;
+  std::int32_t m_CornerRadius = 0;
+  std::int32_t m_BorderBrightness = 0;
+  std::int32_t m_ColorScheme = 0;
+  std::int16_t m_IconHighLite = kFalse;
+  win::OLE_COLOR m_IconHighLiteColor = 0;
+  std::int16_t m_CaptionHighLite = kFalse;
+  win::OLE_COLOR m_CaptionHighLiteColor = 0;
+  std::int16_t m_Enabled = kFalse;
+  std::int16_t m_Ready = kFalse;
+  win::HRGN m_Region;
+};
+
+}  // namespace candy

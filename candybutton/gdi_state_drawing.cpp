@@ -1,0 +1,47 @@
+// The caption and picture drawing on the platform's GDI.
+#include <memory>
+#include <string>
+
+#include "candybutton/candybutton.h"
+#include "candybutton/painters/paint_pixel_style.h"
+#include "candybutton/painters/paint_push_button_style.h"
+#include "candybutton/painters/paint_rounded_style.h"
+#include "candybutton/painters/paint_tool_button_style.h"
+#include "platform/win/codepage.h"
+#include "platform/win/draw_state.h"
+#include "platform/win/gdi.h"
+
+namespace candy {
+
+namespace {
+
+class GdiStateDrawing final : public StateDrawing {
+ public:
+  void DrawStateText(win::HDC dc, std::string_view text, std::int32_t x, std::int32_t y,
+                     win::UINT flags) override {
+    const std::string ansi = win::utf8_to_cp1252(text);
+    win::DrawStateA(dc, win::HBRUSH{}, nullptr, ansi.c_str(), static_cast<int>(ansi.size()), x, y, 0, 0, flags);
+  }
+  void DrawStateImage(win::HDC dc, win::HBRUSH brush, std::uint32_t handle, std::int32_t x, std::int32_t y,
+                      std::int32_t cx, std::int32_t cy, win::UINT flags) override {
+    win::DrawStateA(dc, brush, win::DRAWSTATEPROC{nullptr}, static_cast<win::LPARAM>(handle), 0, x, y, cx, cy,
+                    flags);
+  }
+  win::HBRUSH CreateSolidBrush(win::COLORREF color) override { return win::CreateSolidBrush(color); }
+  void DeleteObject(win::HBRUSH brush) override { win::DeleteObject(brush); }
+};
+
+}  // namespace
+
+CandyButtonParts standard_parts() {
+  CandyButtonParts parts;
+  parts.interception = std::make_unique<NoInterception>();
+  parts.state_drawing = std::make_unique<GdiStateDrawing>();
+  parts.styles.push_button = PaintPushButtonStyle;
+  parts.styles.tool_button = PaintToolButtonStyle;
+  parts.styles.rounded = PaintRoundedStyle;
+  parts.styles.pixel = PaintPixelStyle;
+  return parts;
+}
+
+}  // namespace candy

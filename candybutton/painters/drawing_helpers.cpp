@@ -1,0 +1,75 @@
+#include "candybutton/painters/drawing_helpers.h"
+
+#include <exception>
+
+#include "candybutton/color_arithmetic.h"
+#include "candybutton/rounding.h"
+
+namespace candy {
+namespace {
+
+std::int32_t band_channel(double t, std::int32_t s, std::int32_t e) {
+  // Kept in this exact order: the rounding ties depend on it.
+  return RoundToInt(t * e + s - t * s);
+}
+
+float px(std::int32_t v) { return static_cast<float>(v); }
+
+}  // namespace
+
+win::COLORREF BandRowColor(double t, win::COLORREF start, win::COLORREF end) {
+  const std::int32_t r = band_channel(t, win::GetRValue(start), win::GetRValue(end));
+  const std::int32_t g = band_channel(t, win::GetGValue(start), win::GetGValue(end));
+  const std::int32_t b = band_channel(t, win::GetBValue(start), win::GetBValue(end));
+  // A channel beyond 0..255 would spill into its neighbour, as a packed
+  // colour would; the bands' fractions keep every channel inside.
+  return win::COLORREF(r + 256 * g + 65536 * b);
+}
+
+void DrawGradientBand(forms::DrawingSurface& surface, const GradientBand& band) {
+  for (std::int32_t i = band.first; i <= band.last; ++i) {
+    const double t = band.divisor == 0.0 ? 0.0 : i / band.divisor;
+    const std::int32_t y = i + band.row_offset;
+    surface.Line(px(band.x_from), px(y), px(band.x_to), px(y), BandRowColor(t, band.start, band.end));
+  }
+}
+
+void DrawRoundedFrame(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const FrameColors& c) {
+  s.PSet(px(1), px(0), c.dot);
+  s.PSet(px(0), px(1), c.dot);
+  s.Line(px(0), px(2), px(2), px(0), c.diagonal);
+  s.Line(px(2), px(0), px(w - 2), px(0), c.edge);
+  s.PSet(px(w - 1), px(0), c.dot);
+  s.PSet(px(w), px(1), c.dot);
+  s.Line(px(w - 2), px(0), px(w), px(2), c.diagonal);
+  s.Line(px(w), px(2), px(w), px(h - 2), c.edge);
+  s.PSet(px(w), px(h - 1), c.dot);
+  s.PSet(px(w - 1), px(h), c.dot);
+  s.Line(px(w), px(h - 2), px(w - 2), px(h), c.diagonal);
+  s.Line(px(w - 2), px(h), px(2), px(h), c.edge);
+  s.PSet(px(1), px(h), c.dot);
+  s.PSet(px(0), px(h - 1), c.dot);
+  s.Line(px(2), px(h), px(0), px(h - 2), c.diagonal);
+  s.Line(px(0), px(h - 2), px(0), px(2), c.edge);
+}
+
+void FillWithContainerColor(const PainterContext& context, std::int32_t w, std::int32_t h) {
+  std::optional<win::OLE_COLOR> back;
+  try {
+    if (context.container_back_color) back = context.container_back_color();
+  } catch (const std::exception&) {
+    back.reset();
+  }
+  if (!back) return;
+  context.surface.Box(px(0), px(0), px(w), px(h), TranslateOleColor(*back));
+}
+
+std::int32_t LastColumn(const forms::DrawingSurface& surface) {
+  return RoundToInt(surface.ScaleWidth() - 1.0f);
+}
+
+std::int32_t LastRow(const forms::DrawingSurface& surface) {
+  return RoundToInt(surface.ScaleHeight() - 1.0f);
+}
+
+}  // namespace candy

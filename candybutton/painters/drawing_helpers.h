@@ -1,0 +1,54 @@
+// Drawing shared by the push-button and tool-button painters: the background
+// fill, gradient bands and the rounded one-pixel frame. Coordinates are
+// integer pixels; the surface draws lines without their end pixel.
+#pragma once
+
+#include <cstdint>
+
+#include "candybutton/painters/painter_context.h"
+#include "platform/forms/drawing_surface.h"
+#include "platform/win/types.h"
+
+namespace candy {
+
+// One band row: per channel round(t * E + S - t * S), in double and in that
+// order, rounded to nearest with ties to even.
+win::COLORREF BandRowColor(double t, win::COLORREF start, win::COLORREF end);
+
+// A gradient band drawn row by row, top first: for i = first .. last, a line on
+// row i + row_offset from column x_from to x_to (end excluded) with fraction
+// t = i / divisor. A divisor of 0 (a single-row body at a height of 4) uses
+// t = 0; such a row is always covered by the frame afterwards.
+struct GradientBand {
+  std::int32_t first;
+  std::int32_t last;
+  std::int32_t row_offset;
+  double divisor;
+  std::int32_t x_from;
+  std::int32_t x_to;
+  win::COLORREF start;
+  win::COLORREF end;
+};
+void DrawGradientBand(forms::DrawingSurface& surface, const GradientBand& band);
+
+// The closed outline along the edges of the box (0, 0) .. (w, h), each corner
+// cut by a two-pixel diagonal in colour `diagonal` with a `dot` pixel on either
+// side of it. The four extreme corner pixels are left alone.
+struct FrameColors {
+  win::COLORREF dot;
+  win::COLORREF diagonal;
+  win::COLORREF edge;
+};
+void DrawRoundedFrame(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h, const FrameColors& colors);
+
+// Fills (0, 0) .. (w, h) with the container's BackColor, translated; skipped
+// when the container or its BackColor cannot be read (an empty answer or an
+// exception from the reader).
+void FillWithContainerColor(const PainterContext& context, std::int32_t w, std::int32_t h);
+
+// Right and bottom pixel index of the surface: round(ScaleWidth - 1) and
+// round(ScaleHeight - 1), computed in single precision.
+std::int32_t LastColumn(const forms::DrawingSurface& surface);
+std::int32_t LastRow(const forms::DrawingSurface& surface);
+
+}  // namespace candy

@@ -1,0 +1,39 @@
+// The per-style numbers that drive the shaded face of styles 2, 3, 4, 5 and 7:
+// where the gloss band sits and how fast it fades, and the size, centre and
+// steepness of the elliptical glow.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "candybutton/painters/painter_context.h"
+#include "platform/win/types.h"
+
+namespace candy {
+
+struct FaceParams {
+  std::int32_t GlossBase = 0;      // percentage at the top row of the gloss
+  std::int32_t GlossSlope = 0;     // percentage gained per row, before division by CR
+  std::int32_t GlossLeft = 0;      // gloss rounded rectangle
+  std::int32_t GlossTop = 0;
+  std::int32_t GlossRadius = 0;
+  std::int32_t GlossBottom = 0;
+  std::int32_t GlossRight = 0;
+  std::int32_t GlowWidthPct = 0;   // horizontal glow radius, percent of the face width
+  std::int32_t GlowHeightPct = 0;  // vertical glow radius, percent of the face height
+  std::int32_t GlowCenterX = 0;
+  std::int32_t GlowCenterY = 0;
+  std::int32_t GlowStep = 0;       // percentage per glow ring, before division by the vertical radius
+  friend bool operator==(const FaceParams&, const FaceParams&) = default;
+};
+
+// The record for a style at surface size SW x SH and corner radius CR; all
+// zero for a style other than 2, 3, 4, 5, 7. Nothing for style 3 when SH
+// rounds to 0, whose glow height would divide by zero.
+std::optional<FaceParams> FillFaceParams(std::int32_t style, float SW, float SH, std::int32_t CR);
+
+// The face colour of a drawing state: up for 0 and 2, hover for 3, down for 1
+// and 4; nothing for any other state.
+std::optional<win::OLE_COLOR> FaceColorForState(const PainterContext& context, std::int32_t state);
+
+}  // namespace candy

@@ -1,0 +1,77 @@
+#include "candybutton/color_arithmetic.h"
+#include "candybutton/painters/paint_ellipse_glow.h"
+#include "candybutton/painters/paint_rounded_style.h"
+#include "platform/win/gdi.h"
+#include "platform/win/region.h"
+
+namespace candy {
+namespace {
+
+constexpr win::COLORREF kWhite = 0xFFFFFF;
+constexpr win::COLORREF kBlack = 0x000000;
+constexpr win::COLORREF kDisabledFace = 0xB0C0C0;
+
+// Row by row over the left half: frame pixels (outside the inner region) and
+// their mirrors get the border colour until the first pixel that lies in the
+// gloss; from there one gloss line covers the row to its mirror column, and
+// the next row is scanned from column 1.
+void scan_border_and_gloss(PainterContext& context, std::int32_t W, std::int32_t H, win::OLE_COLOR face,
+                           win::COLORREF border, win::HRGN gloss, const FaceParams& P) {
+  const win::HDC dc = context.surface.hDC();
+  const std::int32_t CR = context.m_CornerRadius;
+  if (H < 0) return;
+  std::int32_t y = 0;
+  std::int32_t first_x = 0;
+  for (;;) {
+    bool lined = false;
+    for (std::int32_t x = first_x; x <= W / 2; ++x) {
+      if (!win::PtInRegion(context.m_Region, x, y)) {
+        win::SetPixelV(dc, x, y, border);
+        win::SetPixelV(dc, W - x, y, border);
+      } else if (win::PtInRegion(gloss, x, y)) {
+        const win::COLORREF color = BlendColors(kWhite, face, P.GlossBase + (y * P.GlossSlope) / CR);
+        context.surface.Line(float(x), float(y), float(W - x + 1), float(y), color);
+        lined = true;
+        break;
+      }
+    }
+    // After a gloss line the scan goes on with the next row even past H; the
+    // gloss region is finite, so it ends.
+    if (!lined && y + 1 > H) break;
+    ++y;
+    first_x = lined ? 1 : 0;
+  }
+}
+
+}  // namespace
+
+void PaintRoundedFace(PainterContext& context, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face,
+                      const FaceParams& P) {
+  if (context.m_CornerRadius < 1) context.m_CornerRadius = 1;
+  win::OLE_COLOR bright = context.m_ColorBright;
+  if (context.m_Enabled == 0) {
+    face = kDisabledFace;
+    bright = kWhite;
+  }
+  win::COLORREF border;
+  if (context.m_BorderBrightness >= 0) {
+    border = BlendColors(face, kWhite, context.m_BorderBrightness);  // writes back a value above 100 as 100
+  } else {
+    // Any value below -100 darkens fully; negating the 32-bit minimum would overflow.
+    const std::int32_t darken = context.m_BorderBrightness < -100 ? 100 : -context.m_BorderBrightness;
+    border = BlendColors(face, kBlack, std::int32_t{darken});
+  }
+  const win::HRGN gloss = win::CreateRoundRectRgn(P.GlossLeft, P.GlossTop, P.GlossRight, P.GlossBottom,
+                                                  2 * P.GlossRadius, 2 * P.GlossRadius);
+  const win::HDC dc = context.surface.hDC();
+  win::RECT rect;
+  win::SetRect(&rect, 0, 0, W, H);
+  const win::HBRUSH brush = win::CreateSolidBrush(face);
+  win::FillRect(dc, &rect, brush);
+  win::DeleteObject(brush);
+  PaintEllipseGlow(dc, P, W, H, face, bright);
+  scan_border_and_gloss(context, W, H, face, border, gloss, P);
+  win::DeleteObject(gloss);
+}
+
+}  // namespace candy

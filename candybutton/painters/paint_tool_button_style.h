@@ -1,0 +1,16 @@
+// Style 1: a flat tool button that shows a grey-beige gradient in a rounded
+// frame under the mouse and when pressed, and a white face in a blue frame
+// when checked. Every colour is a constant; only the container's BackColor
+// comes from outside.
+#pragma once
+
+#include <cstdint>
+
+#include "candybutton/painters/painter_context.h"
+
+namespace candy {
+
+// state: 0 resting, 1 pressed, 2 focused, 3 mouse over, 4 checked.
+void PaintToolButtonStyle(PainterContext& context, const std::int32_t& state);
+
+}  // namespace candy

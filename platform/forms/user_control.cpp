@@ -1,0 +1,289 @@
+#include "platform/forms/user_control.h"
+
+#include <cmath>
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+
+#include "platform/win/codepage.h"
+#include "platform/win/dc.h"
+#include "platform/win/font.h"
+#include "platform/win/gdi.h"
+#include "platform/win/input.h"
+#include "platform/win/ole_color.h"
+#include "platform/win/paint.h"
+#include "platform/win/text.h"
+#include "platform/win/window.h"
+
+namespace forms {
+
+namespace {
+
+constexpr const char* kClassName = "CandyUserControl";
+
+// The platform's table from a control window to its host.
+std::unordered_map<std::uint32_t, UserControl*>& hosts() {
+  static std::unordered_map<std::uint32_t, UserControl*> table;
+  return table;
+}
+
+win::LRESULT control_proc(win::HWND hwnd, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
+  const auto found = hosts().find(hwnd.value);
+  if (found == hosts().end()) return win::DefWindowProcA(hwnd, msg, wparam, lparam);
+  return found->second->handle_message(msg, wparam, lparam);
+}
+
+void register_class() {
+  static const bool registered = [] {
+    win::WNDCLASSA wc;
+    wc.style = win::CS_DBLCLKS;
+    wc.lpfnWndProc = control_proc;
+    wc.lpszClassName = kClassName;
+    return win::RegisterClassA(&wc) != 0;
+  }();
+  (void)registered;
+}
+
+win::COLORREF plain(win::OLE_COLOR color) {
+  win::COLORREF out = 0;
+  if (win::OleTranslateColor(color, win::HPALETTE{}, &out) != win::S_OK) out = 0;
+  return out;
+}
+
+int pixel(float v) {
+  if (!std::isfinite(v)) return 0;
+  const double r = std::nearbyint(double(v));
+  return r < -1e9 ? -1000000000 : r > 1e9 ? 1000000000 : int(r);
+}
+
+// Mouse arguments: MK_* flags to Button (1 left, 2 right, 4 middle) and Shift
+// (1 Shift, 2 Ctrl, 4 Alt).
+std::int16_t buttons_of(win::WPARAM wparam) {
+  return std::int16_t(((wparam & win::MK_LBUTTON) ? 1 : 0) | ((wparam & win::MK_RBUTTON) ? 2 : 0) |
+                      ((wparam & win::MK_MBUTTON) ? 4 : 0));
+}
+std::int16_t shift_of(win::WPARAM wparam) {
+  return std::int16_t(((wparam & win::MK_SHIFT) ? 1 : 0) | ((wparam & win::MK_CONTROL) ? 2 : 0) |
+                      (win::key_is_down(win::VK_MENU) ? 4 : 0));
+}
+std::int16_t key_shift() {
+  return std::int16_t((win::key_is_down(win::VK_SHIFT) ? 1 : 0) | (win::key_is_down(win::VK_CONTROL) ? 2 : 0) |
+                      (win::key_is_down(win::VK_MENU) ? 4 : 0));
+}
+
+}  // namespace
+
+UserControl::UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width,
+                         std::int32_t height) {
+  register_class();
+  m_hwnd = win::CreateWindowExA(0, kClassName, "", win::WS_CHILD | win::WS_TABSTOP, x, y, width, height, parent);
+  if (!m_hwnd) throw std::runtime_error("UserControl: the control window could not be created");
+  hosts()[m_hwnd.value] = this;
+  m_dc = win::CreateCompatibleDC(win::HDC{});
+  if (!m_dc) throw std::runtime_error("UserControl: no device context for the image");
+  make_image(width, height);
+  SetFont(m_font);
+  win::SetBkMode(m_dc, win::TRANSPARENT);
+  win::SetTextColor(m_dc, plain(m_fore_color));
+}
+
+UserControl::~UserControl() {
+  hosts().erase(m_hwnd.value);
+  win::DestroyWindow(m_hwnd);
+  if (m_old_bitmap) win::SelectObject(m_dc, m_old_bitmap);
+  win::DeleteObject(m_bitmap);
+  win::DeleteDC(m_dc);
+  win::DeleteObject(m_hfont);
+}
+
+void UserControl::make_image(std::int32_t width, std::int32_t height) {
+  m_width = width > 0 ? width : 0;
+  m_height = height > 0 ? height : 0;
+  const win::HBITMAP bitmap = win::CreateCompatibleBitmap(win::HDC{}, m_width > 0 ? m_width : 1,
+                                                          m_height > 0 ? m_height : 1);
+  if (!bitmap) throw std::runtime_error("UserControl: no image of " + std::to_string(width) + " x " +
+                                        std::to_string(height));
+  const win::HBITMAP previous = win::SelectObject(m_dc, bitmap);
+  if (!m_old_bitmap) m_old_bitmap = previous; else win::DeleteObject(previous);
+  m_bitmap = bitmap;
+  clear_image();
+}
+
+void UserControl::clear_image() {
+  const win::RECT all{0, 0, m_width, m_height};
+  const win::HBRUSH brush = win::CreateSolidBrush(plain(m_back_color));
+  win::FillRect(m_dc, &all, brush);
+  win::DeleteObject(brush);
+}
+
+void UserControl::Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
+  const win::HPEN pen = win::CreatePen(win::PS_SOLID, 1, plain(color));
+  const win::HPEN old = win::SelectObject(m_dc, pen);
+  win::MoveToEx(m_dc, pixel(x1), pixel(y1), nullptr);
+  win::LineTo(m_dc, pixel(x2), pixel(y2));
+  win::SelectObject(m_dc, old);
+  win::DeleteObject(pen);
+}
+
+void UserControl::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
+  const int ax = pixel(x1), ay = pixel(y1), bx = pixel(x2), by = pixel(y2);
+  const win::RECT box{std::min(ax, bx), std::min(ay, by), std::max(ax, bx) + 1, std::max(ay, by) + 1};
+  const win::HBRUSH brush = win::CreateSolidBrush(plain(color));
+  win::FillRect(m_dc, &box, brush);
+  win::DeleteObject(brush);
+}
+
+void UserControl::PSet(float x, float y, win::OLE_COLOR color) {
+  win::SetPixelV(m_dc, pixel(x), pixel(y), plain(color));
+}
+
+void UserControl::SetWindowRgn(win::HRGN region) { win::SetWindowRgn(m_hwnd, region, 1); }
+
+win::SIZE UserControl::measure(std::string_view text) const {
+  const std::string ansi = win::utf8_to_cp1252(text);
+  win::SIZE size;
+  win::GetTextExtentPoint32A(m_dc, ansi.c_str(), int(ansi.size()), &size);
+  return size;
+}
+
+float UserControl::TextWidth(std::string_view text) const { return float(measure(text).cx); }
+float UserControl::TextHeight(std::string_view text) const { return float(measure(text).cy); }
+
+void UserControl::SetFont(const FontDescription& font) {
+  win::LOGFONTA log;
+  log.lfHeight = win::height_from_points(font.size);
+  log.lfWeight = font.weight;
+  log.lfItalic = font.italic ? 1 : 0;
+  log.lfUnderline = font.underline ? 1 : 0;
+  log.lfStrikeOut = font.strikethrough ? 1 : 0;
+  log.lfCharSet = win::BYTE(font.charset);
+  std::strncpy(log.lfFaceName, font.name.c_str(), win::LF_FACESIZE - 1);
+  const win::HFONT made = win::CreateFontIndirectA(&log);
+  if (!made) throw std::runtime_error("UserControl: no font \"" + font.name + "\" of " + std::to_string(font.size) + " pt");
+  win::SelectObject(m_dc, made);
+  if (m_hfont) win::DeleteObject(m_hfont);
+  m_hfont = made;
+  m_font = font;
+}
+
+void UserControl::SetForeColor(win::OLE_COLOR color) {
+  m_fore_color = color;
+  win::SetTextColor(m_dc, plain(color));
+}
+
+// An empty picture leaves the image cleared to the background colour: that is
+// what pixels no painter touches show.
+void UserControl::SetPicture(win::PicturePtr picture) {
+  m_picture = std::move(picture);
+  clear_image();
+  if (m_picture && m_picture->bitmap()) {
+    const win::HDC source = win::CreateCompatibleDC(win::HDC{});
+    const win::HBITMAP old = win::SelectObject(source, m_picture->bitmap());
+    const win::SIZE size = m_picture->pixel_size();
+    win::BitBlt(m_dc, 0, 0, size.cx, size.cy, source, 0, 0, win::SRCCOPY);
+    win::SelectObject(source, old);
+    win::DeleteDC(source);
+  }
+}
+
+void UserControl::Refresh() {
+  const win::HDC window_dc = win::GetDC(m_hwnd);
+  win::BitBlt(window_dc, 0, 0, m_width, m_height, m_dc, 0, 0, win::SRCCOPY);
+  win::ReleaseDC(m_hwnd, window_dc);
+}
+
+template <class Notify>
+void UserControl::deliver(const char* what, Notify&& notify) {
+  if (!m_events) return;
+  try {
+    notify(*m_events);
+  } catch (const std::exception& e) {
+    std::cerr << "control " << what << " notification failed: " << e.what() << "\n";
+  } catch (...) {
+    std::cerr << "control " << what << " notification failed\n";
+  }
+}
+
+win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
+  float X = float(win::GET_X_LPARAM(lparam));
+  float Y = float(win::GET_Y_LPARAM(lparam));
+  std::int16_t Shift = shift_of(wparam);
+  auto mouse = [&](const char* what, std::int16_t Button, auto handler) {
+    deliver(what, [&](ControlEvents& e) { (e.*handler)(Button, Shift, X, Y); });
+  };
+  switch (msg) {
+    case win::WM_PAINT: {
+      win::PAINTSTRUCT ps;
+      const win::HDC dc = win::BeginPaint(m_hwnd, &ps);
+      win::BitBlt(dc, 0, 0, m_width, m_height, m_dc, 0, 0, win::SRCCOPY);
+      win::EndPaint(m_hwnd, &ps);
+      return 0;
+    }
+    case win::WM_ERASEBKGND:
+      return 1;
+    case win::WM_SIZE: {
+      const int width = win::LOWORD(win::DWORD(lparam));
+      const int height = win::HIWORD(win::DWORD(lparam));
+      if (width != m_width || height != m_height) make_image(width, height);
+      deliver("resize", [](ControlEvents& e) { e.OnResize(); });
+      return 0;
+    }
+    case win::WM_SHOWWINDOW:
+      if (wparam) deliver("show", [](ControlEvents& e) { e.OnShow(); });
+      return 0;
+    case win::WM_SETFOCUS:
+      deliver("focus gained", [](ControlEvents& e) { e.OnGotFocus(); });
+      return 0;
+    case win::WM_KILLFOCUS:
+      deliver("focus lost", [](ControlEvents& e) { e.OnLostFocus(); });
+      return 0;
+    case win::WM_KEYDOWN:
+    case win::WM_KEYUP: {
+      std::int16_t KeyCode = std::int16_t(wparam);
+      std::int16_t KeyShift = key_shift();
+      if (msg == win::WM_KEYDOWN)
+        deliver("key down", [&](ControlEvents& e) { e.OnKeyDown(KeyCode, KeyShift); });
+      else
+        deliver("key up", [&](ControlEvents& e) { e.OnKeyUp(KeyCode, KeyShift); });
+      return 0;
+    }
+    case win::WM_LBUTTONDOWN:
+      m_left_down = true;
+      mouse("mouse down", 1, &ControlEvents::OnMouseDown);
+      return 0;
+    case win::WM_RBUTTONDOWN:
+      mouse("mouse down", 2, &ControlEvents::OnMouseDown);
+      return 0;
+    case win::WM_MBUTTONDOWN:
+      mouse("mouse down", 4, &ControlEvents::OnMouseDown);
+      return 0;
+    case win::WM_MOUSEMOVE:
+      mouse("mouse move", buttons_of(wparam), &ControlEvents::OnMouseMove);
+      return 0;
+    case win::WM_LBUTTONUP: {
+      // A click is a left press and release both on the control.
+      const bool click = m_left_down && X >= 0 && Y >= 0 && X < float(m_width) && Y < float(m_height);
+      m_left_down = false;
+      mouse("mouse up", 1, &ControlEvents::OnMouseUp);
+      if (click) deliver("click", [](ControlEvents& e) { e.OnClick(); });
+      return 0;
+    }
+    case win::WM_RBUTTONUP:
+      mouse("mouse up", 2, &ControlEvents::OnMouseUp);
+      return 0;
+    case win::WM_MBUTTONUP:
+      mouse("mouse up", 4, &ControlEvents::OnMouseUp);
+      return 0;
+    case win::WM_LBUTTONDBLCLK:
+      m_left_down = true;
+      deliver("double click", [](ControlEvents& e) { e.OnDblClick(); });
+      return 0;
+    default:
+      return win::DefWindowProcA(m_hwnd, msg, wparam, lparam);
+  }
+}
+
+}  // namespace forms

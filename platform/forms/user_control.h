@@ -1,0 +1,83 @@
+// The host of a windowed control: a child window with its own procedure and
+// a persistent image (a memory bitmap of the client size) that all drawing
+// goes to and that the window shows whenever it paints. Window messages are
+// translated into the control's notifications; a notification that throws is
+// caught at the window procedure and reported on stderr.
+//
+// Its own stored design: white background, "Tahoma" 9 pt weight 400, pixels.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/forms/control_events.h"
+#include "platform/forms/control_surface.h"
+#include "platform/win/types.h"
+
+namespace forms {
+
+class UserControl final : public ControlSurface {
+ public:
+  // The control's design size in pixels (1830 x 1335 twips).
+  static constexpr std::int32_t kDesignWidth = 122;
+  static constexpr std::int32_t kDesignHeight = 89;
+
+  // Creates the child window, hidden, at (x, y) in the parent's client area.
+  // Throws when the window or its image cannot be made.
+  UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+  ~UserControl() override;
+  UserControl(const UserControl&) = delete;
+  UserControl& operator=(const UserControl&) = delete;
+
+  // Where the notifications go; null drops them.
+  void set_events(ControlEvents* events) { m_events = events; }
+
+  float ScaleWidth() const override { return float(m_width); }
+  float ScaleHeight() const override { return float(m_height); }
+  void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
+  void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
+  void PSet(float x, float y, win::OLE_COLOR color) override;
+  win::HDC hDC() const override { return m_dc; }
+  win::HWND hWnd() const override { return m_hwnd; }
+  void SetWindowRgn(win::HRGN region) override;
+  float TextWidth(std::string_view text) const override;
+  float TextHeight(std::string_view text) const override;
+  FontDescription Font() const override { return m_font; }
+  void SetFont(const FontDescription& font) override;
+  win::OLE_COLOR ForeColor() const override { return m_fore_color; }
+  void SetForeColor(win::OLE_COLOR color) override;
+  win::OLE_COLOR BackColor() const override { return m_back_color; }
+  void SetBackColor(win::OLE_COLOR color) override { m_back_color = color; }
+  win::PicturePtr Picture() const override { return m_picture; }
+  void SetPicture(win::PicturePtr picture) override;
+  std::int16_t MousePointer() const override { return m_mouse_pointer; }
+  void SetMousePointer(std::int16_t pointer) override { m_mouse_pointer = pointer; }
+  void Refresh() override;
+
+  // The window procedure's work, for one message of this control's window.
+  win::LRESULT handle_message(win::UINT msg, win::WPARAM wparam, win::LPARAM lparam);
+
+ private:
+  void make_image(std::int32_t width, std::int32_t height);
+  void clear_image();
+  win::SIZE measure(std::string_view text) const;
+  template <class Notify>
+  void deliver(const char* what, Notify&& notify);
+
+  win::HWND m_hwnd;
+  win::HDC m_dc;
+  win::HBITMAP m_bitmap;
+  win::HBITMAP m_old_bitmap;
+  win::HFONT m_hfont;
+  std::int32_t m_width = 0;
+  std::int32_t m_height = 0;
+  FontDescription m_font{"Tahoma", 9, 400, false, false, false, 0};
+  win::OLE_COLOR m_fore_color = 0;
+  win::OLE_COLOR m_back_color = 0xFFFFFF;
+  win::PicturePtr m_picture;
+  std::int16_t m_mouse_pointer = 0;
+  bool m_left_down = false;
+  ControlEvents* m_events = nullptr;
+};
+
+}  // namespace forms

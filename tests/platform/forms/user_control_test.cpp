@@ -1,0 +1,82 @@
+#include "platform/forms/user_control.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/win/gdi.h"
+#include "platform/win/message.h"
+#include "platform/win/window.h"
+
+namespace forms {
+namespace {
+
+struct Recorder : ControlEvents {
+  std::vector<std::string> seen;
+  bool fail = false;
+  void OnResize() override { seen.push_back("resize"); }
+  void OnMouseDown(std::int16_t& b, std::int16_t& s, float& x, float& y) override {
+    seen.push_back("down " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(int(x)) + " " +
+                   std::to_string(int(y)));
+    if (fail) throw std::runtime_error("handler failed");
+  }
+  void OnMouseUp(std::int16_t& b, std::int16_t&, float&, float&) override { seen.push_back("up " + std::to_string(b)); }
+  void OnClick() override { seen.push_back("click"); }
+  void OnDblClick() override { seen.push_back("dblclick"); }
+};
+
+struct Parent {
+  win::HWND hwnd;
+  Parent() {
+    static bool registered = [] {
+      win::WNDCLASSA wc;
+      wc.lpfnWndProc = win::DefWindowProcA;
+      wc.lpszClassName = "UserControlTestParent";
+      return win::RegisterClassA(&wc) != 0;
+    }();
+    (void)registered;
+    hwnd = win::CreateWindowExA(0, "UserControlTestParent", "", win::WS_POPUP, 0, 0, 300, 200, win::HWND{});
+  }
+  ~Parent() { win::DestroyWindow(hwnd); }
+};
+
+TEST(UserControl, DrawsInOleColoursOnItsPersistentImage) {
+  Parent parent;
+  UserControl control(parent.hwnd, 10, 10, 20, 10);
+  EXPECT_EQ(control.ScaleWidth(), 20.0f);
+  EXPECT_EQ(win::GetPixel(control.hDC(), 0, 0), 0xFFFFFFu);
+  control.PSet(1, 1, 0x8000000F);
+  EXPECT_EQ(win::GetPixel(control.hDC(), 1, 1), 0xC0C0C0u);
+  control.Box(5, 2, 3, 4, 0x0000FF);
+  EXPECT_EQ(win::GetPixel(control.hDC(), 3, 2), 0x0000FFu);
+  EXPECT_EQ(win::GetPixel(control.hDC(), 5, 4), 0x0000FFu);
+  EXPECT_EQ(win::GetPixel(control.hDC(), 6, 4), 0xFFFFFFu);
+  control.Line(0, 8, 4, 8, 0x00FF00);
+  EXPECT_EQ(win::GetPixel(control.hDC(), 3, 8), 0x00FF00u);
+  EXPECT_EQ(win::GetPixel(control.hDC(), 4, 8), 0xFFFFFFu);
+  control.SetBackColor(0x102030);
+  control.SetPicture(nullptr);
+  EXPECT_EQ(win::GetPixel(control.hDC(), 1, 1), 0x102030u);
+  EXPECT_GT(control.TextWidth("Music"), 0.0f);
+  EXPECT_GT(control.TextHeight("Music"), 0.0f);
+}
+
+TEST(UserControl, TranslatesMouseMessagesAndCatchesHandlerFailures) {
+  Parent parent;
+  UserControl control(parent.hwnd, 0, 0, 40, 30);
+  Recorder events;
+  control.set_events(&events);
+  win::SendMessageA(control.hWnd(), win::WM_LBUTTONDOWN, win::MK_LBUTTON | win::MK_CONTROL, win::MAKELPARAM(-3, 7));
+  win::SendMessageA(control.hWnd(), win::WM_LBUTTONUP, 0, win::MAKELPARAM(5, 7));
+  win::SendMessageA(control.hWnd(), win::WM_RBUTTONDOWN, win::MK_RBUTTON | win::MK_SHIFT, win::MAKELPARAM(1, 2));
+  win::SendMessageA(control.hWnd(), win::WM_LBUTTONDBLCLK, win::MK_LBUTTON, win::MAKELPARAM(1, 2));
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"down 1 2 -3 7", "up 1", "click", "down 2 1 1 2", "dblclick"}));
+
+  events.fail = true;
+  EXPECT_NO_THROW(win::SendMessageA(control.hWnd(), win::WM_LBUTTONDOWN, win::MK_LBUTTON, 0));
+}
+
+}  // namespace
+}  // namespace forms

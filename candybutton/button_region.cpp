@@ -14,7 +14,7 @@ void UpdateButtonRegion(ShapeContext& context) {
     context.m_Region = win::HRGN{};
   }
   const std::optional<std::int32_t> radius =
-      ButtonCornerRadius(context.m_Style, RoundToInt(surface.ScaleWidth()), RoundToInt(surface.ScaleHeight()));
+      button_corner_radius(context.m_Style, RoundToInt(surface.ScaleWidth()), RoundToInt(surface.ScaleHeight()));
   if (!radius) {
     surface.SetWindowRgn(win::HRGN{});
     return;
@@ -26,6 +26,11 @@ void UpdateButtonRegion(ShapeContext& context) {
   const std::int32_t W2 = RoundToInt(surface.ScaleWidth() - 2.0f);
   const std::int32_t H2 = RoundToInt(surface.ScaleHeight() - 2.0f);
   context.m_Region = CreateRoundedRegion(1, 1, W2, H2, *radius, context.m_CornerRadius);
+}
+
+void UpdateButtonRegion(PainterContext& context) {
+  ShapeContext shape{context.surface, context.m_Style, context.m_CornerRadius, context.m_Region};
+  UpdateButtonRegion(shape);
 }
 
 win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, const std::int32_t& width,

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "candybutton/painters/painter_context.h"
 #include "platform/forms/drawing_surface.h"
 #include "platform/win/types.h"
 
@@ -23,6 +24,9 @@ struct ShapeContext {
 // shape and keeps a new inner region; any other style gets the full rectangle
 // and no inner region.
 void UpdateButtonRegion(ShapeContext& context);
+// The same over the painters' view of the control, which holds every member
+// the rebuild needs.
+void UpdateButtonRegion(PainterContext& context);
 
 // A new region (the caller owns it) holding the rounded shape (x, y, width,
 // height, radius), built from the rectangle (0, 0, x + width, y + height) by

@@ -28,7 +28,7 @@ bool PointInRoundedShape(const std::int32_t& c, const std::int32_t& r, const std
   return dx > 0 && dx < width && dy > 0 && dy < height;
 }
 
-std::optional<std::int32_t> ButtonCornerRadius(std::int32_t style, std::int32_t W, std::int32_t H) {
+std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W, std::int32_t H) {
   switch (style) {
     case 2:
     case 4:

@@ -34,6 +34,6 @@ bool PointInRoundedShape(const std::int32_t& c, const std::int32_t& r, const std
 // The corner radius a style's window gets at client size W x H (integers), or
 // nothing for a style without a shape (anything but 2 to 7). Not yet limited
 // to 1: the region builder does that.
-std::optional<std::int32_t> ButtonCornerRadius(std::int32_t style, std::int32_t W, std::int32_t H);
+std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W, std::int32_t H);
 
 }  // namespace candy

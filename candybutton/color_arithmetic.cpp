@@ -1,16 +1,18 @@
 #include "candybutton/color_arithmetic.h"
 
+#include "platform/win/ole_color.h"
+
 namespace candy {
 // The one place that asks the platform to translate an OLE colour.
-win::COLORREF TranslateOleColor(win::OLE_COLOR color) {
+win::COLORREF translate_ole_color(win::OLE_COLOR color) {
   win::COLORREF work = 0;
-  // Plain COLORREFs pass through; system colours need the platform's table.
-  if ((color & 0xFF000000u) == 0) work = color;
+  // The status is not needed: on failure the work value keeps its 0 (black).
+  win::OleTranslateColor(color, win::HPALETTE{}, &work);
   return work;
 }
 
 void GetRGB(std::int32_t& r, std::int32_t& g, std::int32_t& b, const win::OLE_COLOR& Color) {
-  const win::COLORREF work = TranslateOleColor(Color);
+  const win::COLORREF work = translate_ole_color(Color);
   r = std::int32_t(work & 0xFF);
   g = std::int32_t((work >> 8) & 0xFF);
   b = std::int32_t((work >> 16) & 0xFF);

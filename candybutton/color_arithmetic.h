@@ -12,7 +12,7 @@ namespace candy {
 
 // The plain colour an OLE colour stands for: system colours translated to
 // their current value, an untranslatable colour as black.
-win::COLORREF TranslateOleColor(win::OLE_COLOR color);
+win::COLORREF translate_ole_color(win::OLE_COLOR color);
 
 // Splits a colour into its components, 0 to 255 each (written). System colours
 // are translated to their current plain colour; a colour that cannot be

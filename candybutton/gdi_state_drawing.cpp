@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "candybutton/button_region.h"
 #include "candybutton/candybutton.h"
 #include "candybutton/painters/paint_pixel_style.h"
 #include "candybutton/painters/paint_push_button_style.h"
@@ -41,6 +42,7 @@ CandyButtonParts standard_parts() {
   parts.styles.tool_button = PaintToolButtonStyle;
   parts.styles.rounded = PaintRoundedStyle;
   parts.styles.pixel = PaintPixelStyle;
+  parts.styles.update_button_region = [](PainterContext& context) { UpdateButtonRegion(context); };
   return parts;
 }
 

@@ -17,7 +17,7 @@ float px(std::int32_t v) { return static_cast<float>(v); }
 
 }  // namespace
 
-win::COLORREF BandRowColor(double t, win::COLORREF start, win::COLORREF end) {
+win::COLORREF band_row_color(double t, win::COLORREF start, win::COLORREF end) {
   const std::int32_t r = band_channel(t, win::GetRValue(start), win::GetRValue(end));
   const std::int32_t g = band_channel(t, win::GetGValue(start), win::GetGValue(end));
   const std::int32_t b = band_channel(t, win::GetBValue(start), win::GetBValue(end));
@@ -26,15 +26,15 @@ win::COLORREF BandRowColor(double t, win::COLORREF start, win::COLORREF end) {
   return win::COLORREF(r + 256 * g + 65536 * b);
 }
 
-void DrawGradientBand(forms::DrawingSurface& surface, const GradientBand& band) {
+void draw_gradient_band(forms::DrawingSurface& surface, const GradientBand& band) {
   for (std::int32_t i = band.first; i <= band.last; ++i) {
     const double t = band.divisor == 0.0 ? 0.0 : i / band.divisor;
     const std::int32_t y = i + band.row_offset;
-    surface.Line(px(band.x_from), px(y), px(band.x_to), px(y), BandRowColor(t, band.start, band.end));
+    surface.Line(px(band.x_from), px(y), px(band.x_to), px(y), band_row_color(t, band.start, band.end));
   }
 }
 
-void DrawRoundedFrame(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const FrameColors& c) {
+void draw_rounded_frame(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const FrameColors& c) {
   s.PSet(px(1), px(0), c.dot);
   s.PSet(px(0), px(1), c.dot);
   s.Line(px(0), px(2), px(2), px(0), c.diagonal);
@@ -53,7 +53,7 @@ void DrawRoundedFrame(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, 
   s.Line(px(0), px(h - 2), px(0), px(2), c.edge);
 }
 
-void FillWithContainerColor(const PainterContext& context, std::int32_t w, std::int32_t h) {
+void fill_with_container_color(const PainterContext& context, std::int32_t w, std::int32_t h) {
   std::optional<win::OLE_COLOR> back;
   try {
     if (context.container_back_color) back = context.container_back_color();
@@ -61,14 +61,14 @@ void FillWithContainerColor(const PainterContext& context, std::int32_t w, std::
     back.reset();
   }
   if (!back) return;
-  context.surface.Box(px(0), px(0), px(w), px(h), TranslateOleColor(*back));
+  context.surface.Box(px(0), px(0), px(w), px(h), translate_ole_color(*back));
 }
 
-std::int32_t LastColumn(const forms::DrawingSurface& surface) {
+std::int32_t last_column(const forms::DrawingSurface& surface) {
   return RoundToInt(surface.ScaleWidth() - 1.0f);
 }
 
-std::int32_t LastRow(const forms::DrawingSurface& surface) {
+std::int32_t last_row(const forms::DrawingSurface& surface) {
   return RoundToInt(surface.ScaleHeight() - 1.0f);
 }
 

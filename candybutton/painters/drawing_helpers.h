@@ -13,7 +13,7 @@ namespace candy {
 
 // One band row: per channel round(t * E + S - t * S), in double and in that
 // order, rounded to nearest with ties to even.
-win::COLORREF BandRowColor(double t, win::COLORREF start, win::COLORREF end);
+win::COLORREF band_row_color(double t, win::COLORREF start, win::COLORREF end);
 
 // A gradient band drawn row by row, top first: for i = first .. last, a line on
 // row i + row_offset from column x_from to x_to (end excluded) with fraction
@@ -29,7 +29,7 @@ struct GradientBand {
   win::COLORREF start;
   win::COLORREF end;
 };
-void DrawGradientBand(forms::DrawingSurface& surface, const GradientBand& band);
+void draw_gradient_band(forms::DrawingSurface& surface, const GradientBand& band);
 
 // The closed outline along the edges of the box (0, 0) .. (w, h), each corner
 // cut by a two-pixel diagonal in colour `diagonal` with a `dot` pixel on either
@@ -39,16 +39,16 @@ struct FrameColors {
   win::COLORREF diagonal;
   win::COLORREF edge;
 };
-void DrawRoundedFrame(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h, const FrameColors& colors);
+void draw_rounded_frame(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h, const FrameColors& colors);
 
 // Fills (0, 0) .. (w, h) with the container's BackColor, translated; skipped
 // when the container or its BackColor cannot be read (an empty answer or an
 // exception from the reader).
-void FillWithContainerColor(const PainterContext& context, std::int32_t w, std::int32_t h);
+void fill_with_container_color(const PainterContext& context, std::int32_t w, std::int32_t h);
 
 // Right and bottom pixel index of the surface: round(ScaleWidth - 1) and
 // round(ScaleHeight - 1), computed in single precision.
-std::int32_t LastColumn(const forms::DrawingSurface& surface);
-std::int32_t LastRow(const forms::DrawingSurface& surface);
+std::int32_t last_column(const forms::DrawingSurface& surface);
+std::int32_t last_row(const forms::DrawingSurface& surface);
 
 }  // namespace candy

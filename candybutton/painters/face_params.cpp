@@ -6,7 +6,7 @@
 
 namespace candy {
 
-std::optional<FaceParams> FillFaceParams(std::int32_t style, float SW, float SH, std::int32_t CR) {
+std::optional<FaceParams> fill_face_params(std::int32_t style, float SW, float SH, std::int32_t CR) {
   FaceParams p;
   // Every shaded style reaches its gloss past the right edge but style 7, and
   // centres its glow on the bottom edge but style 7 (on the middle row).
@@ -76,7 +76,7 @@ std::optional<FaceParams> FillFaceParams(std::int32_t style, float SW, float SH,
   return p;
 }
 
-std::optional<win::OLE_COLOR> FaceColorForState(const PainterContext& context, std::int32_t state) {
+std::optional<win::OLE_COLOR> face_color_for_state(const PainterContext& context, std::int32_t state) {
   switch (state) {
     case 0:
     case 2:

@@ -30,10 +30,10 @@ struct FaceParams {
 // The record for a style at surface size SW x SH and corner radius CR; all
 // zero for a style other than 2, 3, 4, 5, 7. Nothing for style 3 when SH
 // rounds to 0, whose glow height would divide by zero.
-std::optional<FaceParams> FillFaceParams(std::int32_t style, float SW, float SH, std::int32_t CR);
+std::optional<FaceParams> fill_face_params(std::int32_t style, float SW, float SH, std::int32_t CR);
 
 // The face colour of a drawing state: up for 0 and 2, hover for 3, down for 1
 // and 4; nothing for any other state.
-std::optional<win::OLE_COLOR> FaceColorForState(const PainterContext& context, std::int32_t state);
+std::optional<win::OLE_COLOR> face_color_for_state(const PainterContext& context, std::int32_t state);
 
 }  // namespace candy

@@ -3,7 +3,7 @@
 
 namespace candy {
 
-std::optional<GlowGeometry> MakeGlowGeometry(const FaceParams& P, std::int32_t W, std::int32_t H) {
+std::optional<GlowGeometry> make_glow_geometry(const FaceParams& P, std::int32_t W, std::int32_t H) {
   GlowGeometry g;
   g.rx = RoundToInt(double(W) * P.GlowWidthPct / 100.0);
   g.ry = RoundToInt(double(H) * P.GlowHeightPct / 100.0);
@@ -19,7 +19,7 @@ std::optional<GlowGeometry> MakeGlowGeometry(const FaceParams& P, std::int32_t W
   return g;
 }
 
-std::int32_t GlowRingPercentage(const FaceParams& P, const GlowGeometry& glow, std::int32_t k) {
+std::int32_t glow_ring_percentage(const FaceParams& P, const GlowGeometry& glow, std::int32_t k) {
   return RoundToInt(double(P.GlowStep) * k / glow.ry);
 }
 

@@ -8,7 +8,7 @@ namespace candy {
 
 void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int32_t H, win::OLE_COLOR face,
                       win::OLE_COLOR bright) {
-  const std::optional<GlowGeometry> glow = MakeGlowGeometry(P, W, H);
+  const std::optional<GlowGeometry> glow = make_glow_geometry(P, W, H);
   if (!glow) return;
   win::RECT rect = glow->outer;
   const std::int32_t shrink_x = RoundToInt(-glow->sx);
@@ -24,7 +24,7 @@ void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int
     win::Ellipse(dc, rect.left, rect.top, rect.right, rect.bottom);
     win::InflateRect(&rect, shrink_x, shrink_y);
     ++k;
-    const win::COLORREF color = BlendColors(face, bright, GlowRingPercentage(P, *glow, k));
+    const win::COLORREF color = BlendColors(face, bright, glow_ring_percentage(P, *glow, k));
     const win::HBRUSH next = win::CreateSolidBrush(color);
     win::SelectObject(dc, next);
     win::DeleteObject(brush);  // the brush it replaced

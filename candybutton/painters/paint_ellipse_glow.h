@@ -22,11 +22,11 @@ struct GlowGeometry {
 
 // Nothing when a radius is 0: the step sizes and the ring percentages would
 // divide by it, and such a glow has no area anyway.
-std::optional<GlowGeometry> MakeGlowGeometry(const FaceParams& P, std::int32_t W, std::int32_t H);
+std::optional<GlowGeometry> make_glow_geometry(const FaceParams& P, std::int32_t W, std::int32_t H);
 
 // Percentage toward the bright colour of ring counter k (the outermost ring is
 // drawn before the first counter is used, so ring n uses k = n + 1).
-std::int32_t GlowRingPercentage(const FaceParams& P, const GlowGeometry& glow, std::int32_t k);
+std::int32_t glow_ring_percentage(const FaceParams& P, const GlowGeometry& glow, std::int32_t k);
 
 void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int32_t H, win::OLE_COLOR face,
                       win::OLE_COLOR bright);

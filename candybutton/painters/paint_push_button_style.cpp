@@ -22,16 +22,16 @@ float px(std::int32_t v) { return static_cast<float>(v); }
 void paint_pressed(forms::DrawingSurface& s, std::int32_t w, std::int32_t h) {
   const win::COLORREF top = win::RGB(209, 204, 193), top_end = win::RGB(229, 228, 221);
   const win::COLORREF middle_end = win::RGB(226, 226, 218), bottom_end = win::RGB(242, 241, 238);
-  DrawGradientBand(s, {0, 3, 1, 3.0, 0, w, top, top_end});
-  DrawGradientBand(s, {4, h - 4, 0, double(h - 6), 0, w, top_end, middle_end});
+  draw_gradient_band(s, {0, 3, 1, 3.0, 0, w, top, top_end});
+  draw_gradient_band(s, {4, h - 4, 0, double(h - 6), 0, w, top_end, middle_end});
   // Five rows: the last lies on the bottom edge, beyond the end colour.
-  DrawGradientBand(s, {0, 4, h - 4, 3.0, 0, w, middle_end, bottom_end});
+  draw_gradient_band(s, {0, 4, h - 4, 3.0, 0, w, middle_end, bottom_end});
 }
 
 void paint_body(forms::DrawingSurface& s, std::int32_t w, std::int32_t h) {
   const win::COLORREF shade_start = win::RGB(236, 235, 230);
-  DrawGradientBand(s, {0, h - 3, 0, double(h - 3), 1, w, win::RGB(255, 255, 255), shade_start});
-  DrawGradientBand(s, {0, 3, h - 4, 3.0, 0, w, shade_start, win::RGB(214, 208, 197)});
+  draw_gradient_band(s, {0, h - 3, 0, double(h - 3), 1, w, win::RGB(255, 255, 255), shade_start});
+  draw_gradient_band(s, {0, 3, h - 4, 3.0, 0, w, shade_start, win::RGB(214, 208, 197)});
 }
 
 void paint_rim(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const Rim& rim) {
@@ -39,7 +39,7 @@ void paint_rim(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const R
   s.Line(px(0), px(2), px(w), px(2), rim.row2);
   for (std::int32_t i = 3; i <= h - 3; ++i) {
     // h >= 6 here, so the division is safe.
-    const win::COLORREF c = BandRowColor(double(i) / h, rim.side_start, rim.side_end);
+    const win::COLORREF c = band_row_color(double(i) / h, rim.side_start, rim.side_end);
     s.Line(px(0), px(i), px(3), px(i), c);
     s.Line(px(w - 2), px(i), px(w), px(i), c);
   }
@@ -51,9 +51,9 @@ void paint_rim(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const R
 
 void PaintPushButtonStyle(PainterContext& context, const std::int32_t& state) {
   forms::DrawingSurface& s = context.surface;
-  const std::int32_t h = LastRow(s);
-  const std::int32_t w = LastColumn(s);
-  FillWithContainerColor(context, w, h);
+  const std::int32_t h = last_row(s);
+  const std::int32_t w = last_column(s);
+  fill_with_container_color(context, w, h);
   if (state == 1) {
     paint_pressed(s, w, h);
   } else {
@@ -61,7 +61,7 @@ void PaintPushButtonStyle(PainterContext& context, const std::int32_t& state) {
   }
   if (state == 2) paint_rim(s, w, h, kFocusRim);
   if (state == 3) paint_rim(s, w, h, kMouseOverRim);
-  DrawRoundedFrame(s, w, h, kFrame);
+  draw_rounded_frame(s, w, h, kFrame);
 }
 
 }  // namespace candy

@@ -21,19 +21,19 @@ constexpr ToolLook kMouseOver = {win::RGB(254, 254, 253), win::RGB(252, 252, 249
 constexpr FrameColors kCheckedFrame = {win::RGB(203, 213, 214), win::RGB(152, 175, 190), win::RGB(122, 152, 175)};
 
 void paint_bands(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const ToolLook& look) {
-  DrawGradientBand(s, {0, 3, 1, 3.0, 0, w, look.top_start, look.top_end});
-  DrawGradientBand(s, {4, h - 4, 0, double(h - 6), 0, w, look.top_end, look.middle_end});
-  DrawGradientBand(s, {0, 3, h - 4, 3.0, 0, w, look.middle_end, look.bottom_end});
-  DrawRoundedFrame(s, w, h, look.frame);
+  draw_gradient_band(s, {0, 3, 1, 3.0, 0, w, look.top_start, look.top_end});
+  draw_gradient_band(s, {4, h - 4, 0, double(h - 6), 0, w, look.top_end, look.middle_end});
+  draw_gradient_band(s, {0, 3, h - 4, 3.0, 0, w, look.middle_end, look.bottom_end});
+  draw_rounded_frame(s, w, h, look.frame);
 }
 
 }  // namespace
 
 void PaintToolButtonStyle(PainterContext& context, const std::int32_t& state) {
   forms::DrawingSurface& s = context.surface;
-  const std::int32_t h = LastRow(s);
-  const std::int32_t w = LastColumn(s);
-  FillWithContainerColor(context, w, h);
+  const std::int32_t h = last_row(s);
+  const std::int32_t w = last_column(s);
+  fill_with_container_color(context, w, h);
   switch (state) {
     case 1:
       paint_bands(s, w, h, kPressed);
@@ -43,7 +43,7 @@ void PaintToolButtonStyle(PainterContext& context, const std::int32_t& state) {
       break;
     case 4:
       s.Box(1.0f, 1.0f, float(w - 1), float(h - 1), win::RGB(255, 255, 255));
-      DrawRoundedFrame(s, w, h, kCheckedFrame);
+      draw_rounded_frame(s, w, h, kCheckedFrame);
       break;
     default:
       break;

@@ -21,8 +21,8 @@ struct PainterContext {
   std::int32_t& m_BorderBrightness;  // lowered to 100 by the shaded painters when above
   const std::int16_t& m_Enabled;     // the control's flag: 0 false, anything else true
   std::int32_t& m_CornerRadius;      // raised to 1 by the shaded painters when below
-  const win::HRGN& m_Region;         // inner region of the shape, or 0
-  const std::int32_t& m_Style;
+  win::HRGN& m_Region;               // inner region of the shape, or 0; written by the region rebuild only
+  const std::int32_t& m_Style;       // read by the shaded painters and the region rebuild
   // The container's BackColor, or nothing when it cannot be read; the painters
   // of styles 0 and 1 then skip their background fill.
   std::function<std::optional<win::OLE_COLOR>()> container_back_color;

@@ -10,7 +10,7 @@
 //   snapshot FILE        write the screen image as a PNG
 //
 // Compound commands are parsed into their steps (click: press, release;
-// dblclick: press, release, double press, release; key: down, up), so that
+// dblclick: press, release, press, release; key: down, up), so that
 // each step runs after the messages of the one before were handled.
 #pragma once
 

@@ -5,7 +5,7 @@
 
 #include "platform/win/bitmap.h"
 #include "platform/win/dc.h"
-#include "platform/win/gdi.h"
+#include "platform/win/gdi_objects.h"
 #include "platform/win/icon.h"
 #include "platform/win/stencil.h"
 #include "platform/win/syscolor.h"
@@ -20,27 +20,6 @@ BOOL fail(DWORD error) {
   return 0;
 }
 
-// The colour a brush paints, read back from a one-pixel memory bitmap so that
-// any kind of brush the GDI module makes is understood.
-bool brush_color(HBRUSH brush, COLORREF* color) {
-  const HDC memory = CreateCompatibleDC(HDC{});
-  if (!memory) return false;
-  const HBITMAP pixel = CreateCompatibleBitmap(memory, 1, 1);
-  bool ok = false;
-  if (pixel) {
-    const HBITMAP previous = SelectObject(memory, pixel);
-    const RECT one{0, 0, 1, 1};
-    if (FillRect(memory, &one, brush)) {
-      *color = GetPixel(memory, 0, 0);
-      ok = *color != CLR_INVALID;
-    }
-    SelectObject(memory, previous);
-    DeleteObject(pixel);
-  }
-  DeleteDC(memory);
-  return ok;
-}
-
 // The one-colour states; false when the state asks for a brush that fails.
 bool paint_state(DeviceContext& dc, int x, int y, HBRUSH brush, const Stencil& mask, UINT flags) {
   auto may_draw = [&](std::int32_t px, std::int32_t py) { return dc.may_draw(px, py); };
@@ -48,9 +27,9 @@ bool paint_state(DeviceContext& dc, int x, int y, HBRUSH brush, const Stencil& m
     paint_embossed(*dc.surface, x, y, mask, GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_3DSHADOW), may_draw);
     return true;
   }
-  COLORREF color = 0;
-  if (!brush_color(brush, &color)) return false;
-  paint_stencil(*dc.surface, x, y, mask, color, StencilMode::Solid, may_draw);
+  const Brush* fill = brush_from_handle(brush);
+  if (!fill) return false;
+  if (!fill->hollow) paint_stencil(*dc.surface, x, y, mask, fill->color, StencilMode::Solid, may_draw);
   return true;
 }
 

@@ -6,7 +6,8 @@
 //                                                keeps the background)
 //   DSS_DISABLED   highlight (COLOR_3DHILIGHT) at (+1, +1), then shadow
 //                  (COLOR_3DSHADOW) at (0, 0), through the solid mask
-//   DSS_MONO       the solid mask in the brush's colour
+//   DSS_MONO       the solid mask in the brush's colour (a hollow brush
+//                  draws nothing; without a valid brush the call fails)
 //
 // The solid mask of text is its coverage cut at half; of an icon, the pixels
 // its AND mask leaves opaque; of a bitmap, the pixels that are not white (a

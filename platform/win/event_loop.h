@@ -32,8 +32,14 @@ void release_window_dcs(HWND hwnd);
 std::uint64_t window_validations(HWND hwnd);
 void validate_window(HWND hwnd);
 
-// input.cpp: drops focus and pointer state that refer to a dying window.
+// input_state.cpp: drops focus, capture and tracking state that refer to a
+// dying window.
 void forget_window_input(HWND hwnd);
+// Posts the input the platform makes itself: due key repeats and leaves.
+void generate_input_messages();
+// Milliseconds until generate_input_messages has something to post (0: now),
+// or -1 when nothing is scheduled.
+std::int64_t time_to_next_input();
 
 // presenter.cpp
 // Presents the shown top-level windows whose image changed.

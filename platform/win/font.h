@@ -40,6 +40,8 @@ inline constexpr BYTE RUSSIAN_CHARSET = 204;
 inline constexpr BYTE THAI_CHARSET = 222;
 inline constexpr BYTE EASTEUROPE_CHARSET = 238;
 
+// Escapement, orientation, precisions, quality and pitch are kept but do not
+// change the face or the drawing.
 struct LOGFONTA {
   LONG lfHeight = 0;  // < 0: character (em) height in pixels; > 0: cell height; 0: default
   LONG lfWidth = 0;   // average width; 0 keeps the face's proportions (other values ignored)

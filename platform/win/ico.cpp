@@ -52,7 +52,8 @@ IconImage decode_icon_image(ByteSpan dib, const std::string& context) {
 
 std::vector<IconImage> decode_ico(ByteSpan bytes) {
   const std::string context = "ICO";
-  if (bytes.size() < kDirectorySize) fail(context, "truncated icon directory (" + std::to_string(bytes.size()) + " bytes)");
+  if (bytes.size() < kDirectorySize)
+    fail(context, "truncated icon directory (" + std::to_string(bytes.size()) + " bytes)");
   if (read_u16(bytes, 0, "reserved") != 0 || read_u16(bytes, 2, "type") != 1)
     fail(context, "bad magic: not an icon directory (reserved 0, type 1)");
   const std::size_t count = read_u16(bytes, 4, "count");

@@ -1,8 +1,13 @@
+// Mouse routing: hit-testing, capture and double clicks.
 #include "platform/win/input.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <ranges>
 
+#include "platform/win/clock.h"
+#include "platform/win/event_loop.h"
 #include "platform/win/input_state.h"
 #include "platform/win/message.h"
 #include "platform/win/window.h"
@@ -27,26 +32,78 @@ HWND hit(const Window& w, std::int64_t x, std::int64_t y) {
   return w.handle;
 }
 
-UINT button_message(MouseButton button, ButtonAction action, bool double_clicks) {
+bool takes_mouse_input(HWND hwnd) {
+  for (const Window* w = find_window(hwnd); w; w = find_window(w->parent)) {
+    if (w->style & WS_DISABLED) return false;
+  }
+  return IsWindow(hwnd) != FALSE;
+}
+
+// Where mouse input goes now: the capture, else the window under the
+// pointer if it takes input.
+HWND mouse_target() {
+  auto& s = input_state();
+  if (s.capture && IsWindow(s.capture)) return s.capture;
+  const HWND under = WindowFromPoint(s.pointer);
+  return takes_mouse_input(under) ? under : HWND{};
+}
+
+int clamp16(LONG v) { return std::clamp<LONG>(v, INT16_MIN, INT16_MAX); }
+
+void post_mouse(UINT message, HWND target) {
+  POINT p = pointer_position();
+  if (!ScreenToClient(target, &p)) return;
+  PostMessageA(target, message, mouse_key_flags(), MAKELPARAM(clamp16(p.x), clamp16(p.y)));
+}
+
+// The second press of a double click, by time, place, button and window.
+bool completes_double_click(MouseButton button, HWND target, std::int64_t now) {
+  const LastPress& last = input_state().last_press;
+  const POINT p = input_state().pointer;
+  return last.valid && last.button == button && last.window == target &&
+         now - last.time <= kDoubleClickTimeMs &&
+         std::abs(std::int64_t{p.x} - last.point.x) <= kDoubleClickWidth / 2 &&
+         std::abs(std::int64_t{p.y} - last.point.y) <= kDoubleClickHeight / 2;
+}
+
+UINT press_message(MouseButton button, HWND target) {
   static constexpr UINT kDown[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
-  static constexpr UINT kUp[] = {WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP};
   static constexpr UINT kDouble[] = {WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK};
   const auto i = static_cast<std::size_t>(button);
-  switch (action) {
-    case ButtonAction::Press: return kDown[i];
-    case ButtonAction::Release: return kUp[i];
-    case ButtonAction::DoubleClick: return double_clicks ? kDouble[i] : kDown[i];
+  auto& s = input_state();
+  const std::int64_t now = clock().now_ms();
+  if (completes_double_click(button, target, now)) {
+    s.last_press.valid = false;  // a third press starts over
+    const Window* w = find_window(target);
+    return w && (w->class_style & CS_DBLCLKS) ? kDouble[i] : kDown[i];
   }
+  s.last_press = {true, button, target, s.pointer, now};
   return kDown[i];
 }
 
-// A disabled window takes no mouse input; the message is dropped.
-void post_mouse(UINT message, HWND target) {
-  const Window* w = find_window(target);
-  if (!w || (w->style & WS_DISABLED)) return;
-  POINT p = pointer_position();
-  ScreenToClient(target, &p);
-  PostMessageA(target, message, mouse_key_flags(), MAKELPARAM(p.x, p.y));
+void press(MouseButton button) {
+  auto& s = input_state();
+  const HWND target = mouse_target();
+  s.buttons[static_cast<std::size_t>(button)] = true;
+  if (!target) {
+    s.last_press.valid = false;
+    return;
+  }
+  if (!s.capture) {
+    s.capture = target;
+    s.capture_by_press = true;
+  }
+  if (can_take_focus(target) && GetFocus() != target) SetFocus(target);
+  if (IsWindow(target)) post_mouse(press_message(button, target), target);
+}
+
+void release(MouseButton button) {
+  auto& s = input_state();
+  if (!s.buttons[static_cast<std::size_t>(button)]) return;
+  s.buttons[static_cast<std::size_t>(button)] = false;
+  static constexpr UINT kUp[] = {WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP};
+  if (const HWND target = mouse_target()) post_mouse(kUp[static_cast<std::size_t>(button)], target);
+  if (!any_button_down() && s.capture_by_press) end_capture();
 }
 
 }  // namespace
@@ -62,41 +119,61 @@ HWND WindowFromPoint(POINT point) {
 
 void deliver_mouse_move(int x, int y) {
   input_state().pointer = {x, y};
-  post_mouse(WM_MOUSEMOVE, WindowFromPoint(input_state().pointer));
+  check_mouse_leave();
+  if (const HWND target = mouse_target()) post_mouse(WM_MOUSEMOVE, target);
 }
 
 void deliver_mouse_button(MouseButton button, ButtonAction action) {
-  input_state().buttons[static_cast<std::size_t>(button)] = action != ButtonAction::Release;
-  const HWND target = WindowFromPoint(input_state().pointer);
-  const Window* w = find_window(target);
-  if (!w) return;
-  post_mouse(button_message(button, action, (w->class_style & CS_DBLCLKS) != 0), target);
+  if (action == ButtonAction::Press) {
+    press(button);
+  } else {
+    release(button);
+  }
 }
 
-void deliver_key(UINT virtual_key, KeyAction action) {
-  if (virtual_key >= 256) return;
+UINT GetDoubleClickTime() { return static_cast<UINT>(kDoubleClickTimeMs); }
+
+bool any_button_down() {
+  const auto& b = input_state().buttons;
+  return std::ranges::any_of(b, [](bool down) { return down; });
+}
+
+void end_capture() {
   auto& s = input_state();
-  const bool was_down = s.keys[virtual_key];
-  s.keys[virtual_key] = action == KeyAction::Down;
-  HWND target = s.focus;
-  if (!IsWindow(target)) {
-    // Without a focused window keys go to the active window: the topmost
-    // shown top-level one.
-    target = HWND{};
-    for (HWND top : top_level_windows() | std::views::reverse) {
-      if (IsWindowVisible(top)) {
-        target = top;
-        break;
-      }
-    }
+  const HWND previous = s.capture;
+  const bool asked_for = !s.capture_by_press;
+  s.capture = HWND{};
+  s.capture_by_press = false;
+  if (previous && asked_for && IsWindow(previous)) SendMessageA(previous, WM_CAPTURECHANGED, 0, 0);
+  // A leave held back during the capture is due now if the pointer is out.
+  check_mouse_leave();
+}
+
+HWND SetCapture(HWND hwnd) {
+  auto& s = input_state();
+  const HWND previous = s.capture;
+  if (!hwnd) {
+    end_capture();
+    return previous;
   }
-  if (!target) return;
-  // Repeat count 1; bit 30 the previous key state; bit 31 set on release.
-  DWORD flags = 1;
-  if (was_down) flags |= 1u << 30;
-  if (action == KeyAction::Up) flags |= 1u << 31;
-  PostMessageA(target, action == KeyAction::Down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(virtual_key),
-               static_cast<LPARAM>(flags));
+  if (!window_from_handle(hwnd)) return {};
+  const bool previous_asked_for = !s.capture_by_press;
+  s.capture = hwnd;
+  s.capture_by_press = false;
+  if (previous && previous != hwnd && previous_asked_for && IsWindow(previous)) {
+    SendMessageA(previous, WM_CAPTURECHANGED, 0, static_cast<LPARAM>(hwnd.value));
+  }
+  return previous;
+}
+
+BOOL ReleaseCapture() {
+  end_capture();
+  return TRUE;
+}
+
+HWND GetCapture() {
+  const HWND capture = input_state().capture;
+  return IsWindow(capture) ? capture : HWND{};
 }
 
 }  // namespace win

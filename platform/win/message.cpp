@@ -1,5 +1,6 @@
 #include "platform/win/message.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "platform/win/clock.h"
@@ -48,6 +49,7 @@ bool passes(const MSG& m, HWND filter, UINT filter_min, UINT filter_max) {
 // The next message in Windows' order: posted messages, the quit request,
 // paints, then timers.
 bool take_message(MSG* out, HWND filter, UINT filter_min, UINT filter_max, bool remove) {
+  generate_input_messages();
   auto& q = queue();
   for (auto it = q.posted.begin(); it != q.posted.end(); ++it) {
     if (!passes(*it, filter, filter_min, filter_max)) continue;
@@ -66,6 +68,13 @@ bool take_message(MSG* out, HWND filter, UINT filter_min, UINT filter_max, bool 
   }
   if (in_range(WM_PAINT, filter_min, filter_max) && next_paint_message(out, filter)) return true;
   return next_timer_message(out, filter, filter_min, filter_max, remove);
+}
+
+// The sooner of two waits, where -1 is no limit.
+std::int64_t earliest(std::int64_t a, std::int64_t b) {
+  if (a < 0) return b;
+  if (b < 0) return a;
+  return std::min(a, b);
 }
 
 WPARAM character_of(UINT vk) {
@@ -134,7 +143,7 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filter_min, UINT filter_max) {
     present_changed_frames();
     // Nothing to do: sleep until the next timer is due or input arrives.
     const bool main_loop_idle = handler_depth() == 0 && !any_timer_set();
-    wait_for_events(time_to_next_timer(), main_loop_idle);
+    wait_for_events(earliest(time_to_next_timer(), time_to_next_input()), main_loop_idle);
   }
 }
 

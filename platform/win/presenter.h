@@ -20,6 +20,9 @@ class Presenter {
   // delivers the input. `main_loop_idle` tells that the program waits in its
   // main message loop with no timer set and no message pending.
   virtual void wait_for_events(std::int64_t timeout_ms, bool main_loop_idle) = 0;
+  // The display repeats held keys itself and reports each repeat as another
+  // key-down; the platform then makes no repeats of its own.
+  virtual bool repeats_keys() const { return false; }
 };
 
 // Installs the presenter (not owned); null removes it.

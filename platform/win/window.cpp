@@ -31,6 +31,7 @@ struct WindowManager {
   std::vector<WindowClass> classes;
   std::vector<HWND> top_levels;  // z-order, bottom first
   std::uint64_t generation = 0;
+  std::uint64_t windows_created = 0;
 };
 
 WindowManager& manager() {
@@ -197,6 +198,8 @@ HWND create_window(DWORD ex_style, const char* class_name, const char* window_na
   w->text = window_name ? window_name : "";
   w->create_param = param;
   w->process_id = process_id;
+  w->creation_serial = ++manager().windows_created;
+  w->class_cursor = cls->cursor;
   w->thread_id = GetCurrentThreadId();
   w->x = clamp_coordinate(x);
   w->y = clamp_coordinate(y);

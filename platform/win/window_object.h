@@ -50,6 +50,12 @@ struct Window : Object {
   std::uint64_t validations = 0;  // counts every validation, for the paint storm guard
   bool destroying = false;
 
+  // Input: the place in the Tab order (ties go by creation order), and the
+  // pointer of the window's class.
+  int tab_index = 0;
+  std::uint64_t creation_serial = 0;
+  HCURSOR class_cursor;
+
   bool visible_flag() const { return (style & WS_VISIBLE) != 0; }
 };
 

@@ -42,18 +42,18 @@ TEST(PointInRoundedShape, ExcludesColumnAndRowZero) {
   EXPECT_FALSE(PointInRoundedShape(3, 2, 1, 1, 30, 20, 5));
 }
 
-TEST(ButtonCornerRadius, FollowsTheStyleTable) {
-  EXPECT_EQ(ButtonCornerRadius(2, 121, 89), 45);
-  EXPECT_EQ(ButtonCornerRadius(4, 121, 89), 45);
-  EXPECT_EQ(ButtonCornerRadius(5, 121, 89), 45);
-  EXPECT_EQ(ButtonCornerRadius(3, 121, 89), 12);
-  EXPECT_EQ(ButtonCornerRadius(3, 5, 5), 12);
-  EXPECT_EQ(ButtonCornerRadius(6, 121, 89), 29);
-  EXPECT_EQ(ButtonCornerRadius(7, 121, 89), 23);
-  EXPECT_EQ(ButtonCornerRadius(2, 40, 89), 20);  // limited to half the width
-  EXPECT_EQ(ButtonCornerRadius(6, 0, 0), 1);     // low bound tested first
-  EXPECT_EQ(ButtonCornerRadius(7, 1, 1), 0);     // then above the high bound 0
-  for (std::int32_t style : {-1, 0, 1, 8, 9}) EXPECT_FALSE(ButtonCornerRadius(style, 121, 89)) << style;
+TEST(button_corner_radius, FollowsTheStyleTable) {
+  EXPECT_EQ(button_corner_radius(2, 121, 89), 45);
+  EXPECT_EQ(button_corner_radius(4, 121, 89), 45);
+  EXPECT_EQ(button_corner_radius(5, 121, 89), 45);
+  EXPECT_EQ(button_corner_radius(3, 121, 89), 12);
+  EXPECT_EQ(button_corner_radius(3, 5, 5), 12);
+  EXPECT_EQ(button_corner_radius(6, 121, 89), 29);
+  EXPECT_EQ(button_corner_radius(7, 121, 89), 23);
+  EXPECT_EQ(button_corner_radius(2, 40, 89), 20);  // limited to half the width
+  EXPECT_EQ(button_corner_radius(6, 0, 0), 1);     // low bound tested first
+  EXPECT_EQ(button_corner_radius(7, 1, 1), 0);     // then above the high bound 0
+  for (std::int32_t style : {-1, 0, 1, 8, 9}) EXPECT_FALSE(button_corner_radius(style, 121, 89)) << style;
 }
 
 }  // namespace

@@ -46,12 +46,31 @@ TEST(BlendColors, MatchesAStraightforwardModelOnRandomInput) {
   }
 }
 
+TEST(BlendColors, TranslatesSystemColoursAndReadsBadOnesAsBlack) {
+  const win::OLE_COLOR button_face = 0x8000000F;  // 0xC0C0C0 in the standard scheme
+  EXPECT_EQ(BlendColors(button_face, 0x000000, 0), 0xC0C0C0u);
+  EXPECT_EQ(BlendColors(0x000000, button_face, 100), 0xC0C0C0u);
+  EXPECT_EQ(BlendColors(button_face, 0xFFFFFF, 50), 0xDFDFDFu);
+  for (win::OLE_COLOR bad : {0x800000FFu, 0x81000000u, 0x01000005u}) {
+    EXPECT_EQ(BlendColors(bad, 0xFFFFFF, 0), 0x000000u) << std::hex << bad;
+    EXPECT_EQ(BlendColors(0xFFFFFF, bad, 100), 0x000000u) << std::hex << bad;
+  }
+  // Bits 24 to 31 never reach the result.
+  EXPECT_EQ(BlendColors(0x02123456, 0x02123456, 30), 0x123456u);
+}
+
 TEST(GetRGB, SplitsRedFromTheLowByte) {
   std::int32_t r = -1, g = -1, b = -1;
   GetRGB(r, g, b, 0x00336699);
   EXPECT_EQ(r, 153);
   EXPECT_EQ(g, 102);
   EXPECT_EQ(b, 51);
+  GetRGB(r, g, b, 0x8000000F);
+  EXPECT_EQ(r, 192);
+  EXPECT_EQ(g, 192);
+  EXPECT_EQ(b, 192);
+  GetRGB(r, g, b, 0x800000FF);
+  EXPECT_EQ(r + g + b, 0);
 }
 
 TEST(ClampValue, TestsTheLowBoundFirst) {

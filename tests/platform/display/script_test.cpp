@@ -24,7 +24,7 @@ TEST(Script, CommandsParseIntoStepsAndCompoundsSplit) {
   EXPECT_EQ(steps[1].ms, kDefaultIdleLimitMs);
   EXPECT_EQ(steps[2].x, -3);
   EXPECT_EQ(steps[3].button, win::MouseButton::Right);
-  EXPECT_EQ(steps[5].button_action, win::ButtonAction::DoubleClick);
+  EXPECT_EQ(steps[5].button_action, win::ButtonAction::Press);
   EXPECT_EQ(steps[6].button_action, win::ButtonAction::Release);
   EXPECT_EQ(steps[7].key, static_cast<win::UINT>('Q'));
   EXPECT_EQ(steps[8].key_action, win::KeyAction::Up);

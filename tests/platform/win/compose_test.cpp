@@ -75,31 +75,6 @@ TEST_F(Composition, WindowRegionsClipTheImageAndTheMouse) {
   EXPECT_EQ(WindowFromPoint({INT32_MAX, INT32_MIN}), HWND{});
 }
 
-TEST_F(Composition, MouseMessagesCarryClientCoordinatesAndHeldButtons) {
-  const HWND top = make_top(10, 10, 50, 50);
-  const HWND child = make_child(top, 5, 5, 10, 10);
-  drain();
-  recorder_log().messages.clear();
-  deliver_mouse_move(17, 16);
-  deliver_mouse_button(MouseButton::Left, ButtonAction::Press);
-  deliver_mouse_move(12, 11);
-  deliver_mouse_button(MouseButton::Left, ButtonAction::Release);
-  deliver_mouse_button(MouseButton::Left, ButtonAction::DoubleClick);
-  deliver_mouse_button(MouseButton::Left, ButtonAction::Release);
-  drain();
-  const auto& m = recorder_log().messages;
-  ASSERT_EQ(m.size(), 6u);
-  EXPECT_EQ(m[0].hwnd, child);
-  EXPECT_EQ(m[0].lparam, MAKELPARAM(2, 1));
-  EXPECT_EQ(m[1].message, WM_LBUTTONDOWN);
-  EXPECT_EQ(m[1].wparam, MK_LBUTTON);
-  EXPECT_EQ(m[2].hwnd, top);
-  EXPECT_EQ(m[2].lparam, MAKELPARAM(2, 1));
-  EXPECT_EQ(m[3].message, WM_LBUTTONUP);
-  EXPECT_EQ(m[3].wparam, 0);
-  EXPECT_EQ(m[4].message, WM_LBUTTONDBLCLK);
-}
-
 TEST_F(Composition, KeysGoToTheFocusedWindow) {
   const HWND top = make_top(0, 0, 50, 50);
   const HWND a = make_child(top, 0, 0, 10, 10);

@@ -1,69 +1,155 @@
-#include "platform/win/draw_state.h"
-
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <set>
 
+#include "platform/win/bitmap.h"
+#include "platform/win/dc.h"
+#include "platform/win/draw_state.h"
+#include "platform/win/font.h"
+#include "platform/win/font_face.h"
+#include "platform/win/gdi.h"
+#include "platform/win/icon.h"
 #include "platform/win/stencil.h"
 #include "platform/win/syscolor.h"
+#include "platform/win/text.h"
 #include "platform/win/text_render.h"
+#include "platform/win/window.h"
 
 namespace win {
 namespace {
 
-constexpr COLORREF kFace = 0x3C5A78;
-auto anywhere = [](std::int32_t, std::int32_t) { return true; };
+constexpr COLORREF kFace = 0xC0C0C0;
 
-// A solid stencil from rows of '#' and '.'.
-Stencil stencil_of(std::initializer_list<const char*> rows) {
-  Stencil s(0, 0, static_cast<std::int32_t>(std::strlen(*rows.begin())), static_cast<std::int32_t>(rows.size()));
-  std::int32_t y = 0;
-  for (const char* row : rows) {
-    for (std::int32_t x = 0; row[x]; ++x) s.cover(x, y, row[x] == '#' ? 255 : 0);
-    ++y;
+struct Canvas {
+  HDC dc;
+  HBITMAP bitmap;
+  HBITMAP previous;
+  Canvas(int w, int h, COLORREF fill) {
+    dc = CreateCompatibleDC(HDC{});
+    bitmap = CreateCompatibleBitmap(dc, w, h);
+    previous = SelectObject(dc, bitmap);
+    bitmap_from_handle(bitmap)->surface.fill(fill);
   }
-  return s;
-}
+  ~Canvas() {
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+  const Surface& pixels() const { return bitmap_from_handle(bitmap)->surface; }
+};
 
-bool solid(const Stencil& s, std::int32_t x, std::int32_t y) { return s.at(x, y) >= kSolidThreshold; }
+LPARAM as_lparam(std::uint32_t handle) { return static_cast<LPARAM>(handle); }
 
-// Every pixel of the disabled look: shadow where the mask is, highlight where
-// the mask moved by (+1, +1) is and the mask itself is not, else untouched.
-void expect_embossed(const Surface& s, std::int32_t ox, std::int32_t oy, const Stencil& mask) {
-  for (std::int32_t y = 0; y < s.height; ++y) {
-    for (std::int32_t x = 0; x < s.width; ++x) {
-      COLORREF want = kFace;
-      if (solid(mask, x - ox, y - oy)) {
-        want = GetSysColor(COLOR_3DSHADOW);
-      } else if (solid(mask, x - ox - 1, y - oy - 1)) {
-        want = GetSysColor(COLOR_3DHILIGHT);
+TEST(DrawStateOnDc, PrefixUnderlinesTheRightCharacter) {
+  Canvas prefixed(80, 20, kFace), plain(80, 20, kFace);
+  ASSERT_TRUE(DrawStateA(prefixed.dc, HBRUSH{}, nullptr, "Pic&tures", 9, 3, 2, 0, 0, DST_PREFIXTEXT));
+  ASSERT_TRUE(DrawStateA(plain.dc, HBRUSH{}, nullptr, "Pictures", 8, 3, 2, 0, 0, DST_TEXT));
+  const FontMetrics& m = default_font().face->metrics();
+  const int start = 3 + text_extent(default_font(), "Pic").cx;
+  const int end = 3 + text_extent(default_font(), "Pict").cx;
+  for (int y = 0; y < 20; ++y) {
+    const bool underline_row = y >= 2 + m.ascent + m.underline_offset &&
+                               y < 2 + m.ascent + m.underline_offset + m.underline_thickness;
+    for (int x = 0; x < 80; ++x) {
+      if (underline_row && x >= start && x < end) {
+        EXPECT_EQ(prefixed.pixels().at(x, y), 0x000000u) << x << "," << y;
+      } else {
+        EXPECT_EQ(prefixed.pixels().at(x, y), plain.pixels().at(x, y)) << x << "," << y;
       }
-      ASSERT_EQ(s.at(x, y), want) << x << "," << y;
     }
   }
 }
 
-TEST(DrawStateLooks, DisabledEmbossesInHighlightThenShadow) {
-  const Stencil mask = stencil_of({"##.", "#..", "..."});
-  Surface s(6, 6, kFace);
-  paint_embossed(s, 1, 1, mask, GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_3DSHADOW), anywhere);
-  expect_embossed(s, 1, 1, mask);
-  // The highlight peeks out below and to the right of the shadow only.
-  EXPECT_EQ(s.at(3, 2), 0xFFFFFFu);
-  EXPECT_EQ(s.at(2, 3), 0xFFFFFFu);
-  EXPECT_EQ(s.at(2, 2), 0xFFFFFFu);
-  EXPECT_EQ(s.at(1, 1), 0x808080u);
-  EXPECT_EQ(s.at(3, 3), kFace);
+TEST(DrawStateOnDc, DoubledAmpersandShowsOne) {
+  Canvas state(80, 20, kFace), text(80, 20, kFace);
+  DrawStateA(state.dc, HBRUSH{}, nullptr, "Fish && Chips", 0, 1, 1, 0, 0, DST_PREFIXTEXT);
+  SetBkMode(text.dc, TRANSPARENT);
+  TextOutA(text.dc, 1, 1, "Fish & Chips", 12);
+  EXPECT_EQ(state.pixels().pixels, text.pixels().pixels);
 }
 
-TEST(DrawStateLooks, DisabledTextShowsOnlyTheTwoColours) {
-  LOGFONTA log;
-  log.lfHeight = -13;
-  const auto font = open_font(log);
-  const Stencil mask = text_stencil(*font, "Settings");
-  Surface s(70, 20, kFace);
-  paint_embossed(s, 2, 2, mask, GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_3DSHADOW), anywhere);
-  expect_embossed(s, 2, 2, mask);
+TEST(DrawStateOnDc, DisabledTextIsEmbossedInHighlightAndShadow) {
+  Canvas c(80, 20, kFace);
+  ASSERT_TRUE(DrawStateA(c.dc, HBRUSH{}, nullptr, "&Video", 6, 5, 3, 0, 0, DST_PREFIXTEXT | DSS_DISABLED));
+  const PrefixText line = resolve_prefixes("&Video");
+  const Stencil mask = text_stencil(default_font(), line.shown, line.underlined);
+  auto solid = [&](int x, int y) { return mask.at(x, y) >= kSolidThreshold; };
+  int shadows = 0, highlights = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 80; ++x) {
+      COLORREF want = kFace;
+      if (solid(x - 5, y - 3)) {
+        want = GetSysColor(COLOR_3DSHADOW), ++shadows;
+      } else if (solid(x - 6, y - 4)) {
+        want = GetSysColor(COLOR_3DHILIGHT), ++highlights;
+      }
+      ASSERT_EQ(c.pixels().at(x, y), want) << x << "," << y;
+    }
+  }
+  EXPECT_GT(shadows, 0);
+  EXPECT_GT(highlights, 0);
+}
+
+TEST(DrawStateOnDc, IconsDrawThroughTheirMaskNormallyOrInTheBrushColour) {
+  Surface color(3, 3, 0x0000FF);
+  std::vector<bool> transparent(9, false);
+  transparent[0] = transparent[8] = true;
+  const HICON icon = make_icon_handle(color, transparent);
+  const HBRUSH brush = CreateSolidBrush(0x22AA44);
+  const std::size_t brushes = live_objects(ObjectKind::Brush);
+  Canvas c(5, 5, kFace);
+  ASSERT_TRUE(DrawStateA(c.dc, brush, nullptr, as_lparam(icon.value), 0, 1, 1, 3, 3, DST_ICON | DSS_MONO));
+  EXPECT_EQ(live_objects(ObjectKind::Brush), brushes);
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 5; ++x) {
+      const bool inside = x >= 1 && x < 4 && y >= 1 && y < 4 && !(x == 1 && y == 1) && !(x == 3 && y == 3);
+      EXPECT_EQ(c.pixels().at(x, y), inside ? 0x22AA44u : kFace) << x << "," << y;
+    }
+  }
+  Canvas normal(5, 5, kFace);
+  ASSERT_TRUE(DrawStateA(normal.dc, HBRUSH{}, nullptr, as_lparam(icon.value), 0, 1, 1, 0, 0, DST_ICON));
+  EXPECT_EQ(normal.pixels().at(1, 1), kFace);
+  EXPECT_EQ(normal.pixels().at(2, 1), 0x0000FFu);
+  EXPECT_EQ(normal.pixels().at(3, 3), kFace);
+  DeleteObject(brush);
+  DestroyIcon(icon);
+}
+
+TEST(DrawStateOnDc, BitmapsDrawAsTheyAreOrEmbossTheirInk) {
+  Surface pixels(2, 2, 0xFFFFFF);
+  pixels.at(0, 0) = 0x123456;
+  pixels.at(1, 1) = 0x654321;
+  const HBITMAP bitmap = make_bitmap_handle(pixels);
+  Canvas normal(4, 4, 0x000000);
+  ASSERT_TRUE(DrawStateA(normal.dc, HBRUSH{}, nullptr, as_lparam(bitmap.value), 0, 1, 1, 0, 0, DST_BITMAP));
+  EXPECT_EQ(normal.pixels().at(1, 1), 0x123456u);
+  EXPECT_EQ(normal.pixels().at(2, 1), 0xFFFFFFu);
+  EXPECT_EQ(normal.pixels().at(2, 2), 0x654321u);
+  EXPECT_EQ(normal.pixels().at(3, 3), 0x000000u);
+
+  Canvas disabled(4, 4, kFace);
+  ASSERT_TRUE(DrawStateA(disabled.dc, HBRUSH{}, nullptr, as_lparam(bitmap.value), 0, 0, 0, 0, 0,
+                         DST_BITMAP | DSS_DISABLED));
+  const std::vector<COLORREF> want = {
+      0x808080, kFace,    kFace,    kFace,  //
+      kFace,    0x808080, kFace,    kFace,  //
+      kFace,    kFace,    0xFFFFFF, kFace,  //
+      kFace,    kFace,    kFace,    kFace,
+  };
+  EXPECT_EQ(disabled.pixels().pixels, want);
+  DeleteObject(bitmap);
+}
+
+TEST(DrawStateOnDc, BadHandlesAndTextInAnLparamFail) {
+  Canvas c(4, 4, kFace);
+  EXPECT_FALSE(DrawStateA(HDC{}, HBRUSH{}, nullptr, "a", 1, 0, 0, 0, 0, DST_TEXT));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+  EXPECT_FALSE(DrawStateA(c.dc, HBRUSH{}, nullptr, as_lparam(0x1234), 0, 0, 0, 0, 0, DST_ICON));
+  EXPECT_FALSE(DrawStateA(c.dc, HBRUSH{}, nullptr, as_lparam(0x1234), 0, 0, 0, 0, 0, DST_BITMAP));
+  EXPECT_FALSE(DrawStateA(c.dc, HBRUSH{}, nullptr, as_lparam(0x1234), 0, 0, 0, 0, 0, DST_TEXT));
+  EXPECT_FALSE(DrawStateA(c.dc, HBRUSH{}, nullptr, "a", 1, 0, 0, 0, 0, DST_TEXT | DSS_MONO));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(c.pixels().pixels, std::vector<COLORREF>(16, kFace));
 }
 
 TEST(DrawStateLooks, PictureMasks) {
@@ -82,38 +168,11 @@ TEST(DrawStateLooks, PictureMasks) {
   EXPECT_EQ(icon_stencil(icon, 0, 0).coverage, (std::vector<std::uint8_t>{0, 255, 255, 0}));
 }
 
-TEST(DrawStateLooks, MonoIconIsASilhouetteInOneColour) {
-  Icon icon;
-  icon.color = Surface(2, 2, 0);
-  icon.color.at(0, 1) = 0x123456;
-  icon.transparent = {false, true, false, false};
-  Surface s(4, 4, kFace);
-  paint_stencil(s, 1, 1, icon_stencil(icon, 0, 0), 0x00AA00, StencilMode::Solid, anywhere);
-  const std::vector<COLORREF> want = {
-      kFace, kFace,    kFace, kFace,  //
-      kFace, 0x00AA00, kFace, kFace,  //
-      kFace, 0x00AA00, 0x00AA00, kFace,  //
-      kFace, kFace,    kFace, kFace,
-  };
-  EXPECT_EQ(s.pixels, want);
-}
-
-TEST(DrawStateLooks, NormalIconKeepsTheBackgroundWhereTransparent) {
-  Icon icon;
-  icon.color = Surface(2, 1, 0);
-  icon.color.at(0, 0) = 0x111111;
-  icon.color.at(1, 0) = 0x222222;
-  icon.transparent = {true, false};
-  Surface s(3, 1, kFace);
-  paint_image(s, 1, 0, icon.color, icon_stencil(icon, 0, 0), anywhere);
-  EXPECT_EQ(s.pixels, (std::vector<COLORREF>{kFace, kFace, 0x222222}));
-}
-
 TEST(DrawStateLooks, CropCutsTheStencilToTheAskedSize) {
-  const Stencil s = crop(stencil_of({"###", "###"}), 2, 0);
+  Stencil wide(0, 0, 3, 2);
+  const Stencil s = crop(wide, 2, 0);
   EXPECT_EQ(s.width, 2);
   EXPECT_EQ(s.height, 2);
-  EXPECT_TRUE(crop(stencil_of({"#"}), 0, 0).coverage == std::vector<std::uint8_t>{255});
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <cstring>
 
 #include "platform/win/font_face.h"
+#include "platform/win/gdi.h"
 #include "platform/win/text_render.h"
+#include "platform/win/window.h"
 
 namespace win {
 namespace {
@@ -70,6 +72,23 @@ TEST(Font, DefaultGuiFontIsMsSansSerifEightPoint) {
   EXPECT_EQ(default_font().face->pixel_size(), 11);
   EXPECT_EQ(&font_or_default(HFONT{}), &default_font());
   EXPECT_EQ(&font_or_default(HFONT{0x12345}), &default_font());
+}
+
+
+TEST(Font, FontsAreCountedGdiObjects) {
+  const std::size_t before = live_objects(ObjectKind::Font);
+  const HFONT a = CreateFontA(-13, 0, 0, 0, FW_BOLD, 1, 1, 0, ANSI_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+  ASSERT_TRUE(a);
+  EXPECT_EQ(live_objects(ObjectKind::Font), before + 1);
+  EXPECT_TRUE(font_from_handle(a)->underline());
+  EXPECT_TRUE(DeleteObject(a));
+  EXPECT_EQ(live_objects(ObjectKind::Font), before);
+  EXPECT_FALSE(CreateFontIndirectA(nullptr));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+  LOGFONTA huge;
+  huge.lfHeight = -100000;
+  EXPECT_FALSE(CreateFontIndirectA(&huge));
+  EXPECT_EQ(live_objects(ObjectKind::Font), before);
 }
 
 }  // namespace

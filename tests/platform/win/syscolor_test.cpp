@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win/gdi.h"
 #include "platform/win/ole_color.h"
 
 namespace win {
@@ -29,6 +30,25 @@ TEST(SysColor, UnknownIndexIsBlack) {
   EXPECT_EQ(GetSysColor(-1), 0u);
   EXPECT_EQ(GetSysColor(31), 0u);
   EXPECT_EQ(GetSysColor(1000), 0u);
+}
+
+TEST(SysColor, BrushesPaintTheirColourAndAreKept) {
+  EXPECT_FALSE(GetSysColorBrush(31));
+  const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+  ASSERT_TRUE(face);
+  EXPECT_EQ(GetSysColorBrush(COLOR_BTNFACE), face);
+  const HDC dc = CreateCompatibleDC(HDC{});
+  const HBITMAP bitmap = CreateCompatibleBitmap(dc, 1, 1);
+  const HBITMAP previous = SelectObject(dc, bitmap);
+  const RECT one{0, 0, 1, 1};
+  FillRect(dc, &one, face);
+  EXPECT_EQ(GetPixel(dc, 0, 0), 0xC0C0C0u);
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  // One deleted by mistake is made again.
+  DeleteObject(face);
+  EXPECT_TRUE(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 TEST(OleTranslateColor, SystemColoursTranslate) {

@@ -5,7 +5,12 @@
 #include <cstring>
 #include <set>
 
+#include "platform/win/bitmap.h"
+#include "platform/win/dc.h"
 #include "platform/win/font_face.h"
+#include "platform/win/gdi.h"
+#include "platform/win/text.h"
+#include "platform/win/window.h"
 
 namespace win {
 namespace {
@@ -35,6 +40,26 @@ RECT ink_box(const Stencil& s) {
 
 auto anywhere = [](std::int32_t, std::int32_t) { return true; };
 
+// A memory DC drawing into a fresh bitmap.
+struct Canvas {
+  HDC dc;
+  HBITMAP bitmap;
+  HBITMAP previous;
+  Canvas(int w, int h, COLORREF fill) {
+    dc = CreateCompatibleDC(HDC{});
+    bitmap = CreateCompatibleBitmap(dc, w, h);
+    previous = SelectObject(dc, bitmap);
+    bitmap_from_handle(bitmap)->surface.fill(fill);
+  }
+  ~Canvas() {
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+  const Surface& pixels() const { return bitmap_from_handle(bitmap)->surface; }
+};
+
+
 TEST(TextRender, InkLiesWithinTheMeasuredExtent) {
   // Accents on capitals may rise above the cell, as they do on Windows.
   for (LONG height : {-11, -13, -16, -24}) {
@@ -51,15 +76,6 @@ TEST(TextRender, InkLiesWithinTheMeasuredExtent) {
       EXPECT_GE(ink.right, extent.cx - 3) << text << " " << height;
     }
   }
-}
-
-TEST(TextRender, ExtentIsTheSumOfTheCharacters) {
-  const auto font = tahoma(-11);
-  const SIZE whole = text_extent(*font, "Programs & Video");
-  EXPECT_EQ(whole.cx, text_extent(*font, "Programs ").cx + text_extent(*font, "& Video").cx);
-  EXPECT_EQ(whole.cy, font->face->metrics().height);
-  EXPECT_EQ(text_extent(*font, "").cx, 0);
-  EXPECT_EQ(text_extent(*font, "").cy, font->face->metrics().height);
 }
 
 TEST(TextRender, AntiAliasingBlendsOnlyBetweenBackgroundAndTextColour) {
@@ -114,27 +130,6 @@ std::vector<std::pair<std::int32_t, std::int32_t>> full_runs(const Stencil& s, s
   return runs;
 }
 
-TEST(TextRender, PrefixUnderlineSpansTheUnderlinedCharacter) {
-  const auto font = tahoma(-13);
-  const FontMetrics& m = font->face->metrics();
-  const PrefixText p = resolve_prefixes("Pic&tures");
-  const Stencil plain = text_stencil(*font, p.shown);
-  const Stencil marked = text_stencil(*font, p.shown, p.underlined);
-  const std::int32_t start = text_extent(*font, "Pic").cx;
-  const std::int32_t end = text_extent(*font, "Pict").cx;
-  for (std::int32_t y = 0; y < m.height; ++y) {
-    const bool underline_row = y >= m.ascent + m.underline_offset &&
-                               y < m.ascent + m.underline_offset + m.underline_thickness;
-    for (std::int32_t x = 0; x < text_extent(*font, p.shown).cx; ++x) {
-      if (underline_row && x >= start && x < end) {
-        EXPECT_EQ(marked.at(x, y), 255) << x << "," << y;
-      } else {
-        EXPECT_EQ(marked.at(x, y), plain.at(x, y)) << x << "," << y;
-      }
-    }
-  }
-}
-
 TEST(TextRender, FontUnderlineAndStrikeOutSpanTheText) {
   const auto font = tahoma(-16, true, true);
   const FontMetrics& m = font->face->metrics();
@@ -144,6 +139,88 @@ TEST(TextRender, FontUnderlineAndStrikeOutSpanTheText) {
   EXPECT_EQ(full_runs(s, m.ascent + m.underline_offset), (Runs{{0, width}}));
   EXPECT_EQ(full_runs(s, m.ascent - m.strike_offset), (Runs{{0, width}}));
   EXPECT_LE(m.ascent + m.underline_offset + m.underline_thickness, m.height);
+}
+
+TEST(TextOnDc, ExtentFollowsTheSelectedFont) {
+  Canvas c(10, 10, 0);
+  SIZE small{}, large{};
+  ASSERT_TRUE(GetTextExtentPoint32A(c.dc, "Music", 5, &small));
+  EXPECT_EQ(small, text_extent(default_font(), "Music"));
+  LOGFONTA log;
+  log.lfHeight = -20;
+  const HFONT font = CreateFontIndirectA(&log);
+  const HFONT old = SelectObject(c.dc, font);
+  ASSERT_TRUE(GetTextExtentPoint32A(c.dc, "Music", 5, &large));
+  EXPECT_EQ(large, text_extent(*font_from_handle(font), "Music"));
+  EXPECT_GT(large.cx, small.cx);
+  EXPECT_GT(large.cy, small.cy);
+  TEXTMETRICA tm;
+  ASSERT_TRUE(GetTextMetricsA(c.dc, &tm));
+  EXPECT_EQ(tm.tmHeight, large.cy);
+  EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
+  SelectObject(c.dc, old);
+  EXPECT_TRUE(DeleteObject(font));
+  // Ampersands count like any character.
+  SIZE with_prefix{};
+  GetTextExtentPoint32A(c.dc, "&Music", 6, &with_prefix);
+  EXPECT_EQ(with_prefix.cx, small.cx + text_extent(default_font(), "&").cx);
+}
+
+TEST(TextOnDc, TransparentTextBlendsOverWhatIsThere) {
+  Canvas c(60, 20, 0x102030);
+  SetBkMode(c.dc, TRANSPARENT);
+  EXPECT_EQ(SetTextColor(c.dc, 0x00FFEE), 0x000000u);
+  EXPECT_EQ(GetTextColor(c.dc), 0x00FFEEu);
+  ASSERT_TRUE(TextOutA(c.dc, 2, 3, "Video", 5));
+  Surface expected(60, 20, 0x102030);
+  paint_stencil(expected, 2, 3, text_stencil(default_font(), "Video"), 0x00FFEE, StencilMode::AntiAliased,
+                anywhere);
+  EXPECT_EQ(c.pixels().pixels, expected.pixels);
+}
+
+TEST(TextOnDc, OpaqueTextFillsExactlyItsCell) {
+  Canvas c(60, 20, 0x102030);
+  SetBkMode(c.dc, OPAQUE);
+  SetBkColor(c.dc, 0xABCDEF);
+  ASSERT_TRUE(TextOutA(c.dc, 4, 2, "Video", 5));
+  const SIZE extent = text_extent(default_font(), "Video");
+  Surface expected(60, 20, 0xABCDEF);
+  paint_stencil(expected, 4, 2, text_stencil(default_font(), "Video"), 0, StencilMode::AntiAliased, anywhere);
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 60; ++x) {
+      const bool in_cell = x >= 4 && x < 4 + extent.cx && y >= 2 && y < 2 + extent.cy;
+      const COLORREF want = in_cell ? expected.at(x, y) : 0x102030;
+      EXPECT_EQ(c.pixels().at(x, y), want) << x << "," << y;
+    }
+  }
+}
+
+TEST(TextOnDc, DrawTextAlignsAndMeasures) {
+  Canvas c(100, 30, 0xFFFFFF);
+  const SIZE extent = text_extent(default_font(), "Save");
+  RECT r{10, 5, 90, 25};
+  EXPECT_EQ(DrawTextA(c.dc, "&Save", -1, &r, DT_CALCRECT | DT_SINGLELINE), extent.cy);
+  EXPECT_EQ(r, (RECT{10, 5, 10 + extent.cx, 5 + extent.cy}));
+  SetBkMode(c.dc, TRANSPARENT);
+  r = RECT{10, 5, 90, 25};
+  DrawTextA(c.dc, "Save", -1, &r, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX);
+  Surface expected(100, 30, 0xFFFFFF);
+  paint_stencil(expected, 90 - extent.cx, 5, text_stencil(default_font(), "Save"), 0, StencilMode::AntiAliased,
+                anywhere);
+  EXPECT_EQ(c.pixels().pixels, expected.pixels);
+}
+
+TEST(TextOnDc, BadHandlesAndArgumentsFail) {
+  EXPECT_EQ(SetTextColor(HDC{}, 0), CLR_INVALID);
+  EXPECT_EQ(GetTextColor(HDC{0x777}), CLR_INVALID);
+  SIZE size{};
+  EXPECT_FALSE(GetTextExtentPoint32A(HDC{}, "a", 1, &size));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+  Canvas c(4, 4, 0);
+  EXPECT_FALSE(TextOutA(c.dc, 0, 0, nullptr, 3));
+  EXPECT_FALSE(TextOutA(c.dc, 0, 0, "abc", -1));
+  EXPECT_FALSE(GetTextExtentPoint32A(c.dc, "a", 1, nullptr));
+  EXPECT_TRUE(TextOutA(c.dc, 0, 0, nullptr, 0));
 }
 
 }  // namespace

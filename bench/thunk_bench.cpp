@@ -1,0 +1,72 @@
+// Cost per message of the generated window procedure for a message that
+// neither table selects (two table scans and the forward), beside a direct
+// call of the previous procedure.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstring>
+
+#include "platform/win/memory.h"
+#include "subclass/thunk_block.h"
+#include "subclass/thunk_code.h"
+
+namespace {
+
+using namespace win;
+
+template <class F>
+std::uint32_t low(F* f) {
+  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(f));
+}
+
+__attribute__((noinline)) LRESULT previous_proc(HWND, UINT message, WPARAM wparam, LPARAM) {
+  benchmark::ClobberMemory();
+  return static_cast<LRESULT>(message) + wparam;
+}
+
+LRESULT call_window_proc(WNDPROC proc, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  return proc(window, message, wparam, lparam);
+}
+
+void unused_callback(std::uint32_t, std::int32_t, std::int32_t*, std::int32_t*, std::uint32_t,
+                     std::uint32_t, std::int32_t, std::int32_t, std::int32_t*) {}
+
+// A block with both tables full of other messages: the longest unselected path.
+subclass::ThunkBlock* make_block() {
+  auto* b = static_cast<subclass::ThunkBlock*>(
+      VirtualAlloc(nullptr, subclass::kBlockSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE));
+  const auto self = low(b);
+  std::memcpy(b->code, subclass::thunk_code().data(), subclass::kCodeSize);
+  std::memcpy(b->code + subclass::kSelfAddressInCode, &self, 4);
+  b->window = 1;
+  b->call_window_proc = low(&call_window_proc);
+  b->is_bad_code_ptr = low(&IsBadCodePtr);
+  b->previous_proc = low(&previous_proc);
+  b->callback = low(&unused_callback);
+  b->before_table = self + offsetof(subclass::ThunkBlock, before);
+  b->after_table = self + offsetof(subclass::ThunkBlock, after);
+  for (subclass::MessageTable* t : {&b->before, &b->after}) {
+    t->count = subclass::MSG_ENTRIES;
+    for (std::uint32_t i = 0; i < 32; ++i) t->messages[i] = 0x1000 + i;
+  }
+  return b;
+}
+
+void BM_DirectCall(benchmark::State& state) {
+  WNDPROC proc = &previous_proc;
+  benchmark::DoNotOptimize(proc);
+  for (auto _ : state) benchmark::DoNotOptimize(proc(HWND{1}, 0x200, 1, 2));
+}
+BENCHMARK(BM_DirectCall);
+
+void BM_ThunkUnselectedMessage(benchmark::State& state) {
+  subclass::ThunkBlock* block = make_block();
+  auto proc = reinterpret_cast<WNDPROC>(reinterpret_cast<std::uintptr_t>(block->code));
+  for (auto _ : state) benchmark::DoNotOptimize(proc(HWND{1}, 0x200, 1, 2));
+  VirtualFree(block, 0, MEM_RELEASE);
+}
+BENCHMARK(BM_ThunkUnselectedMessage);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,472 @@
+#include "platform/display/x11_presenter.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/cursorfont.h>
+#include <errno.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <climits>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/display/x11_keys.h"
+#include "platform/display/x11_message_box.h"
+#include "platform/display/x11_pixels.h"
+#include "platform/win/cursor.h"
+#include "platform/win/input.h"
+#include "platform/win/message.h"
+#include "platform/win/window.h"
+
+namespace display {
+
+namespace {
+
+// Where the pointer is said to be once it left every X window: outside any
+// platform window.
+constexpr win::POINT kOutside{-1000000, -1000000};
+
+// The window manager's decoration hints (the Motif layout): flags say that
+// only the decorations field counts, and it asks for none.
+struct MotifHints {
+  unsigned long flags = 2;
+  unsigned long functions = 0;
+  unsigned long decorations = 0;
+  long input_mode = 0;
+  unsigned long status = 0;
+};
+
+// Windows-1252 bytes 0x80-0x9F as Unicode; the rest equals Latin-1.
+constexpr std::array<char32_t, 32> kCp1252High = {
+    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+
+std::string utf8_from_ansi(const std::string& text) {
+  std::string out;
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    const char32_t c = byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte;
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::string caption_of(win::HWND hwnd) {
+  char buffer[512] = {};
+  win::GetWindowTextA(hwnd, buffer, sizeof buffer);
+  return buffer;
+}
+
+bool mouse_button(unsigned x_button, win::MouseButton* out) {
+  switch (x_button) {
+    case Button1: *out = win::MouseButton::Left; return true;
+    case Button2: *out = win::MouseButton::Middle; return true;
+    case Button3: *out = win::MouseButton::Right; return true;
+    default: return false;  // the wheel and extra buttons
+  }
+}
+
+constexpr unsigned kButtonMasks = Button1Mask | Button2Mask | Button3Mask;
+
+}  // namespace
+
+struct X11Presenter::State {
+  struct Shown {
+    win::HWND hwnd;
+    ::Window xid = 0;
+    GC gc = nullptr;
+    win::Surface image;
+    std::string title;
+    win::PointerShape cursor = win::PointerShape::Arrow;
+    bool hidden = false;
+  };
+
+  Display* display = nullptr;
+  int screen = 0;
+  Visual* visual = nullptr;
+  int depth = 0;
+  Colormap colormap = 0;
+  PixelFormat format;
+  Atom wm_protocols = 0;
+  Atom wm_delete_window = 0;
+  Atom motif_hints = 0;
+  Atom net_wm_name = 0;
+  Atom net_wm_icon = 0;
+  Atom utf8_string = 0;
+  Cursor arrow = 0;
+  Cursor hand = 0;
+  std::vector<unsigned long> icon;  // width, height, then ARGB rows; empty: none
+  std::vector<Shown> shown;
+  std::vector<win::UINT> keys_down;  // keys pressed in our windows, released on focus loss
+
+  Shown* find(win::HWND hwnd) {
+    auto it = std::find_if(shown.begin(), shown.end(), [hwnd](const Shown& s) { return s.hwnd == hwnd; });
+    return it == shown.end() ? nullptr : &*it;
+  }
+  Shown* find(::Window xid) {
+    auto it = std::find_if(shown.begin(), shown.end(), [xid](const Shown& s) { return s.xid == xid; });
+    return it == shown.end() ? nullptr : &*it;
+  }
+
+  void create(Shown& s);
+  void set_title(Shown& s, const std::string& title);
+  void apply_icon(const Shown& s);
+  void put_image(const Shown& s);
+  void handle(XEvent& ev);
+  void deliver_key(const XKeyEvent& key, win::KeyAction action);
+  void release_keys();
+  void follow_pointer_shape();
+  void sweep();
+  int message_box(const win::MessageBoxEntry& entry);
+};
+
+void X11Presenter::State::create(Shown& s) {
+  const int width = std::max(1, s.image.width);
+  const int height = std::max(1, s.image.height);
+  XSetWindowAttributes a{};
+  a.colormap = colormap;
+  a.background_pixmap = None;
+  a.border_pixel = 0;
+  a.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
+                 PointerMotionMask | EnterWindowMask | LeaveWindowMask | StructureNotifyMask | FocusChangeMask;
+  const int x = (DisplayWidth(display, screen) - width) / 2;
+  const int y = (DisplayHeight(display, screen) - height) / 2;
+  s.xid = XCreateWindow(display, RootWindow(display, screen), x, y, static_cast<unsigned>(width),
+                        static_cast<unsigned>(height), 0, depth, InputOutput, visual,
+                        CWColormap | CWBackPixmap | CWBorderPixel | CWEventMask, &a);
+  s.gc = XCreateGC(display, s.xid, 0, nullptr);
+
+  const MotifHints hints;
+  XChangeProperty(display, s.xid, motif_hints, motif_hints, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(&hints), 5);
+  XSizeHints* size = XAllocSizeHints();
+  size->flags = PPosition | PMinSize | PMaxSize;
+  size->x = x;
+  size->y = y;
+  size->min_width = size->max_width = width;
+  size->min_height = size->max_height = height;
+  XSetWMNormalHints(display, s.xid, size);
+  XFree(size);
+  XWMHints* wm = XAllocWMHints();
+  wm->flags = InputHint | StateHint;
+  wm->input = True;
+  wm->initial_state = NormalState;
+  XSetWMHints(display, s.xid, wm);
+  XFree(wm);
+  XSetWMProtocols(display, s.xid, &wm_delete_window, 1);
+  set_title(s, caption_of(s.hwnd));
+  apply_icon(s);
+  XDefineCursor(display, s.xid, arrow);
+  XMapWindow(display, s.xid);
+}
+
+void X11Presenter::State::set_title(Shown& s, const std::string& title) {
+  s.title = title;
+  const std::string utf8 = utf8_from_ansi(title);
+  XChangeProperty(display, s.xid, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(title.data()), static_cast<int>(title.size()));
+  XChangeProperty(display, s.xid, net_wm_name, utf8_string, 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(utf8.data()), static_cast<int>(utf8.size()));
+}
+
+void X11Presenter::State::apply_icon(const Shown& s) {
+  if (icon.empty()) {
+    XDeleteProperty(display, s.xid, net_wm_icon);
+    return;
+  }
+  // Format-32 properties travel as longs on the client side.
+  XChangeProperty(display, s.xid, net_wm_icon, XA_CARDINAL, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(icon.data()), static_cast<int>(icon.size()));
+}
+
+void X11Presenter::State::put_image(const Shown& s) {
+  if (s.hidden || s.image.pixels.empty()) return;
+  const auto width = static_cast<unsigned>(s.image.width);
+  const auto height = static_cast<unsigned>(s.image.height);
+  XImage* image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, width, height,
+                               32, 0);
+  if (!image) throw std::runtime_error("the X server gave no image of " + std::to_string(width) + " x " +
+                                       std::to_string(height) + " pixels");
+  std::vector<char> data(static_cast<std::size_t>(image->bytes_per_line) * height);
+  image->data = data.data();
+  const bool direct = image->bits_per_pixel == 32 &&
+                      (image->byte_order == LSBFirst) == (std::endian::native == std::endian::little);
+  for (unsigned y = 0; y < height; ++y) {
+    for (unsigned x = 0; x < width; ++x) {
+      const unsigned long pixel = to_pixel(s.image.at(static_cast<int>(x), static_cast<int>(y)), format);
+      if (direct) {
+        const auto value = static_cast<std::uint32_t>(pixel);
+        std::memcpy(data.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image->bytes_per_line) +
+                        x * 4u,
+                    &value, 4);
+      } else {
+        XPutPixel(image, static_cast<int>(x), static_cast<int>(y), pixel);
+      }
+    }
+  }
+  XPutImage(display, s.xid, s.gc, image, 0, 0, 0, 0, width, height);
+  image->data = nullptr;  // the vector owns the pixels
+  XDestroyImage(image);
+}
+
+void X11Presenter::State::deliver_key(const XKeyEvent& key, win::KeyAction action) {
+  XKeyEvent copy = key;
+  const win::UINT vk = virtual_key_from_keysym(XLookupKeysym(&copy, 0));
+  if (vk == 0) return;
+  std::erase(keys_down, vk);
+  if (action == win::KeyAction::Down) keys_down.push_back(vk);
+  win::deliver_key(vk, action);
+}
+
+void X11Presenter::State::release_keys() {
+  // A key let go while another program had the keyboard would otherwise
+  // stay down for the platform (a stuck Shift reverses Tab).
+  const auto held = std::move(keys_down);
+  keys_down.clear();
+  for (const win::UINT vk : held) win::deliver_key(vk, win::KeyAction::Up);
+}
+
+void X11Presenter::State::handle(XEvent& ev) {
+  Shown* s = find(ev.xany.window);
+  if (!s) return;
+  win::RECT rect;
+  if (!win::GetWindowRect(s->hwnd, &rect)) return;
+  const auto to_screen = [&rect](int x, int y) { return win::POINT{rect.left + x, rect.top + y}; };
+  const auto move_to = [](win::POINT p) {
+    if (!(p == win::pointer_position())) win::deliver_mouse_move(p.x, p.y);
+  };
+  switch (ev.type) {
+    case Expose:
+      if (ev.xexpose.count == 0) put_image(*s);
+      break;
+    case MotionNotify: {
+      const win::POINT p = to_screen(ev.xmotion.x, ev.xmotion.y);
+      win::deliver_mouse_move(p.x, p.y);
+      break;
+    }
+    case EnterNotify: move_to(to_screen(ev.xcrossing.x, ev.xcrossing.y)); break;
+    case LeaveNotify:
+      // While a button is held the pointer stays grabbed and motion keeps
+      // reporting, outside coordinates included.
+      if (ev.xcrossing.mode == NotifyNormal && (ev.xcrossing.state & kButtonMasks) == 0) move_to(kOutside);
+      break;
+    case ButtonPress:
+    case ButtonRelease: {
+      win::MouseButton button;
+      if (!mouse_button(ev.xbutton.button, &button)) break;
+      move_to(to_screen(ev.xbutton.x, ev.xbutton.y));
+      win::deliver_mouse_button(button, ev.type == ButtonPress ? win::ButtonAction::Press : win::ButtonAction::Release);
+      break;
+    }
+    case KeyPress: deliver_key(ev.xkey, win::KeyAction::Down); break;
+    case KeyRelease: {
+      // Without detectable auto-repeat the server sends a release and a
+      // press with the same time for each repeat: only the press counts.
+      if (XEventsQueued(display, QueuedAfterReading) > 0) {
+        XEvent next;
+        XPeekEvent(display, &next);
+        if (next.type == KeyPress && next.xkey.keycode == ev.xkey.keycode && next.xkey.time == ev.xkey.time) break;
+      }
+      deliver_key(ev.xkey, win::KeyAction::Up);
+      break;
+    }
+    case FocusOut:
+      if (ev.xfocus.mode == NotifyNormal) release_keys();
+      break;
+    case ClientMessage:
+      if (ev.xclient.message_type == wm_protocols &&
+          static_cast<Atom>(ev.xclient.data.l[0]) == wm_delete_window) {
+        win::PostMessageA(s->hwnd, win::WM_CLOSE, 0, 0);
+      }
+      break;
+    default: break;
+  }
+}
+
+void X11Presenter::State::follow_pointer_shape() {
+  const win::PointerShape shape = win::pointer_shape(win::cursor_for_pointer());
+  for (Shown& s : shown) {
+    if (s.cursor == shape) continue;
+    s.cursor = shape;
+    XDefineCursor(display, s.xid, shape == win::PointerShape::Hand ? hand : arrow);
+  }
+}
+
+void X11Presenter::State::sweep() {
+  for (auto it = shown.begin(); it != shown.end();) {
+    if (!win::IsWindow(it->hwnd)) {
+      XFreeGC(display, it->gc);
+      XDestroyWindow(display, it->xid);
+      it = shown.erase(it);
+      continue;
+    }
+    const bool hidden = !win::IsWindowVisible(it->hwnd);
+    if (hidden != it->hidden) {
+      it->hidden = hidden;
+      if (hidden) {
+        XUnmapWindow(display, it->xid);
+      } else {
+        XMapWindow(display, it->xid);
+      }
+    }
+    const std::string title = caption_of(it->hwnd);
+    if (title != it->title) set_title(*it, title);
+    ++it;
+  }
+}
+
+int X11Presenter::State::message_box(const win::MessageBoxEntry& entry) {
+  release_keys();  // the box has the keyboard now
+  win::HWND top = entry.owner;
+  while (win::GetParent(top)) top = win::GetParent(top);
+  const Shown* owner = find(top);
+  if (!owner && !shown.empty()) owner = &shown.back();
+  Visual* v = DefaultVisual(display, screen);
+  MessageBoxContext context{display, {v->red_mask, v->green_mask, v->blue_mask}, owner ? owner->xid : 0,
+                            [this](void* event) {
+                              const XEvent& ev = *static_cast<const XEvent*>(event);
+                              if (ev.type != Expose || ev.xexpose.count != 0) return;
+                              if (Shown* s = find(ev.xany.window)) put_image(*s);
+                            }};
+  return run_x11_message_box(context, entry);
+}
+
+X11Presenter::X11Presenter(const char* display_name) : m(std::make_unique<State>()) {
+  const std::string name = display_name ? display_name : (std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+  m->display = XOpenDisplay(display_name);
+  if (!m->display) throw std::runtime_error("cannot open the X display \"" + name + "\"");
+  Display* d = m->display;
+  m->screen = DefaultScreen(d);
+  XVisualInfo info{};
+  if (!XMatchVisualInfo(d, m->screen, 24, TrueColor, &info) && !XMatchVisualInfo(d, m->screen, 32, TrueColor, &info)) {
+    XCloseDisplay(d);
+    throw std::runtime_error("the X display \"" + name + "\" offers no 24- or 32-bit TrueColor visual");
+  }
+  m->visual = info.visual;
+  m->depth = info.depth;
+  m->format = {info.red_mask, info.green_mask, info.blue_mask};
+  m->colormap = XCreateColormap(d, RootWindow(d, m->screen), info.visual, AllocNone);
+  m->wm_protocols = XInternAtom(d, "WM_PROTOCOLS", False);
+  m->wm_delete_window = XInternAtom(d, "WM_DELETE_WINDOW", False);
+  m->motif_hints = XInternAtom(d, "_MOTIF_WM_HINTS", False);
+  m->net_wm_name = XInternAtom(d, "_NET_WM_NAME", False);
+  m->net_wm_icon = XInternAtom(d, "_NET_WM_ICON", False);
+  m->utf8_string = XInternAtom(d, "UTF8_STRING", False);
+  m->arrow = XCreateFontCursor(d, XC_left_ptr);
+  m->hand = XCreateFontCursor(d, XC_hand2);
+  Bool supported = False;
+  XkbSetDetectableAutoRepeat(d, True, &supported);
+  win::set_message_box_handler([state = m.get()](const win::MessageBoxEntry& entry) {
+    return state->message_box(entry);
+  });
+}
+
+X11Presenter::~X11Presenter() {
+  win::set_message_box_handler({});
+  for (auto& s : m->shown) {
+    XFreeGC(m->display, s.gc);
+    XDestroyWindow(m->display, s.xid);
+  }
+  XFreeCursor(m->display, m->arrow);
+  XFreeCursor(m->display, m->hand);
+  XFreeColormap(m->display, m->colormap);
+  XCloseDisplay(m->display);
+}
+
+void X11Presenter::present(win::HWND window, const win::Surface& image, win::POINT) {
+  State::Shown* s = m->find(window);
+  if (!s) {
+    m->shown.push_back(State::Shown{});
+    m->shown.back().hwnd = window;
+    s = &m->shown.back();
+    s->image = image;
+    m->create(*s);
+    XFlush(m->display);
+    return;  // drawn on the first expose
+  }
+  if (image.width != s->image.width || image.height != s->image.height) {
+    const int width = std::max(1, image.width);
+    const int height = std::max(1, image.height);
+    XSizeHints* size = XAllocSizeHints();
+    size->flags = PMinSize | PMaxSize;
+    size->min_width = size->max_width = width;
+    size->min_height = size->max_height = height;
+    XSetWMNormalHints(m->display, s->xid, size);
+    XFree(size);
+    XMoveResizeWindow(m->display, s->xid, (DisplayWidth(m->display, m->screen) - width) / 2,
+                      (DisplayHeight(m->display, m->screen) - height) / 2, static_cast<unsigned>(width),
+                      static_cast<unsigned>(height));
+  }
+  s->image = image;
+  m->put_image(*s);
+  XFlush(m->display);
+}
+
+void X11Presenter::wait_for_events(std::int64_t timeout_ms, bool) {
+  m->sweep();
+  m->follow_pointer_shape();
+  XFlush(m->display);
+  if (XPending(m->display) == 0) {
+    pollfd fd{ConnectionNumber(m->display), POLLIN, 0};
+    const int timeout = timeout_ms < 0 ? -1 : static_cast<int>(std::min<std::int64_t>(timeout_ms, INT_MAX));
+    if (poll(&fd, 1, timeout) < 0 && errno != EINTR) {
+      throw std::runtime_error(std::string("waiting for the X display failed: ") + std::strerror(errno));
+    }
+  }
+  while (XPending(m->display) > 0) {
+    XEvent ev;
+    XNextEvent(m->display, &ev);
+    m->handle(ev);
+  }
+  m->follow_pointer_shape();
+  XFlush(m->display);
+}
+
+void X11Presenter::set_icon(const win::Surface& color, const std::vector<bool>& transparent) {
+  m->icon.clear();
+  if (!color.pixels.empty()) {
+    m->icon.reserve(2 + color.pixels.size());
+    m->icon.push_back(static_cast<unsigned long>(color.width));
+    m->icon.push_back(static_cast<unsigned long>(color.height));
+    for (std::size_t i = 0; i < color.pixels.size(); ++i) {
+      const win::COLORREF v = color.pixels[i];
+      const unsigned long alpha = i < transparent.size() && transparent[i] ? 0 : 0xFF;
+      m->icon.push_back(alpha << 24 | (v & 0xFF) << 16 | (v & 0xFF00) | (v >> 16 & 0xFF));
+    }
+  }
+  for (const auto& s : m->shown) m->apply_icon(s);
+  XFlush(m->display);
+}
+
+_XDisplay* X11Presenter::display() const { return m->display; }
+
+unsigned long X11Presenter::x_window(win::HWND window) const {
+  const State::Shown* s = m->find(window);
+  return s ? s->xid : 0;
+}
+
+bool X11Presenter::display_reachable(const char* display_name) {
+  Display* d = XOpenDisplay(display_name);
+  if (!d) return false;
+  XCloseDisplay(d);
+  return true;
+}
+
+}  // namespace display

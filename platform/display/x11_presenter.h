@@ -1,0 +1,53 @@
+// The X11 presenter: every shown top-level window of the platform is a
+// borderless X window, centred on the screen at the window's size, titled
+// with its caption. The composed image is put on the screen after each
+// change and on expose; pointer, button and key events go to input.h in
+// screen coordinates (the platform window's position plus the event's
+// place in the X window), and the pointer shape follows the window under it.
+// While it exists, MessageBoxA shows a real modal box on its display.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/win/presenter.h"
+#include "platform/win/surface.h"
+#include "platform/win/types.h"
+
+struct _XDisplay;
+
+namespace display {
+
+class X11Presenter final : public win::Presenter {
+ public:
+  // Connects to the named display (null: $DISPLAY). Throws when the display
+  // cannot be opened or offers no 24- or 32-bit TrueColor visual.
+  explicit X11Presenter(const char* display_name = nullptr);
+  ~X11Presenter() override;
+  X11Presenter(const X11Presenter&) = delete;
+  X11Presenter& operator=(const X11Presenter&) = delete;
+
+  void present(win::HWND window, const win::Surface& image, win::POINT position) override;
+  void wait_for_events(std::int64_t timeout_ms, bool main_loop_idle) override;
+  // The X server repeats held keys; each repeat arrives as another key press.
+  bool repeats_keys() const override { return true; }
+
+  // The icon every window shows (_NET_WM_ICON): an icon's colour image and
+  // its AND mask (true where the background shows), as win::Icon keeps
+  // them. An empty image removes it.
+  void set_icon(const win::Surface& color, const std::vector<bool>& transparent);
+
+  _XDisplay* display() const;
+  // The X window showing a platform window, or 0.
+  unsigned long x_window(win::HWND window) const;
+
+  // A display can be opened (null: $DISPLAY).
+  static bool display_reachable(const char* display_name = nullptr);
+
+ private:
+  struct State;
+  std::unique_ptr<State> m;
+};
+
+}  // namespace display

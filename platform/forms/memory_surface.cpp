@@ -1,0 +1,74 @@
+#include "platform/forms/memory_surface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "platform/win/gdi.h"
+
+namespace forms {
+namespace {
+
+// The host's coordinate rounding: to nearest, ties to even.
+int to_pixel(float v) { return static_cast<int>(std::nearbyint(v)); }
+
+}  // namespace
+
+MemorySurface::MemorySurface(std::int32_t width, std::int32_t height, win::COLORREF background)
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)) {
+  m_dc = win::CreateCompatibleDC(win::HDC{});
+  if (!m_dc) throw std::runtime_error("MemorySurface: cannot create a memory DC");
+  m_bitmap = win::CreateCompatibleBitmap(m_dc, m_width, m_height);
+  if (!m_bitmap) {
+    win::DeleteDC(m_dc);
+    throw std::runtime_error("MemorySurface: cannot create a " + std::to_string(m_width) + " x " +
+                             std::to_string(m_height) + " bitmap");
+  }
+  m_old_bitmap = win::SelectObject(m_dc, m_bitmap);
+  clear(background);
+}
+
+MemorySurface::~MemorySurface() {
+  win::SelectObject(m_dc, m_old_bitmap);
+  win::DeleteObject(m_bitmap);
+  win::DeleteDC(m_dc);
+  if (m_window_region) win::DeleteObject(m_window_region);
+}
+
+void MemorySurface::Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
+  const win::HPEN pen = win::CreatePen(win::PS_SOLID, 1, color);
+  const win::HPEN old = win::SelectObject(m_dc, pen);
+  win::MoveToEx(m_dc, to_pixel(x1), to_pixel(y1), nullptr);
+  win::LineTo(m_dc, to_pixel(x2), to_pixel(y2));
+  win::SelectObject(m_dc, old);
+  win::DeleteObject(pen);
+}
+
+void MemorySurface::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
+  const int l = to_pixel(x1), t = to_pixel(y1), r = to_pixel(x2), b = to_pixel(y2);
+  const win::RECT rect{std::min(l, r), std::min(t, b), std::max(l, r) + 1, std::max(t, b) + 1};
+  const win::HBRUSH brush = win::CreateSolidBrush(color);
+  win::FillRect(m_dc, &rect, brush);
+  win::DeleteObject(brush);
+}
+
+void MemorySurface::PSet(float x, float y, win::OLE_COLOR color) {
+  win::SetPixelV(m_dc, to_pixel(x), to_pixel(y), color);
+}
+
+void MemorySurface::SetWindowRgn(win::HRGN region) {
+  if (m_window_region && m_window_region != region) win::DeleteObject(m_window_region);
+  m_window_region = region;
+}
+
+void MemorySurface::clear(win::COLORREF color) {
+  if (m_width == 0 || m_height == 0) return;
+  Box(0.0f, 0.0f, float(m_width - 1), float(m_height - 1), color);
+}
+
+win::COLORREF MemorySurface::pixel(std::int32_t x, std::int32_t y) const {
+  return win::GetPixel(m_dc, x, y);
+}
+
+}  // namespace forms

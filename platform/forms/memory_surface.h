@@ -1,0 +1,45 @@
+// A drawing surface over a memory DC and a 32-bit bitmap, with no window:
+// for tests, benchmarks and off-screen rendering of a control's painters.
+// Colours are drawn as given (plain COLORREFs). A window region handed to it
+// is kept, owned, until the next one or until the surface goes.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/forms/drawing_surface.h"
+
+namespace forms {
+
+class MemorySurface final : public DrawingSurface {
+ public:
+  // Throws when the DC or the bitmap cannot be created.
+  MemorySurface(std::int32_t width, std::int32_t height, win::COLORREF background = 0xFFFFFF);
+  ~MemorySurface() override;
+  MemorySurface(const MemorySurface&) = delete;
+  MemorySurface& operator=(const MemorySurface&) = delete;
+
+  float ScaleWidth() const override { return float(m_width); }
+  float ScaleHeight() const override { return float(m_height); }
+  void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
+  void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
+  void PSet(float x, float y, win::OLE_COLOR color) override;
+  win::HDC hDC() const override { return m_dc; }
+  win::HWND hWnd() const override { return win::HWND{}; }
+  void SetWindowRgn(win::HRGN region) override;
+
+  // Fills the whole image with one colour.
+  void clear(win::COLORREF color);
+  win::COLORREF pixel(std::int32_t x, std::int32_t y) const;
+  // The last region handed over, or 0 for the full rectangle.
+  win::HRGN window_region() const { return m_window_region; }
+
+ private:
+  std::int32_t m_width;
+  std::int32_t m_height;
+  win::HDC m_dc;
+  win::HBITMAP m_bitmap;
+  win::HBITMAP m_old_bitmap;
+  win::HRGN m_window_region;
+};
+
+}  // namespace forms

@@ -6,12 +6,16 @@
 #include <filesystem>
 #include <memory>
 
+#include "candybutton/hosted_button.h"
 #include "launcher/mainFRM.h"
 #include "launcher/stored_layout.h"
 #include "platform/display/script.h"
+#include "platform/display/x11_presenter.h"
 #include "platform/display/select.h"
 #include "platform/forms/layout.h"
+#include "platform/win/ico.h"
 #include "platform/win/message.h"
+#include "resources/embedded.h"
 
 namespace {
 
@@ -28,6 +32,16 @@ constexpr const char* kTour =
     "move 390 228\n"
     "click left\n";
 
+// The window icon on a desktop comes from the program's own icon group.
+void set_window_icon(win::Presenter& presenter) {
+  auto* x11 = dynamic_cast<display::X11Presenter*>(&presenter);
+  if (!x11) return;
+  const auto images = win::decode_ico(resources::embedded("brindlecovemediacenter_ico"));
+  if (images.empty()) return;
+  const auto& image = images[win::best_icon_image(images, 32)];
+  x11->set_icon(image.color, image.transparent);
+}
+
 }  // namespace
 
 int main() {
@@ -35,7 +49,9 @@ int main() {
     const auto frames = std::filesystem::temp_directory_path() / "brindlecovemediacenter-frames";
     auto presenter = display::make_presenter({kTour, frames.string()});
     win::set_presenter(presenter.get());
-    const forms::ControlRegistry registry = forms::ControlRegistry::with_standard_controls();
+    set_window_icon(*presenter);
+    forms::ControlRegistry registry = forms::ControlRegistry::with_standard_controls();
+    candy::register_candybutton(registry);
     const auto window =
         std::make_unique<launcher::mainFRM>(launcher::mainFRM_layout(), registry, launcher::embedded_pictures());
     const int code = win::run_message_loop();

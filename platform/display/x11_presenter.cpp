@@ -20,6 +20,7 @@
 #include "platform/display/x11_keys.h"
 #include "platform/display/x11_message_box.h"
 #include "platform/display/x11_pixels.h"
+#include "platform/win/system_metrics.h"
 #include "platform/win/cursor.h"
 #include "platform/win/input.h"
 #include "platform/win/message.h"
@@ -354,6 +355,8 @@ X11Presenter::X11Presenter(const char* display_name) : m(std::make_unique<State>
   if (!m->display) throw std::runtime_error("cannot open the X display \"" + name + "\"");
   Display* d = m->display;
   m->screen = DefaultScreen(d);
+  // Forms centre themselves on the real screen.
+  win::set_screen_size({DisplayWidth(d, m->screen), DisplayHeight(d, m->screen)});
   XVisualInfo info{};
   if (!XMatchVisualInfo(d, m->screen, 24, TrueColor, &info) && !XMatchVisualInfo(d, m->screen, 32, TrueColor, &info)) {
     XCloseDisplay(d);

@@ -1,0 +1,52 @@
+#include "candybutton/hosted_button.h"
+
+#include "platform/win/focus.h"
+#include "platform/win/window.h"
+
+namespace candy {
+
+HostedCandyButton::HostedCandyButton(forms::Form& form, const forms::LayoutBlock& block,
+                                     forms::PictureSource pictures)
+    : forms::Control(form, block),
+      m_pictures(std::move(pictures)),
+      m_host(form.hWnd(), pixel_rect().left, pixel_rect().top, pixel_rect().right - pixel_rect().left,
+             pixel_rect().bottom - pixel_rect().top) {
+  win::SetWindowTabIndex(m_host.hWnd(), TabIndex());
+  forms::ControlContainer& container = *this;
+  m_button = std::make_unique<CandyButton>(m_host, container, standard_parts());
+  m_host.set_events(m_button.get());
+  // The container sizes the control before it restores it: the window is
+  // shaped now and painted once the properties are in.
+  m_button->OnResize();
+  m_button->ReadProperties(block.bag ? *block.bag : forms::PropertyBag{});
+  if (Visible()) win::ShowWindow(m_host.hWnd(), win::SW_SHOW);
+}
+
+void HostedCandyButton::placement_changed(const win::RECT&, bool) {
+  const win::RECT rect = pixel_rect();
+  win::MoveWindow(m_host.hWnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 1);
+  win::ShowWindow(m_host.hWnd(), Visible() ? win::SW_SHOW : win::SW_HIDE);
+}
+
+// The launcher saves no layout at run time, so no one listens.
+void HostedCandyButton::PropertyChanged(std::string_view) {}
+
+// The form stores no font: the platform's default window font.
+forms::FontDescription HostedCandyButton::AmbientFont() const { return {"MS Sans Serif", 8, 400, false, false, false, 0}; }
+
+win::PicturePtr HostedCandyButton::LoadPictureRef(const forms::PictureRef& ref) {
+  return ref.empty() ? nullptr : m_pictures(ref.name);
+}
+
+forms::PictureRef HostedCandyButton::PictureRefOf(const win::PicturePtr&) const { return {}; }
+
+void register_candybutton(forms::ControlRegistry& registry) {
+  registry.add(forms::kCandyButtonType,
+               {forms::placed_control_fields(), true,
+                [](forms::Form& form, const forms::LayoutBlock& block,
+                   const forms::PictureSource& pictures) -> std::unique_ptr<forms::Control> {
+                  return std::make_unique<HostedCandyButton>(form, block, pictures);
+                }});
+}
+
+}  // namespace candy

@@ -1,0 +1,47 @@
+// A CandyButton placed on a form from a stored layout: the form's control,
+// the button's container and its host window in one object. The button is
+// restored from the layout's bag in run mode.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "candybutton/candybutton.h"
+#include "platform/forms/container.h"
+#include "platform/forms/control.h"
+#include "platform/forms/control_registry.h"
+#include "platform/forms/form.h"
+#include "platform/forms/layout.h"
+#include "platform/forms/user_control.h"
+
+namespace candy {
+
+class HostedCandyButton final : public forms::Control, private forms::ControlContainer {
+ public:
+  HostedCandyButton(forms::Form& form, const forms::LayoutBlock& block, forms::PictureSource pictures);
+
+  CandyButton& button() { return *m_button; }
+  forms::UserControl& host() { return m_host; }
+  win::HWND hWnd() const override { return m_host.hWnd(); }
+
+ protected:
+  void placement_changed(const win::RECT& old_rect, bool was_visible) override;
+
+ private:
+  void PropertyChanged(std::string_view name) override;
+  bool AmbientUserMode() const override { return true; }
+  forms::FontDescription AmbientFont() const override;
+  std::string ExtenderName() const override { return Name(); }
+  std::optional<win::OLE_COLOR> BackColor() const override { return form().BackColor(); }
+  win::PicturePtr LoadPictureRef(const forms::PictureRef& ref) override;
+  forms::PictureRef PictureRefOf(const win::PicturePtr& picture) const override;
+
+  forms::PictureSource m_pictures;
+  forms::UserControl m_host;
+  std::unique_ptr<CandyButton> m_button;
+};
+
+// Makes the registry create real buttons for "brindlecovemediacenter.CandyButton".
+void register_candybutton(forms::ControlRegistry& registry);
+
+}  // namespace candy

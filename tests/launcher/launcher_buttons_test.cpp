@@ -1,0 +1,71 @@
+// The launcher's six category buttons are real CandyButtons restored from
+// their stored bags, hidden until the reveal and painted once shown.
+#include <gtest/gtest.h>
+
+#include "candybutton/hosted_button.h"
+#include "launcher/stored_layout.h"
+#include "launcher_fixture.h"
+#include "platform/win/gdi.h"
+#include "platform/win/message.h"
+#include "platform/win/window.h"
+
+namespace launcher_test {
+namespace {
+
+class LauncherButtons : public ::testing::Test {
+ protected:
+  LauncherButtons() : platform(clock), registry(make_registry()), frm(launcher::mainFRM_layout(), registry, test_pictures(), [] {}) {}
+
+  static forms::ControlRegistry make_registry() {
+    forms::ControlRegistry registry = forms::ControlRegistry::with_standard_controls();
+    candy::register_candybutton(registry);
+    return registry;
+  }
+  candy::HostedCandyButton& hosted(const char* name) {
+    return frm.form().control_as<candy::HostedCandyButton>(name);
+  }
+
+  SteppingClock clock;
+  PlatformScope platform;
+  forms::ControlRegistry registry;
+  launcher::mainFRM frm;
+};
+
+TEST_F(LauncherButtons, AreRestoredFromTheirStoredBags) {
+  const std::pair<const char*, const char*> buttons[] = {{"progCMD", "Programs"}, {"vidCMD", "Video"},
+                                                         {"mp3CMD", "Music"},     {"picCMD", "Pictures"},
+                                                         {"ultCMD", "Ultilities"}, {"setCMD", "Settings"}};
+  for (const auto& [name, caption] : buttons) {
+    candy::CandyButton& button = hosted(name).button();
+    EXPECT_EQ(button.Caption(), caption);
+    EXPECT_TRUE(button.Enabled());
+    EXPECT_EQ(button.Style(), 0);
+    EXPECT_EQ(button.ColorButtonHover(), 0xFFC090u);
+    EXPECT_EQ(button.ColorButtonUp(), 0xE99950u);
+    EXPECT_EQ(button.ColorButtonDown(), 0xE99950u);
+    EXPECT_EQ(button.ColorBright(), 0xFFEDB0u);
+    EXPECT_EQ(button.CaptionHighLiteColor(), 0u);
+    EXPECT_EQ(button.IconHighLiteColor(), 0u);
+    EXPECT_EQ(button.Font().name, "Tahoma");
+    EXPECT_FALSE(win::IsWindowVisible(hosted(name).hWnd()));
+    win::RECT rect;
+    win::GetClientRect(hosted(name).hWnd(), &rect);
+    EXPECT_EQ(rect, (win::RECT{0, 0, 121, 89}));
+  }
+}
+
+TEST_F(LauncherButtons, ShowAResting121By89PushButtonFaceOnceRevealed) {
+  forms::Control& video = frm.form().control("vidCMD");
+  video.set_Visible(true);
+  win::process_pending_messages();
+  const win::HDC dc = hosted("vidCMD").host().hDC();
+  // The dark blue frame's top edge and the white top of the body.
+  EXPECT_EQ(win::GetPixel(dc, 60, 0), win::RGB(0, 60, 116));
+  EXPECT_EQ(win::GetPixel(dc, 60, 1), win::RGB(255, 255, 255));
+  EXPECT_EQ(win::GetPixel(dc, 60, 84), win::RGB(236, 235, 230));
+  // The corners keep the form's background colour.
+  EXPECT_EQ(win::GetPixel(dc, 0, 0), win::RGB(192, 192, 192));
+}
+
+}  // namespace
+}  // namespace launcher_test

@@ -66,6 +66,7 @@ class LiveButton : public ::testing::Test {
     m_control = std::make_unique<forms::UserControl>(m_top, 10, 10, kWidth, kHeight);
   }
   void TearDown() override {
+    if (m_control) m_control->set_events(nullptr);
     button.reset();
     m_control.reset();
     win::DestroyWindow(m_top);

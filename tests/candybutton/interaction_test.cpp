@@ -2,6 +2,7 @@
 // of the interaction table, plus the checked and disabled buttons.
 #include <gtest/gtest.h>
 
+#include "platform/win/cursor.h"
 #include "platform/win/focus.h"
 #include "tests/candybutton/live_button.h"
 
@@ -170,6 +171,16 @@ TEST_F(Interaction, ADisabledButtonOnlyEntersAndLeaves) {
   // The click still gave it the focus, so leaving shows the focused look.
   move(-2, 5);
   EXPECT_EQ(take(), (Log{"MouseLeave", "paint 2"}));
+}
+
+TEST_F(Interaction, DisplayHandShowsTheHandOverTheWholeButton) {
+  forms::PropertyBag bag;
+  bag.write("DisplayHand", forms::Flag{true});
+  make(bag);
+  move(5, 5);
+  EXPECT_EQ(win::pointer_shape(win::cursor_for_pointer()), win::PointerShape::Hand);
+  move(-5, 5);
+  EXPECT_EQ(win::pointer_shape(win::cursor_for_pointer()), win::PointerShape::Arrow);
 }
 
 }  // namespace

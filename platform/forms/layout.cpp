@@ -1,7 +1,6 @@
 #include "platform/forms/layout.h"
 
-#include <cctype>
-
+#include "platform/forms/names.h"
 #include "platform/forms/value_conversion.h"
 
 namespace forms {
@@ -14,15 +13,16 @@ LayoutError::LayoutError(int line, std::string_view key, std::string_view proble
 
 const LayoutProperty* LayoutBlock::find(std::string_view key) const {
   for (const auto& property : properties) {
-    if (property.key.size() != key.size()) continue;
-    bool same = true;
-    for (std::size_t i = 0; i < key.size() && same; ++i) {
-      same = std::tolower(static_cast<unsigned char>(property.key[i])) ==
-             std::tolower(static_cast<unsigned char>(key[i]));
-    }
-    if (same) return &property;
+    if (same_name(property.key, key)) return &property;
   }
   return nullptr;
+}
+
+int LayoutBlock::bag_line_of(std::string_view key) const {
+  for (const auto& [name, at] : bag_lines) {
+    if (same_name(name, key)) return at;
+  }
+  return line;
 }
 
 std::optional<Value> LayoutBlock::optional(std::string_view key, ValueType type) const {

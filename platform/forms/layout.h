@@ -39,9 +39,12 @@ struct LayoutBlock {
   int end_line = 0;  // the End line
   std::vector<LayoutProperty> properties;
   std::optional<PropertyBag> bag;
+  std::vector<std::pair<std::string, int>> bag_lines;  // each bag key's line
   std::vector<LayoutBlock> children;
 
   const LayoutProperty* find(std::string_view key) const;  // case-insensitive
+  // The line of a bag key, or the block's line when the bag has no such key.
+  int bag_line_of(std::string_view key) const;
 
   // The value converted to the type, or a LayoutError naming the key: a
   // missing key, or a value of a type that does not convert.

@@ -292,6 +292,7 @@ LayoutBlock parse_layout(std::string_view text) {
       if (in_bag) {
         if (block.bag->find(key)) throw LayoutError(line_number, key, "expected each bag key once");
         block.bag->write(key, std::move(value));
+        block.bag_lines.emplace_back(std::string(key), line_number);
       } else {
         if (block.find(key)) throw LayoutError(line_number, key, "expected each property once");
         block.properties.push_back({std::string(key), std::move(value), line_number});

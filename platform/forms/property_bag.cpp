@@ -1,22 +1,14 @@
 #include "platform/forms/property_bag.h"
 
-#include <cctype>
 #include <cstdio>
 
+#include "platform/forms/names.h"
 #include "platform/forms/value_conversion.h"
 
 namespace forms {
 
 namespace {
 
-bool same_key(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
 
 std::string quoted(std::string_view text) {
   std::string out = "\"";
@@ -91,7 +83,7 @@ bool values_equal(const Value& a, const Value& b) {
 
 std::size_t PropertyBag::index_of(std::string_view key) const {
   for (std::size_t i = 0; i < m_entries.size(); ++i) {
-    if (same_key(m_entries[i].first, key)) return i;
+    if (same_name(m_entries[i].first, key)) return i;
   }
   return m_entries.size();
 }
@@ -185,7 +177,7 @@ std::optional<std::pair<std::int32_t, std::int32_t>> PropertyBag::extent() const
 bool operator==(const PropertyBag& a, const PropertyBag& b) {
   if (a.m_entries.size() != b.m_entries.size()) return false;
   for (std::size_t i = 0; i < a.m_entries.size(); ++i) {
-    if (!same_key(a.m_entries[i].first, b.m_entries[i].first) || a.m_entries[i].second != b.m_entries[i].second)
+    if (!same_name(a.m_entries[i].first, b.m_entries[i].first) || a.m_entries[i].second != b.m_entries[i].second)
       return false;
   }
   return true;

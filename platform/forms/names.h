@@ -1,0 +1,18 @@
+// Names and keys in forms match without regard to case, as the form
+// framework they come from matches them.
+#pragma once
+
+#include <cctype>
+#include <string_view>
+
+namespace forms {
+
+inline bool same_name(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+  }
+  return true;
+}
+
+}  // namespace forms

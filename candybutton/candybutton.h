@@ -40,7 +40,9 @@ struct CandyButtonParts {
 // The painters, the region builder and the platform's GDI and interception.
 CandyButtonParts standard_parts();
 
-class CandyButton : public forms::ControlEvents, public subclass::SubclassOwner {
+// The subclass owner comes first so that the callback methods need no
+// adjustment of the object address when the generated procedure calls them.
+class CandyButton : public subclass::SubclassOwner, public forms::ControlEvents {
  public:
   static constexpr const char* kTypeName = "CandyButton";
 

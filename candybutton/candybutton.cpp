@@ -22,6 +22,7 @@ CandyButton::CandyButton(forms::ControlSurface& surface, forms::ControlContainer
       m_state_drawing(std::move(parts.state_drawing)),
       m_interception(std::move(parts.interception)) {
   if (!m_interception) m_interception = std::make_unique<NoInterception>();
+  m_interception->attach(*this);
   if (!m_state_drawing) throw std::invalid_argument("CandyButton: no caption drawing given");
 }
 

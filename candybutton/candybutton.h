@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "candybutton/candybutton_events.h"
@@ -22,6 +23,7 @@
 #include "platform/forms/property_bag.h"
 #include "platform/win/picture.h"
 #include "platform/win/types.h"
+#include "subclass/subclass_owner.h"
 
 namespace candy {
 
@@ -38,7 +40,9 @@ struct CandyButtonParts {
 // The painters, the region builder and the platform's GDI and interception.
 CandyButtonParts standard_parts();
 
-class CandyButton : public forms::ControlEvents {
+// The subclass owner comes first so that the callback methods need no
+// adjustment of the object address when the generated procedure calls them.
+class CandyButton : public subclass::SubclassOwner, public forms::ControlEvents {
  public:
   static constexpr const char* kTypeName = "CandyButton";
 
@@ -103,6 +107,19 @@ class CandyButton : public forms::ControlEvents {
   // Platform notifications.
   void OnResize() override;
   void OnShow() override;
+  void OnMouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void OnMouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void OnMouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+  void OnClick() override;
+  void OnDblClick() override;
+  void OnKeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
+  void OnKeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
+  void OnGotFocus() override;
+  void OnLostFocus() override;
+
+  // The methods the generated window procedure can call back, in declaration
+  // order: HandleWindowMessage is the last, ordinal 1.
+  std::span<const Callback> callback_methods() const override;
 
  private:
   friend class CandyButtonInspector;
@@ -113,7 +130,15 @@ class CandyButton : public forms::ControlEvents {
   // Each of the four colour setters: store, leave the scheme, notify, repaint.
   void SetSchemeColor(win::OLE_COLOR& member, win::OLE_COLOR value, const char* notification);
   PainterContext painter_context();
+  // Finds the tracking function and, when there is one, intercepts the
+  // surface's window.
   void StartInterception();
+  // Asks for one WM_MOUSELEAVE for the window.
+  void RequestMouseLeave(win::HWND hWnd);
+  // The subclasser's callback: WM_PAINT before, WM_MOUSEMOVE and
+  // WM_MOUSELEAVE after the window's own processing.
+  void HandleWindowMessage(win::BOOL IsBefore, win::BOOL& Handled, win::LRESULT& ReturnValue, win::HWND hWnd,
+                           win::UINT uMsg, win::WPARAM wParam, win::LPARAM lParam, win::LONG& UserValue);
 
   forms::ControlSurface& m_surface;
   forms::ControlContainer& m_container;

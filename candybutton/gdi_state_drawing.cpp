@@ -1,4 +1,5 @@
-// The caption and picture drawing on the platform's GDI.
+// The caption and picture drawing on the platform's GDI, and the standard
+// set of parts a button is made of.
 #include <memory>
 #include <string>
 
@@ -36,7 +37,7 @@ class GdiStateDrawing final : public StateDrawing {
 
 CandyButtonParts standard_parts() {
   CandyButtonParts parts;
-  parts.interception = std::make_unique<NoInterception>();
+  parts.interception = std::make_unique<SubclassInterception>();
   parts.state_drawing = std::make_unique<GdiStateDrawing>();
   parts.styles.push_button = PaintPushButtonStyle;
   parts.styles.tool_button = PaintToolButtonStyle;

@@ -64,21 +64,6 @@ void CandyButton::ReadProperties(const forms::PropertyBag& PropBag) {
   m_Ready = kTrue;
 }
 
-// Without a mouse-leave tracking function the window is not intercepted at
-// all, painting included.
-void CandyButton::StartInterception() {
-  m_TrackAvailable = kTrue;
-  m_TrackInUser32 = flag(m_interception->IsFunctionExported("TrackMouseEvent", "User32"));
-  if (!m_TrackInUser32 && !m_interception->IsFunctionExported("_TrackMouseEvent", "Comctl32")) {
-    m_TrackAvailable = kFalse;
-  }
-  if (!m_TrackAvailable) return;
-  m_interception->sc_Subclass(m_surface.hWnd(), 0, 1, nullptr, true);
-  m_interception->sc_AddMessage(m_surface.hWnd(), win::WM_PAINT, MSG_BEFORE);
-  m_interception->sc_AddMessage(m_surface.hWnd(), win::WM_MOUSEMOVE, MSG_AFTER);
-  m_interception->sc_AddMessage(m_surface.hWnd(), win::WM_MOUSELEAVE, MSG_AFTER);
-}
-
 void CandyButton::WriteProperties(forms::PropertyBag& PropBag) const {
   using forms::Flag;
   PropBag.write("Enabled", Flag{m_Enabled != 0}, Flag{true});

@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "platform/win/codepage.h"
+#include "platform/win/cursor.h"
 #include "platform/win/dc.h"
 #include "platform/win/font.h"
 #include "platform/win/gdi.h"
@@ -189,6 +190,19 @@ void UserControl::SetPicture(win::PicturePtr picture) {
   }
 }
 
+void UserControl::SetMousePointer(std::int16_t pointer) {
+  m_mouse_pointer = pointer;
+  win::HCURSOR cursor;
+  if (pointer == vbCustom) {
+    cursor = win::LoadCursorA(win::HMODULE{}, win::IDC_HAND);
+  } else if (pointer == vbArrow) {
+    cursor = win::LoadCursorA(win::HMODULE{}, win::IDC_ARROW);
+  }
+  win::set_window_cursor(m_hwnd, cursor);
+}
+
+void UserControl::SetTabIndex(int index) { win::SetWindowTabIndex(m_hwnd, index); }
+
 void UserControl::Refresh() {
   const win::HDC window_dc = win::GetDC(m_hwnd);
   win::BitBlt(window_dc, 0, 0, m_width, m_height, m_dc, 0, 0, win::SRCCOPY);
@@ -277,8 +291,9 @@ win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win:
     case win::WM_MBUTTONUP:
       mouse("mouse up", 4, &ControlEvents::OnMouseUp);
       return 0;
+    // The second press of a double click: its release raises no second Click.
     case win::WM_LBUTTONDBLCLK:
-      m_left_down = true;
+      m_left_down = false;
       deliver("double click", [](ControlEvents& e) { e.OnDblClick(); });
       return 0;
     default:

@@ -29,6 +29,9 @@ class UserControl final : public ControlSurface {
   UserControl(const UserControl&) = delete;
   UserControl& operator=(const UserControl&) = delete;
 
+  // The control's place in the Tab order of its form.
+  void SetTabIndex(int index);
+
   // Where the notifications go; null drops them.
   void set_events(ControlEvents* events) { m_events = events; }
 
@@ -51,7 +54,8 @@ class UserControl final : public ControlSurface {
   win::PicturePtr Picture() const override { return m_picture; }
   void SetPicture(win::PicturePtr picture) override;
   std::int16_t MousePointer() const override { return m_mouse_pointer; }
-  void SetMousePointer(std::int16_t pointer) override { m_mouse_pointer = pointer; }
+  // 99 shows the hand over the whole window, 1 the arrow, 0 the default.
+  void SetMousePointer(std::int16_t pointer) override;
   void Refresh() override;
 
   // The window procedure's work, for one message of this control's window.

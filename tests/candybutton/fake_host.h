@@ -141,7 +141,8 @@ class RecordingInterception : public WindowInterception {
     m_log.push_back("exported? " + key);
     return exported.count(key) != 0;
   }
-  bool sc_Subclass(win::HWND w, std::int32_t user, std::int32_t ordinal, void* owner, bool guard) override {
+  bool sc_Subclass(win::HWND w, std::int32_t user, std::int32_t ordinal, subclass::SubclassOwner* owner,
+                   bool guard) override {
     m_log.push_back("subclass " + std::to_string(w.value) + " " + std::to_string(user) + " " +
                     std::to_string(ordinal) + (owner ? " owner" : " self") + (guard ? " guard" : ""));
     return true;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/cursor.h"
+#include "platform/win/focus.h"
 #include "platform/win/gdi.h"
 #include "platform/win/message.h"
 #include "platform/win/window.h"
@@ -76,6 +78,34 @@ TEST(UserControl, TranslatesMouseMessagesAndCatchesHandlerFailures) {
 
   events.fail = true;
   EXPECT_NO_THROW(win::SendMessageA(control.hWnd(), win::WM_LBUTTONDOWN, win::MK_LBUTTON, 0));
+}
+
+TEST(UserControl, TheReleaseAfterADoubleClickRaisesNoSecondClick) {
+  Parent parent;
+  UserControl control(parent.hwnd, 0, 0, 40, 30);
+  Recorder events;
+  control.set_events(&events);
+  win::SendMessageA(control.hWnd(), win::WM_LBUTTONDBLCLK, win::MK_LBUTTON, win::MAKELPARAM(1, 2));
+  win::SendMessageA(control.hWnd(), win::WM_LBUTTONUP, 0, win::MAKELPARAM(1, 2));
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"dblclick", "up 1"}));
+}
+
+TEST(UserControl, ShowsTheHandForTheCustomPointerAndTakesItsPlaceInTheTabOrder) {
+  Parent parent;
+  UserControl control(parent.hwnd, 0, 0, 40, 30);
+  control.SetMousePointer(vbCustom);
+  EXPECT_EQ(win::window_cursor(control.hWnd()), win::LoadCursorA(win::HMODULE{}, win::IDC_HAND));
+  EXPECT_EQ(win::pointer_shape(win::cursor_of_window(control.hWnd())), win::PointerShape::Hand);
+  control.SetMousePointer(vbArrow);
+  EXPECT_EQ(win::window_cursor(control.hWnd()), win::LoadCursorA(win::HMODULE{}, win::IDC_ARROW));
+  control.SetMousePointer(vbDefault);
+  EXPECT_FALSE(win::window_cursor(control.hWnd()));
+
+  control.SetTabIndex(4);
+  EXPECT_EQ(win::GetWindowTabIndex(control.hWnd()), 4);
+  win::ShowWindow(parent.hwnd, win::SW_SHOW);
+  win::ShowWindow(control.hWnd(), win::SW_SHOW);
+  EXPECT_TRUE(win::can_take_focus(control.hWnd()));
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include "candybutton/hosted_button.h"
 #include "launcher/stored_layout.h"
 #include "launcher_fixture.h"
+#include "platform/win/compose.h"
 #include "platform/win/gdi.h"
+#include "platform/win/input.h"
 #include "platform/win/message.h"
 #include "platform/win/window.h"
 
@@ -65,6 +67,48 @@ TEST_F(LauncherButtons, ShowAResting121By89PushButtonFaceOnceRevealed) {
   EXPECT_EQ(win::GetPixel(dc, 60, 84), win::RGB(236, 235, 230));
   // The corners keep the form's background colour.
   EXPECT_EQ(win::GetPixel(dc, 0, 0), win::RGB(192, 192, 192));
+}
+
+class LauncherPointer : public LauncherButtons {
+ protected:
+  LauncherPointer() {
+    for (const char* name : {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"})
+      frm.form().control(name).set_Visible(true);
+    frm.form().set_Left(0);
+    frm.form().set_Top(0);
+    settle();
+  }
+  static void settle() { win::process_pending_messages(); }
+  win::Surface screen() {
+    settle();
+    return win::compose_screen(frm.form().hWnd());
+  }
+  // Video sits at (136, 16); a point in its middle and one below all buttons.
+  static constexpr win::POINT kOverVideo{196, 60};
+  static constexpr win::POINT kOutside{200, 230};
+};
+
+TEST_F(LauncherPointer, VideoShowsItsRimWhileHoveredAndRestsAgainAfterTheLeave) {
+  win::deliver_mouse_move(kOutside.x, kOutside.y);
+  const win::Surface resting = screen();
+  win::deliver_mouse_move(kOverVideo.x, kOverVideo.y);
+  const win::Surface hovered = screen();
+  EXPECT_EQ(hovered.at(136 + 60, 16 + 1), win::RGB(255, 240, 202));  // the mouse-over rim's first line
+  EXPECT_EQ(resting.at(136 + 60, 16 + 1), win::RGB(255, 255, 255));
+  win::deliver_mouse_move(kOutside.x, kOutside.y);
+  EXPECT_EQ(screen().pixels, resting.pixels);
+}
+
+TEST_F(LauncherPointer, VideoShowsThePressedFaceThenItsFocusAfterTheClick) {
+  win::deliver_mouse_move(kOverVideo.x, kOverVideo.y);
+  settle();
+  win::deliver_mouse_button(win::MouseButton::Left, win::ButtonAction::Press);
+  const win::Surface pressed = screen();
+  EXPECT_EQ(pressed.at(136 + 60, 16 + 1), win::RGB(209, 204, 193));  // the pressed top band
+  win::deliver_mouse_button(win::MouseButton::Left, win::ButtonAction::Release);
+  EXPECT_EQ(screen().at(136 + 60, 16 + 1), win::RGB(255, 240, 202));
+  win::deliver_mouse_move(kOutside.x, kOutside.y);
+  EXPECT_EQ(screen().at(136 + 60, 16 + 1), win::RGB(206, 231, 255));  // the focus rim
 }
 
 }  // namespace

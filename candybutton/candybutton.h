@@ -106,6 +106,9 @@ class CandyButton : public forms::ControlEvents {
 
  private:
   friend class CandyButtonInspector;
+  // candybutton-render repaints a button in a chosen state, as a repaint
+  // by the control itself would.
+  friend class CandyButtonRenderer;
 
   void Redraw(std::int32_t& state);
   void Redraw(std::int32_t&& state) { Redraw(state); }

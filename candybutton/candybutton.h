@@ -123,6 +123,9 @@ class CandyButton : public subclass::SubclassOwner, public forms::ControlEvents 
 
  private:
   friend class CandyButtonInspector;
+  // candybutton-render repaints a button in a chosen state, as a repaint
+  // by the control itself would.
+  friend class CandyButtonRenderer;
 
   void Redraw(std::int32_t& state);
   void Redraw(std::int32_t&& state) { Redraw(state); }

@@ -34,6 +34,7 @@
 #include "platform/win/region.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -185,6 +186,83 @@ Region Region::combine(const Region& a, const Region& b, int mode) {
   check_canonical(out.m_bands);
 #endif
   return out;
+}
+
+// The rows top .. bottom-1 of the result are the old band, cut at the
+// rectangle's top and bottom edges, with the rectangle's span combined into
+// the part inside; rows of no band inside the rectangle get the rectangle
+// alone. The pieces, with the untouched band on either side, are merged as
+// append_band would and put back in place of the bands they came from.
+void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, int mode) {
+  if (mode != RGN_OR && mode != RGN_XOR && mode != RGN_DIFF)
+    throw std::invalid_argument("combining a rectangle in place takes RGN_OR, RGN_XOR or RGN_DIFF, not " +
+                                std::to_string(mode));
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  if (left == right || top == bottom) return;
+
+  const Spans rect{{left, right}};
+  auto op = [&](const Spans& spans, Spans& out) {
+    if (mode == RGN_OR) combine_spans<Op::Or>(spans, rect, out);
+    else if (mode == RGN_XOR) combine_spans<Op::Xor>(spans, rect, out);
+    else combine_spans<Op::Diff>(spans, rect, out);
+  };
+
+  const auto by_bottom = [](const Band& b, std::int32_t v) { return b.bottom <= v; };
+  const auto by_top = [](const Band& b, std::int32_t v) { return b.top < v; };
+  const std::size_t first = std::size_t(std::lower_bound(m_bands.begin(), m_bands.end(), top, by_bottom) - m_bands.begin());
+  const std::size_t last = std::size_t(std::lower_bound(m_bands.begin() + std::ptrdiff_t(first), m_bands.end(), bottom, by_top) - m_bands.begin());
+  // One untouched neighbour on each side, in case a piece merges with it.
+  const std::size_t lo = first > 0 ? first - 1 : first;
+  const std::size_t hi = last < m_bands.size() ? last + 1 : last;
+
+  std::vector<Band> pieces;
+  pieces.reserve(2 * (hi - lo) + 5);
+  auto emit = [&](std::int32_t t, std::int32_t b, Spans&& spans) {
+    if (t >= b || spans.empty()) return;
+    if (!pieces.empty() && pieces.back().bottom == t && pieces.back().spans == spans) {
+      pieces.back().bottom = b;
+      return;
+    }
+    pieces.push_back({t, b, std::move(spans)});
+  };
+
+  if (lo < first) emit(m_bands[lo].top, m_bands[lo].bottom, std::move(m_bands[lo].spans));
+  std::int32_t y = top;
+  for (std::size_t k = first; k < last; ++k) {
+    Band& band = m_bands[k];
+    if (band.top < top) emit(band.top, top, Spans(band.spans));
+    if (y < band.top) {
+      Spans gap;
+      op(Spans{}, gap);
+      emit(y, band.top, std::move(gap));
+    }
+    const std::int32_t inner_top = std::max(band.top, top);
+    const std::int32_t inner_bottom = std::min(band.bottom, bottom);
+    Spans inner;
+    op(band.spans, inner);
+    emit(inner_top, inner_bottom, std::move(inner));
+    if (band.bottom > bottom) emit(bottom, band.bottom, std::move(band.spans));
+    y = inner_bottom;
+  }
+  if (y < bottom) {
+    Spans gap;
+    op(Spans{}, gap);
+    emit(y, bottom, std::move(gap));
+  }
+  if (last < hi) emit(m_bands[last].top, m_bands[last].bottom, std::move(m_bands[last].spans));
+
+  const std::size_t old_count = hi - lo;
+  const std::size_t common = std::min(old_count, pieces.size());
+  std::move(pieces.begin(), pieces.begin() + std::ptrdiff_t(common), m_bands.begin() + std::ptrdiff_t(lo));
+  if (pieces.size() > old_count)
+    m_bands.insert(m_bands.begin() + std::ptrdiff_t(lo + common), std::make_move_iterator(pieces.begin() + std::ptrdiff_t(common)),
+                   std::make_move_iterator(pieces.end()));
+  else
+    m_bands.erase(m_bands.begin() + std::ptrdiff_t(lo + common), m_bands.begin() + std::ptrdiff_t(hi));
+#ifndef NDEBUG
+  check_canonical(m_bands);
+#endif
 }
 
 bool Region::contains(std::int32_t x, std::int32_t y) const {

@@ -50,6 +50,11 @@ class Region : public Object {
   // or rows are skipped. Throws std::invalid_argument when the band would
   // overlap the region or its spans are unsorted, overlapping or touching.
   void append_band(std::int32_t top, std::int32_t bottom, std::vector<Span> spans);
+  // In place: this = this <mode> the rectangle (RGN_OR, RGN_XOR or RGN_DIFF;
+  // corners in either order). Only the bands the rectangle's rows cross are
+  // rebuilt, so a shape built one row at a time costs no copy of the rest.
+  // Throws std::invalid_argument for any other mode.
+  void combine_rect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, int mode);
   const std::vector<Band>& bands() const { return m_bands; }
   friend bool operator==(const Region& a, const Region& b) { return a.m_bands == b.m_bands; }
 

@@ -64,9 +64,22 @@ int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
   const Region* a = region_from_handle(src1);
   const Region* b = mode == RGN_COPY ? a : region_from_handle(src2);
   if (!out || !a || !b || mode < RGN_AND || mode > RGN_COPY) return ERROR;
+  // A rectangle combined into a region (the button's shape is built that
+  // way, row by row) changes only the rows it covers: done in place.
+  const bool rect_operand = b->complexity() == SIMPLEREGION && b != out &&
+                            (mode == RGN_OR || mode == RGN_XOR || mode == RGN_DIFF);
   try {
-    *out = Region::combine(*a, *b, mode);
+    if (rect_operand) {
+      const Region::Band& band = b->bands().front();
+      if (out != a) *out = *a;
+      out->combine_rect(band.spans.front().left, band.top, band.spans.front().right, band.bottom, mode);
+    } else {
+      *out = Region::combine(*a, *b, mode);
+    }
   } catch (const std::exception&) {
+    // Only running out of memory gets here; an in-place step may have been
+    // half done, so the destination is left empty rather than torn.
+    if (rect_operand) *out = Region{};
     return ERROR;
   }
   return out->complexity();

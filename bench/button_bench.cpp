@@ -1,10 +1,12 @@
 // Face painting and region rebuilding of the button at a launcher size and at
-// a large size, on an off-screen surface.
+// a large size, on an off-screen surface, beside a memset of the same surface.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
+#include "bench/side_by_side.h"
 #include "candybutton/button_region.h"
 #include "candybutton/painters/paint_pixel_style.h"
 #include "candybutton/painters/paint_push_button_style.h"
@@ -39,6 +41,11 @@ struct Button {
   }
 };
 
+void BM_Memset(benchmark::State& state) {
+  bench::memset_pixels(state, std::size_t(state.range(0) * state.range(1)));
+}
+BENCHMARK(BM_Memset)->ArgNames({"w", "h"})->Args({121, 89})->Args({600, 400});
+
 void BM_PaintFace(benchmark::State& state) {
   Button b(std::int32_t(state.range(1)), std::int32_t(state.range(2)), std::int32_t(state.range(0)));
   b.update_region();
@@ -65,4 +72,4 @@ BENCHMARK(BM_UpdateButtonRegion)->ArgNames({"style", "w", "h"})->Args({2, 121, 8
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return bench::run_side_by_side(argc, argv, "BM_Memset"); }

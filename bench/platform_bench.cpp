@@ -1,14 +1,12 @@
 // The platform's hot paths on a 121 × 89 button face, beside a memset of the
-// same 121 × 89 × 4 bytes as the physical reference. After the usual output a
-// summary gives each benchmark's time per run and its ratio to the memset.
+// same 121 × 89 × 4 bytes as the physical reference. Each run's time per pixel
+// is its ns_per_px counter; the closing table gives its ratio to the memset.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <string>
 #include <vector>
 
+#include "bench/side_by_side.h"
 #include "platform/win/bitmap.h"
 #include "platform/win/dc.h"
 #include "platform/win/gdi.h"
@@ -114,13 +112,7 @@ void BM_SetPixelVEveryPixel(benchmark::State& state) {
 }
 
 void BM_MemsetReference(benchmark::State& state) {
-  std::vector<COLORREF> pixels(kPixels);
-  int value = 0;
-  for (auto _ : state) {
-    std::memset(pixels.data(), ++value & 0xFF, pixels.size() * sizeof(COLORREF));
-    benchmark::DoNotOptimize(pixels.data());
-    benchmark::ClobberMemory();
-  }
+  bench::memset_pixels(state, kPixels);
   per_pixel(state);
 }
 
@@ -130,49 +122,6 @@ BENCHMARK(BM_SetPixelVEveryPixel);
 BENCHMARK(BM_PtInRegionEveryPixel);
 BENCHMARK(BM_CombineRgnXorRoundedShape);
 
-// The console output plus a closing table of ratios to the memset.
-class SideBySide : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-        m_rows.push_back({run.benchmark_name(), run.GetAdjustedCPUTime() * multiplier(run.time_unit)});
-  }
-  void Finalize() override {
-    double reference = 0;
-    for (const Row& row : m_rows)
-      if (row.name.find("Memset") != std::string::npos) reference = row.ns;
-    std::printf("\n%-32s %14s %12s %12s\n", "121 x 89 surface", "CPU ns per run", "ns per px", "x memset");
-    for (const Row& row : m_rows)
-      std::printf("%-32s %14.0f %12.3f %12.1f\n", row.name.c_str(), row.ns, row.ns / double(kPixels),
-                  reference > 0 ? row.ns / reference : 0.0);
-    ConsoleReporter::Finalize();
-  }
-
- private:
-  struct Row {
-    std::string name;
-    double ns;
-  };
-  static double multiplier(benchmark::TimeUnit unit) {
-    switch (unit) {
-      case benchmark::kSecond: return 1e9;
-      case benchmark::kMillisecond: return 1e6;
-      case benchmark::kMicrosecond: return 1e3;
-      default: return 1;
-    }
-  }
-  std::vector<Row> m_rows;
-};
-
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  SideBySide reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::run_side_by_side(argc, argv, "BM_MemsetReference"); }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "bench/side_by_side.h"
 #include "platform/win/memory.h"
 #include "subclass/thunk_block.h"
 #include "subclass/thunk_code.h"
@@ -69,4 +70,4 @@ BENCHMARK(BM_ThunkUnselectedMessage);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return bench::run_side_by_side(argc, argv, "BM_DirectCall"); }

@@ -1,19 +1,13 @@
 #include "platform/forms/memory_surface.h"
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 #include <string>
 
+#include "platform/forms/surface_drawing.h"
 #include "platform/win/gdi.h"
 
 namespace forms {
-namespace {
-
-// The host's coordinate rounding: to nearest, ties to even.
-int to_pixel(float v) { return static_cast<int>(std::nearbyint(v)); }
-
-}  // namespace
 
 MemorySurface::MemorySurface(std::int32_t width, std::int32_t height, win::COLORREF background)
     : m_width(std::max(width, 0)), m_height(std::max(height, 0)) {
@@ -37,25 +31,14 @@ MemorySurface::~MemorySurface() {
 }
 
 void MemorySurface::Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  const win::HPEN pen = win::CreatePen(win::PS_SOLID, 1, color);
-  const win::HPEN old = win::SelectObject(m_dc, pen);
-  win::MoveToEx(m_dc, to_pixel(x1), to_pixel(y1), nullptr);
-  win::LineTo(m_dc, to_pixel(x2), to_pixel(y2));
-  win::SelectObject(m_dc, old);
-  win::DeleteObject(pen);
+  draw_line(m_dc, x1, y1, x2, y2, color);
 }
 
 void MemorySurface::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  const int l = to_pixel(x1), t = to_pixel(y1), r = to_pixel(x2), b = to_pixel(y2);
-  const win::RECT rect{std::min(l, r), std::min(t, b), std::max(l, r) + 1, std::max(t, b) + 1};
-  const win::HBRUSH brush = win::CreateSolidBrush(color);
-  win::FillRect(m_dc, &rect, brush);
-  win::DeleteObject(brush);
+  draw_box(m_dc, x1, y1, x2, y2, color);
 }
 
-void MemorySurface::PSet(float x, float y, win::OLE_COLOR color) {
-  win::SetPixelV(m_dc, to_pixel(x), to_pixel(y), color);
-}
+void MemorySurface::PSet(float x, float y, win::OLE_COLOR color) { draw_point(m_dc, x, y, color); }
 
 void MemorySurface::SetWindowRgn(win::HRGN region) {
   if (m_window_region && m_window_region != region) win::DeleteObject(m_window_region);

@@ -1,7 +1,8 @@
 // A drawing surface over a memory DC and a 32-bit bitmap, with no window:
 // for tests, benchmarks and off-screen rendering of a control's painters.
-// Colours are drawn as given (plain COLORREFs). A window region handed to it
-// is kept, owned, until the next one or until the surface goes.
+// It draws as a hosted control's surface does, system colours included. A
+// window region handed to it is kept, owned, until the next one or until the
+// surface goes.
 #pragma once
 
 #include <cstdint>

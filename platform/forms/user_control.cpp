@@ -1,6 +1,5 @@
 #include "platform/forms/user_control.h"
 
-#include <cmath>
 #include <cstring>
 #include <exception>
 #include <iostream>
@@ -8,13 +7,14 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/forms/color.h"
+#include "platform/forms/surface_drawing.h"
 #include "platform/win/codepage.h"
 #include "platform/win/cursor.h"
 #include "platform/win/dc.h"
 #include "platform/win/font.h"
 #include "platform/win/gdi.h"
 #include "platform/win/input.h"
-#include "platform/win/ole_color.h"
 #include "platform/win/paint.h"
 #include "platform/win/text.h"
 #include "platform/win/window.h"
@@ -48,18 +48,6 @@ void register_class() {
   (void)registered;
 }
 
-win::COLORREF plain(win::OLE_COLOR color) {
-  win::COLORREF out = 0;
-  if (win::OleTranslateColor(color, win::HPALETTE{}, &out) != win::S_OK) out = 0;
-  return out;
-}
-
-int pixel(float v) {
-  if (!std::isfinite(v)) return 0;
-  const double r = std::nearbyint(double(v));
-  return r < -1e9 ? -1000000000 : r > 1e9 ? 1000000000 : int(r);
-}
-
 // Mouse arguments: MK_* flags to Button (1 left, 2 right, 4 middle) and Shift
 // (1 Shift, 2 Ctrl, 4 Alt).
 std::int16_t buttons_of(win::WPARAM wparam) {
@@ -88,7 +76,7 @@ UserControl::UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::
   make_image(width, height);
   SetFont(m_font);
   win::SetBkMode(m_dc, win::TRANSPARENT);
-  win::SetTextColor(m_dc, plain(m_fore_color));
+  win::SetTextColor(m_dc, translate_color(m_fore_color));
 }
 
 UserControl::~UserControl() {
@@ -115,31 +103,20 @@ void UserControl::make_image(std::int32_t width, std::int32_t height) {
 
 void UserControl::clear_image() {
   const win::RECT all{0, 0, m_width, m_height};
-  const win::HBRUSH brush = win::CreateSolidBrush(plain(m_back_color));
+  const win::HBRUSH brush = win::CreateSolidBrush(translate_color(m_back_color));
   win::FillRect(m_dc, &all, brush);
   win::DeleteObject(brush);
 }
 
 void UserControl::Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  const win::HPEN pen = win::CreatePen(win::PS_SOLID, 1, plain(color));
-  const win::HPEN old = win::SelectObject(m_dc, pen);
-  win::MoveToEx(m_dc, pixel(x1), pixel(y1), nullptr);
-  win::LineTo(m_dc, pixel(x2), pixel(y2));
-  win::SelectObject(m_dc, old);
-  win::DeleteObject(pen);
+  draw_line(m_dc, x1, y1, x2, y2, color);
 }
 
 void UserControl::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  const int ax = pixel(x1), ay = pixel(y1), bx = pixel(x2), by = pixel(y2);
-  const win::RECT box{std::min(ax, bx), std::min(ay, by), std::max(ax, bx) + 1, std::max(ay, by) + 1};
-  const win::HBRUSH brush = win::CreateSolidBrush(plain(color));
-  win::FillRect(m_dc, &box, brush);
-  win::DeleteObject(brush);
+  draw_box(m_dc, x1, y1, x2, y2, color);
 }
 
-void UserControl::PSet(float x, float y, win::OLE_COLOR color) {
-  win::SetPixelV(m_dc, pixel(x), pixel(y), plain(color));
-}
+void UserControl::PSet(float x, float y, win::OLE_COLOR color) { draw_point(m_dc, x, y, color); }
 
 void UserControl::SetWindowRgn(win::HRGN region) { win::SetWindowRgn(m_hwnd, region, 1); }
 
@@ -172,7 +149,7 @@ void UserControl::SetFont(const FontDescription& font) {
 
 void UserControl::SetForeColor(win::OLE_COLOR color) {
   m_fore_color = color;
-  win::SetTextColor(m_dc, plain(color));
+  win::SetTextColor(m_dc, translate_color(color));
 }
 
 // An empty picture leaves the image cleared to the background colour: that is

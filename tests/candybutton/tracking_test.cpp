@@ -3,15 +3,16 @@
 // leave nothing behind.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "platform/win/handles.h"
 #include "platform/win/memory.h"
 #include "platform/win/paint.h"
 #include "tests/candybutton/live_button.h"
+#include "tests/support/mappings.h"
 
 namespace candy::live {
 namespace {
+
+using test_support::low_executable_bytes;
 
 class Tracking : public LiveButton {};
 
@@ -56,22 +57,6 @@ TEST_F(Tracking, WithNeitherFunctionNoMessageIsIntercepted) {
   move(5, 5);
   move(-5, 5);
   EXPECT_EQ(take(), Log{});
-}
-
-// Executable bytes mapped below 2 GiB, where the generated procedures live.
-std::size_t low_executable_bytes() {
-  std::size_t total = 0;
-  if (FILE* maps = std::fopen("/proc/self/maps", "r")) {
-    unsigned long long start, end;
-    char perms[5];
-    char line[512];
-    while (std::fgets(line, sizeof line, maps))
-      if (std::sscanf(line, "%llx-%llx %4s", &start, &end, perms) == 3 && perms[2] == 'x' &&
-          end <= 0x80000000ull && start >= 0x40000000ull)
-        total += end - start;
-    std::fclose(maps);
-  }
-  return total;
 }
 
 std::vector<std::size_t> live_counts() {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,12 +12,14 @@
 #include "platform/win/module.h"
 #include "platform/win/window.h"
 #include "tests/subclass/test_windows.h"
+#include "tests/support/mappings.h"
 
 namespace subclass {
 namespace {
 
 using subclass_test::make_test_window;
 using subclass_test::send_to;
+using test_support::low_executable_bytes;
 using win::HWND;
 using win::LPARAM;
 using win::LRESULT;
@@ -57,22 +58,6 @@ class Owner : public SubclassOwner {
   int other_calls = 0;
   std::function<void(win::BOOL, win::BOOL&, LRESULT&, HWND, UINT, WPARAM, LPARAM, win::LONG&)> on_message;
 };
-
-// Executable bytes mapped below 2 GiB, from the process's own maps.
-std::size_t low_executable_bytes() {
-  std::size_t total = 0;
-  if (FILE* maps = std::fopen("/proc/self/maps", "r")) {
-    unsigned long long start, end;
-    char perms[5];
-    char line[512];
-    while (std::fgets(line, sizeof line, maps))
-      if (std::sscanf(line, "%llx-%llx %4s", &start, &end, perms) == 3 && perms[2] == 'x' &&
-          end <= 0x80000000ull && start >= 0x40000000ull)
-        total += end - start;
-    std::fclose(maps);
-  }
-  return total;
-}
 
 class SubclasserTest : public ::testing::Test {
  protected:

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
+#include <ostream>
+#include <string>
 
 #include "tests/platform/win/picture_fixtures.h"
 
@@ -73,6 +76,9 @@ struct Corruption {
   std::function<void(Bytes&)> change;
   const char* message;
 };
+
+// A case prints as its name, as in its test name.
+void PrintTo(const Corruption& c, std::ostream* os) { *os << c.name; }
 
 class BmpRejects : public testing::TestWithParam<Corruption> {};
 

@@ -14,34 +14,17 @@
 #include "platform/win/text.h"
 #include "platform/win/text_render.h"
 #include "platform/win/window.h"
+#include "tests/platform/win/memory_dc.h"
 
 namespace win {
 namespace {
 
 constexpr COLORREF kFace = 0xC0C0C0;
 
-struct Canvas {
-  HDC dc;
-  HBITMAP bitmap;
-  HBITMAP previous;
-  Canvas(int w, int h, COLORREF fill) {
-    dc = CreateCompatibleDC(HDC{});
-    bitmap = CreateCompatibleBitmap(dc, w, h);
-    previous = SelectObject(dc, bitmap);
-    bitmap_from_handle(bitmap)->surface.fill(fill);
-  }
-  ~Canvas() {
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-  }
-  const Surface& pixels() const { return bitmap_from_handle(bitmap)->surface; }
-};
-
 LPARAM as_lparam(std::uint32_t handle) { return static_cast<LPARAM>(handle); }
 
 TEST(DrawStateOnDc, PrefixUnderlinesTheRightCharacter) {
-  Canvas prefixed(80, 20, kFace), plain(80, 20, kFace);
+  MemoryDc prefixed(80, 20, kFace), plain(80, 20, kFace);
   ASSERT_TRUE(DrawStateA(prefixed.dc, HBRUSH{}, nullptr, "Pic&tures", 9, 3, 2, 0, 0, DST_PREFIXTEXT));
   ASSERT_TRUE(DrawStateA(plain.dc, HBRUSH{}, nullptr, "Pictures", 8, 3, 2, 0, 0, DST_TEXT));
   const FontMetrics& m = default_font().face->metrics();
@@ -61,7 +44,7 @@ TEST(DrawStateOnDc, PrefixUnderlinesTheRightCharacter) {
 }
 
 TEST(DrawStateOnDc, DoubledAmpersandShowsOne) {
-  Canvas state(80, 20, kFace), text(80, 20, kFace);
+  MemoryDc state(80, 20, kFace), text(80, 20, kFace);
   DrawStateA(state.dc, HBRUSH{}, nullptr, "Fish && Chips", 0, 1, 1, 0, 0, DST_PREFIXTEXT);
   SetBkMode(text.dc, TRANSPARENT);
   TextOutA(text.dc, 1, 1, "Fish & Chips", 12);
@@ -69,7 +52,7 @@ TEST(DrawStateOnDc, DoubledAmpersandShowsOne) {
 }
 
 TEST(DrawStateOnDc, DisabledTextIsEmbossedInHighlightAndShadow) {
-  Canvas c(80, 20, kFace);
+  MemoryDc c(80, 20, kFace);
   ASSERT_TRUE(DrawStateA(c.dc, HBRUSH{}, nullptr, "&Video", 6, 5, 3, 0, 0, DST_PREFIXTEXT | DSS_DISABLED));
   const PrefixText line = resolve_prefixes("&Video");
   const Stencil mask = text_stencil(default_font(), line.shown, line.underlined);
@@ -97,7 +80,7 @@ TEST(DrawStateOnDc, IconsDrawThroughTheirMaskNormallyOrInTheBrushColour) {
   const HICON icon = make_icon_handle(color, transparent);
   const HBRUSH brush = CreateSolidBrush(0x22AA44);
   const std::size_t brushes = live_objects(ObjectKind::Brush);
-  Canvas c(5, 5, kFace);
+  MemoryDc c(5, 5, kFace);
   ASSERT_TRUE(DrawStateA(c.dc, brush, nullptr, as_lparam(icon.value), 0, 1, 1, 3, 3, DST_ICON | DSS_MONO));
   EXPECT_EQ(live_objects(ObjectKind::Brush), brushes);
   for (int y = 0; y < 5; ++y) {
@@ -106,7 +89,7 @@ TEST(DrawStateOnDc, IconsDrawThroughTheirMaskNormallyOrInTheBrushColour) {
       EXPECT_EQ(c.pixels().at(x, y), inside ? 0x22AA44u : kFace) << x << "," << y;
     }
   }
-  Canvas normal(5, 5, kFace);
+  MemoryDc normal(5, 5, kFace);
   ASSERT_TRUE(DrawStateA(normal.dc, HBRUSH{}, nullptr, as_lparam(icon.value), 0, 1, 1, 0, 0, DST_ICON));
   EXPECT_EQ(normal.pixels().at(1, 1), kFace);
   EXPECT_EQ(normal.pixels().at(2, 1), 0x0000FFu);
@@ -120,14 +103,14 @@ TEST(DrawStateOnDc, BitmapsDrawAsTheyAreOrEmbossTheirInk) {
   pixels.at(0, 0) = 0x123456;
   pixels.at(1, 1) = 0x654321;
   const HBITMAP bitmap = make_bitmap_handle(pixels);
-  Canvas normal(4, 4, 0x000000);
+  MemoryDc normal(4, 4, 0x000000);
   ASSERT_TRUE(DrawStateA(normal.dc, HBRUSH{}, nullptr, as_lparam(bitmap.value), 0, 1, 1, 0, 0, DST_BITMAP));
   EXPECT_EQ(normal.pixels().at(1, 1), 0x123456u);
   EXPECT_EQ(normal.pixels().at(2, 1), 0xFFFFFFu);
   EXPECT_EQ(normal.pixels().at(2, 2), 0x654321u);
   EXPECT_EQ(normal.pixels().at(3, 3), 0x000000u);
 
-  Canvas disabled(4, 4, kFace);
+  MemoryDc disabled(4, 4, kFace);
   ASSERT_TRUE(DrawStateA(disabled.dc, HBRUSH{}, nullptr, as_lparam(bitmap.value), 0, 0, 0, 0, 0,
                          DST_BITMAP | DSS_DISABLED));
   const std::vector<COLORREF> want = {
@@ -141,7 +124,7 @@ TEST(DrawStateOnDc, BitmapsDrawAsTheyAreOrEmbossTheirInk) {
 }
 
 TEST(DrawStateOnDc, BadHandlesAndTextInAnLparamFail) {
-  Canvas c(4, 4, kFace);
+  MemoryDc c(4, 4, kFace);
   EXPECT_FALSE(DrawStateA(HDC{}, HBRUSH{}, nullptr, "a", 1, 0, 0, 0, 0, DST_TEXT));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
   EXPECT_FALSE(DrawStateA(c.dc, HBRUSH{}, nullptr, as_lparam(0x1234), 0, 0, 0, 0, 0, DST_ICON));

@@ -11,6 +11,7 @@
 #include "platform/win/gdi.h"
 #include "platform/win/text.h"
 #include "platform/win/window.h"
+#include "tests/platform/win/memory_dc.h"
 
 namespace win {
 namespace {
@@ -39,26 +40,6 @@ RECT ink_box(const Stencil& s) {
 }
 
 auto anywhere = [](std::int32_t, std::int32_t) { return true; };
-
-// A memory DC drawing into a fresh bitmap.
-struct Canvas {
-  HDC dc;
-  HBITMAP bitmap;
-  HBITMAP previous;
-  Canvas(int w, int h, COLORREF fill) {
-    dc = CreateCompatibleDC(HDC{});
-    bitmap = CreateCompatibleBitmap(dc, w, h);
-    previous = SelectObject(dc, bitmap);
-    bitmap_from_handle(bitmap)->surface.fill(fill);
-  }
-  ~Canvas() {
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-  }
-  const Surface& pixels() const { return bitmap_from_handle(bitmap)->surface; }
-};
-
 
 TEST(TextRender, InkLiesWithinTheMeasuredExtent) {
   // Accents on capitals may rise above the cell, as they do on Windows.
@@ -142,7 +123,7 @@ TEST(TextRender, FontUnderlineAndStrikeOutSpanTheText) {
 }
 
 TEST(TextOnDc, ExtentFollowsTheSelectedFont) {
-  Canvas c(10, 10, 0);
+  MemoryDc c(10, 10, 0);
   SIZE small{}, large{};
   ASSERT_TRUE(GetTextExtentPoint32A(c.dc, "Music", 5, &small));
   EXPECT_EQ(small, text_extent(default_font(), "Music"));
@@ -167,7 +148,7 @@ TEST(TextOnDc, ExtentFollowsTheSelectedFont) {
 }
 
 TEST(TextOnDc, TransparentTextBlendsOverWhatIsThere) {
-  Canvas c(60, 20, 0x102030);
+  MemoryDc c(60, 20, 0x102030);
   SetBkMode(c.dc, TRANSPARENT);
   EXPECT_EQ(SetTextColor(c.dc, 0x00FFEE), 0x000000u);
   EXPECT_EQ(GetTextColor(c.dc), 0x00FFEEu);
@@ -179,7 +160,7 @@ TEST(TextOnDc, TransparentTextBlendsOverWhatIsThere) {
 }
 
 TEST(TextOnDc, OpaqueTextFillsExactlyItsCell) {
-  Canvas c(60, 20, 0x102030);
+  MemoryDc c(60, 20, 0x102030);
   SetBkMode(c.dc, OPAQUE);
   SetBkColor(c.dc, 0xABCDEF);
   ASSERT_TRUE(TextOutA(c.dc, 4, 2, "Video", 5));
@@ -196,7 +177,7 @@ TEST(TextOnDc, OpaqueTextFillsExactlyItsCell) {
 }
 
 TEST(TextOnDc, DrawTextAlignsAndMeasures) {
-  Canvas c(100, 30, 0xFFFFFF);
+  MemoryDc c(100, 30, 0xFFFFFF);
   const SIZE extent = text_extent(default_font(), "Save");
   RECT r{10, 5, 90, 25};
   EXPECT_EQ(DrawTextA(c.dc, "&Save", -1, &r, DT_CALCRECT | DT_SINGLELINE), extent.cy);
@@ -216,7 +197,7 @@ TEST(TextOnDc, BadHandlesAndArgumentsFail) {
   SIZE size{};
   EXPECT_FALSE(GetTextExtentPoint32A(HDC{}, "a", 1, &size));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-  Canvas c(4, 4, 0);
+  MemoryDc c(4, 4, 0);
   EXPECT_FALSE(TextOutA(c.dc, 0, 0, nullptr, 3));
   EXPECT_FALSE(TextOutA(c.dc, 0, 0, "abc", -1));
   EXPECT_FALSE(GetTextExtentPoint32A(c.dc, "a", 1, nullptr));

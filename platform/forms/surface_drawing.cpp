@@ -1,0 +1,38 @@
+#include "platform/forms/surface_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/forms/color.h"
+#include "platform/win/gdi.h"
+
+namespace forms {
+
+int to_pixel(float v) {
+  if (!std::isfinite(v)) return 0;
+  const double r = std::nearbyint(double(v));
+  return r < -1e9 ? -1000000000 : r > 1e9 ? 1000000000 : int(r);
+}
+
+void draw_line(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
+  const win::HPEN pen = win::CreatePen(win::PS_SOLID, 1, translate_color(color));
+  const win::HPEN old = win::SelectObject(dc, pen);
+  win::MoveToEx(dc, to_pixel(x1), to_pixel(y1), nullptr);
+  win::LineTo(dc, to_pixel(x2), to_pixel(y2));
+  win::SelectObject(dc, old);
+  win::DeleteObject(pen);
+}
+
+void draw_box(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
+  const int l = to_pixel(x1), t = to_pixel(y1), r = to_pixel(x2), b = to_pixel(y2);
+  const win::RECT box{std::min(l, r), std::min(t, b), std::max(l, r) + 1, std::max(t, b) + 1};
+  const win::HBRUSH brush = win::CreateSolidBrush(translate_color(color));
+  win::FillRect(dc, &box, brush);
+  win::DeleteObject(brush);
+}
+
+void draw_point(win::HDC dc, float x, float y, win::OLE_COLOR color) {
+  win::SetPixelV(dc, to_pixel(x), to_pixel(y), translate_color(color));
+}
+
+}  // namespace forms

@@ -5,6 +5,7 @@
 #include <exception>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "candybutton/hosted_button.h"
 #include "launcher/mainFRM.h"
@@ -15,7 +16,7 @@
 #include "platform/forms/layout.h"
 #include "platform/win/ico.h"
 #include "platform/win/message.h"
-#include "resources/embedded.h"
+#include "resources/icon_group.h"
 
 namespace {
 
@@ -32,13 +33,17 @@ constexpr const char* kTour =
     "move 390 228\n"
     "click left\n";
 
-// The window icon on a desktop comes from the program's own icon group.
+// The window icon on a desktop: the richest 32 x 32 image of the program's
+// icon group.
 void set_window_icon(win::Presenter& presenter) {
   auto* x11 = dynamic_cast<display::X11Presenter*>(&presenter);
   if (!x11) return;
-  const auto images = win::decode_ico(resources::embedded("brindlecovemediacenter_ico"));
-  if (images.empty()) return;
-  const auto& image = images[win::best_icon_image(images, 32)];
+  const resources::GroupIconEntry* best = nullptr;
+  const auto entries = resources::parse_icon_group(resources::icon_group());
+  for (const auto& entry : entries)
+    if (entry.width == 32 && (!best || entry.bit_count > best->bit_count)) best = &entry;
+  if (!best) return;
+  const auto image = win::decode_icon_image(resources::icon_image(best->id), "icon " + std::to_string(best->id));
   x11->set_icon(image.color, image.transparent);
 }
 

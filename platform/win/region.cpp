@@ -266,9 +266,13 @@ void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t righ
 }
 
 bool Region::contains(std::int32_t x, std::int32_t y) const {
-  const auto band = std::upper_bound(m_bands.begin(), m_bands.end(), y,
-                                     [](std::int32_t v, const Band& b) { return v < b.bottom; });
-  if (band == m_bands.end() || y < band->top) return false;
+  if (m_last_band >= m_bands.size() || y < m_bands[m_last_band].top || y >= m_bands[m_last_band].bottom) {
+    const auto found = std::upper_bound(m_bands.begin(), m_bands.end(), y,
+                                        [](std::int32_t v, const Band& b) { return v < b.bottom; });
+    if (found == m_bands.end() || y < found->top) return false;
+    m_last_band = static_cast<std::size_t>(found - m_bands.begin());
+  }
+  const Band* band = &m_bands[m_last_band];
   const auto span = std::upper_bound(band->spans.begin(), band->spans.end(), x,
                                      [](std::int32_t v, const Span& s) { return v < s.right; });
   return span != band->spans.end() && x >= span->left;

@@ -59,7 +59,10 @@ class Region : public Object {
   friend bool operator==(const Region& a, const Region& b) { return a.m_bands == b.m_bands; }
 
  private:
-  std::vector<Band> m_bands;  // sorted by top, disjoint, no empty band, no mergeable neighbours
+  std::vector<Band> m_bands;
+  // The band the last point test landed in: painters test row by row, so the
+  // next test usually lands there again. Checked before use, never trusted.
+  mutable std::size_t m_last_band = 0;  // sorted by top, disjoint, no empty band, no mergeable neighbours
 };
 
 // The region behind a handle, or null when it is not a live region.

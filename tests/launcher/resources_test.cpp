@@ -35,36 +35,36 @@ std::vector<unsigned char> read_file(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-struct PictureSpec {
+struct ExpectedPicture {
   const char* symbol;
   const char* file;
   int width, height;
   std::uint32_t file_size;
 };
 
-constexpr PictureSpec kPictures[] = {{"background_bmp", "background.bmp", 400, 240, 288054},
+constexpr ExpectedPicture kPictures[] = {{"background_bmp", "background.bmp", 400, 240, 288054},
                                      {"logo_bmp", "logo.bmp", 272, 81, 66150},
                                      {"box_bmp", "box.bmp", 66, 72, 14454}};
 
 TEST(Resources, PicturesHaveThePlainTwentyFourBitLayout) {
-  for (const PictureSpec& spec : kPictures) {
-    SCOPED_TRACE(spec.file);
-    const Bytes b = resources::embedded(spec.symbol);
-    ASSERT_EQ(b.size(), spec.file_size);
-    EXPECT_EQ(std::vector<unsigned char>(b.begin(), b.end()), read_file(source_dir() / "resources" / spec.file));
-    const std::uint32_t stride = (std::uint32_t(spec.width) * 3 + 3) / 4 * 4;
+  for (const ExpectedPicture& want : kPictures) {
+    SCOPED_TRACE(want.file);
+    const Bytes b = resources::embedded(want.symbol);
+    ASSERT_EQ(b.size(), want.file_size);
+    EXPECT_EQ(std::vector<unsigned char>(b.begin(), b.end()), read_file(source_dir() / "resources" / want.file));
+    const std::uint32_t stride = (std::uint32_t(want.width) * 3 + 3) / 4 * 4;
     EXPECT_EQ(b[0], 'B');
     EXPECT_EQ(b[1], 'M');
-    EXPECT_EQ(u32_at(b, 2), spec.file_size);
+    EXPECT_EQ(u32_at(b, 2), want.file_size);
     EXPECT_EQ(u32_at(b, 6), 0u);
     EXPECT_EQ(u32_at(b, 10), 54u);
     EXPECT_EQ(u32_at(b, 14), 40u);
-    EXPECT_EQ(std::int32_t(u32_at(b, 18)), spec.width);
-    EXPECT_EQ(std::int32_t(u32_at(b, 22)), spec.height);  // positive: bottom-up
+    EXPECT_EQ(std::int32_t(u32_at(b, 18)), want.width);
+    EXPECT_EQ(std::int32_t(u32_at(b, 22)), want.height);  // positive: bottom-up
     EXPECT_EQ(u16_at(b, 26), 1);
     EXPECT_EQ(u16_at(b, 28), 24);
     EXPECT_EQ(u32_at(b, 30), 0u);  // BI_RGB
-    EXPECT_EQ(54 + stride * std::uint32_t(spec.height), spec.file_size);
+    EXPECT_EQ(54 + stride * std::uint32_t(want.height), want.file_size);
     EXPECT_EQ(u32_at(b, 38), 0u);  // resolution
     EXPECT_EQ(u32_at(b, 42), 0u);
     EXPECT_EQ(u32_at(b, 46), 0u);  // no palette
@@ -95,39 +95,39 @@ TEST(Resources, PicturesShowTheirMotifOnWhite) {
   expect_ink_on_white(win::decode_bmp(resources::embedded("box_bmp")).pixels, RGB(7, 57, 84));
 }
 
-struct IconSpec {
+struct ExpectedIcon {
   std::uint16_t id;
   int size, bits;
   std::uint32_t bytes;
 };
-constexpr IconSpec kIcons[] = {{30001, 32, 1, 304}, {30002, 32, 4, 744}, {30003, 16, 4, 296}};
+constexpr ExpectedIcon kIcons[] = {{30001, 32, 1, 304}, {30002, 32, 4, 744}, {30003, 16, 4, 296}};
 
 TEST(Resources, IconImagesAreStoredAsIconResources) {
-  for (const IconSpec& spec : kIcons) {
-    SCOPED_TRACE(spec.id);
-    const Bytes dib = resources::icon_image(spec.id);
-    ASSERT_EQ(dib.size(), spec.bytes);
+  for (const ExpectedIcon& want : kIcons) {
+    SCOPED_TRACE(want.id);
+    const Bytes dib = resources::icon_image(want.id);
+    ASSERT_EQ(dib.size(), want.bytes);
     EXPECT_EQ(u32_at(dib, 0), 40u);
-    EXPECT_EQ(std::int32_t(u32_at(dib, 4)), spec.size);
-    EXPECT_EQ(std::int32_t(u32_at(dib, 8)), 2 * spec.size);
-    EXPECT_EQ(u16_at(dib, 14), spec.bits);
+    EXPECT_EQ(std::int32_t(u32_at(dib, 4)), want.size);
+    EXPECT_EQ(std::int32_t(u32_at(dib, 8)), 2 * want.size);
+    EXPECT_EQ(u16_at(dib, 14), want.bits);
     const win::IconImage image = win::decode_icon_image(dib);
-    EXPECT_EQ(image.bits_per_pixel, spec.bits);
-    ASSERT_EQ(image.color.width, spec.size);
+    EXPECT_EQ(image.bits_per_pixel, want.bits);
+    ASSERT_EQ(image.color.width, want.size);
     // The window motif: transparent corner, white body, title bar, shadow.
-    const int s = spec.size / 16;
-    const auto clear = [&](int x, int y) { return bool(image.transparent[std::size_t(y * spec.size + x)]); };
+    const int s = want.size / 16;
+    const auto clear = [&](int x, int y) { return bool(image.transparent[std::size_t(y * want.size + x)]); };
     EXPECT_TRUE(clear(0, 0));
-    EXPECT_TRUE(clear(spec.size - 1, 0));
+    EXPECT_TRUE(clear(want.size - 1, 0));
     EXPECT_FALSE(clear(6 * s, 10 * s));
     EXPECT_EQ(image.color.at(6 * s, 10 * s), RGB(255, 255, 255));
     const COLORREF title = image.color.at(4 * s, 3 * s);
-    EXPECT_EQ(title, spec.bits == 1 ? RGB(0, 0, 0) : RGB(0, 128, 128));
-    if (spec.bits == 4) {
+    EXPECT_EQ(title, want.bits == 1 ? RGB(0, 0, 0) : RGB(0, 128, 128));
+    if (want.bits == 4) {
       EXPECT_EQ(image.color.at(13 * s, 8 * s), RGB(128, 128, 128));
     }
     EXPECT_EQ(std::vector<unsigned char>(dib.begin(), dib.end()),
-              read_file(source_dir() / "resources" / ("icon" + std::to_string(spec.id) + ".dib")));
+              read_file(source_dir() / "resources" / ("icon" + std::to_string(want.id) + ".dib")));
   }
 }
 

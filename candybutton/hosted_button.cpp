@@ -1,6 +1,5 @@
 #include "candybutton/hosted_button.h"
 
-#include "platform/win/focus.h"
 #include "platform/win/window.h"
 
 namespace candy {
@@ -11,7 +10,7 @@ HostedCandyButton::HostedCandyButton(forms::Form& form, const forms::LayoutBlock
       m_pictures(std::move(pictures)),
       m_host(form.hWnd(), pixel_rect().left, pixel_rect().top, pixel_rect().right - pixel_rect().left,
              pixel_rect().bottom - pixel_rect().top) {
-  win::SetWindowTabIndex(m_host.hWnd(), TabIndex());
+  m_host.SetTabIndex(TabIndex());
   forms::ControlContainer& container = *this;
   m_button = std::make_unique<CandyButton>(m_host, container, standard_parts());
   m_host.set_events(m_button.get());
@@ -20,12 +19,6 @@ HostedCandyButton::HostedCandyButton(forms::Form& form, const forms::LayoutBlock
   m_button->OnResize();
   m_button->ReadProperties(block.bag ? *block.bag : forms::PropertyBag{});
   if (Visible()) win::ShowWindow(m_host.hWnd(), win::SW_SHOW);
-}
-
-void HostedCandyButton::placement_changed(const win::RECT&, bool) {
-  const win::RECT rect = pixel_rect();
-  win::MoveWindow(m_host.hWnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 1);
-  win::ShowWindow(m_host.hWnd(), Visible() ? win::SW_SHOW : win::SW_HIDE);
 }
 
 // The launcher saves no layout at run time, so no one listens.

@@ -24,9 +24,6 @@ class HostedCandyButton final : public forms::Control, private forms::ControlCon
   forms::UserControl& host() { return m_host; }
   win::HWND hWnd() const override { return m_host.hWnd(); }
 
- protected:
-  void placement_changed(const win::RECT& old_rect, bool was_visible) override;
-
  private:
   void PropertyChanged(std::string_view name) override;
   bool AmbientUserMode() const override { return true; }

@@ -4,6 +4,7 @@
 #include "platform/forms/layout.h"
 #include "platform/forms/twips.h"
 #include "platform/forms/value_conversion.h"
+#include "platform/win/window.h"
 
 namespace forms {
 
@@ -56,6 +57,12 @@ void Control::set_Visible(bool visible) {
 }
 
 void Control::placement_changed(const win::RECT& old_rect, bool was_visible) {
+  if (const win::HWND window = hWnd()) {
+    const win::RECT rect = pixel_rect();
+    win::MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 1);
+    win::ShowWindow(window, m_visible ? win::SW_SHOW : win::SW_HIDE);
+    return;
+  }
   if (was_visible) m_form.invalidate(old_rect);
   if (m_visible) m_form.invalidate(pixel_rect());
 }

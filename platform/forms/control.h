@@ -54,7 +54,8 @@ class Control {
 
  protected:
   // Called after a change of the pixel rectangle or of the visibility. The
-  // default repaints the form where the control was and where it is now.
+  // default moves and shows or hides a windowed control's window; for a
+  // windowless one it repaints the form where the control was and is now.
   virtual void placement_changed(const win::RECT& old_rect, bool was_visible);
 
  private:

@@ -38,12 +38,6 @@ WindowedControl::WindowedControl(Form& form, const LayoutBlock& block, const cha
 
 WindowedControl::~WindowedControl() { win::DestroyWindow(m_hwnd); }
 
-void WindowedControl::placement_changed(const win::RECT&, bool) {
-  const win::RECT rect = pixel_rect();
-  win::MoveWindow(m_hwnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 1);
-  win::ShowWindow(m_hwnd, Visible() ? win::SW_SHOW : win::SW_HIDE);
-}
-
 Placeholder::Placeholder(Form& form, const LayoutBlock& block)
     : WindowedControl(form, block, placeholder_class()), m_bag(block.bag ? *block.bag : PropertyBag{}) {}
 

@@ -16,9 +16,6 @@ class WindowedControl : public Control {
 
   win::HWND hWnd() const override { return m_hwnd; }
 
- protected:
-  void placement_changed(const win::RECT& old_rect, bool was_visible) override;
-
  private:
   win::HWND m_hwnd;
 };

@@ -6,6 +6,7 @@
 
 #include "platform/forms/color.h"
 #include "platform/forms/names.h"
+#include "platform/forms/surface_drawing.h"
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
 #include "platform/win/gdi.h"
@@ -168,14 +169,7 @@ void Form::paint() {
   const win::HBRUSH brush = win::CreateSolidBrush(translate_color(m_back_color));
   win::FillRect(dc, &client, brush);
   win::DeleteObject(brush);
-  if (m_picture && m_picture->bitmap()) {
-    const win::SIZE size = m_picture->pixel_size();
-    const win::HDC source = win::CreateCompatibleDC(dc);
-    const win::HBITMAP previous = win::SelectObject(source, m_picture->bitmap());
-    win::BitBlt(dc, 0, 0, size.cx, size.cy, source, 0, 0, win::SRCCOPY);
-    win::SelectObject(source, previous);
-    win::DeleteDC(source);
-  }
+  draw_picture(dc, m_picture, 0, 0);
   for (const auto& control : m_controls) {
     if (control->Visible() && !control->hWnd()) control->paint(dc);
   }

@@ -35,4 +35,17 @@ void draw_point(win::HDC dc, float x, float y, win::OLE_COLOR color) {
   win::SetPixelV(dc, to_pixel(x), to_pixel(y), translate_color(color));
 }
 
+void draw_picture(win::HDC dc, const win::PicturePtr& picture, int x, int y, int width, int height) {
+  if (!picture || !picture->bitmap()) return;
+  const win::SIZE size = picture->pixel_size();
+  width = std::min<int>(size.cx, width);
+  height = std::min<int>(size.cy, height);
+  if (width <= 0 || height <= 0) return;
+  const win::HDC source = win::CreateCompatibleDC(dc);
+  const win::HBITMAP previous = win::SelectObject(source, picture->bitmap());
+  win::BitBlt(dc, x, y, width, height, source, 0, 0, win::SRCCOPY);
+  win::SelectObject(source, previous);
+  win::DeleteDC(source);
+}
+
 }  // namespace forms

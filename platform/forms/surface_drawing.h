@@ -4,6 +4,9 @@
 // beyond ±1e9 is held there. Colours are OLE colours, translated first.
 #pragma once
 
+#include <climits>
+
+#include "platform/win/picture.h"
 #include "platform/win/types.h"
 
 namespace forms {
@@ -15,5 +18,11 @@ void draw_line(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COL
 // A filled box; both corner points are included, in either order.
 void draw_box(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color);
 void draw_point(win::HDC dc, float x, float y, win::OLE_COLOR color);
+
+// Copies the picture's bitmap unscaled to (x, y), at most width x height
+// pixels of it from its top-left corner. Null pictures and pictures that
+// hold no bitmap draw nothing.
+void draw_picture(win::HDC dc, const win::PicturePtr& picture, int x, int y, int width = INT_MAX,
+                  int height = INT_MAX);
 
 }  // namespace forms

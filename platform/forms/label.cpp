@@ -1,11 +1,11 @@
 #include "platform/forms/label.h"
 
-#include <cstring>
+#include <stdexcept>
 
 #include "platform/forms/color.h"
+#include "platform/forms/font.h"
 #include "platform/forms/form.h"
 #include "platform/forms/layout.h"
-#include "platform/win/font.h"
 #include "platform/win/dc.h"
 #include "platform/win/gdi.h"
 #include "platform/win/text.h"
@@ -14,16 +14,8 @@ namespace forms {
 
 namespace {
 
-win::HFONT create_font(const FontDescription& font) {
-  win::LOGFONTA log;
-  log.lfHeight = win::height_from_points(font.size);
-  log.lfWeight = font.weight;
-  log.lfItalic = font.italic;
-  log.lfUnderline = font.underline;
-  log.lfStrikeOut = font.strikethrough;
-  log.lfCharSet = static_cast<win::BYTE>(font.charset);
-  std::strncpy(log.lfFaceName, font.name.c_str(), win::LF_FACESIZE - 1);
-  const win::HFONT handle = win::CreateFontIndirectA(&log);
+win::HFONT font_or_throw(const FontDescription& font) {
+  const win::HFONT handle = create_font(font);
   if (!handle) throw std::runtime_error("no font can be made for \"" + font.name + "\"");
   return handle;
 }
@@ -33,7 +25,7 @@ win::HFONT create_font(const FontDescription& font) {
 Label::Label(Form& form, const LayoutBlock& block) : Control(form, block) {
   m_caption = std::get<std::string>(block.require("Caption", ValueType::Text));
   m_font = std::get<FontDescription>(block.require("Font", ValueType::Font));
-  m_hfont = create_font(m_font);
+  m_hfont = font_or_throw(m_font);
   m_fore_color = static_cast<win::OLE_COLOR>(std::get<std::int32_t>(block.require("ForeColor", ValueType::Long)));
   if (const auto back = block.optional("BackColor", ValueType::Long))
     m_back_color = static_cast<win::OLE_COLOR>(std::get<std::int32_t>(*back));
@@ -53,7 +45,7 @@ void Label::set_Caption(std::string caption) {
 }
 
 void Label::set_Font(const FontDescription& font) {
-  const win::HFONT handle = create_font(font);
+  const win::HFONT handle = font_or_throw(font);
   win::DeleteObject(m_hfont);
   m_hfont = handle;
   m_font = font;

@@ -1,6 +1,5 @@
 #include "platform/forms/user_control.h"
 
-#include <cstring>
 #include <exception>
 #include <iostream>
 #include <stdexcept>
@@ -8,11 +7,11 @@
 #include <unordered_map>
 
 #include "platform/forms/color.h"
+#include "platform/forms/font.h"
 #include "platform/forms/surface_drawing.h"
 #include "platform/win/codepage.h"
 #include "platform/win/cursor.h"
 #include "platform/win/dc.h"
-#include "platform/win/font.h"
 #include "platform/win/gdi.h"
 #include "platform/win/input.h"
 #include "platform/win/paint.h"
@@ -131,15 +130,7 @@ float UserControl::TextWidth(std::string_view text) const { return float(measure
 float UserControl::TextHeight(std::string_view text) const { return float(measure(text).cy); }
 
 void UserControl::SetFont(const FontDescription& font) {
-  win::LOGFONTA log;
-  log.lfHeight = win::height_from_points(font.size);
-  log.lfWeight = font.weight;
-  log.lfItalic = font.italic ? 1 : 0;
-  log.lfUnderline = font.underline ? 1 : 0;
-  log.lfStrikeOut = font.strikethrough ? 1 : 0;
-  log.lfCharSet = win::BYTE(font.charset);
-  std::strncpy(log.lfFaceName, font.name.c_str(), win::LF_FACESIZE - 1);
-  const win::HFONT made = win::CreateFontIndirectA(&log);
+  const win::HFONT made = create_font(font);
   if (!made) throw std::runtime_error("UserControl: no font \"" + font.name + "\" of " + std::to_string(font.size) + " pt");
   win::SelectObject(m_dc, made);
   if (m_hfont) win::DeleteObject(m_hfont);
@@ -157,14 +148,7 @@ void UserControl::SetForeColor(win::OLE_COLOR color) {
 void UserControl::SetPicture(win::PicturePtr picture) {
   m_picture = std::move(picture);
   clear_image();
-  if (m_picture && m_picture->bitmap()) {
-    const win::HDC source = win::CreateCompatibleDC(win::HDC{});
-    const win::HBITMAP old = win::SelectObject(source, m_picture->bitmap());
-    const win::SIZE size = m_picture->pixel_size();
-    win::BitBlt(m_dc, 0, 0, size.cx, size.cy, source, 0, 0, win::SRCCOPY);
-    win::SelectObject(source, old);
-    win::DeleteDC(source);
-  }
+  draw_picture(m_dc, m_picture, 0, 0);
 }
 
 void UserControl::SetMousePointer(std::int16_t pointer) {

@@ -1,0 +1,13 @@
+// The GDI font a stored font description stands for.
+#pragma once
+
+#include "platform/forms/property_bag.h"
+#include "platform/win/types.h"
+
+namespace forms {
+
+// A new font of the description's face, size in points, weight, styles and
+// character set; 0 when none can be made. The caller owns the handle.
+win::HFONT create_font(const FontDescription& font);
+
+}  // namespace forms

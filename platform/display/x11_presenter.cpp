@@ -9,7 +9,6 @@
 #include <poll.h>
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <climits>
 #include <cstring>
@@ -20,10 +19,11 @@
 #include "platform/display/x11_keys.h"
 #include "platform/display/x11_message_box.h"
 #include "platform/display/x11_pixels.h"
-#include "platform/win/system_metrics.h"
+#include "platform/win/codepage.h"
 #include "platform/win/cursor.h"
 #include "platform/win/input.h"
 #include "platform/win/message.h"
+#include "platform/win/system_metrics.h"
 #include "platform/win/window.h"
 
 namespace display {
@@ -43,31 +43,6 @@ struct MotifHints {
   long input_mode = 0;
   unsigned long status = 0;
 };
-
-// Windows-1252 bytes 0x80-0x9F as Unicode; the rest equals Latin-1.
-constexpr std::array<char32_t, 32> kCp1252High = {
-    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-
-std::string utf8_from_ansi(const std::string& text) {
-  std::string out;
-  for (const char ch : text) {
-    const auto byte = static_cast<unsigned char>(ch);
-    const char32_t c = byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte;
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
 
 std::string caption_of(win::HWND hwnd) {
   char buffer[512] = {};
@@ -126,6 +101,10 @@ struct X11Presenter::State {
     return it == shown.end() ? nullptr : &*it;
   }
 
+  win::POINT centred(int width, int height) const {
+    return {(DisplayWidth(display, screen) - width) / 2, (DisplayHeight(display, screen) - height) / 2};
+  }
+  void fix_size(::Window xid, int width, int height, const win::POINT* position);
   void create(Shown& s);
   void set_title(Shown& s, const std::string& title);
   void apply_icon(const Shown& s);
@@ -138,6 +117,21 @@ struct X11Presenter::State {
   int message_box(const win::MessageBoxEntry& entry);
 };
 
+// Tells the window manager the window keeps this size (and, when given, this place).
+void X11Presenter::State::fix_size(::Window xid, int width, int height, const win::POINT* position) {
+  XSizeHints* size = XAllocSizeHints();
+  size->flags = PMinSize | PMaxSize;
+  if (position) {
+    size->flags |= PPosition;
+    size->x = position->x;
+    size->y = position->y;
+  }
+  size->min_width = size->max_width = width;
+  size->min_height = size->max_height = height;
+  XSetWMNormalHints(display, xid, size);
+  XFree(size);
+}
+
 void X11Presenter::State::create(Shown& s) {
   const int width = std::max(1, s.image.width);
   const int height = std::max(1, s.image.height);
@@ -147,9 +141,8 @@ void X11Presenter::State::create(Shown& s) {
   a.border_pixel = 0;
   a.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
                  PointerMotionMask | EnterWindowMask | LeaveWindowMask | StructureNotifyMask | FocusChangeMask;
-  const int x = (DisplayWidth(display, screen) - width) / 2;
-  const int y = (DisplayHeight(display, screen) - height) / 2;
-  s.xid = XCreateWindow(display, RootWindow(display, screen), x, y, static_cast<unsigned>(width),
+  const win::POINT at = centred(width, height);
+  s.xid = XCreateWindow(display, RootWindow(display, screen), at.x, at.y, static_cast<unsigned>(width),
                         static_cast<unsigned>(height), 0, depth, InputOutput, visual,
                         CWColormap | CWBackPixmap | CWBorderPixel | CWEventMask, &a);
   s.gc = XCreateGC(display, s.xid, 0, nullptr);
@@ -157,14 +150,7 @@ void X11Presenter::State::create(Shown& s) {
   const MotifHints hints;
   XChangeProperty(display, s.xid, motif_hints, motif_hints, 32, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(&hints), 5);
-  XSizeHints* size = XAllocSizeHints();
-  size->flags = PPosition | PMinSize | PMaxSize;
-  size->x = x;
-  size->y = y;
-  size->min_width = size->max_width = width;
-  size->min_height = size->max_height = height;
-  XSetWMNormalHints(display, s.xid, size);
-  XFree(size);
+  fix_size(s.xid, width, height, &at);
   XWMHints* wm = XAllocWMHints();
   wm->flags = InputHint | StateHint;
   wm->input = True;
@@ -180,7 +166,7 @@ void X11Presenter::State::create(Shown& s) {
 
 void X11Presenter::State::set_title(Shown& s, const std::string& title) {
   s.title = title;
-  const std::string utf8 = utf8_from_ansi(title);
+  const std::string utf8 = win::cp1252_to_utf8(title);
   XChangeProperty(display, s.xid, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(title.data()), static_cast<int>(title.size()));
   XChangeProperty(display, s.xid, net_wm_name, utf8_string, 8, PropModeReplace,
@@ -407,15 +393,9 @@ void X11Presenter::present(win::HWND window, const win::Surface& image, win::POI
   if (image.width != s->image.width || image.height != s->image.height) {
     const int width = std::max(1, image.width);
     const int height = std::max(1, image.height);
-    XSizeHints* size = XAllocSizeHints();
-    size->flags = PMinSize | PMaxSize;
-    size->min_width = size->max_width = width;
-    size->min_height = size->max_height = height;
-    XSetWMNormalHints(m->display, s->xid, size);
-    XFree(size);
-    XMoveResizeWindow(m->display, s->xid, (DisplayWidth(m->display, m->screen) - width) / 2,
-                      (DisplayHeight(m->display, m->screen) - height) / 2, static_cast<unsigned>(width),
-                      static_cast<unsigned>(height));
+    m->fix_size(s->xid, width, height, nullptr);
+    const win::POINT at = m->centred(width, height);
+    XMoveResizeWindow(m->display, s->xid, at.x, at.y, static_cast<unsigned>(width), static_cast<unsigned>(height));
   }
   s->image = image;
   m->put_image(*s);

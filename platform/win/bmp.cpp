@@ -7,7 +7,7 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 const std::string kContext = "BMP";
 
-[[noreturn]] void fail(const std::string& problem) { throw ImageFormatError(kContext + ": " + problem); }
+[[noreturn]] void fail(const std::string& problem) { fail_image(kContext, problem); }
 
 }  // namespace
 

@@ -6,10 +6,6 @@ namespace win {
 
 namespace {
 
-[[noreturn]] void fail(const std::string& context, const std::string& problem) {
-  throw ImageFormatError(context + ": " + problem);
-}
-
 bool fits(ByteSpan bytes, std::size_t offset, std::size_t length) {
   return offset <= bytes.size() && length <= bytes.size() - offset;
 }
@@ -22,11 +18,24 @@ struct Channel {
 
 Channel channel_of(std::uint32_t mask, const std::string& context, const char* name) {
   const int shift = mask ? std::countr_zero(mask) : 0;
-  if (mask == 0 || (mask >> shift) != 0xFF) fail(context, std::string("unsupported ") + name + " bit mask");
+  if (mask == 0 || (mask >> shift) != 0xFF) fail_image(context, std::string("unsupported ") + name + " bit mask");
   return {mask, shift};
 }
 
 }  // namespace
+
+void fail_image(const std::string& context, const std::string& problem) {
+  throw ImageFormatError(context + ": " + problem);
+}
+
+void require_bytes(ByteSpan bytes, std::size_t offset, std::size_t length, const std::string& context,
+                   const char* what) {
+  if (fits(bytes, offset, length)) return;
+  const std::size_t present = offset < bytes.size() ? bytes.size() - offset : 0;
+  fail_image(context, std::string("truncated ") + what + ": " + std::to_string(length) +
+                          " bytes needed at offset " + std::to_string(offset) + ", " + std::to_string(present) +
+                          " present");
+}
 
 std::uint16_t read_u16(ByteSpan bytes, std::size_t offset, const char* what) {
   if (!fits(bytes, offset, 2)) throw ImageFormatError(std::string("truncated data: ") + what + " lies past the end");
@@ -46,13 +55,13 @@ std::size_t dib_stride(std::int32_t width, int bits) {
 
 BITMAPINFOHEADER read_info_header(ByteSpan bytes, std::size_t offset, const std::string& context) {
   BITMAPINFOHEADER h;
-  if (!fits(bytes, offset, 4)) fail(context, "truncated info header");
+  if (!fits(bytes, offset, 4)) fail_image(context, "truncated info header");
   h.biSize = read_u32(bytes, offset, "biSize");
   // 40: BITMAPINFOHEADER; 52/56: with bit masks; 108: V4; 124: V5. The
   // later headers extend the first, whose fields are all we need.
   if (h.biSize != 40 && h.biSize != 52 && h.biSize != 56 && h.biSize != 108 && h.biSize != 124)
-    fail(context, "unsupported info header size " + std::to_string(h.biSize));
-  if (!fits(bytes, offset, h.biSize)) fail(context, "truncated info header");
+    fail_image(context, "unsupported info header size " + std::to_string(h.biSize));
+  if (!fits(bytes, offset, h.biSize)) fail_image(context, "truncated info header");
   h.biWidth = read_i32(bytes, offset + 4, "biWidth");
   h.biHeight = read_i32(bytes, offset + 8, "biHeight");
   h.biPlanes = read_u16(bytes, offset + 12, "biPlanes");
@@ -65,16 +74,16 @@ BITMAPINFOHEADER read_info_header(ByteSpan bytes, std::size_t offset, const std:
   h.biClrImportant = read_u32(bytes, offset + 36, "biClrImportant");
 
   if (h.biWidth <= 0 || h.biWidth > kMaxImageSide)
-    fail(context, "width " + std::to_string(h.biWidth) + " out of range");
-  if (h.biPlanes != 1) fail(context, "plane count " + std::to_string(h.biPlanes) + " is not 1");
+    fail_image(context, "width " + std::to_string(h.biWidth) + " out of range");
+  if (h.biPlanes != 1) fail_image(context, "plane count " + std::to_string(h.biPlanes) + " is not 1");
   const int bits = h.biBitCount;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-    fail(context, "unsupported bit depth " + std::to_string(bits));
+    fail_image(context, "unsupported bit depth " + std::to_string(bits));
   if (h.biCompression != BI_RGB && !(h.biCompression == BI_BITFIELDS && bits == 32))
-    fail(context, "unsupported compression " + std::to_string(h.biCompression));
+    fail_image(context, "unsupported compression " + std::to_string(h.biCompression));
   if (bits <= 8 && h.biClrUsed > (1u << bits))
-    fail(context, "colour count " + std::to_string(h.biClrUsed) + " exceeds what " + std::to_string(bits) +
-                      " bits can index");
+    fail_image(context, "colour count " + std::to_string(h.biClrUsed) + " exceeds what " + std::to_string(bits) +
+                            " bits can index");
   return h;
 }
 
@@ -91,7 +100,7 @@ std::size_t dib_bits_offset(std::size_t header_offset, const BITMAPINFOHEADER& h
 DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset, const BITMAPINFOHEADER& header,
                            std::int32_t height, bool top_down, std::size_t bits_offset,
                            const std::string& context) {
-  if (height <= 0 || height > kMaxImageSide) fail(context, "height " + std::to_string(height) + " out of range");
+  if (height <= 0 || height > kMaxImageSide) fail_image(context, "height " + std::to_string(height) + " out of range");
   const int bits = header.biBitCount;
   const std::int32_t width = header.biWidth;
 
@@ -103,7 +112,7 @@ DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset, const BITM
   bool alpha_in_top_byte = header.biCompression == BI_RGB;
   if (header.biCompression == BI_BITFIELDS) {
     const std::size_t masks = header.biSize == 40 ? table : header_offset + 40;
-    if (!fits(bytes, masks, 12)) fail(context, "truncated bit masks");
+    if (!fits(bytes, masks, 12)) fail_image(context, "truncated bit masks");
     red = channel_of(read_u32(bytes, masks, "red mask"), context, "red");
     green = channel_of(read_u32(bytes, masks + 4, "green mask"), context, "green");
     blue = channel_of(read_u32(bytes, masks + 8, "blue mask"), context, "blue");
@@ -113,8 +122,8 @@ DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset, const BITM
   std::vector<COLORREF> palette;
   if (bits <= 8) {
     const std::size_t count = header.biClrUsed ? header.biClrUsed : (1u << bits);
-    if (!fits(bytes, table, count * 4)) fail(context, "colour table too short: truncated before its " +
-                                                          std::to_string(count) + " entries");
+    if (!fits(bytes, table, count * 4)) fail_image(context, "colour table too short: truncated before its " +
+                                                                std::to_string(count) + " entries");
     palette.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
       const std::size_t e = table + 4 * i;  // RGBQUAD: blue, green, red, reserved
@@ -124,10 +133,7 @@ DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset, const BITM
 
   const std::size_t stride = dib_stride(width, bits);
   const std::size_t total = stride * std::size_t(height);
-  if (!fits(bytes, bits_offset, total))
-    fail(context, "truncated pixel data: " + std::to_string(total) + " bytes needed at offset " +
-                      std::to_string(bits_offset) + ", " +
-                      std::to_string(bits_offset < bytes.size() ? bytes.size() - bits_offset : 0) + " present");
+  require_bytes(bytes, bits_offset, total, context, "pixel data");
 
   DibImage image;
   image.bits_per_pixel = bits;
@@ -143,8 +149,8 @@ DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset, const BITM
         const int shift = 8 - bits * (x % per_byte + 1);
         const unsigned index = (src[x / per_byte] >> shift) & ((1u << bits) - 1);
         if (index >= palette.size())
-          fail(context, "colour index " + std::to_string(index) + " beyond the " + std::to_string(palette.size()) +
-                            "-entry colour table");
+          fail_image(context, "colour index " + std::to_string(index) + " beyond the " +
+                                  std::to_string(palette.size()) + "-entry colour table");
         colour = palette[index];
       } else if (bits == 24) {
         const std::uint8_t* p = src + 3 * std::size_t(x);

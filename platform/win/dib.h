@@ -23,6 +23,13 @@ class ImageFormatError : public std::runtime_error {
 
 using ByteSpan = std::span<const std::uint8_t>;
 
+// Throws ImageFormatError "<context>: <problem>".
+[[noreturn]] void fail_image(const std::string& context, const std::string& problem);
+// Throws "truncated <what>: N bytes needed at offset O, P present" unless
+// `bytes` hold `length` bytes from `offset`.
+void require_bytes(ByteSpan bytes, std::size_t offset, std::size_t length, const std::string& context,
+                   const char* what);
+
 inline constexpr DWORD BI_RGB = 0;
 inline constexpr DWORD BI_BITFIELDS = 3;
 

@@ -7,30 +7,22 @@ namespace {
 constexpr std::size_t kDirectorySize = 6;
 constexpr std::size_t kEntrySize = 16;
 
-[[noreturn]] void fail(const std::string& context, const std::string& problem) {
-  throw ImageFormatError(context + ": " + problem);
-}
-
 }  // namespace
 
 IconImage decode_icon_image(ByteSpan dib, const std::string& context) {
   if (dib.size() >= 4 && dib[0] == 0x89 && dib[1] == 'P' && dib[2] == 'N' && dib[3] == 'G')
-    fail(context, "PNG-compressed images are not supported");
+    fail_image(context, "PNG-compressed images are not supported");
   const BITMAPINFOHEADER header = read_info_header(dib, 0, context);
   // The height covers the colour rows and the mask rows.
   if (header.biHeight <= 0 || header.biHeight % 2 != 0 || header.biHeight / 2 > kMaxImageSide)
-    fail(context, "height " + std::to_string(header.biHeight) + " is not twice a valid icon height");
+    fail_image(context, "height " + std::to_string(header.biHeight) + " is not twice a valid icon height");
   const std::int32_t height = header.biHeight / 2;
   const std::size_t xor_offset = dib_bits_offset(0, header);
   DibImage colour = decode_dib_pixels(dib, 0, header, height, false, xor_offset, context);
 
   const std::size_t and_offset = xor_offset + dib_stride(header.biWidth, header.biBitCount) * std::size_t(height);
   const std::size_t and_stride = dib_stride(header.biWidth, 1);
-  const std::size_t and_size = and_stride * std::size_t(height);
-  if (and_offset > dib.size() || and_size > dib.size() - and_offset)
-    fail(context, "truncated AND mask: " + std::to_string(and_size) + " bytes needed at offset " +
-                      std::to_string(and_offset) + ", " +
-                      std::to_string(and_offset < dib.size() ? dib.size() - and_offset : 0) + " present");
+  require_bytes(dib, and_offset, and_stride * std::size_t(height), context, "AND mask");
 
   IconImage image;
   image.bits_per_pixel = colour.bits_per_pixel;
@@ -53,14 +45,14 @@ IconImage decode_icon_image(ByteSpan dib, const std::string& context) {
 std::vector<IconImage> decode_ico(ByteSpan bytes) {
   const std::string context = "ICO";
   if (bytes.size() < kDirectorySize)
-    fail(context, "truncated icon directory (" + std::to_string(bytes.size()) + " bytes)");
+    fail_image(context, "truncated icon directory (" + std::to_string(bytes.size()) + " bytes)");
   if (read_u16(bytes, 0, "reserved") != 0 || read_u16(bytes, 2, "type") != 1)
-    fail(context, "bad magic: not an icon directory (reserved 0, type 1)");
+    fail_image(context, "bad magic: not an icon directory (reserved 0, type 1)");
   const std::size_t count = read_u16(bytes, 4, "count");
-  if (count == 0) fail(context, "the directory lists no images");
+  if (count == 0) fail_image(context, "the directory lists no images");
   if (bytes.size() < kDirectorySize + count * kEntrySize)
-    fail(context, "truncated directory: " + std::to_string(count) + " entries need " +
-                      std::to_string(kDirectorySize + count * kEntrySize) + " bytes");
+    fail_image(context, "truncated directory: " + std::to_string(count) + " entries need " +
+                            std::to_string(kDirectorySize + count * kEntrySize) + " bytes");
 
   std::vector<IconImage> images;
   for (std::size_t i = 0; i < count; ++i) {
@@ -71,13 +63,13 @@ std::vector<IconImage> decode_ico(ByteSpan bytes) {
     const std::uint32_t size = read_u32(bytes, entry + 8, "dwBytesInRes");
     const std::uint32_t offset = read_u32(bytes, entry + 12, "dwImageOffset");
     if (offset > bytes.size() || size > bytes.size() - offset)
-      fail(where, std::to_string(size) + " bytes at offset " + std::to_string(offset) + " lie past the end of the " +
-                      std::to_string(bytes.size()) + "-byte file");
+      fail_image(where, std::to_string(size) + " bytes at offset " + std::to_string(offset) +
+                            " lie past the end of the " + std::to_string(bytes.size()) + "-byte file");
     IconImage image = decode_icon_image(bytes.subspan(offset, size), where);
     if (image.color.width != width || image.color.height != height)
-      fail(where, "the directory gives " + std::to_string(width) + " x " + std::to_string(height) +
-                      " but the image is " + std::to_string(image.color.width) + " x " +
-                      std::to_string(image.color.height));
+      fail_image(where, "the directory gives " + std::to_string(width) + " x " + std::to_string(height) +
+                            " but the image is " + std::to_string(image.color.width) + " x " +
+                            std::to_string(image.color.height));
     images.push_back(std::move(image));
   }
   return images;

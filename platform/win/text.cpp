@@ -7,6 +7,7 @@
 #include "platform/win/dc.h"
 #include "platform/win/font_face.h"
 #include "platform/win/gdi.h"
+#include "platform/win/raster_span.h"
 #include "platform/win/text_render.h"
 #include "platform/win/window.h"
 
@@ -31,14 +32,10 @@ bool text_view(const char* text, int length, bool allow_terminated, std::string_
   return true;
 }
 
-void fill_cell(DeviceContext& dc, const RECT& cell, const RECT* limit) {
+void fill_cell(const DeviceContext& dc, const RECT& cell, const RECT* limit) {
   RECT area = cell;
   if (limit) IntersectRect(&area, &cell, limit);
-  for (LONG y = area.top; y < area.bottom; ++y) {
-    for (LONG x = area.left; x < area.right; ++x) {
-      if (dc.may_draw(x, y)) dc.surface->at(x, y) = dc.bk_color & 0x00FFFFFF;
-    }
-  }
+  for (LONG y = area.top; y < area.bottom; ++y) fill_span(dc, y, area.left, area.right, dc.bk_color & 0x00FFFFFF);
 }
 
 // Draws the text's cell at (x, y) with the DC's colours, inside `limit` when given.

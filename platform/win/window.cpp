@@ -79,14 +79,6 @@ void unlink(const Window& w) {
   list.erase(std::remove(list.begin(), list.end(), w.handle), list.end());
 }
 
-void invalidate_tree(HWND hwnd) {
-  Window* w = find_window(hwnd);
-  if (!w) return;
-  InvalidateRect(hwnd, nullptr, TRUE);
-  const auto children = w->children;
-  for (HWND child : children) invalidate_tree(child);
-}
-
 void mark_destroying(Window& w) {
   w.destroying = true;
   for (HWND child : w.children) {

@@ -509,11 +509,10 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM, LPARAM) {
     }
     case WM_ERASEBKGND: {
       const RECT r = w->paint_rect;
-      for (LONG y = std::max(r.top, 0); y < std::min(r.bottom, w->surface.height); ++y) {
-        for (LONG x = std::max(r.left, 0); x < std::min(r.right, w->surface.width); ++x) {
-          w->surface.at(x, y) = w->background;
-        }
-      }
+      const LONG left = std::max(r.left, 0), right = std::min(r.right, w->surface.width);
+      if (left >= right) return 1;
+      for (LONG y = std::max(r.top, 0); y < std::min(r.bottom, w->surface.height); ++y)
+        std::fill(&w->surface.at(left, y), &w->surface.at(right - 1, y) + 1, w->background);
       return 1;
     }
     case WM_CLOSE: DestroyWindow(hwnd); return 0;

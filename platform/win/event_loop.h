@@ -31,6 +31,8 @@ bool next_paint_message(MSG* msg, HWND filter);
 void release_window_dcs(HWND hwnd);
 std::uint64_t window_validations(HWND hwnd);
 void validate_window(HWND hwnd);
+// Invalidates the whole window and every window inside it, with erasing.
+void invalidate_tree(HWND hwnd);
 
 // input_state.cpp: drops focus, capture and tracking state that refer to a
 // dying window.

@@ -20,13 +20,6 @@ HWND top_level_of(HWND hwnd) {
   return top;
 }
 
-HWND topmost_shown_top_level() {
-  for (HWND top : top_level_windows() | std::views::reverse) {
-    if (IsWindowVisible(top)) return top;
-  }
-  return {};
-}
-
 void collect_tab_stops(const Window& w, std::vector<const Window*>& out) {
   for (HWND child : w.children) {
     const Window* c = find_window(child);
@@ -37,6 +30,13 @@ void collect_tab_stops(const Window& w, std::vector<const Window*>& out) {
 }
 
 }  // namespace
+
+HWND topmost_shown_top_level() {
+  for (HWND top : top_level_windows() | std::views::reverse) {
+    if (IsWindowVisible(top)) return top;
+  }
+  return {};
+}
 
 HWND SetFocus(HWND hwnd) {
   auto& s = input_state();

@@ -50,6 +50,9 @@ void end_capture();
 void check_mouse_leave();
 void forget_leave_request(HWND hwnd);
 
+// focus.cpp: where keys go, and where Tab starts, when nothing has the focus.
+HWND topmost_shown_top_level();
+
 // keyboard.cpp
 void post_due_key_repeat();
 std::int64_t time_to_next_key_repeat();

@@ -3,8 +3,6 @@
 //
 // lParam: repeat count 1 in bits 0-15; bit 30 the key's previous state (set
 // for repeats and for every WM_KEYUP); bit 31 set for WM_KEYUP.
-#include <ranges>
-
 #include "platform/win/clock.h"
 #include "platform/win/focus.h"
 #include "platform/win/input.h"
@@ -12,7 +10,6 @@
 #include "platform/win/message.h"
 #include "platform/win/presenter.h"
 #include "platform/win/window.h"
-#include "platform/win/window_object.h"
 
 namespace win {
 
@@ -23,11 +20,7 @@ constexpr DWORD kTransition = 1u << 31;
 
 HWND key_target() {
   const HWND focus = input_state().focus;
-  if (IsWindow(focus)) return focus;
-  for (HWND top : top_level_windows() | std::views::reverse) {
-    if (IsWindowVisible(top)) return top;
-  }
-  return {};
+  return IsWindow(focus) ? focus : topmost_shown_top_level();
 }
 
 void key_down_message(UINT vk, bool repeat) {

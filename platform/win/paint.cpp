@@ -18,12 +18,12 @@ namespace win {
 
 namespace {
 
-bool rect_empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool rect_empty(const RECT& r) { return IsRectEmpty(&r) != 0; }
 
 RECT intersection(const RECT& a, const RECT& b) {
-  RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  return rect_empty(r) ? RECT{} : r;
+  RECT r;
+  IntersectRect(&r, &a, &b);
+  return r;
 }
 
 RECT bounding_union(const RECT& a, const RECT& b) {
@@ -70,14 +70,6 @@ bool release_dc(HDC handle) {
   return true;
 }
 
-void invalidate_all(HWND hwnd) {
-  InvalidateRect(hwnd, nullptr, TRUE);
-  if (const Window* w = find_window(hwnd)) {
-    const auto children = w->children;
-    for (HWND child : children) invalidate_all(child);
-  }
-}
-
 // Parents before their children, children bottom first.
 const Window* first_needing_paint(const std::vector<HWND>& windows, HWND filter) {
   for (HWND hwnd : windows) {
@@ -89,13 +81,14 @@ const Window* first_needing_paint(const std::vector<HWND>& windows, HWND filter)
   return nullptr;
 }
 
-int region_complexity(const Region& region) {
-  const auto& bands = region.bands();
-  if (bands.empty()) return NULLREGION;
-  return bands.size() == 1 && bands.front().spans.size() == 1 ? SIMPLEREGION : COMPLEXREGION;
-}
-
 }  // namespace
+
+void invalidate_tree(HWND hwnd) {
+  const Window* w = find_window(hwnd);
+  if (!w) return;
+  InvalidateRect(hwnd, nullptr, TRUE);
+  for (HWND child : w->children) invalidate_tree(child);
+}
 
 bool next_paint_message(MSG* msg, HWND filter) {
   const Window* w = first_needing_paint(top_level_windows(), filter);
@@ -135,7 +128,7 @@ void validate_window(HWND hwnd) {
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   if (!hwnd) {
     const auto windows = top_level_windows();
-    for (HWND top : windows) invalidate_all(top);
+    for (HWND top : windows) invalidate_tree(top);
     return TRUE;
   }
   Window* w = window_from_handle(hwnd);
@@ -258,7 +251,7 @@ int GetWindowRgn(HWND hwnd, HRGN region) {
   }
   if (!w->region) return ERROR;
   *target = *w->region;
-  return region_complexity(*target);
+  return target->complexity();
 }
 
 }  // namespace win

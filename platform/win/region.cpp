@@ -208,6 +208,10 @@ void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t righ
     else combine_spans<Op::Diff>(spans, rect, out);
   };
 
+  // Rows of no band inside the rectangle: the same spans for every such gap.
+  Spans gap;
+  op(Spans{}, gap);
+
   const auto by_bottom = [](const Band& b, std::int32_t v) { return b.bottom <= v; };
   const auto by_top = [](const Band& b, std::int32_t v) { return b.top < v; };
   const std::size_t first = std::size_t(std::lower_bound(m_bands.begin(), m_bands.end(), top, by_bottom) - m_bands.begin());
@@ -232,11 +236,7 @@ void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t righ
   for (std::size_t k = first; k < last; ++k) {
     Band& band = m_bands[k];
     if (band.top < top) emit(band.top, top, Spans(band.spans));
-    if (y < band.top) {
-      Spans gap;
-      op(Spans{}, gap);
-      emit(y, band.top, std::move(gap));
-    }
+    if (y < band.top) emit(y, band.top, Spans(gap));
     const std::int32_t inner_top = std::max(band.top, top);
     const std::int32_t inner_bottom = std::min(band.bottom, bottom);
     Spans inner;
@@ -245,11 +245,7 @@ void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t righ
     if (band.bottom > bottom) emit(bottom, band.bottom, std::move(band.spans));
     y = inner_bottom;
   }
-  if (y < bottom) {
-    Spans gap;
-    op(Spans{}, gap);
-    emit(y, bottom, std::move(gap));
-  }
+  if (y < bottom) emit(y, bottom, Spans(gap));
   if (last < hi) emit(m_bands[last].top, m_bands[last].bottom, std::move(m_bands[last].spans));
 
   const std::size_t old_count = hi - lo;

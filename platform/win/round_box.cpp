@@ -26,22 +26,21 @@ std::int64_t floor_div2(std::int64_t v) { return v >= 0 ? v / 2 : -((-v + 1) / 2
 
 // Largest d >= 0 with d² b² <= r. The square root only guesses; the integer
 // checks make the answer exact. Shapes of everyday size stay in 64 bits.
-std::int64_t reach(U128 r, std::int64_t b) {
-  const U128 b2 = U128(b) * U128(b);
-  constexpr U128 kSmall = U128(1) << 52;  // below this, doubles and 64-bit products are exact
-  if (r < kSmall && b2 < kSmall) {
-    const auto r64 = static_cast<std::uint64_t>(r), b64 = static_cast<std::uint64_t>(b2);
-    auto fits = [&](std::int64_t d) { return std::uint64_t(d) * std::uint64_t(d) * b64 <= r64; };
-    std::int64_t d = static_cast<std::int64_t>(std::sqrt(static_cast<double>(r64) / static_cast<double>(b64)));
-    while (d > 0 && !fits(d)) --d;
-    while (fits(d + 1)) ++d;
-    return d;
-  }
-  auto fits = [&](std::int64_t d) { return U128(d) * U128(d) * b2 <= r; };
-  std::int64_t d = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(r) / static_cast<long double>(b2)));
+template <class Int, class Float>
+std::int64_t largest_fitting(Int r, Int b2) {
+  auto fits = [&](std::int64_t d) { return Int(d) * Int(d) * b2 <= r; };
+  std::int64_t d = static_cast<std::int64_t>(std::sqrt(static_cast<Float>(r) / static_cast<Float>(b2)));
   while (d > 0 && !fits(d)) --d;
   while (fits(d + 1)) ++d;
   return d;
+}
+
+std::int64_t reach(U128 r, std::int64_t b) {
+  const U128 b2 = U128(b) * U128(b);
+  constexpr U128 kSmall = U128(1) << 52;  // below this, doubles and 64-bit products are exact
+  if (r < kSmall && b2 < kSmall)
+    return largest_fitting<std::uint64_t, double>(static_cast<std::uint64_t>(r), static_cast<std::uint64_t>(b2));
+  return largest_fitting<U128, long double>(r, b2);
 }
 
 }  // namespace

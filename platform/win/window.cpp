@@ -79,14 +79,6 @@ void unlink(const Window& w) {
   list.erase(std::remove(list.begin(), list.end(), w.handle), list.end());
 }
 
-void invalidate_tree(HWND hwnd) {
-  Window* w = find_window(hwnd);
-  if (!w) return;
-  InvalidateRect(hwnd, nullptr, TRUE);
-  const auto children = w->children;
-  for (HWND child : children) invalidate_tree(child);
-}
-
 void mark_destroying(Window& w) {
   w.destroying = true;
   for (HWND child : w.children) {
@@ -517,11 +509,10 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM, LPARAM) {
     }
     case WM_ERASEBKGND: {
       const RECT r = w->paint_rect;
-      for (LONG y = std::max(r.top, 0); y < std::min(r.bottom, w->surface.height); ++y) {
-        for (LONG x = std::max(r.left, 0); x < std::min(r.right, w->surface.width); ++x) {
-          w->surface.at(x, y) = w->background;
-        }
-      }
+      const LONG left = std::max(r.left, 0), right = std::min(r.right, w->surface.width);
+      if (left >= right) return 1;
+      for (LONG y = std::max(r.top, 0); y < std::min(r.bottom, w->surface.height); ++y)
+        std::fill(&w->surface.at(left, y), &w->surface.at(right - 1, y) + 1, w->background);
       return 1;
     }
     case WM_CLOSE: DestroyWindow(hwnd); return 0;

@@ -36,14 +36,14 @@ void UpdateButtonRegion(PainterContext& context) {
 win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, const std::int32_t& width,
                               const std::int32_t& height, const std::int32_t& radius, std::int32_t& corner_radius) {
   corner_radius = radius < 1 ? 1 : radius;
-  const std::int32_t R = corner_radius;
+  const RoundedShape shape(x, y, width, height, corner_radius);
   const win::HRGN region = win::CreateRectRgn(0, 0, x + width, y + height);
   std::int32_t prev_col = 0;
   std::int32_t prev_row = 0;
   if (y + height < 0) return region;
   for (std::int32_t row = 0; row <= y + height; ++row) {
     for (std::int32_t col = 0; col <= (x + width) / 2; ++col) {
-      if (PointInRoundedShape(col, row, x, y, width, height, R)) continue;
+      if (shape.contains(col, row)) continue;
       // The first cut pixel of a new row closes the cut of the previous run of
       // rows: once on the right half (mirrored), once on the left.
       if (row != prev_row) {

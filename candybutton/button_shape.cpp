@@ -1,5 +1,6 @@
 #include "candybutton/button_shape.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -7,25 +8,63 @@
 
 namespace candy {
 
+namespace {
+
+// The half chord of the corner circle at offset p, or -1 where the circle
+// does not reach (no row is then inside).
+std::int64_t half_chord(std::int64_t p, std::int64_t radius) {
+  const std::int64_t d = radius * radius - p * p;
+  if (d < 0) return -1;
+  return std::int64_t(std::nearbyint(std::sqrt(double(d))));
+}
+
+// The shape's branches, with the corner circle test supplied by the caller.
+template <class CornerCircle>
+bool in_rounded_shape(std::int32_t c, std::int32_t r, std::int32_t x, std::int32_t y, std::int32_t width,
+                      std::int32_t height, std::int32_t R, const CornerCircle& in_circle) {
+  const std::int32_t dx = c - x;
+  const std::int32_t dy = r - y;
+  if (dy > R && dx > R && dx + R < width && dy + R < height) return true;
+  if (dx < R && dy <= R) return in_circle(dx - R, dy);
+  if (dx + R > width && dy <= R) return in_circle(dx - width + R, dy);
+  if (dx < R && dy + R >= height) return in_circle(dx - R, dy - height + 2 * R);
+  if (dx + R > width && dy + R >= height) return in_circle(dx - width + R, dy - height + 2 * R);
+  return dx > 0 && dx < width && dy > 0 && dy < height;
+}
+
+// Offsets kept in a RoundedShape's table; any real button's radius is far below.
+constexpr std::int64_t kMaxTabledOffset = 4096;
+
+}  // namespace
+
 bool PointInCornerCircle(const std::int32_t& p, const std::int32_t& q, const std::int32_t& radius) {
-  const std::int64_t d = std::int64_t(radius) * radius - std::int64_t(p) * p;
-  if (d < 0) return false;
-  const std::int64_t e = std::int64_t(std::nearbyint(std::sqrt(double(d))));
-  return std::llabs(std::int64_t(q) - radius) < e;
+  return std::llabs(std::int64_t(q) - radius) < half_chord(p, radius);
 }
 
 bool PointInRoundedShape(const std::int32_t& c, const std::int32_t& r, const std::int32_t& x,
                          const std::int32_t& y, const std::int32_t& width, const std::int32_t& height,
                          const std::int32_t& radius) {
-  const std::int32_t R = radius;
-  const std::int32_t dx = c - x;
-  const std::int32_t dy = r - y;
-  if (dy > R && dx > R && dx + R < width && dy + R < height) return true;
-  if (dx < R && dy <= R) return PointInCornerCircle(dx - R, dy, R);
-  if (dx + R > width && dy <= R) return PointInCornerCircle(dx - width + R, dy, R);
-  if (dx < R && dy + R >= height) return PointInCornerCircle(dx - R, dy - height + 2 * R, R);
-  if (dx + R > width && dy + R >= height) return PointInCornerCircle(dx - width + R, dy - height + 2 * R, R);
-  return dx > 0 && dx < width && dy > 0 && dy < height;
+  return in_rounded_shape(c, r, x, y, width, height, radius,
+                          [radius](std::int32_t p, std::int32_t q) { return PointInCornerCircle(p, q, radius); });
+}
+
+RoundedShape::RoundedShape(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                           std::int32_t radius)
+    : m_x(x), m_y(y), m_width(width), m_height(height), m_radius(radius) {
+  const std::int64_t last = std::min<std::int64_t>(std::llabs(radius), kMaxTabledOffset);
+  m_half_chord.reserve(std::size_t(last + 1));
+  for (std::int64_t p = 0; p <= last; ++p) m_half_chord.push_back(half_chord(p, radius));
+}
+
+bool RoundedShape::in_corner_circle(std::int32_t p, std::int32_t q) const {
+  const std::uint64_t offset = std::uint64_t(std::llabs(p));
+  if (offset >= m_half_chord.size()) return PointInCornerCircle(p, q, m_radius);
+  return std::llabs(std::int64_t(q) - m_radius) < m_half_chord[offset];
+}
+
+bool RoundedShape::contains(std::int32_t c, std::int32_t r) const {
+  return in_rounded_shape(c, r, m_x, m_y, m_width, m_height, m_radius,
+                          [this](std::int32_t p, std::int32_t q) { return in_corner_circle(p, q); });
 }
 
 std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W, std::int32_t H) {

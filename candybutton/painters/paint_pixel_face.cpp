@@ -20,17 +20,22 @@ void PaintPixelFace(PainterContext& context, const std::int32_t& W, const std::i
   const std::int32_t crescent_right = W - CR;
   const std::int32_t crescent_bottom = 2 * CR - 1;
   const std::int32_t lowered_top = CR / 2;
+  const RoundedShape outer(0, 0, W, H, CR);
+  const RoundedShape inner(1, 1, W - 2, H - 2, CR);
+  const RoundedShape crescent(4, 2, crescent_right, crescent_bottom, crescent_radius);
+  const RoundedShape lowered(4, lowered_top, crescent_right, crescent_bottom, crescent_radius);
   for (std::int32_t y = 0; y <= H; ++y) {
     if (y < CR) highlight = BlendColors(0xFFFFFF, face, (y * 30) / CR);
-    const std::int32_t vpct = std::abs(((2 * y - H) * 100) / H);
+    // The body colour depends on the row alone.
+    const win::COLORREF body = BlendColors(face, context.m_ColorBright, std::abs(((2 * y - H) * 100) / H));
     for (std::int32_t x = 0; x <= W / 2; ++x) {
       win::COLORREF color;
-      if (PointInRoundedShape(x, y, 1, 1, W - 2, H - 2, CR)) {
-        const bool a = PointInRoundedShape(x, y, 4, 2, crescent_right, crescent_bottom, crescent_radius);
-        const bool b = PointInRoundedShape(x, y, 4, lowered_top, crescent_right, crescent_bottom, crescent_radius);
-        color = a && !b ? highlight : BlendColors(face, context.m_ColorBright, std::int32_t{vpct});
+      if (inner.contains(x, y)) {
+        const bool a = crescent.contains(x, y);
+        const bool b = lowered.contains(x, y);
+        color = a && !b ? highlight : body;
         win::SetPixelV(dc, x, y, color);
-      } else if (PointInRoundedShape(x, y, 0, 0, W, H, CR)) {
+      } else if (outer.contains(x, y)) {
         color = edge;
         win::SetPixelV(dc, x, y, color);
       } else {

@@ -63,15 +63,12 @@ bool Subclasser::sc_Subclass(win::HWND window, win::LONG user_value, win::LONG c
     return false;
   }
   const std::uint32_t block = address_of(memory);
-  const std::string key = key_of(window);
-  for (const auto& entry : *m_WindowMap) {
-    if (entry.first == key) {
-      zReportError(routine, "Window handle is already subclassed");
-      win::VirtualFree(memory, 0, win::MEM_RELEASE);
-      return false;
-    }
+  if (block_of(window) != 0) {
+    zReportError(routine, "Window handle is already subclassed");
+    win::VirtualFree(memory, 0, win::MEM_RELEASE);
+    return false;
   }
-  m_WindowMap->emplace_back(key, block);
+  m_WindowMap->emplace_back(key_of(window), block);
   if (guard) write_template(offsetof(ThunkBlock, run_mode_query),
                             zProcAddress(kDesignEnvironmentModule, kRunModeQueryName));
   write_template(kProcedureOffset + kSelfAddressInCode, block);
@@ -89,7 +86,7 @@ bool Subclasser::sc_Subclass(win::HWND window, win::LONG user_value, win::LONG c
                               std::to_string(static_cast<std::int32_t>(win::GetLastError())));
     win::VirtualFree(memory, 0, win::MEM_RELEASE);
     // The block is gone and its address may come back: forget the window.
-    std::erase_if(*m_WindowMap, [&](const auto& entry) { return entry.first == key; });
+    forget(window);
     return false;
   }
   write_template(offsetof(ThunkBlock, previous_proc), static_cast<std::uint32_t>(previous));
@@ -109,8 +106,7 @@ void Subclasser::sc_UnSubclass(win::HWND window) {
     zDelMsg(ALL_MESSAGES, kBeforeTableSlot);
     zDelMsg(ALL_MESSAGES, kAfterTableSlot);
   }
-  const std::string key = key_of(window);
-  std::erase_if(*m_WindowMap, [&](const auto& entry) { return entry.first == key; });
+  forget(window);
 }
 
 void Subclasser::sc_UnSubclassAll() {
@@ -267,6 +263,11 @@ void Subclasser::prepare_template() {
 
 void Subclasser::write_template(std::size_t offset, std::uint32_t value) {
   std::memcpy(m_Template.data() + offset, &value, sizeof value);
+}
+
+void Subclasser::forget(win::HWND window) {
+  const std::string key = key_of(window);
+  std::erase_if(*m_WindowMap, [&](const auto& entry) { return entry.first == key; });
 }
 
 std::string Subclasser::key_of(win::HWND window) {

@@ -66,6 +66,8 @@ class Subclasser {
 
   void prepare_template();
   void write_template(std::size_t offset, std::uint32_t value);
+  // Drops the window's entry from the map.
+  void forget(win::HWND window);
   static std::string key_of(win::HWND window);
   static bool is_usable(std::uint32_t address);
 

@@ -13,7 +13,7 @@
 #include "candybutton/painters/paint_rounded_style.h"
 #include "candybutton/painters/paint_tool_button_style.h"
 #include "platform/forms/memory_surface.h"
-#include "platform/win/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "bench/side_by_side.h"
-#include "platform/win/bitmap.h"
-#include "platform/win/dc.h"
-#include "platform/win/gdi.h"
-#include "platform/win/region.h"
+#include "platform/win/gdi/bitmap.h"
+#include "platform/win/gdi/dc.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/region.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/side_by_side.h"
-#include "platform/win/font.h"
-#include "platform/win/stencil.h"
-#include "platform/win/text_render.h"
+#include "platform/win/gdi/font.h"
+#include "platform/win/gdi/stencil.h"
+#include "platform/win/gdi/text_render.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "bench/side_by_side.h"
-#include "platform/win/memory.h"
+#include "platform/win/kernel/memory.h"
 #include "subclass/thunk_block.h"
 #include "subclass/thunk_code.h"
 

@@ -2,8 +2,8 @@
 
 #include "candybutton/button_shape.h"
 #include "candybutton/rounding.h"
-#include "platform/win/gdi.h"
-#include "platform/win/region.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/region.h"
 
 namespace candy {
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "candybutton/color_arithmetic.h"
-#include "platform/win/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace candy {
 

@@ -21,8 +21,8 @@
 #include "platform/forms/control_events.h"
 #include "platform/forms/control_surface.h"
 #include "platform/forms/property_bag.h"
-#include "platform/win/picture.h"
-#include "platform/win/types.h"
+#include "platform/win/ole/picture.h"
+#include "platform/win/kernel/types.h"
 #include "subclass/subclass_owner.h"
 
 namespace candy {

@@ -1,6 +1,6 @@
 #include "candybutton/color_arithmetic.h"
 
-#include "platform/win/ole_color.h"
+#include "platform/win/ole/ole_color.h"
 
 namespace candy {
 // The one place that asks the platform to translate an OLE colour.

@@ -9,9 +9,9 @@
 #include "candybutton/painters/paint_push_button_style.h"
 #include "candybutton/painters/paint_rounded_style.h"
 #include "candybutton/painters/paint_tool_button_style.h"
-#include "platform/win/codepage.h"
-#include "platform/win/draw_state.h"
-#include "platform/win/gdi.h"
+#include "platform/win/kernel/codepage.h"
+#include "platform/win/user/draw_state.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace candy {
 

@@ -1,6 +1,6 @@
 #include "candybutton/hosted_button.h"
 
-#include "platform/win/window.h"
+#include "platform/win/user/window.h"
 
 namespace candy {
 

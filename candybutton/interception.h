@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 #include "subclass/subclass_owner.h"
 
 namespace subclass {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace candy {
 

@@ -6,8 +6,8 @@
 
 #include "candybutton/candybutton.h"
 #include "candybutton/color_arithmetic.h"
-#include "platform/win/module.h"
-#include "platform/win/mouse_tracking.h"
+#include "platform/win/kernel/module.h"
+#include "platform/win/user/mouse_tracking.h"
 
 namespace candy {
 

@@ -1,7 +1,7 @@
 #include "launcher/brindlecovemodule.h"
 
-#include "platform/win/clock.h"
-#include "platform/win/message.h"
+#include "platform/win/kernel/clock.h"
+#include "platform/win/user/message.h"
 
 namespace brindlecovemodule {
 

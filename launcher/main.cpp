@@ -14,8 +14,8 @@
 #include "platform/display/x11_presenter.h"
 #include "platform/display/select.h"
 #include "platform/forms/layout.h"
-#include "platform/win/ico.h"
-#include "platform/win/message.h"
+#include "platform/win/gdi/ico.h"
+#include "platform/win/user/message.h"
 #include "resources/icon_group.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/win/picture.h"
+#include "platform/win/ole/picture.h"
 #include "resources/embedded.h"
 
 namespace launcher {

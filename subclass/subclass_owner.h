@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace subclass {
 

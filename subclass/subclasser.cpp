@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/win/event_log.h"
-#include "platform/win/memory.h"
-#include "platform/win/message_box.h"
-#include "platform/win/module.h"
-#include "platform/win/window.h"
+#include "platform/win/kernel/event_log.h"
+#include "platform/win/kernel/memory.h"
+#include "platform/win/user/message_box.h"
+#include "platform/win/kernel/module.h"
+#include "platform/win/user/window.h"
 #include "subclass/thunk_code.h"
 
 namespace subclass {

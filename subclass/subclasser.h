@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 #include "subclass/subclass_owner.h"
 #include "subclass/thunk_block.h"
 

@@ -3,7 +3,7 @@
 // both side by side.
 #pragma once
 
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 #include "subclass/thunk_block.h"
 
 namespace subclass {

@@ -7,7 +7,7 @@
 
 #include "candybutton/painters/painter_context.h"
 #include "platform/forms/drawing_surface.h"
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace candy {
 

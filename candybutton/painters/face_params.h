@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "candybutton/painters/painter_context.h"
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace candy {
 

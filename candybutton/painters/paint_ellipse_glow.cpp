@@ -2,7 +2,7 @@
 
 #include "candybutton/color_arithmetic.h"
 #include "candybutton/rounding.h"
-#include "platform/win/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace candy {
 

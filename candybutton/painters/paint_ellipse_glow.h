@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "candybutton/painters/face_params.h"
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace candy {
 

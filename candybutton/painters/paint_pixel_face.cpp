@@ -3,7 +3,7 @@
 #include "candybutton/button_shape.h"
 #include "candybutton/color_arithmetic.h"
 #include "candybutton/painters/paint_pixel_style.h"
-#include "platform/win/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace candy {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "candybutton/painters/painter_context.h"
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace candy {
 

@@ -1,8 +1,8 @@
 #include "candybutton/color_arithmetic.h"
 #include "candybutton/painters/paint_ellipse_glow.h"
 #include "candybutton/painters/paint_rounded_style.h"
-#include "platform/win/gdi.h"
-#include "platform/win/region.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/region.h"
 
 namespace candy {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "candybutton/painters/face_params.h"
 #include "candybutton/painters/painter_context.h"
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace candy {
 

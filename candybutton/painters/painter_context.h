@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "platform/forms/drawing_surface.h"
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace candy {
 

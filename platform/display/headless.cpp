@@ -7,11 +7,11 @@
 #include <stdexcept>
 
 #include "platform/display/png.h"
-#include "platform/win/clock.h"
-#include "platform/win/compose.h"
-#include "platform/win/message.h"
-#include "platform/win/window.h"
-#include "platform/win/window_object.h"
+#include "platform/win/kernel/clock.h"
+#include "platform/win/user/compose.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/window.h"
+#include "platform/win/user/window_object.h"
 
 namespace display {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/display/script.h"
-#include "platform/win/presenter.h"
+#include "platform/win/user/presenter.h"
 
 namespace display {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/win/surface.h"
+#include "platform/win/gdi/surface.h"
 
 namespace display {
 

@@ -20,8 +20,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/win/input.h"
-#include "platform/win/types.h"
+#include "platform/win/user/input.h"
+#include "platform/win/kernel/types.h"
 
 namespace display {
 

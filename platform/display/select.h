@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/win/presenter.h"
+#include "platform/win/user/presenter.h"
 
 namespace display {
 

@@ -1,7 +1,7 @@
 // X key symbols as the platform's virtual keys.
 #pragma once
 
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace display {
 

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "platform/display/x11_pixels.h"
-#include "platform/win/message_box.h"
+#include "platform/win/user/message_box.h"
 
 struct _XDisplay;
 

@@ -19,12 +19,12 @@
 #include "platform/display/x11_keys.h"
 #include "platform/display/x11_message_box.h"
 #include "platform/display/x11_pixels.h"
-#include "platform/win/codepage.h"
-#include "platform/win/cursor.h"
-#include "platform/win/input.h"
-#include "platform/win/message.h"
-#include "platform/win/system_metrics.h"
-#include "platform/win/window.h"
+#include "platform/win/kernel/codepage.h"
+#include "platform/win/user/cursor.h"
+#include "platform/win/user/input.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/system_metrics.h"
+#include "platform/win/user/window.h"
 
 namespace display {
 

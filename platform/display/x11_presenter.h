@@ -11,9 +11,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/win/presenter.h"
-#include "platform/win/surface.h"
-#include "platform/win/types.h"
+#include "platform/win/user/presenter.h"
+#include "platform/win/gdi/surface.h"
+#include "platform/win/kernel/types.h"
 
 struct _XDisplay;
 

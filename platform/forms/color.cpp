@@ -1,6 +1,6 @@
 #include "platform/forms/color.h"
 
-#include "platform/win/ole_color.h"
+#include "platform/win/ole/ole_color.h"
 
 namespace forms {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "platform/forms/property_bag.h"
-#include "platform/win/picture.h"
-#include "platform/win/types.h"
+#include "platform/win/ole/picture.h"
+#include "platform/win/kernel/types.h"
 
 namespace forms {
 

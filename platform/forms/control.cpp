@@ -4,7 +4,7 @@
 #include "platform/forms/layout.h"
 #include "platform/forms/twips.h"
 #include "platform/forms/value_conversion.h"
-#include "platform/win/window.h"
+#include "platform/win/user/window.h"
 
 namespace forms {
 

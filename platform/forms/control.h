@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace forms {
 

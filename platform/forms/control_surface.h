@@ -8,8 +8,8 @@
 
 #include "platform/forms/drawing_surface.h"
 #include "platform/forms/property_bag.h"
-#include "platform/win/picture.h"
-#include "platform/win/types.h"
+#include "platform/win/ole/picture.h"
+#include "platform/win/kernel/types.h"
 
 namespace forms {
 

@@ -6,7 +6,7 @@
 // Everything drawn stays on the surface's persistent image until drawn over.
 #pragma once
 
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace forms {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/win/font.h"
+#include "platform/win/gdi/font.h"
 
 namespace forms {
 

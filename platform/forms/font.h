@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/forms/property_bag.h"
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace forms {
 

@@ -9,10 +9,10 @@
 #include "platform/forms/surface_drawing.h"
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
-#include "platform/win/gdi.h"
-#include "platform/win/paint.h"
-#include "platform/win/system_metrics.h"
-#include "platform/win/window.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/user/paint.h"
+#include "platform/win/user/system_metrics.h"
+#include "platform/win/user/window.h"
 
 namespace forms {
 

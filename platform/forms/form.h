@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "platform/forms/control.h"
-#include "platform/win/picture.h"
-#include "platform/win/types.h"
+#include "platform/win/ole/picture.h"
+#include "platform/win/kernel/types.h"
 
 namespace forms {
 

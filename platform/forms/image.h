@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/forms/control.h"
-#include "platform/win/picture.h"
+#include "platform/win/ole/picture.h"
 
 namespace forms {
 

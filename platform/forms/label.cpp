@@ -6,9 +6,9 @@
 #include "platform/forms/font.h"
 #include "platform/forms/form.h"
 #include "platform/forms/layout.h"
-#include "platform/win/dc.h"
-#include "platform/win/gdi.h"
-#include "platform/win/text.h"
+#include "platform/win/gdi/dc.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/text.h"
 
 namespace forms {
 

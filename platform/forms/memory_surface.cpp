@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/forms/surface_drawing.h"
-#include "platform/win/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace forms {
 

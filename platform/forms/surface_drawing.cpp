@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "platform/forms/color.h"
-#include "platform/win/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace forms {
 

@@ -6,8 +6,8 @@
 
 #include <climits>
 
-#include "platform/win/picture.h"
-#include "platform/win/types.h"
+#include "platform/win/ole/picture.h"
+#include "platform/win/kernel/types.h"
 
 namespace forms {
 

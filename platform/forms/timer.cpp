@@ -2,7 +2,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/layout.h"
-#include "platform/win/timer.h"
+#include "platform/win/user/timer.h"
 
 namespace forms {
 

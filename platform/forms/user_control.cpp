@@ -9,14 +9,14 @@
 #include "platform/forms/color.h"
 #include "platform/forms/font.h"
 #include "platform/forms/surface_drawing.h"
-#include "platform/win/codepage.h"
-#include "platform/win/cursor.h"
-#include "platform/win/dc.h"
-#include "platform/win/gdi.h"
-#include "platform/win/input.h"
-#include "platform/win/paint.h"
-#include "platform/win/text.h"
-#include "platform/win/window.h"
+#include "platform/win/kernel/codepage.h"
+#include "platform/win/user/cursor.h"
+#include "platform/win/gdi/dc.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/user/input.h"
+#include "platform/win/user/paint.h"
+#include "platform/win/gdi/text.h"
+#include "platform/win/user/window.h"
 
 namespace forms {
 

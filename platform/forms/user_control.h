@@ -12,7 +12,7 @@
 
 #include "platform/forms/control_events.h"
 #include "platform/forms/control_surface.h"
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace forms {
 

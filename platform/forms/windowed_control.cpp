@@ -4,7 +4,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/layout.h"
-#include "platform/win/window.h"
+#include "platform/win/user/window.h"
 
 namespace forms {
 

@@ -6,9 +6,9 @@
 
 #include "candybutton/button_shape.h"
 #include "candybutton/candybutton.h"
-#include "platform/win/gdi.h"
-#include "platform/win/handles.h"
-#include "platform/win/region.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/kernel/handles.h"
+#include "platform/win/gdi/region.h"
 #include "tests/candybutton/test_button.h"
 
 namespace candy {

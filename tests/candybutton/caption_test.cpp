@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/win/icon.h"
+#include "platform/win/gdi/icon.h"
 #include "tests/candybutton/fake_host.h"
 
 namespace candy {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/display/png.h"
-#include "platform/win/dc.h"
+#include "platform/win/gdi/dc.h"
 #include "tests/candybutton/live_button.h"
 
 namespace candy::live {

@@ -2,8 +2,8 @@
 // of the interaction table, plus the checked and disabled buttons.
 #include <gtest/gtest.h>
 
-#include "platform/win/cursor.h"
-#include "platform/win/focus.h"
+#include "platform/win/user/cursor.h"
+#include "platform/win/user/focus.h"
 #include "tests/candybutton/live_button.h"
 
 namespace candy::live {

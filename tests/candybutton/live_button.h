@@ -12,11 +12,11 @@
 
 #include "candybutton/candybutton.h"
 #include "platform/forms/user_control.h"
-#include "platform/win/clock.h"
-#include "platform/win/input.h"
-#include "platform/win/message.h"
-#include "platform/win/module.h"
-#include "platform/win/window.h"
+#include "platform/win/kernel/clock.h"
+#include "platform/win/user/input.h"
+#include "platform/win/user/message.h"
+#include "platform/win/kernel/module.h"
+#include "platform/win/user/window.h"
 #include "subclass/subclasser.h"
 #include "tests/candybutton/fake_host.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/win/gdi.h"
+#include "platform/win/gdi/gdi.h"
 #include "tests/candybutton/fake_host.h"
 
 namespace candy {
@@ -123,7 +123,7 @@ TEST(CandyButtonLifecycle, ArithmeticForwardsToTheColourHelpers) {
 }  // namespace
 }  // namespace candy
 
-#include "platform/win/region.h"
+#include "platform/win/gdi/region.h"
 
 namespace candy {
 namespace {

@@ -9,8 +9,8 @@
 #include "candybutton/painters/paint_rounded_style.h"
 #include "candybutton/painters/paint_tool_button_style.h"
 #include "platform/forms/memory_surface.h"
-#include "platform/win/gdi.h"
-#include "platform/win/handles.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/kernel/handles.h"
 #include "tests/candybutton/test_button.h"
 
 namespace candy {

@@ -9,7 +9,7 @@
 #include "candybutton/button_region.h"
 #include "candybutton/painters/painter_context.h"
 #include "platform/forms/memory_surface.h"
-#include "platform/win/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace candy::testing {
 

@@ -3,9 +3,9 @@
 // leave nothing behind.
 #include <gtest/gtest.h>
 
-#include "platform/win/handles.h"
-#include "platform/win/memory.h"
-#include "platform/win/paint.h"
+#include "platform/win/kernel/handles.h"
+#include "platform/win/kernel/memory.h"
+#include "platform/win/user/paint.h"
 #include "tests/candybutton/live_button.h"
 #include "tests/support/mappings.h"
 

@@ -2,9 +2,9 @@
 // what each intercepted message does, and what termination undoes.
 #include <gtest/gtest.h>
 
-#include "platform/win/handles.h"
-#include "platform/win/memory.h"
-#include "platform/win/paint.h"
+#include "platform/win/kernel/handles.h"
+#include "platform/win/kernel/memory.h"
+#include "platform/win/user/paint.h"
 #include "subclass/thunk_block.h"
 #include "tests/candybutton/live_button.h"
 

@@ -5,11 +5,11 @@
 #include "candybutton/hosted_button.h"
 #include "launcher/stored_layout.h"
 #include "launcher_fixture.h"
-#include "platform/win/compose.h"
-#include "platform/win/gdi.h"
-#include "platform/win/input.h"
-#include "platform/win/message.h"
-#include "platform/win/window.h"
+#include "platform/win/user/compose.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/user/input.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/window.h"
 
 namespace launcher_test {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "launcher/mainFRM.h"
 #include "platform/forms/control_registry.h"
-#include "platform/win/bitmap.h"
-#include "platform/win/clock.h"
-#include "platform/win/picture.h"
-#include "platform/win/presenter.h"
+#include "platform/win/gdi/bitmap.h"
+#include "platform/win/kernel/clock.h"
+#include "platform/win/ole/picture.h"
+#include "platform/win/user/presenter.h"
 
 namespace launcher_test {
 

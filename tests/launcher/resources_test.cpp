@@ -8,8 +8,8 @@
 #include <iterator>
 #include <random>
 
-#include "platform/win/bmp.h"
-#include "platform/win/ico.h"
+#include "platform/win/gdi/bmp.h"
+#include "platform/win/gdi/ico.h"
 #include "resources/elf_section.h"
 #include "resources/embedded.h"
 #include "resources/icon_group.h"

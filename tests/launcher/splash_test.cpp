@@ -4,9 +4,9 @@
 #include "launcher/mainFRM.h"
 #include "launcher/stored_layout.h"
 #include "launcher_fixture.h"
-#include "platform/win/input.h"
-#include "platform/win/message.h"
-#include "platform/win/window.h"
+#include "platform/win/user/input.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/window.h"
 #include "platform/forms/windowed_control.h"
 
 namespace launcher_test {

@@ -8,7 +8,7 @@
 #include "launcher/stored_layout.h"
 #include "launcher_fixture.h"
 #include "platform/forms/layout_parser.h"
-#include "platform/win/handles.h"
+#include "platform/win/kernel/handles.h"
 
 namespace launcher_test {
 namespace {

@@ -1,7 +1,7 @@
 #include "tests/subclass/test_windows.h"
 
-#include "platform/win/message.h"
-#include "platform/win/window.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/window.h"
 
 namespace subclass_test {
 

@@ -2,7 +2,7 @@
 // after creation so that the creation messages don't reach it.
 #pragma once
 
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace subclass_test {
 

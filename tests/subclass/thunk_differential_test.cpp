@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/memory.h"
+#include "platform/win/kernel/memory.h"
 #include "subclass/subclass_owner.h"
 #include "subclass/thunk_code.h"
 #include "subclass/thunk_model.h"

@@ -17,9 +17,9 @@
 #include "candybutton/painters/paint_push_button_style.h"
 #include "candybutton/painters/paint_rounded_style.h"
 #include "platform/forms/memory_surface.h"
-#include "platform/win/dc.h"
-#include "platform/win/gdi.h"
-#include "platform/win/region.h"
+#include "platform/win/gdi/dc.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/region.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/surface.h"
+#include "platform/win/gdi/surface.h"
 
 namespace render {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/forms/property_bag.h"
-#include "platform/win/types.h"
+#include "platform/win/kernel/types.h"
 
 namespace render {
 

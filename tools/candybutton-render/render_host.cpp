@@ -3,11 +3,11 @@
 #include <stdexcept>
 
 #include "platform/forms/property_bag.h"
-#include "platform/win/dc.h"
-#include "platform/win/gdi.h"
-#include "platform/win/paint.h"
-#include "platform/win/region.h"
-#include "platform/win/window.h"
+#include "platform/win/gdi/dc.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/user/paint.h"
+#include "platform/win/gdi/region.h"
+#include "platform/win/user/window.h"
 
 namespace render {
 

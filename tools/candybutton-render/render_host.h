@@ -7,7 +7,7 @@
 
 #include "candybutton/candybutton.h"
 #include "platform/forms/user_control.h"
-#include "platform/win/surface.h"
+#include "platform/win/gdi/surface.h"
 #include "tools/candybutton-render/options.h"
 
 namespace candy {

@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "platform/display/png.h"
-#include "platform/win/clock.h"
-#include "platform/win/message.h"
-#include "platform/win/paint.h"
-#include "platform/win/timer.h"
-#include "platform/win/window.h"
+#include "platform/win/kernel/clock.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/paint.h"
+#include "platform/win/user/timer.h"
+#include "platform/win/user/window.h"
 
 namespace display {
 namespace {

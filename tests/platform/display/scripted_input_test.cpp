@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/display/headless.h"
-#include "platform/win/clock.h"
-#include "platform/win/message.h"
-#include "platform/win/mouse_tracking.h"
-#include "platform/win/window.h"
+#include "platform/win/kernel/clock.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/mouse_tracking.h"
+#include "platform/win/user/window.h"
 
 namespace display {
 namespace {

@@ -13,14 +13,14 @@
 
 #include "platform/display/x11_pixels.h"
 #include "platform/display/x11_presenter.h"
-#include "platform/win/compose.h"
-#include "platform/win/gdi.h"
-#include "platform/win/input.h"
-#include "platform/win/message.h"
-#include "platform/win/message_box.h"
-#include "platform/win/paint.h"
-#include "platform/win/region.h"
-#include "platform/win/window.h"
+#include "platform/win/user/compose.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/user/input.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/message_box.h"
+#include "platform/win/user/paint.h"
+#include "platform/win/gdi/region.h"
+#include "platform/win/user/window.h"
 #include "xvfb.h"
 
 // Xlib's macros (None, Bool, ...) clash with names in the headers above.

@@ -7,12 +7,12 @@
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
 #include "platform/forms/windowed_control.h"
-#include "platform/win/bitmap.h"
-#include "platform/win/clock.h"
-#include "platform/win/compose.h"
-#include "platform/win/handles.h"
-#include "platform/win/message.h"
-#include "platform/win/window.h"
+#include "platform/win/gdi/bitmap.h"
+#include "platform/win/kernel/clock.h"
+#include "platform/win/user/compose.h"
+#include "platform/win/kernel/handles.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/window.h"
 
 namespace forms {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/cursor.h"
-#include "platform/win/focus.h"
-#include "platform/win/gdi.h"
-#include "platform/win/message.h"
-#include "platform/win/window.h"
+#include "platform/win/user/cursor.h"
+#include "platform/win/user/focus.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/user/message.h"
+#include "platform/win/user/window.h"
 
 namespace forms {
 namespace {

@@ -1,0 +1,230 @@
+#include "platform/win/gdi/font_face.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SYNTHESIS_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <stdexcept>
+
+#include "platform/win/kernel/codepage.h"
+#include "platform/win/gdi/font.h"
+
+namespace win {
+namespace {
+
+// FreeType, fontconfig and the faces found so far: the platform's font table.
+struct FontLibrary {
+  FT_Library freetype = nullptr;
+  FcConfig* config = nullptr;
+  std::map<std::string, std::unique_ptr<FontFace>> faces;
+
+  FontLibrary() {
+    if (FT_Init_FreeType(&freetype) != 0) throw std::runtime_error("FreeType cannot be initialised");
+    config = FcInitLoadConfigAndFonts();
+    if (!config) {
+      FT_Done_FreeType(freetype);
+      throw std::runtime_error("fontconfig cannot load its configuration");
+    }
+  }
+  ~FontLibrary() {
+    faces.clear();
+    FT_Done_FreeType(freetype);
+    FcConfigDestroy(config);
+  }
+};
+
+FontLibrary& library() {
+  static FontLibrary instance;
+  return instance;
+}
+
+struct Match {
+  std::string path;
+  int index = 0;
+  FontFace::Synthesis synthesis;
+};
+
+const char* language_of(BYTE charset) {
+  switch (charset) {
+    case SHIFTJIS_CHARSET: return "ja";
+    case HANGUL_CHARSET: return "ko";
+    case GB2312_CHARSET: return "zh-cn";
+    case CHINESEBIG5_CHARSET: return "zh-tw";
+    case GREEK_CHARSET: return "el";
+    case TURKISH_CHARSET: return "tr";
+    case HEBREW_CHARSET: return "he";
+    case ARABIC_CHARSET: return "ar";
+    case BALTIC_CHARSET: return "lt";
+    case RUSSIAN_CHARSET: return "ru";
+    case THAI_CHARSET: return "th";
+    case EASTEUROPE_CHARSET: return "pl";
+    default: return nullptr;
+  }
+}
+
+std::string family_of(const LOGFONTA& log) {
+  const std::string name(log.lfFaceName, strnlen(log.lfFaceName, LF_FACESIZE));
+  return name.empty() ? std::string("sans-serif") : name;
+}
+
+int weight_of(const LOGFONTA& log) {
+  return log.lfWeight <= 0 ? FW_NORMAL : std::min<LONG>(log.lfWeight, 1000);
+}
+
+Match match_face(FontLibrary& lib, const LOGFONTA& log) {
+  const std::string family = family_of(log);
+  const int weight = weight_of(log);
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(weight));
+  FcPatternAddInteger(pattern, FC_SLANT, log.lfItalic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  if (const char* lang = language_of(log.lfCharSet)) {
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(lang));
+  }
+  FcConfigSubstitute(lib.config, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* found = FcFontMatch(lib.config, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (!found) throw std::runtime_error("no installed font matches the family \"" + family + "\"");
+
+  Match match;
+  FcChar8* file = nullptr;
+  if (FcPatternGetString(found, FC_FILE, 0, &file) != FcResultMatch) {
+    FcPatternDestroy(found);
+    throw std::runtime_error("fontconfig gave no file for the family \"" + family + "\"");
+  }
+  match.path = reinterpret_cast<const char*>(file);
+  FcPatternGetInteger(found, FC_INDEX, 0, &match.index);
+  int found_weight = FC_WEIGHT_REGULAR;
+  int found_slant = FC_SLANT_ROMAN;
+  FcPatternGetInteger(found, FC_WEIGHT, 0, &found_weight);
+  FcPatternGetInteger(found, FC_SLANT, 0, &found_slant);
+  FcPatternDestroy(found);
+  match.synthesis.embolden = weight >= FW_SEMIBOLD && found_weight < FC_WEIGHT_DEMIBOLD;
+  match.synthesis.oblique = log.lfItalic && found_slant == FC_SLANT_ROMAN;
+  return match;
+}
+
+std::int32_t to_pixels(double units, double scale) {
+  return static_cast<std::int32_t>(std::nearbyint(units * scale));
+}
+
+}  // namespace
+
+FontFace::FontFace(const std::string& path, int index, int lf_height, Synthesis synthesis)
+    : m_synthesis(synthesis) {
+  FontLibrary& lib = library();
+  if (FT_New_Face(lib.freetype, path.c_str(), index, &m_face) != 0) {
+    throw std::runtime_error("FreeType cannot open the font file " + path);
+  }
+  m_family = m_face->family_name ? m_face->family_name : "";
+  const double units_per_em = m_face->units_per_EM ? m_face->units_per_EM : 1000;
+
+  // Windows' cell is the face's Windows ascent and descent when it has them.
+  const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(m_face, FT_SFNT_OS2));
+  const bool has_os2 = os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0;
+  const double ascent_units = has_os2 ? os2->usWinAscent : m_face->ascender;
+  const double descent_units = has_os2 ? os2->usWinDescent : -m_face->descender;
+
+  if (lf_height < 0) {
+    m_pixel_size = -lf_height;
+  } else {
+    const int cell = lf_height > 0 ? lf_height : 13;
+    m_pixel_size = static_cast<int>(std::nearbyint(cell * units_per_em / (ascent_units + descent_units)));
+  }
+  m_pixel_size = std::max(m_pixel_size, 1);
+  if (FT_Set_Pixel_Sizes(m_face, 0, static_cast<FT_UInt>(m_pixel_size)) != 0) {
+    FT_Done_Face(m_face);
+    throw std::runtime_error("the font " + path + " cannot be scaled to " + std::to_string(m_pixel_size) +
+                             " pixels");
+  }
+  if (m_synthesis.oblique) {
+    FT_Matrix shear{0x10000, 0x366A, 0, 0x10000};  // x += 0.2126 y, a 12 degree slant
+    FT_Set_Transform(m_face, &shear, nullptr);
+  }
+
+  const double scale = m_pixel_size / units_per_em;
+  FontMetrics& m = m_metrics;
+  m.ascent = to_pixels(ascent_units, scale);
+  m.descent = to_pixels(descent_units, scale);
+  m.height = m.ascent + m.descent;
+  m.underline_thickness = std::max(1, to_pixels(m_face->underline_thickness, scale));
+  m.underline_offset = std::max(1, to_pixels(-m_face->underline_position, scale));
+  m.underline_offset = std::max(0, std::min(m.underline_offset, m.descent - m.underline_thickness));
+  const double strike_units = has_os2 && os2->yStrikeoutSize > 0 ? os2->yStrikeoutSize
+                                                                 : m_face->underline_thickness;
+  const double strike_position = has_os2 && os2->yStrikeoutPosition > 0 ? os2->yStrikeoutPosition
+                                                                        : units_per_em * 0.26;
+  m.strike_thickness = std::max(1, to_pixels(strike_units, scale));
+  m.strike_offset = to_pixels(strike_position, scale);
+  m.average_width = has_os2 && os2->xAvgCharWidth > 0 ? to_pixels(os2->xAvgCharWidth, scale)
+                                                      : glyph('x').advance;
+}
+
+FontFace::~FontFace() { FT_Done_Face(m_face); }
+
+const Glyph& FontFace::glyph(unsigned char cp1252) {
+  std::unique_ptr<Glyph>& slot = m_glyphs[cp1252];
+  if (!slot) slot = std::make_unique<Glyph>(render(cp1252));
+  return *slot;
+}
+
+Glyph FontFace::render(unsigned char cp1252) {
+  Glyph glyph;
+  const FT_ULong code_point = cp1252_to_unicode(cp1252);
+  // A character the face lacks shows its missing-glyph box, as on Windows.
+  if (FT_Load_Char(m_face, code_point, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) return glyph;
+  FT_GlyphSlot slot = m_face->glyph;
+  if (m_synthesis.embolden) FT_GlyphSlot_Embolden(slot);
+  glyph.advance = static_cast<std::int32_t>((slot->advance.x + 32) >> 6);
+  if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;
+  const FT_Bitmap& bitmap = slot->bitmap;
+  if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || bitmap.width == 0 || bitmap.rows == 0) return glyph;
+  glyph.left = slot->bitmap_left;
+  glyph.top = slot->bitmap_top;
+  glyph.width = static_cast<std::int32_t>(bitmap.width);
+  glyph.rows = static_cast<std::int32_t>(bitmap.rows);
+  glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * static_cast<std::size_t>(glyph.rows));
+  const int levels = std::max(2, static_cast<int>(bitmap.num_grays));
+  for (std::int32_t y = 0; y < glyph.rows; ++y) {
+    const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
+    for (std::int32_t x = 0; x < glyph.width; ++x) {
+      glyph.coverage[static_cast<std::size_t>(y * glyph.width + x)] =
+          static_cast<std::uint8_t>(row[x] * 255 / (levels - 1));
+    }
+  }
+  return glyph;
+}
+
+FontFace& find_font_face(const LOGFONTA& log) {
+  if (log.lfHeight < -2048 || log.lfHeight > 2048) {
+    throw std::invalid_argument("font height " + std::to_string(log.lfHeight) +
+                                " is outside -2048..2048 pixels");
+  }
+  FontLibrary& lib = library();
+  std::string family = family_of(log);
+  std::transform(family.begin(), family.end(), family.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string request = family + '\n' + std::to_string(weight_of(log)) + '\n' +
+                              std::to_string(log.lfItalic != 0) + '\n' + std::to_string(log.lfCharSet) +
+                              '\n' + std::to_string(log.lfHeight);
+  auto it = lib.faces.find(request);
+  if (it == lib.faces.end()) {
+    const Match match = match_face(lib, log);
+    it = lib.faces.emplace(request, std::make_unique<FontFace>(match.path, match.index, log.lfHeight,
+                                                               match.synthesis))
+             .first;
+  }
+  return *it->second;
+}
+
+}  // namespace win

@@ -1,0 +1,187 @@
+// Filling and pixels: FillRect, FillRgn, Rectangle, Ellipse, SetPixel,
+// GetPixel, BitBlt. Every write is clipped to the surface first and then to
+// the DC's clip region, so huge coordinates cost nothing extra.
+#include <algorithm>
+
+#include "platform/win/gdi/bitmap.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/gdi_objects.h"
+#include "platform/win/gdi/raster_span.h"
+#include "platform/win/gdi/round_box.h"
+
+namespace win {
+namespace {
+
+constexpr COLORREF kColorMask = 0x00FFFFFF;
+
+// Rows of [top, bottom) that lie on the surface.
+void visible_rows(const DeviceContext& dc, std::int64_t& top, std::int64_t& bottom) {
+  top = std::max<std::int64_t>(top, 0);
+  bottom = std::min<std::int64_t>(bottom, dc.surface ? dc.surface->height : 0);
+}
+
+void fill_box(const DeviceContext& dc, std::int64_t left, std::int64_t top, std::int64_t right,
+              std::int64_t bottom, COLORREF color) {
+  visible_rows(dc, top, bottom);
+  for (std::int64_t y = top; y < bottom; ++y) fill_span(dc, y, left, right, color);
+}
+
+void fill_round_box(const DeviceContext& dc, const RoundBox& box, COLORREF color) {
+  std::int64_t top = box.top, bottom = box.bottom;
+  visible_rows(dc, top, bottom);
+  for (std::int64_t y = top; y < bottom; ++y) {
+    std::int64_t x0, x1;
+    if (box.row(y, x0, x1)) fill_span(dc, y, x0, x1, color);
+  }
+}
+
+}  // namespace
+
+void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, COLORREF color) {
+  Surface* s = dc.surface;
+  if (!s || y < 0 || y >= s->height) return;
+  x0 = std::max<std::int64_t>(x0, 0);
+  x1 = std::min<std::int64_t>(x1, s->width);
+  if (x0 >= x1) return;
+  COLORREF* row = &s->at(0, static_cast<std::int32_t>(y));
+  if (!dc.clip) {
+    std::fill(row + x0, row + x1, color);
+    return;
+  }
+  const auto& bands = dc.clip->bands();
+  const auto band = std::upper_bound(bands.begin(), bands.end(), y,
+                                     [](std::int64_t v, const Region::Band& b) { return v < b.bottom; });
+  if (band == bands.end() || y < band->top) return;
+  for (const Region::Span& span : band->spans) {
+    const std::int64_t from = std::max<std::int64_t>(x0, span.left);
+    const std::int64_t to = std::min<std::int64_t>(x1, span.right);
+    if (from < to) std::fill(row + from, row + to, color);
+  }
+}
+
+// The per-pixel hot path: a handle lookup, the clip test and a store.
+BOOL SetPixelV(HDC dc, int x, int y, COLORREF color) {
+  const DeviceContext* target = dc_from_handle(dc);
+  if (!target) return 0;
+  Surface* s = target->surface;
+  if (!s || !s->contains(x, y) || (target->clip && !target->clip->contains(x, y))) return 0;
+  s->at(x, y) = color & kColorMask;
+  return 1;
+}
+
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
+  return SetPixelV(dc, x, y, color) ? color & kColorMask : CLR_INVALID;
+}
+
+COLORREF GetPixel(HDC dc, int x, int y) {
+  const DeviceContext* target = dc_from_handle(dc);
+  if (!target || !target->may_draw(x, y)) return CLR_INVALID;
+  return target->surface->at(x, y);
+}
+
+// Right and bottom are excluded; an empty or inverted rectangle draws nothing.
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
+  const DeviceContext* target = dc_from_handle(dc);
+  const Brush* fill = brush_from_handle(brush);
+  if (!target || !rect || !fill) return 0;
+  if (!fill->hollow) fill_box(*target, rect->left, rect->top, rect->right, rect->bottom, fill->color);
+  return 1;
+}
+
+BOOL FillRgn(HDC dc, HRGN rgn, HBRUSH brush) {
+  const DeviceContext* target = dc_from_handle(dc);
+  const Region* region = region_from_handle(rgn);
+  const Brush* fill = brush_from_handle(brush);
+  if (!target || !region || !fill) return 0;
+  if (fill->hollow) return 1;
+  for (const Region::Band& band : region->bands()) {
+    std::int64_t top = band.top, bottom = band.bottom;
+    visible_rows(*target, top, bottom);
+    for (std::int64_t y = top; y < bottom; ++y)
+      for (const Region::Span& span : band.spans) fill_span(*target, y, span.left, span.right, fill->color);
+  }
+  return 1;
+}
+
+// The pen draws the outermost ring of pixels inside the box, the brush fills
+// the rest; with a null pen the brush fills the whole box.
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
+  const DeviceContext* target = dc_from_handle(dc);
+  if (!target) return 0;
+  const Brush* brush = selected_brush(target->brush);
+  const Pen* pen = selected_pen(target->pen);
+  std::int64_t l = std::min(left, right), r = std::max(left, right);
+  std::int64_t t = std::min(top, bottom), b = std::max(top, bottom);
+  const bool outline = pen && pen->style != PS_NULL;
+  if (brush && !brush->hollow) {
+    const int inset = outline ? 1 : 0;
+    fill_box(*target, l + inset, t + inset, r - inset, b - inset, brush->color);
+  }
+  if (outline && l < r && t < b) {
+    fill_box(*target, l, t, r, t + 1, pen->color);
+    fill_box(*target, l, b - 1, r, b, pen->color);
+    fill_box(*target, l, t, l + 1, b, pen->color);
+    fill_box(*target, r - 1, t, r, b, pen->color);
+  }
+  return 1;
+}
+
+// The brush fills the ellipse of the box shrunk by the pen width on every
+// side; the pen colours the pixels of the box's ellipse outside that. With a
+// null pen the brush fills exactly the pixels of CreateEllipticRgn(box).
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
+  const DeviceContext* target = dc_from_handle(dc);
+  if (!target) return 0;
+  const Brush* brush = selected_brush(target->brush);
+  const Pen* pen = selected_pen(target->pen);
+  const RoundBox outer = RoundBox::ellipse(left, top, right, bottom);
+  const bool fill = brush && !brush->hollow;
+  const std::int64_t w = pen && pen->style != PS_NULL ? pen->width : 0;
+  if (w == 0) {
+    if (fill) fill_round_box(*target, outer, brush->color);
+    return 1;
+  }
+  const RoundBox inner = RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),
+                                           std::max(outer.top + w, outer.bottom - w));
+  std::int64_t rows_top = outer.top, rows_bottom = outer.bottom;
+  visible_rows(*target, rows_top, rows_bottom);
+  for (std::int64_t y = rows_top; y < rows_bottom; ++y) {
+    std::int64_t o0, o1, i0, i1;
+    if (!outer.row(y, o0, o1)) continue;
+    if (!inner.row(y, i0, i1)) i0 = i1 = o1;
+    i0 = std::clamp(i0, o0, o1);
+    i1 = std::clamp(i1, i0, o1);
+    fill_span(*target, y, o0, i0, pen->color);
+    if (fill) fill_span(*target, y, i0, i1, brush->color);
+    fill_span(*target, y, i1, o1, pen->color);
+  }
+  return 1;
+}
+
+// Only SRCCOPY; pixels whose source lies outside the source surface are left alone.
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, int src_y, DWORD rop) {
+  const DeviceContext* to = dc_from_handle(dest);
+  const DeviceContext* from = dc_from_handle(src);
+  if (!to || !from || rop != SRCCOPY || width < 0 || height < 0) return 0;
+  if (!to->surface || !from->surface) return 1;
+  const Surface& source = *from->surface;
+  // Copy through a snapshot so that overlapping blits within one surface work.
+  const Surface snapshot = from->surface == to->surface ? source : Surface{};
+  const Surface& read = from->surface == to->surface ? snapshot : source;
+  std::int64_t top = y, bottom = std::int64_t(y) + height;
+  visible_rows(*to, top, bottom);
+  const std::int64_t left = std::max<std::int64_t>(x, 0);
+  const std::int64_t right = std::min<std::int64_t>(std::int64_t(x) + width, to->surface->width);
+  for (std::int64_t dy = top; dy < bottom; ++dy) {
+    const std::int64_t sy = dy - y + src_y;
+    if (sy < 0 || sy >= read.height) continue;
+    for (std::int64_t dx = left; dx < right; ++dx) {
+      const std::int64_t sx = dx - x + src_x;
+      if (sx < 0 || sx >= read.width) continue;
+      plot(*to, dx, dy, read.at(static_cast<std::int32_t>(sx), static_cast<std::int32_t>(sy)));
+    }
+  }
+  return 1;
+}
+
+}  // namespace win

@@ -1,0 +1,70 @@
+// Rectangle helpers. Arithmetic saturates at the 32-bit range instead of
+// overflowing.
+#include <algorithm>
+#include <limits>
+
+#include "platform/win/gdi/gdi.h"
+
+namespace win {
+namespace {
+
+LONG saturate(std::int64_t v) {
+  return static_cast<LONG>(std::clamp<std::int64_t>(v, std::numeric_limits<LONG>::min(),
+                                                    std::numeric_limits<LONG>::max()));
+}
+
+}  // namespace
+
+BOOL SetRect(RECT* rect, int left, int top, int right, int bottom) {
+  if (!rect) return 0;
+  *rect = {left, top, right, bottom};
+  return 1;
+}
+
+BOOL SetRectEmpty(RECT* rect) {
+  if (!rect) return 0;
+  *rect = {};
+  return 1;
+}
+
+// Negative amounts shrink; the result may become empty or inverted.
+BOOL InflateRect(RECT* rect, int dx, int dy) {
+  if (!rect) return 0;
+  *rect = {saturate(std::int64_t(rect->left) - dx), saturate(std::int64_t(rect->top) - dy),
+           saturate(std::int64_t(rect->right) + dx), saturate(std::int64_t(rect->bottom) + dy)};
+  return 1;
+}
+
+BOOL OffsetRect(RECT* rect, int dx, int dy) {
+  if (!rect) return 0;
+  *rect = {saturate(std::int64_t(rect->left) + dx), saturate(std::int64_t(rect->top) + dy),
+           saturate(std::int64_t(rect->right) + dx), saturate(std::int64_t(rect->bottom) + dy)};
+  return 1;
+}
+
+// A null rectangle counts as empty.
+BOOL IsRectEmpty(const RECT* rect) {
+  return !rect || rect->right <= rect->left || rect->bottom <= rect->top ? 1 : 0;
+}
+
+BOOL IntersectRect(RECT* out, const RECT* a, const RECT* b) {
+  if (!out) return 0;
+  if (!a || !b) {
+    *out = {};
+    return 0;
+  }
+  const RECT r{std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
+               std::min(a->bottom, b->bottom)};
+  if (IsRectEmpty(&r)) {
+    *out = {};
+    return 0;
+  }
+  *out = r;
+  return 1;
+}
+
+BOOL PtInRect(const RECT* rect, POINT pt) {
+  return rect && pt.x >= rect->left && pt.x < rect->right && pt.y >= rect->top && pt.y < rect->bottom ? 1 : 0;
+}
+
+}  // namespace win

@@ -1,0 +1,112 @@
+// Stencils: what text and pictures put on a surface, as coverage per pixel,
+// before a colour is chosen. Text is drawn anti-aliased by blending its
+// coverage over the destination; the one-colour looks of DrawStateA (the
+// disabled emboss and the mono silhouette) use it as a solid mask, as the
+// monochrome masks of Windows do, so they show exactly their colours.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/win/gdi/icon.h"
+#include "platform/win/gdi/surface.h"
+#include "platform/win/kernel/types.h"
+
+namespace win {
+
+struct Stencil {
+  std::int32_t left = 0;  // the coverage box, relative to the drawing origin
+  std::int32_t top = 0;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::vector<std::uint8_t> coverage;  // width x height, row-major
+
+  Stencil() = default;
+  Stencil(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h);
+
+  bool empty() const { return width <= 0 || height <= 0; }
+  // Coverage at a point relative to the drawing origin; 0 outside the box.
+  std::uint8_t at(std::int32_t x, std::int32_t y) const;
+  // Raises the coverage at a point relative to the origin; outside the box it is ignored.
+  void cover(std::int32_t x, std::int32_t y, std::uint8_t value);
+};
+
+// A solid mask is set where the coverage reaches half.
+inline constexpr std::uint8_t kSolidThreshold = 128;
+
+enum class StencilMode { AntiAliased, Solid };
+
+// `over` laid on `under` with the given coverage, per channel, rounded to nearest.
+inline COLORREF blend(COLORREF under, COLORREF over, std::uint8_t coverage) {
+  const std::uint32_t a = coverage;
+  const std::uint32_t b = 255 - a;
+  COLORREF out = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const std::uint32_t c = (((under >> shift) & 0xFF) * b + ((over >> shift) & 0xFF) * a + 127) / 255;
+    out |= c << shift;
+  }
+  return out;
+}
+
+// Paints a stencil whose origin lies at (x, y) in one colour. may_draw(x, y)
+// tells whether a pixel of the surface may be touched (the clip).
+template <class MayDraw>
+void paint_stencil(Surface& surface, std::int32_t x, std::int32_t y, const Stencil& stencil,
+                   COLORREF color, StencilMode mode, MayDraw&& may_draw) {
+  color &= 0x00FFFFFF;
+  for (std::int32_t row = 0; row < stencil.height; ++row) {
+    const std::int32_t sy = y + stencil.top + row;
+    for (std::int32_t col = 0; col < stencil.width; ++col) {
+      const std::uint8_t c = stencil.coverage[static_cast<std::size_t>(row * stencil.width + col)];
+      if (c == 0) continue;
+      const std::int32_t sx = x + stencil.left + col;
+      if (!surface.contains(sx, sy) || !may_draw(sx, sy)) continue;
+      COLORREF& pixel = surface.at(sx, sy);
+      if (mode == StencilMode::Solid) {
+        if (c >= kSolidThreshold) pixel = color;
+      } else {
+        pixel = blend(pixel, color, c);
+      }
+    }
+  }
+}
+
+// Copies the pixels of `image` (its top-left at (x, y)) where the mask is set.
+template <class MayDraw>
+void paint_image(Surface& surface, std::int32_t x, std::int32_t y, const Surface& image,
+                 const Stencil& mask, MayDraw&& may_draw) {
+  for (std::int32_t row = 0; row < mask.height; ++row) {
+    for (std::int32_t col = 0; col < mask.width; ++col) {
+      const std::int32_t ix = mask.left + col;
+      const std::int32_t iy = mask.top + row;
+      if (mask.coverage[static_cast<std::size_t>(row * mask.width + col)] < kSolidThreshold) continue;
+      if (!image.contains(ix, iy)) continue;
+      const std::int32_t sx = x + ix;
+      const std::int32_t sy = y + iy;
+      if (surface.contains(sx, sy) && may_draw(sx, sy)) surface.at(sx, sy) = image.at(ix, iy);
+    }
+  }
+}
+
+// The disabled look: the stencil in the highlight colour one pixel down and
+// right, then in the shadow colour in place.
+template <class MayDraw>
+void paint_embossed(Surface& surface, std::int32_t x, std::int32_t y, const Stencil& stencil,
+                    COLORREF highlight, COLORREF shadow, MayDraw&& may_draw) {
+  paint_stencil(surface, x + 1, y + 1, stencil, highlight, StencilMode::Solid, may_draw);
+  paint_stencil(surface, x, y, stencil, shadow, StencilMode::Solid, may_draw);
+}
+
+// The part of a stencil inside 0..cx-1 x 0..cy-1; 0 leaves that direction uncut.
+Stencil crop(const Stencil& stencil, std::int32_t cx, std::int32_t cy);
+
+// Picture masks, from the top-left corner, cut to cx x cy (0: the picture's own size).
+// Every pixel of a bitmap.
+Stencil whole_stencil(const Surface& image, std::int32_t cx, std::int32_t cy);
+// The pixels of a bitmap that are not white: its ink for the one-colour looks,
+// as a monochrome copy made against a white background has it.
+Stencil ink_stencil(const Surface& image, std::int32_t cx, std::int32_t cy);
+// The pixels of an icon that its AND mask leaves opaque.
+Stencil icon_stencil(const Icon& icon, std::int32_t cx, std::int32_t cy);
+
+}  // namespace win

@@ -1,0 +1,95 @@
+#include "platform/win/gdi/text_render.h"
+
+#include <algorithm>
+
+#include "platform/win/gdi/font_face.h"
+
+namespace win {
+namespace {
+
+struct Box {
+  std::int32_t left = 0, top = 0, right = 0, bottom = 0;  // half-open
+  bool empty() const { return right <= left || bottom <= top; }
+  void add(const Box& b) {
+    if (b.empty()) return;
+    if (empty()) {
+      *this = b;
+      return;
+    }
+    left = std::min(left, b.left);
+    top = std::min(top, b.top);
+    right = std::max(right, b.right);
+    bottom = std::max(bottom, b.bottom);
+  }
+};
+
+
+}  // namespace
+
+SIZE text_extent(const Font& font, std::string_view text) {
+  FontFace& face = *font.face;
+  std::int32_t width = 0;
+  for (const char c : text) width += face.glyph(static_cast<unsigned char>(c)).advance;
+  return SIZE{width, face.metrics().height};
+}
+
+PrefixText resolve_prefixes(std::string_view text) {
+  PrefixText out;
+  out.shown.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '&') {
+      out.shown += text[i];
+      continue;
+    }
+    if (++i == text.size()) break;
+    if (text[i] != '&') out.underlined.push_back(out.shown.size());
+    out.shown += text[i];
+  }
+  return out;
+}
+
+Stencil text_stencil(const Font& font, std::string_view text, const std::vector<std::size_t>& underlined) {
+  FontFace& face = *font.face;
+  const FontMetrics& m = face.metrics();
+
+  // First the boxes of every glyph and line, to size the stencil.
+  std::vector<std::int32_t> pen(text.size() + 1, 0);
+  Box ink;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const Glyph& g = face.glyph(static_cast<unsigned char>(text[i]));
+    ink.add({pen[i] + g.left, m.ascent - g.top, pen[i] + g.left + g.width, m.ascent - g.top + g.rows});
+    pen[i + 1] = pen[i] + g.advance;
+  }
+  std::vector<Box> lines;
+  const Box underline_rows{0, m.ascent + m.underline_offset, 0, m.ascent + m.underline_offset + m.underline_thickness};
+  if (font.underline()) lines.push_back({0, underline_rows.top, pen.back(), underline_rows.bottom});
+  if (font.strike_out()) {
+    lines.push_back({0, m.ascent - m.strike_offset, pen.back(), m.ascent - m.strike_offset + m.strike_thickness});
+  }
+  for (const std::size_t i : underlined) {
+    if (i < text.size()) lines.push_back({pen[i], underline_rows.top, pen[i + 1], underline_rows.bottom});
+  }
+  for (const Box& line : lines) ink.add(line);
+  if (ink.empty()) return Stencil();
+
+  Stencil stencil(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const Glyph& g = face.glyph(static_cast<unsigned char>(text[i]));
+    const std::int32_t gx = pen[i] + g.left;
+    const std::int32_t gy = m.ascent - g.top;
+    for (std::int32_t y = 0; y < g.rows; ++y) {
+      for (std::int32_t x = 0; x < g.width; ++x) {
+        const std::uint8_t c = g.coverage[static_cast<std::size_t>(y * g.width + x)];
+        if (c) stencil.cover(gx + x, gy + y, c);
+      }
+    }
+  }
+  for (const Box& line : lines) {
+    for (std::int32_t y = line.top; y < line.bottom; ++y) {
+      for (std::int32_t x = line.left; x < line.right; ++x) stencil.cover(x, y, 255);
+    }
+  }
+  return stencil;
+}
+
+}  // namespace win

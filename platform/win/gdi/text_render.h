@@ -1,0 +1,34 @@
+// Laying out a line of Windows-1252 text in a font: its extent and its
+// stencil. The pen starts at the top-left of the text cell, moves by whole
+// pixel advances without kerning, and the extent is the sum of the advances
+// by the font's cell height, so what is measured is what is drawn.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/win/gdi/font.h"
+#include "platform/win/gdi/stencil.h"
+#include "platform/win/kernel/types.h"
+
+namespace win {
+
+SIZE text_extent(const Font& font, std::string_view text);
+
+// Text with mnemonic prefixes resolved: "&x" shows x underlined, "&&" shows
+// one ampersand, a lone ampersand at the end shows nothing.
+struct PrefixText {
+  std::string shown;
+  std::vector<std::size_t> underlined;  // indices into `shown`, ascending
+};
+PrefixText resolve_prefixes(std::string_view text);
+
+// The coverage of the text drawn with its cell's top-left at the origin,
+// with the font's underline and strike-out and an underline under each
+// character whose index is listed.
+Stencil text_stencil(const Font& font, std::string_view text,
+                     const std::vector<std::size_t>& underlined = {});
+
+}  // namespace win

@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win/gdi/bitmap.h"
+#include "platform/win/gdi/dc.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/region.h"
+
+namespace win {
+namespace {
+
+constexpr COLORREF kPaper = 0xFFFFFF;
+constexpr COLORREF kInk = 0x0000FF;
+
+// A memory DC over a small white bitmap, with a pen and a brush in kInk.
+class Canvas {
+ public:
+  Canvas(int width, int height) {
+    m_dc = CreateCompatibleDC(HDC{});
+    m_bitmap = make_bitmap_handle(Surface(width, height, kPaper));
+    m_old_bitmap = SelectObject(m_dc, m_bitmap);
+    m_pen = CreatePen(PS_SOLID, 1, kInk);
+    m_brush = CreateSolidBrush(kInk);
+    m_old_pen = SelectObject(m_dc, m_pen);
+    m_old_brush = SelectObject(m_dc, m_brush);
+  }
+  ~Canvas() {
+    SelectObject(m_dc, m_old_pen);
+    SelectObject(m_dc, m_old_brush);
+    SelectObject(m_dc, m_old_bitmap);
+    DeleteObject(m_pen);
+    DeleteObject(m_brush);
+    DeleteObject(m_bitmap);
+    DeleteDC(m_dc);
+  }
+  HDC dc() const { return m_dc; }
+  HBRUSH brush() const { return m_brush; }
+  Surface& surface() { return bitmap_from_handle(m_bitmap)->surface; }
+  // '#' for ink, '.' for paper, '?' for anything else.
+  std::vector<std::string> map() {
+    std::vector<std::string> rows;
+    const Surface& s = surface();
+    for (int y = 0; y < s.height; ++y) {
+      std::string row;
+      for (int x = 0; x < s.width; ++x) row += s.at(x, y) == kInk ? '#' : s.at(x, y) == kPaper ? '.' : '?';
+      rows.push_back(row);
+    }
+    return rows;
+  }
+  void line(int x0, int y0, int x1, int y1) {
+    MoveToEx(m_dc, x0, y0, nullptr);
+    LineTo(m_dc, x1, y1);
+  }
+
+ private:
+  HDC m_dc;
+  HBITMAP m_bitmap, m_old_bitmap;
+  HPEN m_pen, m_old_pen;
+  HBRUSH m_brush, m_old_brush;
+};
+
+using Map = std::vector<std::string>;
+
+TEST(Lines, HorizontalAndVerticalExcludeTheEndPixel) {
+  Canvas c(6, 5);
+  c.line(1, 0, 5, 0);  // rightwards
+  c.line(4, 2, 0, 2);  // leftwards: from 4 down to 1
+  c.line(5, 1, 5, 4);  // downwards
+  EXPECT_EQ(c.map(), (Map{".####.",
+                          ".....#",
+                          ".#####",
+                          ".....#",
+                          "......"}));
+}
+
+TEST(Lines, ZeroLengthDrawsNothingButMovesThePosition) {
+  Canvas c(3, 3);
+  c.line(1, 1, 1, 1);
+  EXPECT_EQ(c.map(), (Map{"...", "...", "..."}));
+  POINT previous;
+  MoveToEx(c.dc(), 0, 0, &previous);
+  EXPECT_EQ(previous, (POINT{1, 1}));
+}
+
+TEST(Lines, FortyFiveDegreesInAllFourDirections) {
+  Canvas c(5, 5);
+  c.line(0, 0, 3, 3);
+  c.line(4, 0, 2, 2);
+  c.line(0, 4, 1, 3);
+  EXPECT_EQ(c.map(), (Map{"#...#",
+                          ".#.#.",
+                          "..#..",
+                          ".....",
+                          "#...."}));
+}
+
+TEST(Lines, ShallowSlopeTiesGoToTheSmallerCoordinate) {
+  // dy/dx = 1/4: at x = 2 the true line is at y = 0.5, a tie, which goes to
+  // row 0 whichever way the line runs.
+  Canvas c(5, 2);
+  c.line(0, 0, 4, 1);
+  EXPECT_EQ(c.map(), (Map{"###..", "...#."}));
+  Canvas d(5, 2);
+  d.line(4, 1, 0, 0);
+  EXPECT_EQ(d.map(), (Map{".##..", "...##"}));
+}
+
+TEST(Lines, SteepSlopeStepsAlongY) {
+  Canvas c(3, 6);
+  c.line(0, 0, 2, 5);  // x = 0.4·y: 0, 0.4, 0.8, 1.2, 1.6
+  EXPECT_EQ(c.map(), (Map{"#..",
+                          "#..",
+                          ".#.",
+                          ".#.",
+                          "..#",
+                          "..."}));
+}
+
+TEST(Lines, NullPenDrawsNothingAndTheCurrentPositionMoves) {
+  Canvas c(4, 1);
+  const HGDIOBJ old = SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  c.line(0, 0, 4, 0);
+  EXPECT_EQ(c.map(), (Map{"...."}));
+  SelectObject(c.dc(), old);
+  LineTo(c.dc(), 1, 0);  // from (4, 0) where the null line ended
+  EXPECT_EQ(c.map(), (Map{"..##"}));
+}
+
+TEST(Lines, HugeCoordinatesAreClippedQuickly) {
+  Canvas c(4, 3);
+  c.line(-2000000000, 1, 2000000000, 1);
+  c.line(2000000000, -2000000000, -2000000000, 2000000000);  // anti-diagonal through (0, 0)
+  EXPECT_EQ(c.map(), (Map{"#...", "####", "...."}));
+}
+
+TEST(FillRect, ExcludesRightAndBottomAndIgnoresEmptyOrInvertedRects) {
+  Canvas c(5, 4);
+  RECT r{1, 1, 4, 3};
+  EXPECT_TRUE(FillRect(c.dc(), &r, c.brush()));
+  RECT inverted{4, 3, 1, 1};
+  FillRect(c.dc(), &inverted, c.brush());
+  RECT empty{0, 0, 0, 4};
+  FillRect(c.dc(), &empty, c.brush());
+  EXPECT_EQ(c.map(), (Map{".....", ".###.", ".###.", "....."}));
+  RECT huge{-2147483647 - 1, -2147483647 - 1, 2147483647, 2147483647};
+  EXPECT_TRUE(FillRect(c.dc(), &huge, c.brush()));
+  EXPECT_EQ(c.map(), (Map{"#####", "#####", "#####", "#####"}));
+}
+
+TEST(FillRect, InflatingToEmptyDrawsNothing) {
+  Canvas c(4, 4);
+  RECT r;
+  SetRect(&r, 1, 1, 3, 3);
+  InflateRect(&r, -1, -1);
+  EXPECT_TRUE(IsRectEmpty(&r));
+  FillRect(c.dc(), &r, c.brush());
+  EXPECT_EQ(c.map(), (Map{"....", "....", "....", "...."}));
+}
+
+TEST(Pixels, SetAndGetAreClippedToTheSurface) {
+  Canvas c(2, 2);
+  EXPECT_TRUE(SetPixelV(c.dc(), 1, 0, 0x123456));
+  EXPECT_EQ(GetPixel(c.dc(), 1, 0), 0x123456u);
+  EXPECT_EQ(SetPixel(c.dc(), 0, 1, 0x00ABCDEF), 0x00ABCDEFu);
+  EXPECT_FALSE(SetPixelV(c.dc(), 2, 0, kInk));
+  EXPECT_FALSE(SetPixelV(c.dc(), -1, 0, kInk));
+  EXPECT_EQ(SetPixel(c.dc(), 0, 5, kInk), CLR_INVALID);
+  EXPECT_EQ(GetPixel(c.dc(), 0, -1), CLR_INVALID);
+  EXPECT_EQ(GetPixel(c.dc(), 0, 0), kPaper);
+}
+
+TEST(Clipping, DrawingStaysInsideTheClipRegion) {
+  Canvas c(5, 3);
+  const Region clip = Region::combine(Region::rect(0, 0, 5, 3), Region::rect(1, 1, 4, 2), RGN_DIFF);
+  dc_from_handle(c.dc())->clip = &clip;
+  RECT all{0, 0, 5, 3};
+  FillRect(c.dc(), &all, c.brush());
+  EXPECT_FALSE(SetPixelV(c.dc(), 2, 1, 0));
+  EXPECT_EQ(GetPixel(c.dc(), 2, 1), CLR_INVALID);
+  dc_from_handle(c.dc())->clip = nullptr;
+  EXPECT_EQ(c.map(), (Map{"#####", "#...#", "#####"}));
+}
+
+TEST(Ellipse, NullPenFillsExactlyTheEllipticRegion) {
+  for (const RECT box : {RECT{0, 0, 7, 5}, RECT{1, 2, 12, 9}, RECT{0, 0, 2, 10}, RECT{3, 1, 4, 2},
+                         RECT{12, 9, 1, 2}, RECT{-5, -3, 9, 8}}) {
+    Canvas c(14, 11);
+    SelectObject(c.dc(), GetStockObject(NULL_PEN));
+    Ellipse(c.dc(), box.left, box.top, box.right, box.bottom);
+    const HRGN rgn = CreateEllipticRgn(box.left, box.top, box.right, box.bottom);
+    for (int y = 0; y < 11; ++y)
+      for (int x = 0; x < 14; ++x)
+        ASSERT_EQ(c.surface().at(x, y) == kInk, PtInRegion(rgn, x, y) != 0) << x << "," << y;
+    DeleteObject(rgn);
+  }
+}
+
+TEST(Ellipse, PixelsWhoseCentresLieInsideTheEllipse) {
+  Canvas c(8, 6);
+  SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  Ellipse(c.dc(), 0, 0, 8, 6);
+  EXPECT_EQ(c.map(), (Map{"..####..",
+                          ".######.",
+                          "########",
+                          "########",
+                          ".######.",
+                          "..####.."}));
+}
+
+TEST(Ellipse, PenDrawsTheRingAndTheBrushTheInside) {
+  Canvas c(8, 6);
+  const HBRUSH inside = CreateSolidBrush(0x00FF00);
+  const HGDIOBJ old = SelectObject(c.dc(), inside);
+  Ellipse(c.dc(), 0, 0, 8, 6);
+  SelectObject(c.dc(), old);
+  DeleteObject(inside);
+  EXPECT_EQ(c.map(), (Map{"..####..",
+                          ".#????#.",
+                          "#??????#",
+                          "#??????#",
+                          ".#????#.",
+                          "..####.."}));
+}
+
+TEST(Ellipse, HollowBrushDrawsOnlyTheRingAndHugeBoxesAreClipped) {
+  Canvas c(8, 6);
+  SelectObject(c.dc(), GetStockObject(NULL_BRUSH));
+  Ellipse(c.dc(), 0, 0, 8, 6);
+  EXPECT_EQ(c.map(), (Map{"..####..",
+                          ".#....#.",
+                          "#......#",
+                          "#......#",
+                          ".#....#.",
+                          "..####.."}));
+  SelectObject(c.dc(), c.brush());
+  SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  EXPECT_TRUE(Ellipse(c.dc(), -2000000000, -2000000000, 2000000000, 2000000000));
+  EXPECT_EQ(c.map(), (Map(6, "########")));
+}
+
+TEST(FillRgn, FillsTheRegionsPixelsOnly) {
+  Canvas c(5, 3);
+  const HRGN a = CreateRectRgn(0, 0, 5, 3);
+  const HRGN hole = CreateRectRgn(1, 1, 3, 2);
+  CombineRgn(a, a, hole, RGN_XOR);
+  EXPECT_TRUE(FillRgn(c.dc(), a, c.brush()));
+  EXPECT_EQ(c.map(), (Map{"#####", "#..##", "#####"}));
+  DeleteObject(a);
+  DeleteObject(hole);
+}
+
+TEST(Rectangle, PenOutlineInsideTheBoxAndBrushInside) {
+  Canvas c(5, 4);
+  const HGDIOBJ old = SelectObject(c.dc(), GetStockObject(WHITE_BRUSH));
+  Rectangle(c.dc(), 0, 0, 4, 4);
+  SelectObject(c.dc(), old);
+  EXPECT_EQ(c.map(), (Map{"####.", "#..#.", "#..#.", "####."}));
+}
+
+TEST(BitBlt, CopiesAndClipsToBothSurfaces) {
+  Canvas src(3, 2), dst(4, 3);
+  SetPixelV(src.dc(), 0, 0, kInk);
+  SetPixelV(src.dc(), 2, 1, kInk);
+  EXPECT_TRUE(BitBlt(dst.dc(), 2, 1, 3, 2, src.dc(), 0, 0, SRCCOPY));
+  EXPECT_EQ(dst.map(), (Map{"....", "..#.", "...."}));
+  EXPECT_FALSE(BitBlt(dst.dc(), 0, 0, 1, 1, src.dc(), 0, 0, 0x00EE0086));
+}
+
+}  // namespace
+}  // namespace win

@@ -1,0 +1,4 @@
+// Kernel code using only the kernel: allowed.
+#pragma once
+
+#include "platform/win/kernel/types.h"

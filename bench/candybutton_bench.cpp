@@ -8,7 +8,7 @@
 #include <cstddef>
 
 #include "bench/side_by_side.h"
-#include "tools/candybutton-render/render_host.h"
+#include "tests/support/windowed_button.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ void BM_Memset(benchmark::State& state) {
   bench::memset_pixels(state, std::size_t(state.range(0) * state.range(1)));
 }
 
-render::RenderOptions options(const benchmark::State& state, std::int32_t style) {
-  render::RenderOptions o;
+candy::ButtonLook look(const benchmark::State& state, std::int32_t style) {
+  candy::ButtonLook o;
   o.style = style;
   o.width = std::int32_t(state.range(0));
   o.height = std::int32_t(state.range(1));
@@ -28,9 +28,9 @@ render::RenderOptions options(const benchmark::State& state, std::int32_t style)
 }
 
 void BM_Redraw(benchmark::State& state) {
-  render::RenderHost host(0xC0C0C0);
-  const render::RenderOptions o = options(state, std::int32_t(state.range(2)));
-  render::render_button(host, o);
+  candy::testing::WindowedButton host(0xC0C0C0);
+  const candy::ButtonLook o = look(state, std::int32_t(state.range(2)));
+  candy::testing::apply_look(host, o);
   for (auto _ : state) {
     candy::CandyButtonRenderer::Redraw(host.button(), o.state);
     benchmark::ClobberMemory();
@@ -38,8 +38,8 @@ void BM_Redraw(benchmark::State& state) {
 }
 
 void BM_UpdateButtonRegion(benchmark::State& state) {
-  render::RenderHost host(0xC0C0C0);
-  render::render_button(host, options(state, std::int32_t(state.range(2))));
+  candy::testing::WindowedButton host(0xC0C0C0);
+  candy::testing::apply_look(host, look(state, std::int32_t(state.range(2))));
   for (auto _ : state) candy::CandyButtonRenderer::UpdateButtonRegion(host.button());
 }
 

@@ -21,6 +21,19 @@ HostedCandyButton::HostedCandyButton(forms::Form& form, const forms::LayoutBlock
   if (Visible()) win::ShowWindow(m_host.hWnd(), win::SW_SHOW);
 }
 
+// As restored from an empty bag: a program's button has the same colours and
+// the same mouse-leave tracking as one placed in a layout. The window waits,
+// hidden and 0 x 0, for the first Move.
+HostedCandyButton::HostedCandyButton(forms::Form& form, std::string name, int tab_index)
+    : forms::Control(form, std::move(name), std::string(forms::kCandyButtonType)), m_host(form.hWnd(), 0, 0, 0, 0) {
+  set_TabIndex(tab_index);
+  m_host.SetTabIndex(tab_index);
+  forms::ControlContainer& container = *this;
+  m_button = std::make_unique<CandyButton>(m_host, container, standard_parts());
+  m_host.set_events(m_button.get());
+  m_button->ReadProperties(forms::PropertyBag{});
+}
+
 // The launcher saves no layout at run time, so no one listens.
 void HostedCandyButton::PropertyChanged(std::string_view) {}
 
@@ -28,7 +41,7 @@ void HostedCandyButton::PropertyChanged(std::string_view) {}
 forms::FontDescription HostedCandyButton::AmbientFont() const { return {"MS Sans Serif", 8, 400, false, false, false, 0}; }
 
 win::PicturePtr HostedCandyButton::LoadPictureRef(const forms::PictureRef& ref) {
-  return ref.empty() ? nullptr : m_pictures(ref.name);
+  return ref.empty() || !m_pictures ? nullptr : m_pictures(ref.name);
 }
 
 forms::PictureRef HostedCandyButton::PictureRefOf(const win::PicturePtr&) const { return {}; }

@@ -1,6 +1,6 @@
-// A CandyButton placed on a form from a stored layout: the form's control,
-// the button's container and its host window in one object. The button is
-// restored from the layout's bag in run mode.
+// A CandyButton placed on a form from a stored layout or made in code: the
+// form's control, the button's container and its host window in one object.
+// The button is restored from the layout's bag (or an empty one) in run mode.
 #pragma once
 
 #include <memory>
@@ -19,6 +19,10 @@ namespace candy {
 class HostedCandyButton final : public forms::Control, private forms::ControlContainer {
  public:
   HostedCandyButton(forms::Form& form, const forms::LayoutBlock& block, forms::PictureSource pictures);
+  // A button made in code, with every property at its stored default and the
+  // caption "CandyButton"; set its properties through button(), then place
+  // and show it with Move.
+  HostedCandyButton(forms::Form& form, std::string name, int tab_index);
 
   CandyButton& button() { return *m_button; }
   forms::UserControl& host() { return m_host; }

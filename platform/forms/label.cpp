@@ -33,6 +33,12 @@ Label::Label(Form& form, const LayoutBlock& block) : Control(form, block) {
   m_alignment = static_cast<forms::Alignment>(std::get<std::int32_t>(block.require("Alignment", ValueType::Long)));
 }
 
+Label::Label(Form& form, std::string name, std::string caption)
+    : Control(form, std::move(name), "Label"),
+      m_caption(std::move(caption)),
+      m_font{"MS Sans Serif", 8, 400, false, false, false, 0},
+      m_hfont(font_or_throw(m_font)) {}
+
 Label::~Label() { win::DeleteObject(m_hfont); }
 
 void Label::repaint() {

@@ -17,6 +17,9 @@ enum class BackStyle { Transparent = 0, Opaque = 1 };
 class Label : public Control {
  public:
   Label(Form& form, const LayoutBlock& block);
+  // A label made in code: the caption in MS Sans Serif 8 pt, left aligned,
+  // in the system's button colours; place it with Move.
+  Label(Form& form, std::string name, std::string caption);
   ~Label() override;
 
   const std::string& Caption() const { return m_caption; }

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "candybutton/render.h"
+#include "platform/win/gdi/surface.h"
 #include "tools/candybutton-render/image_files.h"
+#include "tools/candybutton-render/look.h"
 #include "tools/candybutton-render/options.h"
-#include "tools/candybutton-render/render_host.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
@@ -17,11 +19,13 @@ int main(int argc, char** argv) {
   }
   try {
     const render::RenderOptions options = render::parse_options(args);
-    render::RenderHost host(options.container_color);
-    render::render_button(host, options);
-    const win::Surface image = host.image();
+    const candy::ButtonLook look = render::look_of(options);
+    if (const auto warning = render::large_render_warning(look))
+      std::fprintf(stderr, "candybutton-render: %s\n", warning->c_str());
+    win::Surface image(look.width, look.height);
+    const std::vector<std::uint8_t> mask = candy::render_button(look, image.pixels);
     render::write_image(image, options.output);
-    if (options.mask) render::write_pbm(host.mask(), image.width, image.height, *options.mask);
+    if (options.mask) render::write_pbm(mask, image.width, image.height, *options.mask);
   } catch (const render::OptionError& e) {
     std::fprintf(stderr, "candybutton-render: %s\n%s", e.what(), render::usage());
     return 2;

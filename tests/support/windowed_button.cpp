@@ -1,4 +1,4 @@
-#include "tools/candybutton-render/render_host.h"
+#include "tests/support/windowed_button.h"
 
 #include <stdexcept>
 
@@ -7,15 +7,16 @@
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/user/paint.h"
 #include "platform/win/gdi/region.h"
+#include "platform/win/ole/picture.h"
 #include "platform/win/user/window.h"
 
-namespace render {
+namespace candy::testing {
 
 // The container of a program at run time: it answers with a fixed BackColor,
 // an MS Sans Serif 8 pt ambient font, and knows no stored pictures.
-class RenderContainer : public forms::ControlContainer {
+class WindowedContainer : public forms::ControlContainer {
  public:
-  explicit RenderContainer(win::COLORREF back) : m_back(back) {}
+  explicit WindowedContainer(win::COLORREF back) : m_back(back) {}
   void PropertyChanged(std::string_view) override {}
   bool AmbientUserMode() const override { return true; }
   forms::FontDescription AmbientFont() const override { return {"MS Sans Serif", 8, 400, false, false, false, 0}; }
@@ -35,41 +36,41 @@ namespace {
 
 constexpr const char* kParentClass = "CandyButtonRenderParent";
 
-win::HWND make_parent() {
+win::HWND make_parent(std::int32_t side) {
   win::WNDCLASSA wc;
   wc.lpfnWndProc = win::DefWindowProcA;
   wc.lpszClassName = kParentClass;
   win::RegisterClassA(&wc);  // a second host finds the class already there
-  const win::HWND parent = win::CreateWindowExA(0, kParentClass, "", win::WS_POPUP, 0, 0, 8200, 8200, win::HWND{});
+  const win::HWND parent = win::CreateWindowExA(0, kParentClass, "", win::WS_POPUP, 0, 0, side, side, win::HWND{});
   if (!parent) throw std::runtime_error("cannot create the container window");
   return parent;
 }
 
 }  // namespace
 
-RenderHost::RenderHost(win::COLORREF container_color)
-    : m_parent(make_parent()), m_container(std::make_unique<RenderContainer>(container_color)) {
+WindowedButton::WindowedButton(win::COLORREF container_color, std::int32_t parent_side)
+    : m_parent(make_parent(parent_side)), m_container(std::make_unique<WindowedContainer>(container_color)) {
   m_control = std::make_unique<forms::UserControl>(m_parent, 0, 0, forms::UserControl::kDesignWidth,
                                                    forms::UserControl::kDesignHeight);
-  m_button = std::make_unique<candy::CandyButton>(*m_control, *m_container, candy::standard_parts());
+  m_button = std::make_unique<CandyButton>(*m_control, *m_container, standard_parts());
   m_control->set_events(m_button.get());
   m_button->ReadProperties(forms::PropertyBag{});
 }
 
-RenderHost::~RenderHost() {
+WindowedButton::~WindowedButton() {
   m_control->set_events(nullptr);
   m_button.reset();
   m_control.reset();
   win::DestroyWindow(m_parent);
 }
 
-win::Surface RenderHost::image() const {
+win::Surface WindowedButton::image() const {
   const win::DeviceContext* dc = win::dc_from_handle(m_control->hDC());
   if (!dc || !dc->surface) throw std::runtime_error("the control has no image");
   return *dc->surface;
 }
 
-std::vector<std::uint8_t> RenderHost::mask() const {
+std::vector<std::uint8_t> WindowedButton::mask() const {
   const win::Surface& img = *win::dc_from_handle(m_control->hDC())->surface;
   std::vector<std::uint8_t> bits(img.pixels.size(), 1);
   const win::HRGN region = win::CreateRectRgn(0, 0, 0, 0);
@@ -83,8 +84,8 @@ std::vector<std::uint8_t> RenderHost::mask() const {
   return bits;
 }
 
-void render_button(RenderHost& host, const RenderOptions& o) {
-  candy::CandyButton& b = host.button();
+void apply_look(WindowedButton& host, const ButtonLook& o) {
+  CandyButton& b = host.button();
   b.Caption(o.caption);
   if (o.scheme) b.ColorScheme(*o.scheme);
   if (o.color_up) b.ColorButtonUp(*o.color_up);
@@ -94,8 +95,8 @@ void render_button(RenderHost& host, const RenderOptions& o) {
   if (o.border_brightness) b.BorderBrightness(*o.border_brightness);
   if (o.font) b.Font(*o.font);
   if (o.fore_color) b.ForeColor(*o.fore_color);
-  if (o.picture) b.Picture(win::LoadPicture(*o.picture));
-  if (o.picture_alignment) b.PictureAlignment(*o.picture_alignment);
+  if (!o.picture.empty()) b.Picture(win::load_picture(o.picture, "picture"));
+  b.PictureAlignment(o.picture_alignment);
   if (o.caption_highlite) {
     b.CaptionHighLiteColor(*o.caption_highlite);
     b.CaptionHighLite(true);
@@ -109,8 +110,8 @@ void render_button(RenderHost& host, const RenderOptions& o) {
   b.Style(o.style);
   win::MoveWindow(host.control().hWnd(), 0, 0, o.width, o.height, 0);
   // Same as showing the window: the shape for this size and style, then the face.
-  candy::CandyButtonRenderer::UpdateButtonRegion(b);
-  candy::CandyButtonRenderer::Redraw(b, o.state);
+  CandyButtonRenderer::UpdateButtonRegion(b);
+  CandyButtonRenderer::Redraw(b, o.state);
 }
 
-}  // namespace render
+}  // namespace candy::testing

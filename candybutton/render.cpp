@@ -1,0 +1,128 @@
+#include "candybutton/render.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "candybutton/button_renderer.h"
+#include "candybutton/candybutton.h"
+#include "platform/forms/offscreen_control.h"
+#include "platform/win/gdi/dib.h"
+#include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/region.h"
+#include "platform/win/ole/picture.h"
+
+namespace candy {
+
+namespace {
+
+// The container of a program at run time: a fixed BackColor, an MS Sans Serif
+// 8 pt ambient font, and no stored pictures.
+class RenderContainer final : public forms::ControlContainer {
+ public:
+  explicit RenderContainer(win::OLE_COLOR back) : m_back(back) {}
+  void PropertyChanged(std::string_view) override {}
+  bool AmbientUserMode() const override { return true; }
+  forms::FontDescription AmbientFont() const override { return {"MS Sans Serif", 8, 400, false, false, false, 0}; }
+  std::string ExtenderName() const override { return "CandyButton1"; }
+  std::optional<win::OLE_COLOR> BackColor() const override { return m_back; }
+  win::PicturePtr LoadPictureRef(const forms::PictureRef&) override { return nullptr; }
+  forms::PictureRef PictureRefOf(const win::PicturePtr&) const override { return {}; }
+
+ private:
+  win::OLE_COLOR m_back;
+};
+
+void require_range(const char* field, std::int64_t value, std::int64_t low, std::int64_t high) {
+  if (value < low || value > high)
+    throw RenderError(std::string("render_button: ") + field + " " + std::to_string(value) + " is outside " +
+                      std::to_string(low) + ".." + std::to_string(high));
+}
+
+void check(const ButtonLook& look, std::size_t buffer_size) {
+  require_range("width", look.width, 1, kMaxRenderSide);
+  require_range("height", look.height, 1, kMaxRenderSide);
+  require_range("style", look.style, 0, 7);
+  require_range("state", look.state, 0, 4);
+  require_range("picture_alignment", look.picture_alignment, 0, 4);
+  const std::size_t needed = std::size_t(look.width) * std::size_t(look.height);
+  if (buffer_size < needed)
+    throw RenderError("render_button: the pixel buffer holds " + std::to_string(buffer_size) + " pixels, a " +
+                      std::to_string(look.width) + " x " + std::to_string(look.height) + " button needs " +
+                      std::to_string(needed));
+}
+
+win::PicturePtr decode_picture(const std::vector<std::uint8_t>& bytes, const std::string& name) {
+  if (bytes.empty()) return nullptr;
+  try {
+    win::PicturePtr picture = win::load_picture(bytes, name);
+    if (!picture || picture->Type() == win::PICTYPE_NONE)
+      throw RenderError("render_button: the picture does not decode: " + name + ": neither a BMP nor an ICO file");
+    return picture;
+  } catch (const win::ImageFormatError& e) {
+    throw RenderError(std::string("render_button: the picture does not decode: ") + e.what());
+  }
+}
+
+std::vector<std::uint8_t> region_mask(win::HRGN region, std::int32_t width, std::int32_t height) {
+  std::vector<std::uint8_t> bits(std::size_t(width) * std::size_t(height), 1);
+  if (!region) return bits;
+  const win::Region& r = *win::region_from_handle(region);
+  for (std::int32_t y = 0; y < height; ++y)
+    for (std::int32_t x = 0; x < width; ++x)
+      bits[std::size_t(y) * std::size_t(width) + std::size_t(x)] = r.contains(x, y) ? 1 : 0;
+  return bits;
+}
+
+}  // namespace
+
+// The repaints of the single setters are held back: only the last one, for
+// the final shape, is drawn.
+void CandyButtonRenderer::apply(CandyButton& b, const ButtonLook& look, win::PicturePtr picture) {
+  b.m_Ready = kFalse;
+  b.Caption(look.caption);
+  if (look.scheme) b.ColorScheme(*look.scheme);
+  if (look.color_up) b.ColorButtonUp(*look.color_up);
+  if (look.color_hover) b.ColorButtonHover(*look.color_hover);
+  if (look.color_down) b.ColorButtonDown(*look.color_down);
+  if (look.color_bright) b.ColorBright(*look.color_bright);
+  if (look.border_brightness) b.BorderBrightness(*look.border_brightness);
+  if (look.font) b.Font(*look.font);
+  if (look.fore_color) b.ForeColor(*look.fore_color);
+  if (picture) b.Picture(std::move(picture));
+  b.PictureAlignment(look.picture_alignment);
+  if (look.caption_highlite) {
+    b.CaptionHighLiteColor(*look.caption_highlite);
+    b.CaptionHighLite(true);
+  }
+  if (look.icon_highlite) {
+    b.IconHighLiteColor(*look.icon_highlite);
+    b.IconHighLite(true);
+  }
+  b.Enabled(look.enabled);
+  b.Checked(look.checked);
+  b.Style(look.style);
+  b.m_Ready = kTrue;
+  b.UpdateButtonRegion();
+  std::int32_t state = look.state;
+  b.Redraw(state);
+}
+
+std::vector<std::uint8_t> render_button(const ButtonLook& look, std::span<std::uint32_t> pixels) {
+  check(look, pixels.size());
+  win::PicturePtr picture = decode_picture(look.picture, look.picture_name);
+
+  forms::OffscreenControl surface(look.width, look.height);
+  RenderContainer container(look.container_color);
+  CandyButtonParts parts = standard_parts();
+  parts.interception.reset();  // no window, so nothing to intercept
+  CandyButton button(surface, container, std::move(parts));
+  button.ReadProperties(forms::PropertyBag{});
+  CandyButtonRenderer::apply(button, look, std::move(picture));
+
+  const win::Surface& image = surface.image();
+  std::copy(image.pixels.begin(), image.pixels.end(), pixels.begin());
+  return region_mask(surface.window_region(), look.width, look.height);
+}
+
+}  // namespace candy

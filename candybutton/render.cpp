@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "candybutton/button_renderer.h"
@@ -39,12 +40,26 @@ void require_range(const char* field, std::int64_t value, std::int64_t low, std:
                       std::to_string(low) + ".." + std::to_string(high));
 }
 
+std::string points_text(float points) {
+  std::ostringstream text;
+  text << points;
+  return text.str();
+}
+
 void check(const ButtonLook& look, std::size_t buffer_size) {
   require_range("width", look.width, 1, kMaxRenderSide);
   require_range("height", look.height, 1, kMaxRenderSide);
   require_range("style", look.style, 0, 7);
   require_range("state", look.state, 0, 4);
   require_range("picture_alignment", look.picture_alignment, 0, 4);
+  if (look.font) {
+    // Beyond this the point-to-pixel conversion leaves the platform's range.
+    const float size = look.font->size;
+    if (!(size > 0 && size <= kMaxRenderFontPoints))
+      throw RenderError("render_button: font size " + points_text(size) + " is outside (0, " +
+                        points_text(kMaxRenderFontPoints) + "] points");
+    if (look.font->name.empty()) throw RenderError("render_button: the font has no name");
+  }
   const std::size_t needed = std::size_t(look.width) * std::size_t(look.height);
   if (buffer_size < needed)
     throw RenderError("render_button: the pixel buffer holds " + std::to_string(buffer_size) + " pixels, a " +

@@ -26,6 +26,9 @@ namespace candy {
 // bitmap is 8192 x 8192).
 inline constexpr std::int32_t kMaxRenderSide = 8192;
 
+// The largest caption font, in points.
+inline constexpr float kMaxRenderFontPoints = 1000;
+
 // What the button looks like; every field feeds the property of the same
 // name. Colours are OLE colours (0x00BBGGRR, or a system colour with the top
 // bit set); unset optional values keep the control's defaults.

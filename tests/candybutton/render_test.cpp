@@ -134,6 +134,20 @@ TEST(RenderButton, RefusesBadLooksAndBuffersNamingWhatWasWrong) {
       {"unknown state", [] { ButtonLook l; l.state = -1; return l; }(), 100000, "state -1 is outside 0..4"},
       {"alignment", [] { ButtonLook l; l.picture_alignment = 5; return l; }(), 100000,
        "picture_alignment 5 is outside 0..4"},
+      {"huge font",
+       [] {
+         ButtonLook l;
+         l.font = forms::FontDescription{"Tahoma", 1e30f, 400, false, false, false, 0};
+         return l;
+       }(),
+       100000, "font size 1e+30 is outside (0, 1000] points"},
+      {"nameless font",
+       [] {
+         ButtonLook l;
+         l.font = forms::FontDescription{"", 8, 400, false, false, false, 0};
+         return l;
+       }(),
+       100000, "the font has no name"},
       {"short buffer", ButtonLook{}, 121 * 89 - 1, "holds 10768 pixels, a 121 x 89 button needs 10769"},
       {"not a picture", [] { ButtonLook l; l.picture = {'G', 'I', 'F', '8', '9', 'a'}; return l; }(), 100000,
        "the picture does not decode"},

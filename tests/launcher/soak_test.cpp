@@ -21,11 +21,21 @@
 namespace launcher_test {
 namespace {
 
-// Fewer rounds where every step is instrumented; thousands of cycles either way.
+// Rounds of one cycle on each of the six buttons: thousands of cycles in an
+// optimised build, fewer where every memory access is checked, so that the
+// sanitizer run stays short.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kQuarantinesFreedMemory = true;
+constexpr int kWarmUp = 10;
+constexpr int kRounds = 30;
+#else
+constexpr bool kQuarantinesFreedMemory = false;
+constexpr int kWarmUp = 20;
 #if defined(NDEBUG)
 constexpr int kRounds = 400;
 #else
-constexpr int kRounds = 170;
+constexpr int kRounds = 120;
+#endif
 #endif
 
 // Shows every frame to no one, so that the test itself keeps nothing.
@@ -102,21 +112,24 @@ TEST(Soak, HoverPressReleaseLeaveAndFocusCyclesOnAllSixButtonsStayFlat) {
       }
     };
     // Warm up, so that what is made once (fonts, tables, caches) exists.
-    for (int i = 0; i < 20; ++i) cycle();
+    for (int i = 0; i < kWarmUp; ++i) cycle();
     const Usage before = usage_now();
     for (int i = 0; i < kRounds; ++i) cycle();
     const Usage after = usage_now();
 
     // Every cycle reached every button.
-    EXPECT_EQ(counter.clicks, 6 * (20 + kRounds));
-    EXPECT_EQ(counter.enters, 6 * (20 + kRounds));
-    EXPECT_EQ(counter.leaves, 6 * (20 + kRounds));
+    EXPECT_EQ(counter.clicks, 6 * (kWarmUp + kRounds));
+    EXPECT_EQ(counter.enters, 6 * (kWarmUp + kRounds));
+    EXPECT_EQ(counter.leaves, 6 * (kWarmUp + kRounds));
     for (std::size_t k = 0; k < before.objects.size(); ++k) EXPECT_EQ(after.objects[k], before.objects[k]) << "kind " << k;
     EXPECT_EQ(after.allocations, before.allocations);
     EXPECT_EQ(after.descriptors, before.descriptors);
     // The allocator may keep a few pages back; a leak of even a few bytes a
-    // cycle would show as far more.
-    EXPECT_LT(after.resident_kib - before.resident_kib, 1024) << before.resident_kib << " -> " << after.resident_kib;
+    // cycle would show as far more. The address sanitizer holds freed memory
+    // back on purpose (its quarantine), so there only its leak check speaks.
+    if (!kQuarantinesFreedMemory) {
+      EXPECT_LT(after.resident_kib - before.resident_kib, 1024) << before.resident_kib << " -> " << after.resident_kib;
+    }
   }
   win::set_presenter(nullptr);
   win::set_clock(nullptr);

@@ -58,12 +58,8 @@ TEST(PresenterChoice, StartUpRaceProbesAndUsesOneConnection) {
 }
 
 TEST(PresenterChoice, UnreachableDisplaySaysWhyBeforeFallingBackToHeadless) {
-  std::string gone;
-  {
-    test::Xvfb xvfb(64, 64);
-    if (xvfb.display_name().empty()) GTEST_SKIP() << xvfb.error();
-    gone = xvfb.display_name();
-  }
+  // No server uses a display number this high.
+  const std::string gone = ":987654";
   ScopedEnv choice("CANDY_DISPLAY", nullptr);
   ScopedEnv script("CANDY_SCRIPT", nullptr);
   ScopedEnv frames("CANDY_FRAMES", nullptr);

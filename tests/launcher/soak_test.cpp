@@ -26,8 +26,8 @@ namespace {
 // sanitizer run stays short.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kQuarantinesFreedMemory = true;
-constexpr int kWarmUp = 10;
-constexpr int kRounds = 30;
+constexpr int kWarmUp = 8;
+constexpr int kRounds = 20;
 #else
 constexpr bool kQuarantinesFreedMemory = false;
 constexpr int kWarmUp = 20;

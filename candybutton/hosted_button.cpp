@@ -41,10 +41,24 @@ void HostedCandyButton::PropertyChanged(std::string_view) {}
 forms::FontDescription HostedCandyButton::AmbientFont() const { return {"MS Sans Serif", 8, 400, false, false, false, 0}; }
 
 win::PicturePtr HostedCandyButton::LoadPictureRef(const forms::PictureRef& ref) {
-  return ref.empty() || !m_pictures ? nullptr : m_pictures(ref.name);
+  if (ref.empty() || !m_pictures) return nullptr;
+  win::PicturePtr picture = m_pictures(ref.name);
+  for (const auto& [given, given_ref] : m_given) {
+    if (given == picture) return picture;
+  }
+  m_given.emplace_back(picture, ref);
+  return picture;
 }
 
-forms::PictureRef HostedCandyButton::PictureRefOf(const win::PicturePtr&) const { return {}; }
+// A picture saves under the reference it was loaded by; one that came from
+// elsewhere has none and saves as no picture.
+forms::PictureRef HostedCandyButton::PictureRefOf(const win::PicturePtr& picture) const {
+  if (!picture) return {};
+  for (const auto& [given, ref] : m_given) {
+    if (given == picture) return ref;
+  }
+  return {};
+}
 
 void register_candybutton(forms::ControlRegistry& registry) {
   registry.add(forms::kCandyButtonType,

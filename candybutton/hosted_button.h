@@ -5,6 +5,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "candybutton/candybutton.h"
 #include "platform/forms/container.h"
@@ -38,6 +40,8 @@ class HostedCandyButton final : public forms::Control, private forms::ControlCon
   forms::PictureRef PictureRefOf(const win::PicturePtr& picture) const override;
 
   forms::PictureSource m_pictures;
+  // Each picture handed out, with the reference it was loaded by.
+  std::vector<std::pair<win::PicturePtr, forms::PictureRef>> m_given;
   forms::UserControl m_host;
   std::unique_ptr<CandyButton> m_button;
 };

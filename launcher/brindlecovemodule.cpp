@@ -13,17 +13,19 @@ constexpr double kSecondsPerDay = 86400.0;
 
 void WaitSeconds(float seconds) {
   win::Clock& clock = win::clock();
-  const float start = clock.time_of_day();
-  float last = start;
-  double wrapped = 0;  // a day for every midnight passed during the wait
+  float last = clock.time_of_day();
+  double elapsed = 0;
   for (;;) {
     const float now = clock.time_of_day();
-    // The time of day restarts at 0 at midnight. Only a drop of more than
-    // half a day is a wrap; a small step back is treated as no time passed,
-    // so neither can end the wait early or make it endless.
-    if (now < last && last - now > kSecondsPerDay / 2) wrapped += kSecondsPerDay;
-    const double elapsed = wrapped + static_cast<double>(now) - static_cast<double>(start);
-    if (now >= last || last - now > kSecondsPerDay / 2) last = now;
+    // Only forward progress of the time of day counts. A drop of more than
+    // half a day is midnight: the time up to midnight and past it counts. A
+    // smaller drop is the clock being set back and counts as no time, so it
+    // can neither end the wait early nor stretch it beyond the time asked.
+    if (now >= last)
+      elapsed += static_cast<double>(now) - static_cast<double>(last);
+    else if (static_cast<double>(last) - static_cast<double>(now) > kSecondsPerDay / 2)
+      elapsed += kSecondsPerDay - static_cast<double>(last) + static_cast<double>(now);
+    last = now;
     if (!(elapsed < static_cast<double>(seconds))) return;
     win::process_pending_messages();
   }

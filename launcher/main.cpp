@@ -3,7 +3,6 @@
 // with a short built-in tour and writes its frames as PNG files.
 #include <cstdio>
 #include <exception>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -51,8 +50,7 @@ void set_window_icon(win::Presenter& presenter) {
 
 int main() {
   try {
-    const auto frames = std::filesystem::temp_directory_path() / "brindlecovemediacenter-frames";
-    auto presenter = display::make_presenter({kTour, frames.string()});
+    auto presenter = display::make_presenter({kTour, "", "brindlecovemediacenter-frames"});
     win::set_presenter(presenter.get());
     set_window_icon(*presenter);
     forms::ControlRegistry registry = forms::ControlRegistry::with_standard_controls();

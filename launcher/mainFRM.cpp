@@ -24,6 +24,9 @@ mainFRM::mainFRM(std::string_view layout, const forms::ControlRegistry& registry
       splashoutTIMER(m_form->control_as<forms::Timer>("splashoutTIMER")),
       closeCMD(m_form->control_as<forms::Label>("closeCMD")) {
   closeCMD.on_click([this] { closeCMD_Click(); });
+  // The window is the program's only one: closing it from the desktop ends
+  // the program as the close mark does, in the splash as after it.
+  m_form->on_close([this] { m_end_process(); });
   splashinTIMER.on_tick([this] { splashinTIMER_Timer(); });
   splashoutTIMER.on_tick([this] { splashoutTIMER_Timer(); });
   Form_Load();

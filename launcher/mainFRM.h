@@ -1,6 +1,7 @@
 // The launcher window: created from its stored layout, it slides the logo
 // and the box emblem in and out (the splash), then shows the six category
-// buttons and the close mark. A click on the close mark ends the process.
+// buttons and the close mark. A click on the close mark ends the process, and
+// so does a close request from the desktop.
 #pragma once
 
 #include <functional>
@@ -22,7 +23,8 @@ class mainFRM {
  public:
   // Builds the window from the layout text (throws forms::LayoutError for a
   // layout that does not load) and runs the load handler, which shows it.
-  // `end_process` is what a click on the close mark does.
+  // `end_process` is what a click on the close mark or a close request from
+  // the desktop does.
   mainFRM(std::string_view layout, const forms::ControlRegistry& registry, const forms::PictureSource& pictures,
           std::function<void()> end_process = end_process_now);
 

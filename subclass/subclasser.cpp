@@ -251,8 +251,10 @@ void Subclasser::zPoke(std::int32_t index, std::int32_t value) {
   win::RtlMoveMemory(pointer_of(m_PeekBase + 4u * static_cast<std::uint32_t>(index)), &value, 4);
 }
 
+// The template starts zeroed with the subclasser and is never cleared: the
+// run-mode query at offset 12 stays as an earlier guarded sc_Subclass left
+// it, also after sc_UnSubclassAll, for a later one with the guard off.
 void Subclasser::prepare_template() {
-  m_Template.fill(0);
   const auto& code = thunk_code();
   std::memcpy(m_Template.data() + kProcedureOffset, code.data(), code.size());
   write_template(offsetof(ThunkBlock, call_window_proc), zProcAddress("user32", "CallWindowProcA"));

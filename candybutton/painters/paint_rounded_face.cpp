@@ -69,8 +69,12 @@ void PaintRoundedFace(PainterContext& context, const std::int32_t& W, const std:
   const win::HBRUSH brush = win::CreateSolidBrush(face);
   win::FillRect(dc, &rect, brush);
   win::DeleteObject(brush);
-  PaintEllipseGlow(dc, P, W, H, face, bright);
-  scan_border_and_gloss(context, W, H, face, border, gloss, P);
+  // A glow radius of 0 would divide the ring steps by zero: the painter stops
+  // after the fill, with no glow, rim or gloss.
+  if (make_glow_geometry(P, W, H)) {
+    PaintEllipseGlow(dc, P, W, H, face, bright);
+    scan_border_and_gloss(context, W, H, face, border, gloss, P);
+  }
   win::DeleteObject(gloss);
 }
 

@@ -32,8 +32,8 @@ void sleep_at_most(std::int64_t timeout_ms, std::int64_t limit_ms) {
 
 }  // namespace
 
-HeadlessPresenter::HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir)
-    : m_script(std::move(script)), m_frames_dir(std::move(frames_dir)) {
+HeadlessPresenter::HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir, FileCreation frames)
+    : m_script(std::move(script)), m_frames_dir(std::move(frames_dir)), m_frame_creation(frames) {
   if (!m_frames_dir.empty()) std::filesystem::create_directories(m_frames_dir);
 }
 
@@ -41,7 +41,7 @@ void HeadlessPresenter::present(win::HWND, const win::Surface& image, win::POINT
   if (m_frames_dir.empty() || image.pixels.empty()) return;
   char name[16];
   std::snprintf(name, sizeof name, "%05d.png", m_frames_written + 1);
-  write_png(image, (std::filesystem::path(m_frames_dir) / name).string());
+  write_png(image, (std::filesystem::path(m_frames_dir) / name).string(), m_frame_creation);
   ++m_frames_written;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/display/png.h"
 #include "platform/display/script.h"
 #include "platform/win/user/presenter.h"
 
@@ -20,8 +21,10 @@ inline constexpr int kScriptFailedExitCode = 4;
 
 class HeadlessPresenter final : public win::Presenter {
  public:
-  // `frames_dir` empty: frames are not written.
-  HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir);
+  // `frames_dir` empty: frames are not written. Frame files are made as
+  // `frames` says (never through a symbolic link).
+  HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir,
+                    FileCreation frames = FileCreation::Replace);
 
   void present(win::HWND window, const win::Surface& image, win::POINT position) override;
   void wait_for_events(std::int64_t timeout_ms, bool main_loop_idle) override;
@@ -40,6 +43,7 @@ class HeadlessPresenter final : public win::Presenter {
 
   std::vector<ScriptStep> m_script;
   std::string m_frames_dir;
+  FileCreation m_frame_creation;
   std::size_t m_next = 0;
   bool m_step_started = false;
   std::int64_t m_deadline = 0;

@@ -1,11 +1,15 @@
 #include "platform/display/png.h"
 
+#include <fcntl.h>
 #include <png.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
+#include <cstring>
 #include <vector>
 
 namespace display {
@@ -68,10 +72,18 @@ bool read_rows(png_structp png, win::Surface* image, png_byte* row) {
 
 }  // namespace
 
-void write_png(const win::Surface& image, const std::string& path) {
+void write_png(const win::Surface& image, const std::string& path, FileCreation how) {
   if (image.width <= 0 || image.height <= 0) throw std::runtime_error("cannot write an empty image to " + path);
-  File file(std::fopen(path.c_str(), "wb"));
-  if (!file) throw std::runtime_error("cannot open " + path + " for writing");
+  // A link planted at the path would make the write land wherever it points.
+  int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC;
+  flags |= how == FileCreation::NewOnly ? O_EXCL : O_TRUNC;
+  const int fd = ::open(path.c_str(), flags, 0644);
+  if (fd < 0) throw std::runtime_error("cannot open " + path + " for writing: " + std::strerror(errno));
+  File file(::fdopen(fd, "wb"));
+  if (!file) {
+    ::close(fd);
+    throw std::runtime_error("cannot open " + path + " for writing");
+  }
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   std::vector<png_byte> row(static_cast<std::size_t>(image.width) * 3);

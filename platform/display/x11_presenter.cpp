@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -75,6 +77,7 @@ struct X11Presenter::State {
   };
 
   Display* display = nullptr;
+  XIOErrorHandler previous_io_handler = nullptr;
   int screen = 0;
   Visual* visual = nullptr;
   int depth = 0;
@@ -335,16 +338,59 @@ int X11Presenter::State::message_box(const win::MessageBoxEntry& entry) {
   return run_x11_message_box(context, entry);
 }
 
-X11Presenter::X11Presenter(const char* display_name) : m(std::make_unique<State>()) {
-  const std::string name = display_name ? display_name : (std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
-  m->display = XOpenDisplay(display_name);
-  if (!m->display) throw std::runtime_error("cannot open the X display \"" + name + "\"");
+namespace {
+
+Display* open_or_throw(const char* display_name) {
+  std::string why;
+  Display* d = X11Presenter::open_display(display_name, &why);
+  if (!d) throw std::runtime_error(why);
+  return d;
+}
+
+// The connection broke (the server ended, or the network between): nothing
+// can be shown any more, so the program ends at once with one line saying
+// so. Xlib does not let this handler return.
+int connection_lost(Display* d) {
+  const int error = errno;
+  std::fprintf(stderr, "%s: lost the connection to the X display \"%s\" (%s); ending\n",
+               program_invocation_short_name, DisplayString(d),
+               error == 0 ? "the server closed it" : std::strerror(error));
+  std::fflush(nullptr);
+  std::_Exit(1);
+}
+
+}  // namespace
+
+Display* X11Presenter::open_display(const char* display_name, std::string* why_not) {
+  const char* env = std::getenv("DISPLAY");
+  const std::string name = display_name ? display_name : (env ? env : "");
+  if (name.empty()) {
+    if (why_not) *why_not = "no X display is named (DISPLAY is not set)";
+    return nullptr;
+  }
+  errno = 0;
+  Display* d = XOpenDisplay(name.c_str());
+  if (!d && why_not) {
+    const int error = errno;
+    *why_not = "cannot open the X display \"" + name + "\"" +
+               (error != 0 ? std::string(": ") + std::strerror(error) : std::string(": the server refused the connection"));
+  }
+  return d;
+}
+
+X11Presenter::X11Presenter(const char* display_name) : X11Presenter(open_or_throw(display_name)) {}
+
+X11Presenter::X11Presenter(Display* connection) : m(std::make_unique<State>()) {
+  m->display = connection;
   Display* d = m->display;
+  const std::string name = DisplayString(d);
+  m->previous_io_handler = XSetIOErrorHandler(connection_lost);
   m->screen = DefaultScreen(d);
   // Forms centre themselves on the real screen.
   win::set_screen_size({DisplayWidth(d, m->screen), DisplayHeight(d, m->screen)});
   XVisualInfo info{};
   if (!XMatchVisualInfo(d, m->screen, 24, TrueColor, &info) && !XMatchVisualInfo(d, m->screen, 32, TrueColor, &info)) {
+    XSetIOErrorHandler(m->previous_io_handler);
     XCloseDisplay(d);
     throw std::runtime_error("the X display \"" + name + "\" offers no 24- or 32-bit TrueColor visual");
   }
@@ -377,6 +423,7 @@ X11Presenter::~X11Presenter() {
   XFreeCursor(m->display, m->hand);
   XFreeColormap(m->display, m->colormap);
   XCloseDisplay(m->display);
+  XSetIOErrorHandler(m->previous_io_handler);
 }
 
 void X11Presenter::present(win::HWND window, const win::Surface& image, win::POINT) {
@@ -445,11 +492,5 @@ unsigned long X11Presenter::x_window(win::HWND window) const {
   return s ? s->xid : 0;
 }
 
-bool X11Presenter::display_reachable(const char* display_name) {
-  Display* d = XOpenDisplay(display_name);
-  if (!d) return false;
-  XCloseDisplay(d);
-  return true;
-}
 
 }  // namespace display

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/win/user/presenter.h"
@@ -24,6 +25,11 @@ class X11Presenter final : public win::Presenter {
   // Connects to the named display (null: $DISPLAY). Throws when the display
   // cannot be opened or offers no 24- or 32-bit TrueColor visual.
   explicit X11Presenter(const char* display_name = nullptr);
+  // Takes over a connection that open_display made (closed again if this
+  // throws), so that probing a display and using it is one connection: a
+  // server whose last client leaves resets or ends, and a second connection
+  // made just after the probe's would race with that.
+  explicit X11Presenter(_XDisplay* connection);
   ~X11Presenter() override;
   X11Presenter(const X11Presenter&) = delete;
   X11Presenter& operator=(const X11Presenter&) = delete;
@@ -42,8 +48,9 @@ class X11Presenter final : public win::Presenter {
   // The X window showing a platform window, or 0.
   unsigned long x_window(win::HWND window) const;
 
-  // A display can be opened (null: $DISPLAY).
-  static bool display_reachable(const char* display_name = nullptr);
+  // Opens a connection to the named display (null: $DISPLAY); null when it
+  // cannot, with the reason in *why_not.
+  static _XDisplay* open_display(const char* display_name, std::string* why_not);
 
  private:
   struct State;

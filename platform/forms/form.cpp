@@ -150,6 +150,10 @@ win::LRESULT Form::handle(win::UINT msg, win::WPARAM wparam, win::LPARAM lparam)
       if (id >= 1 && id <= m_timers.size() && m_timers[id - 1]) m_timers[id - 1]->tick();
       return 0;
     }
+    case win::WM_CLOSE:
+      if (!m_on_close) return win::DefWindowProcA(m_hwnd, msg, wparam, lparam);
+      m_on_close();
+      return 0;
     case win::WM_LBUTTONDOWN:
       mouse_down(point);
       return 0;

@@ -73,6 +73,10 @@ class Form {
   // Repaints the client pixels of the rectangle at the next paint.
   void invalidate(const win::RECT& rect);
 
+  // What a close request from the desktop (WM_CLOSE: Alt+F4, a task bar's
+  // Close) does. Unset, the window is destroyed as any window's would be.
+  void on_close(std::function<void()> handler) { m_on_close = std::move(handler); }
+
   // Timers register here to receive their WM_TIMER ticks; the id is theirs.
   unsigned register_timer(Timer& timer);
   void unregister_timer(unsigned id);
@@ -100,6 +104,7 @@ class Form {
   std::vector<std::unique_ptr<Control>> m_controls;
   std::vector<Timer*> m_timers;  // index + 1 is the timer id
   Control* m_pressed = nullptr;
+  std::function<void()> m_on_close;
   std::uint64_t m_paint_count = 0;
 };
 

@@ -3,7 +3,9 @@
 #include <map>
 
 #include "platform/forms/names.h"
+#include "platform/forms/user_control.h"
 #include "platform/forms/value_conversion.h"
+#include "platform/win/gdi/bitmap.h"
 
 namespace forms {
 
@@ -35,6 +37,18 @@ std::string allowed_text(const std::vector<std::int32_t>& allowed) {
 
 using PictureCache = std::map<std::string, win::PicturePtr>;
 
+void load_picture(int line, std::string_view key, const Value& value, const PictureSource& pictures,
+                  PictureCache& cache) {
+  const PictureRef& ref = std::get<PictureRef>(value);
+  if (ref.empty() || cache.count(ref.name)) return;
+  try {
+    cache[ref.name] = pictures(ref.name);
+  } catch (const std::exception& e) {
+    throw LayoutError(line, key, "expected a picture that exists and loads, found " + to_literal(value) + ": " +
+                                     std::string(e.what()));
+  }
+}
+
 void check_fields(const LayoutBlock& block, const std::vector<FieldSpec>& fields, const PictureSource& pictures,
                   PictureCache& cache) {
   for (const auto& property : block.properties) {
@@ -55,15 +69,16 @@ void check_fields(const LayoutBlock& block, const std::vector<FieldSpec>& fields
         throw LayoutError(property.line, property.key,
                           "expected " + allowed_text(field.allowed) + ", found " + to_literal(property.value));
     }
-    if (field.type == ValueType::Picture) {
-      const PictureRef ref = std::get<PictureRef>(*value);
-      if (ref.empty() || cache.count(ref.name)) continue;
-      try {
-        cache[ref.name] = pictures(ref.name);
-      } catch (const std::exception& e) {
-        throw LayoutError(property.line, property.key, "expected a picture that exists: " + std::string(e.what()));
-      }
-    }
+    if (field.type == ValueType::Picture) load_picture(property.line, property.key, property.value, pictures, cache);
+  }
+}
+
+// Every picture a control's bag names is loaded before anything is created,
+// as the block's own pictures are: the control reads them from the cache.
+void check_bag_pictures(const LayoutBlock& block, const PictureSource& pictures, PictureCache& cache) {
+  if (!block.bag) return;
+  for (const auto& [key, value] : block.bag->entries()) {
+    if (type_of(value) == ValueType::Picture) load_picture(block.bag_line_of(key), key, value, pictures, cache);
   }
 }
 
@@ -79,6 +94,7 @@ void check_control(const LayoutBlock& block, const ControlRegistry& registry, co
   if (!kind->has_bag && block.bag)
     throw LayoutError(block.line, block.name, "expected no property bag for " + block.kind);
   check_fields(block, kind->fields, pictures, cache);
+  check_bag_pictures(block, pictures, cache);
 }
 
 }  // namespace
@@ -96,7 +112,11 @@ std::unique_ptr<Form> build_form(const LayoutBlock& layout, const ControlRegistr
         throw LayoutError(layout.children[i].line, layout.children[i].name, "expected each control name once");
     }
   }
-  const PictureSource cached = [&cache](const std::string& name) { return cache.at(name); };
+  const PictureSource cached = [&cache](const std::string& name) {
+    const auto found = cache.find(name);
+    if (found == cache.end()) throw std::runtime_error("the stored layout names no picture \"" + name + "\"");
+    return found->second;
+  };
 
   auto form = std::make_unique<Form>(layout.name, std::get<std::string>(layout.require("Caption", ValueType::Text)));
   form->set_BackColor(static_cast<win::OLE_COLOR>(std::get<std::int32_t>(layout.require("BackColor", ValueType::Long))));
@@ -111,6 +131,12 @@ std::unique_ptr<Form> build_form(const LayoutBlock& layout, const ControlRegistr
       form->add(registry.find(block.kind)->create(*form, block, cached));
     } catch (const PropertyTypeError& e) {
       throw LayoutError(block.bag_line_of(e.key()), e.key(), std::string(e.what()) + " (in " + block.name + ")");
+    } catch (const ImageTooLarge& e) {
+      const LayoutProperty* width = block.find("Width");
+      throw LayoutError(width ? width->line : block.line, "Width",
+                        "expected Width x Height within the " + std::to_string(win::kMaxBitmapPixels) +
+                            " pixels of a control image, found " + std::to_string(e.width()) + " x " +
+                            std::to_string(e.height()) + " pixels (in " + block.name + ")");
     }
   }
   return form;

@@ -11,6 +11,7 @@
 #include "platform/forms/surface_drawing.h"
 #include "platform/win/kernel/codepage.h"
 #include "platform/win/user/cursor.h"
+#include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/user/input.h"
@@ -64,27 +65,43 @@ std::int16_t key_shift() {
 
 }  // namespace
 
+ImageTooLarge::ImageTooLarge(std::int32_t width, std::int32_t height)
+    : std::runtime_error("UserControl: an image of " + std::to_string(width) + " x " + std::to_string(height) +
+                         " pixels is more than the " + std::to_string(win::kMaxBitmapPixels) +
+                         " pixels a control image may have"),
+      m_width(width),
+      m_height(height) {}
+
 UserControl::UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width,
                          std::int32_t height) {
   register_class();
   m_hwnd = win::CreateWindowExA(0, kClassName, "", win::WS_CHILD | win::WS_TABSTOP, x, y, width, height, parent);
   if (!m_hwnd) throw std::runtime_error("UserControl: the control window could not be created");
   hosts()[m_hwnd.value] = this;
-  m_dc = win::CreateCompatibleDC(win::HDC{});
-  if (!m_dc) throw std::runtime_error("UserControl: no device context for the image");
-  make_image(width, height);
-  SetFont(m_font);
-  win::SetBkMode(m_dc, win::TRANSPARENT);
-  win::SetTextColor(m_dc, translate_color(m_fore_color));
+  // No destructor runs for an object whose constructor throws: what was made
+  // so far, the window that points here above all, goes with the error.
+  try {
+    m_dc = win::CreateCompatibleDC(win::HDC{});
+    if (!m_dc) throw std::runtime_error("UserControl: no device context for the image");
+    make_image(width, height);
+    SetFont(m_font);
+    win::SetBkMode(m_dc, win::TRANSPARENT);
+    win::SetTextColor(m_dc, translate_color(m_fore_color));
+  } catch (...) {
+    release();
+    throw;
+  }
 }
 
-UserControl::~UserControl() {
+UserControl::~UserControl() { release(); }
+
+void UserControl::release() {
   hosts().erase(m_hwnd.value);
   win::DestroyWindow(m_hwnd);
   if (m_old_bitmap) win::SelectObject(m_dc, m_old_bitmap);
-  win::DeleteObject(m_bitmap);
-  win::DeleteDC(m_dc);
-  win::DeleteObject(m_hfont);
+  if (m_bitmap) win::DeleteObject(m_bitmap);
+  if (m_dc) win::DeleteDC(m_dc);
+  if (m_hfont) win::DeleteObject(m_hfont);
 }
 
 void UserControl::make_image(std::int32_t width, std::int32_t height) {
@@ -92,8 +109,11 @@ void UserControl::make_image(std::int32_t width, std::int32_t height) {
   m_height = height > 0 ? height : 0;
   const win::HBITMAP bitmap = win::CreateCompatibleBitmap(win::HDC{}, m_width > 0 ? m_width : 1,
                                                           m_height > 0 ? m_height : 1);
-  if (!bitmap) throw std::runtime_error("UserControl: no image of " + std::to_string(width) + " x " +
-                                        std::to_string(height));
+  if (!bitmap) {
+    if (std::int64_t(m_width) * m_height > win::kMaxBitmapPixels)
+      throw ImageTooLarge(m_width, m_height);
+    throw std::runtime_error("UserControl: no image of " + std::to_string(width) + " x " + std::to_string(height));
+  }
   const win::HBITMAP previous = win::SelectObject(m_dc, bitmap);
   if (!m_old_bitmap) m_old_bitmap = previous; else win::DeleteObject(previous);
   m_bitmap = bitmap;
@@ -229,10 +249,15 @@ win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win:
       m_left_down = true;
       mouse("mouse down", 1, &ControlEvents::OnMouseDown);
       return 0;
+    // Only the left button has a double click: a quick second right or
+    // middle press, which the class's double-click style turns into a
+    // DBLCLK message, is an ordinary press.
     case win::WM_RBUTTONDOWN:
+    case win::WM_RBUTTONDBLCLK:
       mouse("mouse down", 2, &ControlEvents::OnMouseDown);
       return 0;
     case win::WM_MBUTTONDOWN:
+    case win::WM_MBUTTONDBLCLK:
       mouse("mouse down", 4, &ControlEvents::OnMouseDown);
       return 0;
     case win::WM_MOUSEMOVE:

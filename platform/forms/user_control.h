@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string_view>
 
 #include "platform/forms/control_events.h"
@@ -16,6 +17,18 @@
 
 namespace forms {
 
+// The control's size asks for an image larger than the platform makes.
+class ImageTooLarge : public std::runtime_error {
+ public:
+  ImageTooLarge(std::int32_t width, std::int32_t height);
+  std::int32_t width() const { return m_width; }
+  std::int32_t height() const { return m_height; }
+
+ private:
+  std::int32_t m_width;
+  std::int32_t m_height;
+};
+
 class UserControl final : public ControlSurface {
  public:
   // The control's design size in pixels (1830 x 1335 twips).
@@ -23,7 +36,8 @@ class UserControl final : public ControlSurface {
   static constexpr std::int32_t kDesignHeight = 89;
 
   // Creates the child window, hidden, at (x, y) in the parent's client area.
-  // Throws when the window or its image cannot be made.
+  // Throws when the window or its image cannot be made (ImageTooLarge past
+  // the largest image), leaving nothing behind.
   UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
   ~UserControl() override;
   UserControl(const UserControl&) = delete;
@@ -63,6 +77,7 @@ class UserControl final : public ControlSurface {
 
  private:
   void make_image(std::int32_t width, std::int32_t height);
+  void release();
   void clear_image();
   win::SIZE measure(std::string_view text) const;
   template <class Notify>

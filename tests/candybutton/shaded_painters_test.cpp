@@ -200,5 +200,16 @@ TEST(AllStyles, HeightRoundingToZeroPaintsNothing) {
   }
 }
 
+// At a height of 7 the style 3 glow height is 100 - 700 \\ 7 = 0 percent: the
+// painter stops after the fill, where it once went on with rim and gloss.
+TEST(RoundedStyle, Style3AtHeight7StopsAfterTheFaceFill) {
+  TestButton b(121, 7, 3);
+  paint(b, 0);
+  for (auto px : b.image()) ASSERT_EQ(px, b.m_ColorButtonUp);
+  TestButton hover(121, 7, 3);
+  paint(hover, 3);
+  for (auto px : hover.image()) ASSERT_EQ(px, hover.m_ColorButtonHover);
+}
+
 }  // namespace
 }  // namespace candy

@@ -219,5 +219,27 @@ TEST_F(SplashTest, CloseMarkIsHiddenDuringTheSplashAndClosesOnlyInsideTheWindow)
   EXPECT_EQ(closes, 1);
 }
 
+TEST_F(SplashTest, ClosingFromTheDesktopEndsTheProgramInTheSplashAndAfterTheReveal) {
+  const win::HWND hwnd = frm.form().hWnd();
+  // Before the first tick, and inside the one-second pause.
+  win::PostMessageA(hwnd, win::WM_CLOSE, 0, 0);
+  win::process_pending_messages();
+  EXPECT_EQ(closes, 1);
+  bool posted_in_pause = false;
+  clock.on_read = [&] {
+    if (posted_in_pause) return;
+    posted_in_pause = true;
+    win::PostMessageA(hwnd, win::WM_CLOSE, 0, 0);
+  };
+  run_splash();
+  clock.on_read = nullptr;
+  EXPECT_EQ(closes, 2);
+  win::PostMessageA(hwnd, win::WM_CLOSE, 0, 0);
+  win::process_pending_messages();
+  EXPECT_EQ(closes, 3);
+  // Nothing is torn down beyond what the close mark does: the window stays.
+  EXPECT_TRUE(win::IsWindow(hwnd));
+}
+
 }  // namespace
 }  // namespace launcher_test

@@ -144,7 +144,7 @@ TEST(StoredLayout, CorruptionsAreRejectedWithLineAndKeyAndNoWindowIsLeft) {
       {replaced("caption = \"Music\"", "caption = Music"), line_of("caption = \"Music\""), "caption",
        "expected a value (True"},
       {replaced("Picture(\"box.bmp\")", "Picture(\"crate.bmp\")"), line_of("Picture(\"box.bmp\")"), "Picture",
-       "expected a picture that exists: no picture named crate.bmp"},
+       "expected a picture that exists and loads, found Picture(\"crate.bmp\"): no picture named crate.bmp"},
       {replaced("WordWrap = False", "WordWrap = True"), line_of("WordWrap = False"), "WordWrap",
        "expected 0, found True"},
       {replaced("Stretch = False\n", "Stretch = False\n      Strech = True\n"), line_of("Stretch = False") + 1,

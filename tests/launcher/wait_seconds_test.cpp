@@ -61,11 +61,30 @@ TEST(WaitSeconds, APauseAcrossMidnightNeitherHangsNorEndsEarly) {
 }
 
 TEST(WaitSeconds, ASmallStepBackOfTheClockIsNotAWrap) {
-  // A clock set back a little must not count as a day passing.
-  ListClock clock({600.0f, 600.5f, 600.2f, 600.9f, 601.0f, 999.0f});
+  // A clock set back a little must not count as a day passing: 0.5 s before
+  // the step and 0.5 s after it.
+  ListClock clock({600.0f, 600.5f, 600.2f, 600.5f, 600.7f, 999.0f});
   PlatformScope scope(clock);
   brindlecovemodule::WaitSeconds(1);
   EXPECT_EQ(clock.reads(), 5u);
+}
+
+TEST(WaitSeconds, ABackwardClockStepDoesNotLengthenThePause) {
+  // Set back by 60 s half way: the half second before and the half second
+  // after the step make up the pause.
+  {
+    ListClock clock({600.0f, 600.5f, 540.5f, 540.9f, 541.0f, 999.0f});
+    PlatformScope scope(clock);
+    brindlecovemodule::WaitSeconds(1);
+    EXPECT_EQ(clock.reads(), 5u);
+  }
+  // An hour back (a daylight-saving fall-back) just before the end.
+  {
+    ListClock clock({7200.0f, 7200.75f, 3600.75f, 3601.0f, 999.0f});
+    PlatformScope scope(clock);
+    brindlecovemodule::WaitSeconds(1);
+    EXPECT_EQ(clock.reads(), 4u);
+  }
 }
 
 }  // namespace

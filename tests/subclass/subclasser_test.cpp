@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -309,6 +311,27 @@ TEST_F(SubclasserTest, RunModeGuard) {
   EXPECT_NE(win::IsBadCodePtr(reinterpret_cast<void*>(std::uintptr_t{third_block})), 0);
   EXPECT_EQ(send_to(third, 6), 7);
   g_run_mode = 1;
+}
+
+// Preparing the template again, after sc_UnSubclassAll, once zero-filled the
+// guard slot that a guard-off subclassing must keep.
+TEST_F(SubclasserTest, GuardOffKeepsTheRunModeSlotAcrossTemplatePreparationWipe) {
+  win::plant_module(kDesignEnvironmentModule, {{kRunModeQueryName, reinterpret_cast<win::FARPROC>(&run_mode)}});
+  g_run_mode = 1;
+  const auto slot_of = [&](HWND w) {
+    std::uint32_t slot = 0;
+    std::memcpy(&slot, reinterpret_cast<const void*>(std::uintptr_t{sub.block_of(w)} + 12), 4);
+    return slot;
+  };
+  const auto query = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&run_mode));
+  ASSERT_TRUE(sub.sc_Subclass(window, 0, 1, nullptr, true));
+  EXPECT_EQ(slot_of(window), query);
+  sub.sc_UnSubclassAll();
+  const HWND other = make_test_window(&previous_proc);
+  ASSERT_TRUE(sub.sc_Subclass(other, 0, 1, nullptr, false));
+  EXPECT_EQ(slot_of(other), query);
+  ASSERT_TRUE(sub.sc_Subclass(window, 0, 1, nullptr, false));
+  EXPECT_EQ(slot_of(window), query);
 }
 
 TEST_F(SubclasserTest, SoakLeavesMemoryWhereItStarted) {

@@ -7,12 +7,6 @@
 #include "platform/win/gdi/gdi.h"
 
 namespace win {
-namespace {
-
-// Larger bitmaps are refused (the call fails) instead of exhausting memory.
-constexpr std::int64_t kMaxBitmapPixels = std::int64_t(1) << 26;
-
-}  // namespace
 
 Bitmap* bitmap_from_handle(HBITMAP bmp) { return handle_table().get<Bitmap>(bmp.value, ObjectKind::Bitmap); }
 

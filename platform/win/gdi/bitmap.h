@@ -1,11 +1,17 @@
 // A bitmap object: its pixels in a surface, plus the depth it was made with.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/win/kernel/handles.h"
 #include "platform/win/gdi/surface.h"
 #include "platform/win/kernel/types.h"
 
 namespace win {
+
+// Larger bitmaps are refused (CreateCompatibleBitmap fails) instead of
+// exhausting memory.
+inline constexpr std::int64_t kMaxBitmapPixels = std::int64_t(1) << 26;
 
 struct Bitmap : Object {
   Surface surface;

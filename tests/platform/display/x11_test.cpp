@@ -21,7 +21,7 @@
 #include "platform/win/user/paint.h"
 #include "platform/win/gdi/region.h"
 #include "platform/win/user/window.h"
-#include "xvfb.h"
+#include "tests/support/xvfb.h"
 
 // Xlib's macros (None, Bool, ...) clash with names in the headers above.
 #include <X11/Xatom.h>

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/kernel/handles.h"
 #include "platform/win/user/cursor.h"
+#include "platform/win/user/input.h"
 #include "platform/win/user/focus.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/user/message.h"
@@ -106,6 +108,47 @@ TEST(UserControl, ShowsTheHandForTheCustomPointerAndTakesItsPlaceInTheTabOrder) 
   win::ShowWindow(parent.hwnd, win::SW_SHOW);
   win::ShowWindow(control.hWnd(), win::SW_SHOW);
   EXPECT_TRUE(win::can_take_focus(control.hWnd()));
+}
+
+TEST(UserControl, QuickSecondRightOrMiddlePressIsAnOrdinaryPress) {
+  Parent parent;
+  UserControl control(parent.hwnd, 0, 0, 40, 30);
+  Recorder events;
+  control.set_events(&events);
+  win::ShowWindow(parent.hwnd, win::SW_SHOW);
+  win::ShowWindow(control.hWnd(), win::SW_SHOW);
+  win::POINT at{5, 5};
+  win::ClientToScreen(control.hWnd(), &at);
+  win::deliver_mouse_move(at.x, at.y);
+  for (const win::MouseButton button : {win::MouseButton::Right, win::MouseButton::Middle}) {
+    for (int i = 0; i < 2; ++i) {
+      win::deliver_mouse_button(button, win::ButtonAction::Press);
+      win::deliver_mouse_button(button, win::ButtonAction::Release);
+      win::process_pending_messages();
+    }
+  }
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"down 2 0 5 5", "up 2", "down 2 0 5 5", "up 2", "down 4 0 5 5",
+                                                    "up 4", "down 4 0 5 5", "up 4"}));
+}
+
+// The window and the host's table entry once outlived a host whose image
+// could not be made; destroying the parent then reached the freed host.
+TEST(UserControl, FailedConstructionUseAfterFreeLeavesNothingBehind) {
+  const std::size_t windows = win::live_objects(win::ObjectKind::Window);
+  const std::size_t dcs = win::live_objects(win::ObjectKind::DeviceContext);
+  {
+    Parent parent;
+    try {
+      UserControl control(parent.hwnd, 0, 0, 8193, 8193);
+      FAIL() << "an image of 8193 x 8193 was made";
+    } catch (const ImageTooLarge& e) {
+      EXPECT_EQ(e.width(), 8193);
+      EXPECT_NE(std::string(e.what()).find("67108864 pixels"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(win::live_objects(win::ObjectKind::Window), windows + 1);
+  }
+  EXPECT_EQ(win::live_objects(win::ObjectKind::Window), windows);
+  EXPECT_EQ(win::live_objects(win::ObjectKind::DeviceContext), dcs);
 }
 
 }  // namespace

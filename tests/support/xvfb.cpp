@@ -1,4 +1,4 @@
-#include "xvfb.h"
+#include "tests/support/xvfb.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -15,7 +15,7 @@ extern char** environ;
 
 namespace display::test {
 
-Xvfb::Xvfb(int width, int height) {
+Xvfb::Xvfb(int width, int height, const std::vector<std::string>& options) {
   int fds[2];
   if (pipe(fds) != 0) {
     m_error = std::string("pipe: ") + std::strerror(errno);
@@ -23,7 +23,8 @@ Xvfb::Xvfb(int width, int height) {
   }
   const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
   const std::string fd = std::to_string(fds[1]);
-  std::vector<std::string> args = {"Xvfb", "-displayfd", fd, "-screen", "0", screen, "-nolisten", "tcp", "-noreset"};
+  std::vector<std::string> args = {"Xvfb", "-displayfd", fd, "-screen", "0", screen, "-nolisten", "tcp"};
+  args.insert(args.end(), options.begin(), options.end());
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -63,6 +64,14 @@ Xvfb::~Xvfb() {
   kill(m_pid, SIGTERM);
   int status = 0;
   waitpid(m_pid, &status, 0);
+}
+
+void Xvfb::kill_now() {
+  if (m_pid <= 0) return;
+  kill(m_pid, SIGKILL);
+  int status = 0;
+  waitpid(m_pid, &status, 0);
+  m_pid = -1;
 }
 
 }  // namespace display::test

@@ -1,0 +1,232 @@
+// The launcher program on a private X server, driven from outside as a
+// desktop would: a close request from the window manager, and the server
+// going away under it.
+#include <gtest/gtest.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/support/xvfb.h"
+
+extern char** environ;
+
+namespace launcher_test {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+// The launcher, started on the display with its standard error in a file.
+class Program {
+ public:
+  explicit Program(const std::string& display)
+      : m_err(fs::temp_directory_path() / ("launcher_err_" + std::to_string(getpid()))) {
+    std::vector<std::string> env = {"DISPLAY=" + display, "CANDY_DISPLAY=x11"};
+    for (char** e = environ; *e; ++e) {
+      if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "CANDY_", 6) != 0) env.emplace_back(*e);
+    }
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string program = LAUNCHER_PROGRAM;
+    char* argv[] = {program.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0) m_pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  ~Program() {
+    if (m_pid > 0 && !m_status) {
+      kill(m_pid, SIGKILL);
+      waitpid(m_pid, nullptr, 0);
+    }
+    fs::remove(m_err);
+  }
+
+  bool started() const { return m_pid > 0; }
+  // The raw wait status once the program has ended within the time.
+  std::optional<int> wait_for_end(std::chrono::milliseconds limit) {
+    const auto until = Clock::now() + limit;
+    while (!m_status) {
+      int status = 0;
+      if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+        m_status = status;
+        break;
+      }
+      if (Clock::now() > until) break;
+      std::this_thread::sleep_for(5ms);
+    }
+    return m_status;
+  }
+  std::string standard_error() const {
+    std::ifstream in(m_err);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+ private:
+  pid_t m_pid = -1;
+  fs::path m_err;
+  std::optional<int> m_status;
+};
+
+// A client of the same server that finds the launcher's window and speaks to
+// it as a window manager would.
+class Desktop {
+ public:
+  explicit Desktop(const std::string& display) : m_display(XOpenDisplay(display.c_str())) {}
+  ~Desktop() { disconnect(); }
+  void disconnect() {
+    if (m_display) XCloseDisplay(m_display);
+    m_display = nullptr;
+  }
+  bool connected() const { return m_display != nullptr; }
+
+  // The mapped top-level window titled "Form1", or 0 when none appears in time.
+  Window launcher_window(std::chrono::milliseconds limit) {
+    const auto until = Clock::now() + limit;
+    while (Clock::now() < until) {
+      if (const Window w = find_mapped("Form1")) return w;
+      std::this_thread::sleep_for(20ms);
+    }
+    return 0;
+  }
+  // The colour of one pixel of the window, 0xRRGGBB.
+  unsigned long pixel(Window w, int x, int y) {
+    XImage* image = XGetImage(m_display, w, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image) return 0;
+    const unsigned long value = XGetPixel(image, 0, 0) & 0xFFFFFF;
+    XDestroyImage(image);
+    return value;
+  }
+  bool wait_for_pixel(Window w, int x, int y, unsigned long color, std::chrono::milliseconds limit) {
+    const auto until = Clock::now() + limit;
+    while (Clock::now() < until) {
+      if (pixel(w, x, y) == color) return true;
+      std::this_thread::sleep_for(5ms);
+    }
+    return false;
+  }
+  // Waits until the buttons show: the dark blue top edge of "Programs"
+  // covers (68, 16), white background all through the splash.
+  bool wait_for_reveal(Window w, std::chrono::milliseconds limit) {
+    return wait_for_pixel(w, 68, 16, 0x003C74, limit);
+  }
+  // What Alt+F4 or a task bar's Close makes the window manager send.
+  void request_close(Window w) {
+    XEvent ev{};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = w;
+    ev.xclient.message_type = XInternAtom(m_display, "WM_PROTOCOLS", False);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = static_cast<long>(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
+    ev.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_display, w, False, NoEventMask, &ev);
+    XFlush(m_display);
+  }
+
+ private:
+  Window find_mapped(const char* title) {
+    Window root_return, parent;
+    Window* children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root_return, &parent, &children, &count)) return 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+      XWindowAttributes a;
+      char* name = nullptr;
+      if (XGetWindowAttributes(m_display, children[i], &a) && a.map_state == IsViewable &&
+          XFetchName(m_display, children[i], &name) && name) {
+        if (std::strcmp(name, title) == 0) found = children[i];
+      }
+      if (name) XFree(name);
+    }
+    if (children) XFree(children);
+    return found;
+  }
+
+  Display* m_display;
+};
+
+class DesktopSession : public ::testing::Test {
+ public:
+  void SetUp() override {
+    if (xvfb.display_name().empty()) GTEST_SKIP() << "no X server: " << xvfb.error();
+    ASSERT_TRUE(program.started());
+    ASSERT_TRUE(desktop.connected());
+    xvfb_name = xvfb.display_name();
+    window = desktop.launcher_window(20s);
+    ASSERT_NE(window, 0u) << program.standard_error();
+  }
+
+  display::test::Xvfb xvfb{800, 600};
+  Program program{xvfb.display_name()};
+  Desktop desktop{xvfb.display_name()};
+  Window window = 0;
+  std::string xvfb_name;
+};
+
+TEST_F(DesktopSession, ClosingFromTheDesktopDuringTheSplashEndsWithStatusZero) {
+  // The first frame shows, and the buttons do not yet: the splash runs.
+  ASSERT_TRUE(desktop.wait_for_pixel(window, 60, 40, 0xFFFFFF, 10s));
+  desktop.request_close(window);
+  const auto status = program.wait_for_end(10s);
+  ASSERT_TRUE(status) << "still running, window gone or not";
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status << " " << program.standard_error();
+}
+
+TEST_F(DesktopSession, ClosingFromTheDesktopAfterTheRevealEndsWithStatusZero) {
+  ASSERT_TRUE(desktop.wait_for_reveal(window, 30s));
+  desktop.request_close(window);
+  const auto status = program.wait_for_end(10s);
+  ASSERT_TRUE(status) << "still running, window gone or not";
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status << " " << program.standard_error();
+}
+
+// The server killed while the program idles after the reveal, or while it
+// spins in the splash pause.
+void expect_display_loss_ends_it(DesktopSession& t) {
+  t.desktop.disconnect();
+  t.xvfb.kill_now();
+  const auto killed = Clock::now();
+  const auto status = t.program.wait_for_end(10s);
+  ASSERT_TRUE(status) << "hangs with its display gone";
+  EXPECT_LT(Clock::now() - killed, 1s);
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
+  EXPECT_NE(WEXITSTATUS(*status), 0);
+  const std::string err = t.program.standard_error();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("lost the connection to the X display \"" + t.xvfb_name + "\""), std::string::npos) << err;
+}
+
+TEST_F(DesktopSession, DisplayGoingAwayInTheSplashEndsTheProgramWithinASecondWithOneLine) {
+  ASSERT_TRUE(desktop.wait_for_pixel(window, 60, 40, 0xFFFFFF, 10s));
+  expect_display_loss_ends_it(*this);
+}
+
+TEST_F(DesktopSession, DisplayGoingAwayEndsTheProgramWithinASecondWithOneLine) {
+  ASSERT_TRUE(desktop.wait_for_reveal(window, 30s));
+  expect_display_loss_ends_it(*this);
+}
+
+}  // namespace
+}  // namespace launcher_test

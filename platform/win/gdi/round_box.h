@@ -1,6 +1,7 @@
 // The one rasteriser for rounded shapes: CreateEllipticRgn, CreateRoundRectRgn
-// and Ellipse all ask it for the pixels of a row, so a null-pen Ellipse and
-// the elliptic region of the same box are the same pixel set.
+// and Ellipse all ask it for the pixels of a row. The regions hand it their
+// box less the last column and row, so a null-pen Ellipse of a box and the
+// elliptic region of that box one pixel larger are the same pixel set.
 #pragma once
 
 #include <cstdint>

@@ -141,7 +141,9 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
 // The brush fills the ellipse of the box shrunk by the pen width on every
 // side; the pen colours the pixels of the box's ellipse outside that. With a
 // null pen the brush fills the pixels of CreateEllipticRgn of the box one
-// column and row larger (the region leaves its last column and row out).
+// column and row larger (the region leaves its last column and row out),
+// except that a box at most two pixels across or down fills as a null-pen
+// Rectangle does: less its last column and row.
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   const DeviceContext* target = dc_from_handle(dc);
   if (!target) return 0;
@@ -151,7 +153,11 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   const bool fill = brush && !brush->hollow;
   const std::int64_t w = pen && pen->style != PS_NULL ? pen->width : 0;
   if (w == 0) {
-    if (fill) fill_round_box(*target, outer, brush->color);
+    if (!fill) return 1;
+    if (outer.right - outer.left <= 2 || outer.bottom - outer.top <= 2)
+      fill_box(*target, outer.left, outer.top, outer.right - 1, outer.bottom - 1, brush->color);
+    else
+      fill_round_box(*target, outer, brush->color);
     return 1;
   }
   const RoundBox inner = RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),

@@ -5,12 +5,14 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace win {
 
-// A box left .. right-1 × top .. bottom-1 whose corners are quarter ellipses
-// of a corner_width × corner_height ellipse. An ellipse is a round box whose
-// corner ellipse is the whole box; a corner of width or height 0 is square.
+// A box left .. right-1 × top .. bottom-1 whose corners are the quarters of
+// the pixel ellipse of corner_width × corner_height pixels (see
+// round_box.cpp); an ellipse is a round box whose corner ellipse is the whole
+// box; a corner of width or height 0 is square.
 struct RoundBox {
   std::int64_t left = 0;
   std::int64_t top = 0;
@@ -18,6 +20,9 @@ struct RoundBox {
   std::int64_t bottom = 0;
   std::int64_t corner_width = 0;
   std::int64_t corner_height = 0;
+  // How far the corner rows are cut in from each side, from the outermost
+  // row inwards; -1 marks a row the shape leaves out.
+  std::vector<std::int64_t> corner_insets;
 
   // Corners in either order; corner sizes are taken as absolute values and
   // limited to the box.

@@ -230,8 +230,8 @@ TEST(Clipping, DrawingStaysInsideTheClipRegion) {
 // The elliptic region leaves out the last column and row of its box, so it
 // matches a null-pen Ellipse of the box one pixel smaller.
 TEST(Ellipse, NullPenFillsTheEllipticRegionOfTheBoxOnePixelLarger) {
-  for (const RECT box : {RECT{0, 0, 7, 5}, RECT{1, 2, 12, 9}, RECT{0, 0, 2, 10}, RECT{3, 1, 4, 2},
-                         RECT{12, 9, 1, 2}, RECT{-5, -3, 9, 8}}) {
+  for (const RECT box : {RECT{0, 0, 7, 5}, RECT{1, 2, 12, 9}, RECT{0, 0, 3, 10}, RECT{12, 9, 1, 2},
+                         RECT{-5, -3, 9, 8}}) {
     Canvas c(14, 11);
     SelectObject(c.dc(), GetStockObject(NULL_PEN));
     Ellipse(c.dc(), box.left, box.top, box.right, box.bottom);
@@ -245,7 +245,43 @@ TEST(Ellipse, NullPenFillsTheEllipticRegionOfTheBoxOnePixelLarger) {
   }
 }
 
-TEST(Ellipse, PixelsWhoseCentresLieInsideTheEllipse) {
+// Our ellipses used to take the pixels whose centres lie inside the
+// inscribed ellipse; the reference walks the outline (round_box.cpp). Rows of
+// two shapes recorded from the reference, as the inset of each row from the
+// left and the right of the box.
+TEST(Ellipse, RowsFollowTheReferencesOutlineWalk) {
+  struct Case {
+    int w, h;
+    std::vector<int> insets;
+  };
+  const Case cases[] = {
+      {20, 20, {7, 5, 4, 3, 2, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1, 2, 3, 4, 5, 7}},
+      {40, 12, {12, 7, 4, 2, 1, 0, 0, 1, 2, 4, 7, 12}},
+  };
+  for (const Case& k : cases) {
+    Canvas c(k.w, k.h);
+    SelectObject(c.dc(), GetStockObject(NULL_PEN));
+    Ellipse(c.dc(), 0, 0, k.w, k.h);
+    for (int y = 0; y < k.h; ++y) {
+      std::string expected(static_cast<std::size_t>(k.w), '#');
+      const auto inset = static_cast<std::size_t>(k.insets[static_cast<std::size_t>(y)]);
+      for (std::size_t x = 0; x < inset; ++x) expected[x] = expected[k.w - 1 - x] = '.';
+      EXPECT_EQ(c.map()[static_cast<std::size_t>(y)], expected) << k.w << " x " << k.h << " row " << y;
+    }
+  }
+}
+
+// Thin null-pen ellipses used to fill their one column; Windows fills them as
+// a null-pen Rectangle does, less the last column and row.
+TEST(Ellipse, AThinNullPenEllipseFillsAsANullPenRectangle) {
+  Canvas c(4, 6);
+  SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  Ellipse(c.dc(), 0, 0, 1, 6);
+  Ellipse(c.dc(), 1, 1, 3, 5);
+  EXPECT_EQ(c.map(), (Map{"....", ".#..", ".#..", ".#..", "....", "...."}));
+}
+
+TEST(Ellipse, EightBySixAsTheReferenceDrawsIt) {
   Canvas c(8, 6);
   SelectObject(c.dc(), GetStockObject(NULL_PEN));
   Ellipse(c.dc(), 0, 0, 8, 6);

@@ -323,13 +323,14 @@ void Region::offset(std::int32_t dx, std::int32_t dy) {
   if (!fits(box.left, box.right, wx) || !fits(box.top, box.bottom, wy))
     throw std::out_of_range("offsetting the region by (" + std::to_string(dx) + ", " +
                             std::to_string(dy) + ") splits it across the ends of the 32-bit range");
-  const auto ox = static_cast<std::int32_t>(wx), oy = static_cast<std::int32_t>(wy);
+  // The wrapped amounts may lie outside 32 bits; the moved edges do not.
+  auto move = [](std::int32_t& edge, std::int64_t by) { edge = static_cast<std::int32_t>(edge + by); };
   for (Band& band : m_bands) {
-    band.top += oy;
-    band.bottom += oy;
+    move(band.top, wy);
+    move(band.bottom, wy);
     for (Span& span : band.spans) {
-      span.left += ox;
-      span.right += ox;
+      move(span.left, wx);
+      move(span.right, wx);
     }
   }
 }

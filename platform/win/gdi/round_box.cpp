@@ -78,9 +78,10 @@ std::int64_t plain_reach(std::int64_t w, std::int64_t h, std::int64_t Y) {
   std::int64_t X = static_cast<std::int64_t>(std::floor(static_cast<long double>(w) * std::sqrt(q)));
   X = std::min(X, A);
   if ((X - A) % 2 != 0) --X;
-  auto fits = [&](std::int64_t x) {
-    return I128(x) * x * h * h + I128(Y) * Y * w * w <= I128(w) * w * h * h;
-  };
+  // x² h² <= w² (h² - Y²), unsigned: each side stays below 2^126 for 32-bit boxes.
+  using U128 = unsigned __int128;
+  const U128 room = U128(w) * U128(w) * (U128(h) * U128(h) - U128(Y) * U128(Y));
+  auto fits = [&](std::int64_t x) { return U128(x) * U128(x) * U128(h) * U128(h) <= room; };
   while (X >= 0 && !fits(X)) X -= 2;
   while (X + 2 <= A && fits(X + 2)) X += 2;
   return X;

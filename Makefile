@@ -3,11 +3,12 @@
 # make run    build and start the launcher
 # make bench  build and run the benchmarks
 # make asan   build with AddressSanitizer + UBSan (build-asan/) and run every test
+# make gdi-conformance  compare our GDI with the reference under Wine (tools/gdi-conformance)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: all build test run bench asan clean
+.PHONY: all build test run bench asan clean gdi-conformance
 
 all: build
 
@@ -32,6 +33,10 @@ $(ASAN_BUILD)/CMakeCache.txt:
 asan: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+gdi-conformance: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target gdi-conformance
+	tools/gdi-conformance/compare.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

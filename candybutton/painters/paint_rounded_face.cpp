@@ -2,6 +2,7 @@
 #include "candybutton/painters/paint_ellipse_glow.h"
 #include "candybutton/painters/paint_rounded_style.h"
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/user/fill_rect.h"
 #include "platform/win/gdi/region.h"
 
 namespace candy {

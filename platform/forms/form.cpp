@@ -10,6 +10,7 @@
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/user/fill_rect.h"
 #include "platform/win/user/paint.h"
 #include "platform/win/user/system_metrics.h"
 #include "platform/win/user/window.h"

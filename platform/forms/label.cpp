@@ -8,6 +8,7 @@
 #include "platform/forms/layout.h"
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/user/fill_rect.h"
 #include "platform/win/gdi/text.h"
 
 namespace forms {

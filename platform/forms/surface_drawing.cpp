@@ -5,6 +5,7 @@
 
 #include "platform/forms/color.h"
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/user/fill_rect.h"
 
 namespace forms {
 

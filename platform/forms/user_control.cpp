@@ -14,6 +14,7 @@
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/user/fill_rect.h"
 #include "platform/win/user/input.h"
 #include "platform/win/user/paint.h"
 #include "platform/win/gdi/text.h"

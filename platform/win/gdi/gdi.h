@@ -51,7 +51,9 @@ BOOL IsRectEmpty(const RECT* rect);
 BOOL IntersectRect(RECT* out, const RECT* a, const RECT* b);
 BOOL PtInRect(const RECT* rect, POINT pt);
 
-int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+// FillRect for real brushes only; user32's FillRect (user/fill_rect.h) adds
+// the COLOR_x + 1 brush values, which need the system colours.
+int fill_rect(HDC dc, const RECT* rect, HBRUSH brush);
 BOOL FillRgn(HDC dc, HRGN rgn, HBRUSH brush);
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
 BOOL LineTo(HDC dc, int x, int y);

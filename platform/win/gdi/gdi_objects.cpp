@@ -2,6 +2,7 @@
 #include "platform/win/gdi/gdi_objects.h"
 
 #include "platform/win/gdi/bitmap.h"
+#include "platform/win/gdi/color.h"
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/region.h"
@@ -13,7 +14,6 @@ namespace {
 constexpr std::uint32_t kStockTag = 0x000F0000;
 constexpr std::uint32_t kStockMask = 0xFFFFFF00;
 constexpr std::uint32_t kDefaultBitmapIndex = 0x3F;
-constexpr COLORREF kColorMask = 0x00FFFFFF;
 
 // The stock object of an index, created on first use and never changed.
 const Object* stock_object(std::uint32_t index) {
@@ -73,7 +73,7 @@ const Pen* selected_pen(HPEN pen) { return pen_from_handle(pen ? pen : HPEN{GetS
 
 HBRUSH CreateSolidBrush(COLORREF color) {
   auto brush = std::make_unique<Brush>();
-  brush->color = color & kColorMask;
+  brush->color = device_color(color);
   return HBRUSH{HGDIOBJ{handle_table().insert(ObjectKind::Brush, std::move(brush))}};
 }
 
@@ -83,7 +83,7 @@ HPEN CreatePen(int style, int width, COLORREF color) {
   auto pen = std::make_unique<Pen>();
   pen->style = style;
   pen->width = width == 0 ? 1 : width;
-  pen->color = color & kColorMask;
+  pen->color = device_color(color);
   return HPEN{HGDIOBJ{handle_table().insert(ObjectKind::Pen, std::move(pen))}};
 }
 

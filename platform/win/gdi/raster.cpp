@@ -1,9 +1,10 @@
-// Filling and pixels: FillRect, FillRgn, Rectangle, Ellipse, SetPixel,
+// Filling and pixels: rectangles (FillRect without system colours), FillRgn, Rectangle, Ellipse, SetPixel,
 // GetPixel, BitBlt. Every write is clipped to the surface first and then to
 // the DC's clip region, so huge coordinates cost nothing extra.
 #include <algorithm>
 
 #include "platform/win/gdi/bitmap.h"
+#include "platform/win/gdi/color.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/gdi_objects.h"
 #include "platform/win/gdi/raster_span.h"
@@ -11,8 +12,6 @@
 
 namespace win {
 namespace {
-
-constexpr COLORREF kColorMask = 0x00FFFFFF;
 
 // Rows of [top, bottom) that lie on the surface.
 void visible_rows(const DeviceContext& dc, std::int64_t& top, std::int64_t& bottom) {
@@ -59,18 +58,19 @@ void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::in
   }
 }
 
-// The per-pixel hot path: a handle lookup, the clip test and a store.
+// The per-pixel hot path: a handle lookup, the clip test and a store. A
+// pixel off the surface or outside the clip is not drawn, and that is no
+// failure: Windows answers TRUE (and SetPixel the colour) all the same.
 BOOL SetPixelV(HDC dc, int x, int y, COLORREF color) {
   const DeviceContext* target = dc_from_handle(dc);
-  if (!target) return 0;
+  if (!target || !target->surface) return 0;
   Surface* s = target->surface;
-  if (!s || !s->contains(x, y) || (target->clip && !target->clip->contains(x, y))) return 0;
-  s->at(x, y) = color & kColorMask;
+  if (s->contains(x, y) && (!target->clip || target->clip->contains(x, y))) s->at(x, y) = device_color(color);
   return 1;
 }
 
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
-  return SetPixelV(dc, x, y, color) ? color & kColorMask : CLR_INVALID;
+  return SetPixelV(dc, x, y, color) ? device_color(color) : CLR_INVALID;
 }
 
 COLORREF GetPixel(HDC dc, int x, int y) {
@@ -79,12 +79,21 @@ COLORREF GetPixel(HDC dc, int x, int y) {
   return target->surface->at(x, y);
 }
 
-// Right and bottom are excluded; an empty or inverted rectangle draws nothing.
-int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
+// Right and bottom are excluded. An inverted side is taken from its other
+// end and moved one pixel on, as Windows does: left 8, right 2 covers
+// columns 3 to 8. An empty side draws nothing.
+int fill_rect(HDC dc, const RECT* rect, HBRUSH brush) {
   const DeviceContext* target = dc_from_handle(dc);
   const Brush* fill = brush_from_handle(brush);
   if (!target || !rect || !fill) return 0;
-  if (!fill->hollow) fill_box(*target, rect->left, rect->top, rect->right, rect->bottom, fill->color);
+  auto side = [](std::int64_t from, std::int64_t to, std::int64_t& lo, std::int64_t& hi) {
+    lo = from <= to ? from : to + 1;
+    hi = from <= to ? to : from + 1;
+  };
+  std::int64_t left, right, top, bottom;
+  side(rect->left, rect->right, left, right);
+  side(rect->top, rect->bottom, top, bottom);
+  if (!fill->hollow) fill_box(*target, left, top, right, bottom, fill->color);
   return 1;
 }
 
@@ -104,7 +113,8 @@ BOOL FillRgn(HDC dc, HRGN rgn, HBRUSH brush) {
 }
 
 // The pen draws the outermost ring of pixels inside the box, the brush fills
-// the rest; with a null pen the brush fills the whole box.
+// the rest. With a null pen the brush fills the box less its last column and
+// row, as in Windows; a 1 × 1 box with a pen draws nothing there either.
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
   const DeviceContext* target = dc_from_handle(dc);
   if (!target) return 0;
@@ -113,11 +123,13 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
   std::int64_t l = std::min(left, right), r = std::max(left, right);
   std::int64_t t = std::min(top, bottom), b = std::max(top, bottom);
   const bool outline = pen && pen->style != PS_NULL;
-  if (brush && !brush->hollow) {
-    const int inset = outline ? 1 : 0;
-    fill_box(*target, l + inset, t + inset, r - inset, b - inset, brush->color);
+  if (!outline) {
+    if (brush && !brush->hollow) fill_box(*target, l, t, r - 1, b - 1, brush->color);
+    return 1;
   }
-  if (outline && l < r && t < b) {
+  if (r - l == 1 && b - t == 1) return 1;
+  if (brush && !brush->hollow) fill_box(*target, l + 1, t + 1, r - 1, b - 1, brush->color);
+  if (l < r && t < b) {
     fill_box(*target, l, t, r, t + 1, pen->color);
     fill_box(*target, l, b - 1, r, b, pen->color);
     fill_box(*target, l, t, l + 1, b, pen->color);
@@ -128,7 +140,10 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
 
 // The brush fills the ellipse of the box shrunk by the pen width on every
 // side; the pen colours the pixels of the box's ellipse outside that. With a
-// null pen the brush fills exactly the pixels of CreateEllipticRgn(box).
+// null pen the brush fills the pixels of CreateEllipticRgn of the box one
+// column and row larger (the region leaves its last column and row out),
+// except that a box at most two pixels across or down fills as a null-pen
+// Rectangle does: less its last column and row.
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   const DeviceContext* target = dc_from_handle(dc);
   if (!target) return 0;
@@ -138,7 +153,11 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   const bool fill = brush && !brush->hollow;
   const std::int64_t w = pen && pen->style != PS_NULL ? pen->width : 0;
   if (w == 0) {
-    if (fill) fill_round_box(*target, outer, brush->color);
+    if (!fill) return 1;
+    if (outer.right - outer.left <= 2 || outer.bottom - outer.top <= 2)
+      fill_box(*target, outer.left, outer.top, outer.right - 1, outer.bottom - 1, brush->color);
+    else
+      fill_round_box(*target, outer, brush->color);
     return 1;
   }
   const RoundBox inner = RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),

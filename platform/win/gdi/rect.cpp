@@ -1,16 +1,15 @@
-// Rectangle helpers. Arithmetic saturates at the 32-bit range instead of
-// overflowing.
+// Rectangle helpers. Edges move in 32-bit two's-complement arithmetic and
+// wrap on overflow, as Windows' do (a rectangle pushed past INT_MAX comes back
+// from INT_MIN); the arithmetic is done unsigned so the wrap is defined.
 #include <algorithm>
-#include <limits>
 
 #include "platform/win/gdi/gdi.h"
 
 namespace win {
 namespace {
 
-LONG saturate(std::int64_t v) {
-  return static_cast<LONG>(std::clamp<std::int64_t>(v, std::numeric_limits<LONG>::min(),
-                                                    std::numeric_limits<LONG>::max()));
+LONG wrap_add(LONG a, std::int64_t b) {
+  return static_cast<LONG>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
 
 }  // namespace
@@ -30,15 +29,15 @@ BOOL SetRectEmpty(RECT* rect) {
 // Negative amounts shrink; the result may become empty or inverted.
 BOOL InflateRect(RECT* rect, int dx, int dy) {
   if (!rect) return 0;
-  *rect = {saturate(std::int64_t(rect->left) - dx), saturate(std::int64_t(rect->top) - dy),
-           saturate(std::int64_t(rect->right) + dx), saturate(std::int64_t(rect->bottom) + dy)};
+  *rect = {wrap_add(rect->left, -std::int64_t(dx)), wrap_add(rect->top, -std::int64_t(dy)),
+           wrap_add(rect->right, dx), wrap_add(rect->bottom, dy)};
   return 1;
 }
 
 BOOL OffsetRect(RECT* rect, int dx, int dy) {
   if (!rect) return 0;
-  *rect = {saturate(std::int64_t(rect->left) + dx), saturate(std::int64_t(rect->top) + dy),
-           saturate(std::int64_t(rect->right) + dx), saturate(std::int64_t(rect->bottom) + dy)};
+  *rect = {wrap_add(rect->left, dx), wrap_add(rect->top, dy), wrap_add(rect->right, dx),
+           wrap_add(rect->bottom, dy)};
   return 1;
 }
 

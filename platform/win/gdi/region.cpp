@@ -304,21 +304,33 @@ int Region::complexity() const {
   return m_bands.size() == 1 && m_bands.front().spans.size() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
+// Coordinates move in 32-bit two's-complement arithmetic, as in Windows: a
+// region pushed wholly past one end of the range comes back from the other.
+// One that would straddle the end (part wrapped, part not) can't be kept
+// ordered and is refused.
 void Region::offset(std::int32_t dx, std::int32_t dy) {
   if (m_bands.empty()) return;
   const RECT box = bounds();
   constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
   constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
-  if (std::int64_t(box.left) + dx < kMin || std::int64_t(box.right) + dx > kMax ||
-      std::int64_t(box.top) + dy < kMin || std::int64_t(box.bottom) + dy > kMax)
+  constexpr std::int64_t kWrap = std::int64_t(1) << 32;
+  auto fits = [&](std::int64_t from, std::int64_t to, std::int64_t& d) {
+    if (from + d > kMax) d -= kWrap;
+    if (to + d < kMin) d += kWrap;
+    return from + d >= kMin && to + d <= kMax;
+  };
+  std::int64_t wx = dx, wy = dy;
+  if (!fits(box.left, box.right, wx) || !fits(box.top, box.bottom, wy))
     throw std::out_of_range("offsetting the region by (" + std::to_string(dx) + ", " +
-                            std::to_string(dy) + ") leaves the 32-bit coordinate range");
+                            std::to_string(dy) + ") splits it across the ends of the 32-bit range");
+  // The wrapped amounts may lie outside 32 bits; the moved edges do not.
+  auto move = [](std::int32_t& edge, std::int64_t by) { edge = static_cast<std::int32_t>(edge + by); };
   for (Band& band : m_bands) {
-    band.top += dy;
-    band.bottom += dy;
+    move(band.top, wy);
+    move(band.bottom, wy);
     for (Span& span : band.spans) {
-      span.left += dx;
-      span.right += dx;
+      move(span.left, wx);
+      move(span.right, wx);
     }
   }
 }

@@ -44,7 +44,9 @@ class Region : public Object {
   RECT bounds() const;                            // {0,0,0,0} when empty
   std::int64_t area() const;                      // number of pixels
   int complexity() const;                         // NULLREGION, SIMPLEREGION or COMPLEXREGION
-  void offset(std::int32_t dx, std::int32_t dy);  // throws std::out_of_range on overflow
+  // Wraps past the ends of the 32-bit range as Windows does; throws
+  // std::out_of_range when the region would straddle them.
+  void offset(std::int32_t dx, std::int32_t dy);
   // Appends rows top .. bottom-1 below every band so far; merges with the
   // last band when the spans are the same and the bands touch. Empty spans
   // or rows are skipped. Throws std::invalid_argument when the band would

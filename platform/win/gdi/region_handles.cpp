@@ -1,6 +1,7 @@
 // The Windows region functions over Region objects in the handle table.
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "platform/win/gdi/region.h"
 #include "platform/win/gdi/round_box.h"
@@ -12,9 +13,27 @@ namespace {
 // this are refused (the call fails) rather than allowed to run for minutes.
 constexpr std::int64_t kMaxCornerRows = 1 << 16;
 
+// Windows leaves the last column and row of the box out of a round or
+// elliptic region (callers pass w + 1, h + 1 to cover a w × h window). Each
+// side is put in order first and then shortened by one, so a side of length
+// 1 is empty and one of length 0 becomes the single column or row before it.
+void exclusive_side(std::int64_t& from, std::int64_t& to) {
+  if (from > to) std::swap(from, to);
+  --to;
+  if (from > to) std::swap(from, to);
+}
+
+RoundBox region_box(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                    std::int64_t corner_width, std::int64_t corner_height) {
+  exclusive_side(left, right);
+  exclusive_side(top, bottom);
+  return RoundBox::make(left, top, right, bottom, corner_width, corner_height);
+}
+
 HRGN make_round_region(const RoundBox& box) {
   if (box.corner_height > kMaxCornerRows) return HRGN{};
   Region region;
+  if (box.empty()) return make_region_handle(std::move(region));
   auto add_row = [&](std::int64_t y) {
     std::int64_t x0, x1;
     if (box.row(y, x0, x1))
@@ -52,11 +71,14 @@ HRGN CreateRectRgnIndirect(const RECT* rect) {
 }
 
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height) {
-  return make_round_region(RoundBox::make(left, top, right, bottom, width, height));
+  return make_round_region(region_box(left, top, right, bottom, width, height));
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-  return make_round_region(RoundBox::ellipse(left, top, right, bottom));
+  std::int64_t l = left, t = top, r = right, b = bottom;
+  exclusive_side(l, r);
+  exclusive_side(t, b);
+  return make_round_region(RoundBox::ellipse(l, t, r, b));
 }
 
 int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {

@@ -1,16 +1,24 @@
-// Pixel rule: a pixel (x, y) belongs to the shape when its centre
-// (x + 0.5, y + 0.5) lies inside the shape or on its outline. The shape is the
-// union of the box's central cross (the box narrowed by half a corner ellipse
-// horizontally, or vertically) and the four corner ellipses, each of size
-// corner_width × corner_height and touching two sides of the box.
+// The pixel ellipse of w × h pixels, as the reference GDI draws it (found by
+// running it, see tools/gdi-conformance): an integer walk in the manner of
+// Kennedy's ellipse algorithm over pixel centres. In doubled coordinates the
+// ellipse has semi-axes A = w - 1 and B = h - 1 about the middle of the box,
+// pixel centres lie at offsets of the parity of A (across) and B (down), and
+// F(X, Y) = B²X² + A²Y² - A²B² is negative inside. One quarter is walked:
 //
-// Everything is done in doubled coordinates so that pixel centres are odd
-// integers: with A = corner width, B = corner height and Y the doubled
-// vertical distance of the row centre from the corner ellipse's centre, the
-// doubled horizontal reach D of the ellipse in that row is the largest integer
-// with D² B² ≤ A² (B² − Y²). The row then covers the pixel centres from
-// 2·left + A − D to 2·right − A + D. Exact integer arithmetic (128-bit) keeps
-// the rule exact for any 32-bit box.
+// - the steep part from (A, Y0) upwards a row at a time, the first row
+//   always: step to the next row, and move one pixel in when
+//   F(X, Y) + F(X - 2, Y) >= 0 (the pixel and its inner neighbour are on
+//   average outside); stop once B²X <= A²Y (the outline leaves 45°);
+// - the flat part from (X0, B) outwards a column at a time while
+//   B²X <= A²Y: step to the next column, and move one row down when
+//   F(X, Y) + F(X, Y - 2) >= 0.
+//
+// A row spans to the farthest pixel either part put on it; a row between
+// the parts that neither reached spans as far as the row below it, and rows
+// beyond the flat part's first are left out. The walk takes w + h steps; corners past 65,536
+// pixels use the plain rule instead (a pixel belongs when its centre lies
+// inside or on the ellipse), which differs from the walk by at most a pixel
+// at a row's end.
 #include "platform/win/gdi/round_box.h"
 
 #include <algorithm>
@@ -20,27 +28,81 @@
 namespace win {
 namespace {
 
-using U128 = unsigned __int128;
+using I128 = __int128;
 
-std::int64_t floor_div2(std::int64_t v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); }
+constexpr std::int64_t kMinWalk = 4;
+constexpr std::int64_t kMaxWalk = 1 << 16;
 
-// Largest d >= 0 with d² b² <= r. The square root only guesses; the integer
-// checks make the answer exact. Shapes of everyday size stay in 64 bits.
-template <class Int, class Float>
-std::int64_t largest_fitting(Int r, Int b2) {
-  auto fits = [&](std::int64_t d) { return Int(d) * Int(d) * b2 <= r; };
-  std::int64_t d = static_cast<std::int64_t>(std::sqrt(static_cast<Float>(r) / static_cast<Float>(b2)));
-  while (d > 0 && !fits(d)) --d;
-  while (fits(d + 1)) ++d;
-  return d;
+// Half-width (doubled) per row of the w × h pixel ellipse, indexed by the
+// doubled distance |Y| of the row from the middle divided by 2; -1: no pixel.
+std::vector<std::int64_t> walk_reaches(std::int64_t w, std::int64_t h) {
+  const std::int64_t A = w - 1, B = h - 1;
+  std::vector<std::int64_t> reach(static_cast<std::size_t>(B / 2 + 1), -1);
+  const I128 a2 = I128(A) * A, b2 = I128(B) * B;
+  auto F = [&](std::int64_t X, std::int64_t Y) { return b2 * X * X + a2 * Y * Y - a2 * b2; };
+  auto plot = [&](std::int64_t X, std::int64_t Y) {
+    if (X < 0 || Y < 0 || Y > B) return;
+    std::int64_t& r = reach[static_cast<std::size_t>(Y / 2)];
+    r = std::max(r, X);
+  };
+  std::int64_t X = A, Y = B % 2;
+  do {
+    plot(X, Y);
+    Y += 2;
+    if (F(X, Y) + F(X - 2, Y) >= 0) X -= 2;
+  } while (b2 * X > a2 * Y && Y <= B);
+  X = A % 2;
+  Y = B;
+  while (b2 * X <= a2 * Y && X <= A) {
+    plot(X, Y);
+    X += 2;
+    if (F(X, Y) + F(X, Y - 2) >= 0) Y -= 2;
+  }
+  // A row between the two parts that neither reached spans as far as the
+  // row below it (towards the middle).
+  std::size_t last = reach.size();
+  while (last > 0 && reach[last - 1] < 0) --last;
+  for (std::size_t i = 1; i < last; ++i)
+    if (reach[i] < 0) reach[i] = reach[i - 1];
+  return reach;
 }
 
-std::int64_t reach(U128 r, std::int64_t b) {
-  const U128 b2 = U128(b) * U128(b);
-  constexpr U128 kSmall = U128(1) << 52;  // below this, doubles and 64-bit products are exact
-  if (r < kSmall && b2 < kSmall)
-    return largest_fitting<std::uint64_t, double>(static_cast<std::uint64_t>(r), static_cast<std::uint64_t>(b2));
-  return largest_fitting<U128, long double>(r, b2);
+// The plain rule, for ellipses too large for the walk: a pixel
+// belongs when its centre lies inside or on the ellipse inscribed in the
+// w × h box. The doubled half-width X of row Y (both at pixel-centre parity)
+// is the largest with X² h² + Y² w² <= w² h².
+std::int64_t plain_reach(std::int64_t w, std::int64_t h, std::int64_t Y) {
+  const std::int64_t A = w - 1;
+  const long double q = 1.0L - (static_cast<long double>(Y) * Y) / (static_cast<long double>(h) * h);
+  if (q < 0) return -1;
+  std::int64_t X = static_cast<std::int64_t>(std::floor(static_cast<long double>(w) * std::sqrt(q)));
+  X = std::min(X, A);
+  if ((X - A) % 2 != 0) --X;
+  // x² h² <= w² (h² - Y²), unsigned: each side stays below 2^126 for 32-bit boxes.
+  using U128 = unsigned __int128;
+  const U128 room = U128(w) * U128(w) * (U128(h) * U128(h) - U128(Y) * U128(Y));
+  auto fits = [&](std::int64_t x) { return U128(x) * U128(x) * U128(h) * U128(h) <= room; };
+  while (X >= 0 && !fits(X)) X -= 2;
+  while (X + 2 <= A && fits(X + 2)) X += 2;
+  return X;
+}
+
+// Insets of the corner rows, outermost first: rows 0 .. ceil(h / 2) - 1 of
+// the w × h pixel ellipse.
+std::vector<std::int64_t> corner_insets_of(std::int64_t w, std::int64_t h) {
+  std::vector<std::int64_t> insets;
+  if (w <= 1 || h <= 1) return insets;  // a single column or row is whole
+  const std::int64_t A = w - 1, B = h - 1;
+  const std::int64_t rows = (h + 1) / 2;
+  const bool walk = w <= kMaxWalk && h <= kMaxWalk;
+  const std::vector<std::int64_t> reach = walk ? walk_reaches(w, h) : std::vector<std::int64_t>{};
+  insets.reserve(static_cast<std::size_t>(rows));
+  for (std::int64_t i = 0; i < rows; ++i) {
+    const std::int64_t Y = B - 2 * i;
+    const std::int64_t r = walk ? reach[static_cast<std::size_t>(Y / 2)] : plain_reach(w, h, Y);
+    insets.push_back(r < 0 ? -1 : (A - r) / 2);
+  }
+  return insets;
 }
 
 }  // namespace
@@ -49,9 +111,11 @@ RoundBox RoundBox::make(std::int64_t left, std::int64_t top, std::int64_t right,
                         std::int64_t corner_width, std::int64_t corner_height) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
-  RoundBox box{left, top, right, bottom, 0, 0};
+  RoundBox box{left, top, right, bottom, 0, 0, {}};
   box.corner_width = std::min(corner_width < 0 ? -corner_width : corner_width, right - left);
   box.corner_height = std::min(corner_height < 0 ? -corner_height : corner_height, bottom - top);
+  if (box.corner_width > 0 && box.corner_height > 0)
+    box.corner_insets = corner_insets_of(box.corner_width, box.corner_height);
   return box;
 }
 
@@ -61,22 +125,14 @@ RoundBox RoundBox::ellipse(std::int64_t left, std::int64_t top, std::int64_t rig
 
 bool RoundBox::row(std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) const {
   if (empty() || y < top || y >= bottom) return false;
-  const std::int64_t a = corner_width, b = corner_height;
-  const std::int64_t centre = 2 * y + 1;
-  const std::int64_t upper = 2 * top + b;     // doubled centre row of the upper corners
-  const std::int64_t lower = 2 * bottom - b;  // and of the lower corners
-  if (a == 0 || b == 0 || (centre >= upper && centre <= lower)) {
-    x_left = left;
-    x_right = right;
-    return true;
+  const std::int64_t from_edge = std::min(y - top, bottom - 1 - y);
+  std::int64_t inset = 0;
+  if (from_edge < static_cast<std::int64_t>(corner_insets.size())) {
+    inset = corner_insets[static_cast<std::size_t>(from_edge)];
+    if (inset < 0) return false;
   }
-  // 0 < dy < b: the row centre lies strictly inside the corner ellipse's rows.
-  const std::int64_t dy = centre < upper ? upper - centre : centre - lower;
-  const U128 r = U128(a) * U128(a) * (U128(b) * U128(b) - U128(dy) * U128(dy));
-  const std::int64_t d = reach(r, b);
-  // Pixel centres 2x+1 from 2·left + a − d to 2·right − a + d.
-  x_left = -floor_div2(-(2 * left + a - d - 1));
-  x_right = floor_div2(2 * right - a + d - 1) + 1;
+  x_left = left + inset;
+  x_right = right - inset;
   return x_left < x_right;
 }
 

@@ -1,15 +1,18 @@
 // The one rasteriser for rounded shapes: CreateEllipticRgn, CreateRoundRectRgn
-// and Ellipse all ask it for the pixels of a row, so a null-pen Ellipse and
-// the elliptic region of the same box are the same pixel set.
+// and Ellipse all ask it for the pixels of a row. The regions hand it their
+// box less the last column and row, so a null-pen Ellipse of a box and the
+// elliptic region of that box one pixel larger are the same pixel set.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace win {
 
-// A box left .. right-1 × top .. bottom-1 whose corners are quarter ellipses
-// of a corner_width × corner_height ellipse. An ellipse is a round box whose
-// corner ellipse is the whole box; a corner of width or height 0 is square.
+// A box left .. right-1 × top .. bottom-1 whose corners are the quarters of
+// the pixel ellipse of corner_width × corner_height pixels (see
+// round_box.cpp); an ellipse is a round box whose corner ellipse is the whole
+// box; a corner of width or height 0 is square.
 struct RoundBox {
   std::int64_t left = 0;
   std::int64_t top = 0;
@@ -17,6 +20,9 @@ struct RoundBox {
   std::int64_t bottom = 0;
   std::int64_t corner_width = 0;
   std::int64_t corner_height = 0;
+  // How far the corner rows are cut in from each side, from the outermost
+  // row inwards; -1 marks a row the shape leaves out.
+  std::vector<std::int64_t> corner_insets;
 
   // Corners in either order; corner sizes are taken as absolute values and
   // limited to the box.

@@ -3,6 +3,7 @@
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/user/fill_rect.h"
 #include "platform/win/kernel/handles.h"
 #include "platform/win/gdi/region.h"
 
@@ -108,7 +109,7 @@ TEST(GdiObjects, ABitmapDrawnIntoCannotBeDeletedNorSelectedTwice) {
   EXPECT_FALSE(CreateCompatibleBitmap(HDC{}, 100000, 100000));
 }
 
-TEST(Rects, ShrinkingPastEmptyInvertsAndEdgesSaturate) {
+TEST(Rects, ShrinkingPastEmptyInverts) {
   RECT r{1, 2, 5, 6};
   InflateRect(&r, 2, -2);
   EXPECT_EQ(r, (RECT{-1, 4, 7, 4}));
@@ -120,10 +121,22 @@ TEST(Rects, ShrinkingPastEmptyInvertsAndEdgesSaturate) {
   EXPECT_FALSE(IntersectRect(&out, &a, &touching));
   EXPECT_EQ(out, (RECT{}));
   EXPECT_FALSE(PtInRect(&a, {4, 0}));
-  RECT edge{2147483000, 0, 2147483647, 1};
-  InflateRect(&edge, 1000, 0);
-  EXPECT_EQ(edge.right, 2147483647);
   EXPECT_FALSE(InflateRect(nullptr, 1, 1));
+}
+
+// Windows' rectangles wrap at the 32-bit range; they used to saturate here.
+TEST(Rects, InflateAndOffsetWrapPastTheIntegerRangeAsWindowsDoes) {
+  RECT r{0, 0, 10, 10};
+  InflateRect(&r, 2147483647, 0);
+  EXPECT_EQ(r, (RECT{-2147483647, 0, -2147483639, 10}));
+  RECT full{-2147483647 - 1, 0, 2147483647, 3};
+  InflateRect(&full, 1, 0);
+  EXPECT_EQ(full, (RECT{2147483647, 0, -2147483647 - 1, 3}));
+  RECT moved{5, 6, 2, 1};
+  OffsetRect(&moved, 2147483647, -2);
+  EXPECT_EQ(moved, (RECT{-2147483644, 4, -2147483647, -1}));
+  InflateRect(&moved, -2147483647 - 1, 0);
+  EXPECT_EQ(moved, (RECT{4, 4, 1, -1}));
 }
 
 }  // namespace

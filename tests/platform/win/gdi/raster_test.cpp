@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/user/fill_rect.h"
+#include "platform/win/user/syscolor.h"
 #include "platform/win/gdi/region.h"
 
 namespace win {
@@ -135,18 +139,42 @@ TEST(Lines, HugeCoordinatesAreClippedQuickly) {
   EXPECT_EQ(c.map(), (Map{"#...", "####", "...."}));
 }
 
-TEST(FillRect, ExcludesRightAndBottomAndIgnoresEmptyOrInvertedRects) {
+TEST(FillRect, ExcludesRightAndBottomAndIgnoresEmptyRects) {
   Canvas c(5, 4);
   RECT r{1, 1, 4, 3};
   EXPECT_TRUE(FillRect(c.dc(), &r, c.brush()));
-  RECT inverted{4, 3, 1, 1};
-  FillRect(c.dc(), &inverted, c.brush());
   RECT empty{0, 0, 0, 4};
   FillRect(c.dc(), &empty, c.brush());
   EXPECT_EQ(c.map(), (Map{".....", ".###.", ".###.", "....."}));
   RECT huge{-2147483647 - 1, -2147483647 - 1, 2147483647, 2147483647};
   EXPECT_TRUE(FillRect(c.dc(), &huge, c.brush()));
   EXPECT_EQ(c.map(), (Map{"#####", "#####", "#####", "#####"}));
+}
+
+// Inverted rectangles used to draw nothing; Windows fills them shifted by one.
+TEST(FillRect, AnInvertedSideCoversFromTheSmallerEndPlusOneAsInWindows) {
+  Canvas c(6, 5);
+  RECT inverted{4, 3, 1, 1};
+  EXPECT_TRUE(FillRect(c.dc(), &inverted, c.brush()));
+  EXPECT_EQ(c.map(), (Map{"......", "......", "..###.", "..###.", "......"}));
+  Canvas d(6, 5);
+  RECT one_side{1, 3, 3, 1};
+  FillRect(d.dc(), &one_side, d.brush());
+  EXPECT_EQ(d.map(), (Map{"......", "......", ".##...", ".##...", "......"}));
+}
+
+// A COLOR_x + 1 brush value used to fail; Windows fills with that system colour.
+TEST(FillRect, SystemColourPlusOneStandsForThatColoursBrush) {
+  Canvas c(3, 1);
+  RECT r{0, 0, 2, 1};
+  EXPECT_TRUE(FillRect(c.dc(), &r, HBRUSH(static_cast<std::uint32_t>(COLOR_BTNSHADOW + 1))));
+  EXPECT_EQ(c.surface().at(0, 0), 0x808080u);
+  EXPECT_EQ(c.surface().at(1, 0), 0x808080u);
+  EXPECT_EQ(c.surface().at(2, 0), kPaper);
+  EXPECT_FALSE(FillRect(c.dc(), &r, HBRUSH(static_cast<std::uint32_t>(40))));
+  const HRGN rgn = CreateRectRgn(0, 0, 1, 1);  // FillRgn is gdi32's and knows no system colours
+  EXPECT_FALSE(FillRgn(c.dc(), rgn, HBRUSH(static_cast<std::uint32_t>(COLOR_BTNFACE + 1))));
+  DeleteObject(rgn);
 }
 
 TEST(FillRect, InflatingToEmptyDrawsNothing) {
@@ -159,16 +187,32 @@ TEST(FillRect, InflatingToEmptyDrawsNothing) {
   EXPECT_EQ(c.map(), (Map{"....", "....", "....", "...."}));
 }
 
-TEST(Pixels, SetAndGetAreClippedToTheSurface) {
+// Off the surface nothing is drawn, yet Windows reports success; it used to fail here.
+TEST(Pixels, SettingOffTheSurfaceDrawsNothingAndSucceedsAsInWindows) {
   Canvas c(2, 2);
   EXPECT_TRUE(SetPixelV(c.dc(), 1, 0, 0x123456));
   EXPECT_EQ(GetPixel(c.dc(), 1, 0), 0x123456u);
   EXPECT_EQ(SetPixel(c.dc(), 0, 1, 0x00ABCDEF), 0x00ABCDEFu);
-  EXPECT_FALSE(SetPixelV(c.dc(), 2, 0, kInk));
-  EXPECT_FALSE(SetPixelV(c.dc(), -1, 0, kInk));
-  EXPECT_EQ(SetPixel(c.dc(), 0, 5, kInk), CLR_INVALID);
+  EXPECT_TRUE(SetPixelV(c.dc(), 2, 0, kInk));
+  EXPECT_TRUE(SetPixelV(c.dc(), -1, 0, kInk));
+  EXPECT_EQ(SetPixel(c.dc(), 0, 5, kInk), kInk);
   EXPECT_EQ(GetPixel(c.dc(), 0, -1), CLR_INVALID);
   EXPECT_EQ(GetPixel(c.dc(), 0, 0), kPaper);
+  EXPECT_EQ(c.map(), (Map{".?", "?."}));
+}
+
+// The top byte of a COLORREF picks palette indices; it used to be dropped.
+TEST(Pixels, PaletteIndicesAndColourKindsResolveAsInWindows) {
+  Canvas c(1, 1);
+  const std::pair<COLORREF, COLORREF> cases[] = {
+      {0x01000003, 0x008080}, {0x0100000E, 0x00FF00}, {0x01000013, 0xFFFFFF}, {0x01000014, 0},
+      {0x01FF0003, 0x008080}, {0x03123456, 0},        {0x02123456, 0x123456}, {0xFE123456, 0x123456},
+      {0x10FF0003, 0},        {0x10ABCDEF, 0xABCDEF},
+  };
+  for (const auto& [color, stored] : cases) {
+    EXPECT_EQ(SetPixel(c.dc(), 0, 0, color), stored) << std::hex << color;
+    EXPECT_EQ(GetPixel(c.dc(), 0, 0), stored) << std::hex << color;
+  }
 }
 
 TEST(Clipping, DrawingStaysInsideTheClipRegion) {
@@ -177,19 +221,23 @@ TEST(Clipping, DrawingStaysInsideTheClipRegion) {
   dc_from_handle(c.dc())->clip = &clip;
   RECT all{0, 0, 5, 3};
   FillRect(c.dc(), &all, c.brush());
-  EXPECT_FALSE(SetPixelV(c.dc(), 2, 1, 0));
+  EXPECT_TRUE(SetPixelV(c.dc(), 2, 1, 0));
   EXPECT_EQ(GetPixel(c.dc(), 2, 1), CLR_INVALID);
   dc_from_handle(c.dc())->clip = nullptr;
   EXPECT_EQ(c.map(), (Map{"#####", "#...#", "#####"}));
 }
 
-TEST(Ellipse, NullPenFillsExactlyTheEllipticRegion) {
-  for (const RECT box : {RECT{0, 0, 7, 5}, RECT{1, 2, 12, 9}, RECT{0, 0, 2, 10}, RECT{3, 1, 4, 2},
-                         RECT{12, 9, 1, 2}, RECT{-5, -3, 9, 8}}) {
+// The elliptic region leaves out the last column and row of its box, so it
+// matches a null-pen Ellipse of the box one pixel smaller.
+TEST(Ellipse, NullPenFillsTheEllipticRegionOfTheBoxOnePixelLarger) {
+  for (const RECT box : {RECT{0, 0, 7, 5}, RECT{1, 2, 12, 9}, RECT{0, 0, 3, 10}, RECT{12, 9, 1, 2},
+                         RECT{-5, -3, 9, 8}}) {
     Canvas c(14, 11);
     SelectObject(c.dc(), GetStockObject(NULL_PEN));
     Ellipse(c.dc(), box.left, box.top, box.right, box.bottom);
-    const HRGN rgn = CreateEllipticRgn(box.left, box.top, box.right, box.bottom);
+    const LONG l = std::min(box.left, box.right), r = std::max(box.left, box.right);
+    const LONG t = std::min(box.top, box.bottom), b = std::max(box.top, box.bottom);
+    const HRGN rgn = CreateEllipticRgn(l, t, r + 1, b + 1);
     for (int y = 0; y < 11; ++y)
       for (int x = 0; x < 14; ++x)
         ASSERT_EQ(c.surface().at(x, y) == kInk, PtInRegion(rgn, x, y) != 0) << x << "," << y;
@@ -197,7 +245,43 @@ TEST(Ellipse, NullPenFillsExactlyTheEllipticRegion) {
   }
 }
 
-TEST(Ellipse, PixelsWhoseCentresLieInsideTheEllipse) {
+// Our ellipses used to take the pixels whose centres lie inside the
+// inscribed ellipse; the reference walks the outline (round_box.cpp). Rows of
+// two shapes recorded from the reference, as the inset of each row from the
+// left and the right of the box.
+TEST(Ellipse, RowsFollowTheReferencesOutlineWalk) {
+  struct Case {
+    int w, h;
+    std::vector<int> insets;
+  };
+  const Case cases[] = {
+      {20, 20, {7, 5, 4, 3, 2, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1, 2, 3, 4, 5, 7}},
+      {40, 12, {12, 7, 4, 2, 1, 0, 0, 1, 2, 4, 7, 12}},
+  };
+  for (const Case& k : cases) {
+    Canvas c(k.w, k.h);
+    SelectObject(c.dc(), GetStockObject(NULL_PEN));
+    Ellipse(c.dc(), 0, 0, k.w, k.h);
+    for (int y = 0; y < k.h; ++y) {
+      std::string expected(static_cast<std::size_t>(k.w), '#');
+      const auto inset = static_cast<std::size_t>(k.insets[static_cast<std::size_t>(y)]);
+      for (std::size_t x = 0; x < inset; ++x) expected[x] = expected[k.w - 1 - x] = '.';
+      EXPECT_EQ(c.map()[static_cast<std::size_t>(y)], expected) << k.w << " x " << k.h << " row " << y;
+    }
+  }
+}
+
+// Thin null-pen ellipses used to fill their one column; Windows fills them as
+// a null-pen Rectangle does, less the last column and row.
+TEST(Ellipse, AThinNullPenEllipseFillsAsANullPenRectangle) {
+  Canvas c(4, 6);
+  SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  Ellipse(c.dc(), 0, 0, 1, 6);
+  Ellipse(c.dc(), 1, 1, 3, 5);
+  EXPECT_EQ(c.map(), (Map{"....", ".#..", ".#..", ".#..", "....", "...."}));
+}
+
+TEST(Ellipse, EightBySixAsTheReferenceDrawsIt) {
   Canvas c(8, 6);
   SelectObject(c.dc(), GetStockObject(NULL_PEN));
   Ellipse(c.dc(), 0, 0, 8, 6);
@@ -257,6 +341,18 @@ TEST(Rectangle, PenOutlineInsideTheBoxAndBrushInside) {
   Rectangle(c.dc(), 0, 0, 4, 4);
   SelectObject(c.dc(), old);
   EXPECT_EQ(c.map(), (Map{"####.", "#..#.", "#..#.", "####."}));
+}
+
+// A null-pen Rectangle used to fill the whole box; Windows leaves out its
+// last column and row, and draws nothing for a 1 × 1 box with a pen.
+TEST(Rectangle, NullPenFillsTheBoxLessItsLastColumnAndRowAsInWindows) {
+  Canvas c(5, 4);
+  SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  EXPECT_TRUE(Rectangle(c.dc(), 4, 3, 0, 0));
+  EXPECT_EQ(c.map(), (Map{"###..", "###..", ".....", "....."}));
+  Canvas d(3, 3);
+  EXPECT_TRUE(Rectangle(d.dc(), 1, 1, 2, 2));
+  EXPECT_EQ(d.map(), (Map{"...", "...", "..."}));
 }
 
 TEST(BitBlt, CopiesAndClipsToBothSurfaces) {

@@ -144,6 +144,19 @@ TEST(Region, HugeCoordinatesAndOffsetOverflow) {
   EXPECT_EQ(small, Region::rect(-3, 5, -1, 7));
 }
 
+// Offsetting past the 32-bit range used to fail; Windows wraps a region that
+// goes past wholly.
+TEST(Region, OffsetWrapsARegionPushedWhollyPastTheRangeAsWindowsDoes) {
+  Region r = Region::rect(1, 2, 10, 8);
+  r.offset(0, 2147483647);
+  EXPECT_EQ(r, Region::rect(1, -2147483647, 10, -2147483641));
+  r.offset(-2147483647 - 1, 0);
+  EXPECT_EQ(r, Region::rect(-2147483647, -2147483647, -2147483638, -2147483641));
+  Region straddling = Region::rect(-10, 0, 10, 1);
+  EXPECT_THROW(straddling.offset(2147483647, 0), std::out_of_range);
+  EXPECT_EQ(straddling, Region::rect(-10, 0, 10, 1));
+}
+
 // Handle-level functions.
 
 TEST(RegionHandles, CombineReturnsTheComplexityAndFailsOnBadHandles) {
@@ -172,10 +185,11 @@ TEST(RegionHandles, CombineReturnsTheComplexityAndFailsOnBadHandles) {
   DeleteObject(out);
 }
 
-// Round rectangle with 4 × 4 corners in a 8 × 6 box: corner pixels whose
-// centres lie outside the quarter ellipses are cut.
+// Round rectangle with 4 × 4 corners covering 8 × 6 pixels (the call is
+// given one more column and row): corner pixels whose centres lie outside the
+// quarter ellipses are cut.
 TEST(RegionHandles, RoundRectCorners) {
-  const HRGN rgn = CreateRoundRectRgn(0, 0, 8, 6, 4, 4);
+  const HRGN rgn = CreateRoundRectRgn(0, 0, 9, 7, 4, 4);
   std::vector<std::string> rows;
   for (int y = 0; y < 6; ++y) {
     std::string row;
@@ -186,8 +200,8 @@ TEST(RegionHandles, RoundRectCorners) {
                                             ".######."}));
   DeleteObject(rgn);
   // Corners larger than the box are limited to it: the region is the ellipse.
-  const HRGN round = CreateRoundRectRgn(0, 0, 8, 6, 100, 100);
-  const HRGN ellipse = CreateEllipticRgn(0, 0, 8, 6);
+  const HRGN round = CreateRoundRectRgn(0, 0, 9, 7, 100, 100);
+  const HRGN ellipse = CreateEllipticRgn(0, 0, 9, 7);
   EXPECT_TRUE(EqualRgn(round, ellipse));
   DeleteObject(round);
   DeleteObject(ellipse);
@@ -197,7 +211,7 @@ TEST(RegionHandles, RoundShapesAreSymmetricAndCanonical) {
   for (int w = 1; w < 14; ++w)
     for (int h = 1; h < 11; ++h)
       for (int c : {0, 2, 3, 5, 8}) {
-        const HRGN rgn = CreateRoundRectRgn(10, 20, 10 + w, 20 + h, c, c + 1);
+        const HRGN rgn = CreateRoundRectRgn(10, 20, 10 + w + 1, 20 + h + 1, c, c + 1);
         const Region& region = *region_from_handle(rgn);
         ASSERT_TRUE(canonical(region));
         for (int y = 20; y < 20 + h; ++y)
@@ -205,6 +219,42 @@ TEST(RegionHandles, RoundShapesAreSymmetricAndCanonical) {
             ASSERT_EQ(region.contains(x, y), region.contains(10 + w - 1 - (x - 10), 20 + h - 1 - (y - 20)));
         DeleteObject(rgn);
       }
+}
+
+// Our round regions used to cover the whole box; Windows leaves out the last
+// column and row.
+TEST(RegionHandles, RoundAndEllipticRegionsLeaveOutTheLastColumnAndRowAsWindowsDoes) {
+  for (const HRGN rgn : {CreateRoundRectRgn(2, 3, 12, 13, 4, 4), CreateEllipticRgn(2, 3, 12, 13),
+                         CreateRoundRectRgn(12, 13, 2, 3, 4, 4)}) {
+    RECT box;
+    EXPECT_EQ(GetRgnBox(rgn, &box), COMPLEXREGION);
+    EXPECT_EQ(box, (RECT{2, 3, 11, 12}));
+    DeleteObject(rgn);
+  }
+}
+
+// A zero-width box used to throw ("region span is empty"). Windows gives a
+// side of length 0 the one column or row before it and a side of length 1
+// nothing.
+TEST(RegionHandles, DegenerateRoundBoxesGiveRegionsInsteadOfThrowing) {
+  struct Case {
+    int l, t, r, b, c;
+    RECT box;
+  };
+  for (const Case& k : {Case{2, 3, 2, 10, 3, {1, 3, 2, 9}}, Case{2, 3, 9, 3, 3, {2, 2, 8, 3}},
+                        Case{2, 3, 2, 3, 0, {1, 2, 2, 3}}, Case{2, 3, 3, 10, 3, {}}, Case{2, 3, 9, 4, 4, {}}}) {
+    const HRGN rgn = CreateRoundRectRgn(k.l, k.t, k.r, k.b, k.c, k.c);
+    ASSERT_TRUE(rgn);
+    RECT box;
+    EXPECT_EQ(GetRgnBox(rgn, &box), k.box == RECT{} ? NULLREGION : SIMPLEREGION) << k.l << "," << k.r;
+    EXPECT_EQ(box, k.box);
+    DeleteObject(rgn);
+  }
+  const HRGN thin = CreateEllipticRgn(-7, -2, -7, -9);
+  RECT box;
+  GetRgnBox(thin, &box);
+  EXPECT_EQ(box, (RECT{-8, -9, -7, -3}));
+  DeleteObject(thin);
 }
 
 TEST(RegionHandles, HugeShapesFailOrFinishQuickly) {

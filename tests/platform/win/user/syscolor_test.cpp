@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/user/fill_rect.h"
 #include "platform/win/ole/ole_color.h"
 
 namespace win {

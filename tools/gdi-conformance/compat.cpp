@@ -1,0 +1,136 @@
+#include "compat.h"
+
+#include <utility>
+
+namespace conformance {
+
+#ifdef _WIN32
+
+Canvas::Canvas(int width, int height) : m_width(width), m_height(height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  m_dc = CreateCompatibleDC(nullptr);
+  m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  m_bits = static_cast<std::uint32_t*>(bits);
+  m_old = SelectObject(m_dc, m_bitmap);
+}
+
+Canvas::~Canvas() {
+  SelectObject(m_dc, m_old);
+  DeleteObject(m_bitmap);
+  DeleteDC(m_dc);
+}
+
+std::uint32_t Canvas::at(int x, int y) const {
+  GdiFlush();
+  const std::uint32_t v = m_bits[y * m_width + x];  // 0x00RRGGBB
+  return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
+
+void Canvas::clear(std::uint32_t color) {
+  GdiFlush();
+  const std::uint32_t v = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+  for (int i = 0; i < m_width * m_height; ++i) m_bits[i] = v;
+}
+
+std::vector<Rows> region_rows(HRGN rgn) {
+  std::vector<Rows> rows;
+  const DWORD size = GetRegionData(rgn, 0, nullptr);
+  if (size == 0) return rows;
+  std::vector<std::uint64_t> buffer(size / 8 + 1);
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  if (GetRegionData(rgn, size, data) == 0) return rows;
+  const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+  for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+    const RECT& r = rects[i];
+    if (rows.empty() || rows.back().top != r.top || rows.back().bottom != r.bottom)
+      rows.push_back({static_cast<std::int32_t>(r.top), static_cast<std::int32_t>(r.bottom), {}});
+    rows.back().spans.push_back({static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.right)});
+  }
+  return rows;
+}
+
+HBITMAP make_picture(int width, int height, const std::vector<std::uint32_t>& pixels) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  auto* out = static_cast<std::uint32_t*>(bits);
+  for (int i = 0; i < width * height; ++i) {
+    const std::uint32_t c = pixels[static_cast<std::size_t>(i)];
+    out[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+  }
+  GdiFlush();
+  return bitmap;
+}
+
+BOOL draw_state_picture(HDC dc, HBRUSH brush, HBITMAP picture, int x, int y, int cx, int cy, UINT flags) {
+  return DrawStateA(dc, brush, nullptr, reinterpret_cast<LPARAM>(picture), 0, x, y, cx, cy, DST_BITMAP | flags);
+}
+
+HBRUSH sys_color_brush_value(int index) { return reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(index + 1)); }
+HBRUSH to_brush(HGDIOBJ object) { return static_cast<HBRUSH>(object); }
+HPEN to_pen(HGDIOBJ object) { return static_cast<HPEN>(object); }
+
+#else
+
+Canvas::Canvas(int width, int height) : m_width(width), m_height(height) {
+  m_dc = CreateCompatibleDC(HDC{});
+  m_bitmap = CreateCompatibleBitmap(m_dc, width, height);
+  m_old = SelectObject(m_dc, HGDIOBJ(m_bitmap));
+}
+
+Canvas::~Canvas() {
+  SelectObject(m_dc, m_old);
+  DeleteObject(m_bitmap);
+  DeleteDC(m_dc);
+}
+
+std::uint32_t Canvas::at(int x, int y) const { return bitmap_from_handle(m_bitmap)->surface.at(x, y) & 0xFFFFFF; }
+
+void Canvas::clear(std::uint32_t color) {
+  Surface& s = bitmap_from_handle(m_bitmap)->surface;
+  for (int y = 0; y < m_height; ++y)
+    for (int x = 0; x < m_width; ++x) s.at(x, y) = color;
+}
+
+std::vector<Rows> region_rows(HRGN rgn) {
+  std::vector<Rows> rows;
+  const Region* region = region_from_handle(rgn);
+  if (!region) return rows;
+  for (const Region::Band& band : region->bands()) {
+    rows.push_back({band.top, band.bottom, {}});
+    for (const Region::Span& s : band.spans) rows.back().spans.push_back({s.left, s.right});
+  }
+  return rows;
+}
+
+HBITMAP make_picture(int width, int height, const std::vector<std::uint32_t>& pixels) {
+  Surface surface(width, height, 0);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) surface.at(x, y) = pixels[static_cast<std::size_t>(y * width + x)];
+  return make_bitmap_handle(std::move(surface));
+}
+
+BOOL draw_state_picture(HDC dc, HBRUSH brush, HBITMAP picture, int x, int y, int cx, int cy, UINT flags) {
+  return DrawStateA(dc, brush, DRAWSTATEPROC{}, static_cast<LPARAM>(picture.value), 0, x, y, cx, cy, DST_BITMAP | flags);
+}
+
+HBRUSH sys_color_brush_value(int index) { return HBRUSH(static_cast<std::uint32_t>(index + 1)); }
+HBRUSH to_brush(HGDIOBJ object) { return HBRUSH(object); }
+HPEN to_pen(HGDIOBJ object) { return HPEN(object); }
+
+#endif
+
+}  // namespace conformance

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <ranges>
 #include <stdexcept>
 
 #include "platform/display/png.h"
@@ -19,8 +18,10 @@ namespace {
 
 // The topmost shown top-level window: the one the script talks to.
 win::HWND screen_window() {
-  for (win::HWND hwnd : win::top_level_windows() | std::views::reverse) {
-    if (win::IsWindowVisible(hwnd)) return hwnd;
+  // Reverse iterators, not views::reverse, which clang 14 rejects with libstdc++ 12.
+  const auto& tops = win::top_level_windows();
+  for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+    if (win::IsWindowVisible(*it)) return *it;
   }
   return {};
 }

@@ -3,11 +3,16 @@
 # make run    build and start the launcher
 # make bench  build and run the benchmarks
 # make asan   build with AddressSanitizer + UBSan (build-asan/) and run every test
+# make fuzz   build the libFuzzer targets with clang (build-fuzz/) and run each
+#             for FUZZ_SECONDS (default 60), two at a time
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PARALLEL ?= 2
 JOBS ?= $(shell nproc)
 
-.PHONY: all build test run bench asan clean
+.PHONY: all build test run bench asan fuzz clean
 
 all: build
 
@@ -33,5 +38,12 @@ asan: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCANDY_FUZZ=ON
+
+fuzz: $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_PARALLEL)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

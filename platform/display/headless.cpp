@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 
 #include "platform/display/png.h"
 #include "platform/win/kernel/clock.h"
@@ -26,6 +27,10 @@ win::HWND screen_window() {
   return {};
 }
 
+std::string frame_folder_problem(const std::string& folder, const std::string& reason) {
+  return "the frame folder " + folder + " (CANDY_FRAMES chooses it): " + reason;
+}
+
 void sleep_at_most(std::int64_t timeout_ms, std::int64_t limit_ms) {
   const std::int64_t ms = timeout_ms < 0 ? limit_ms : std::min(timeout_ms, limit_ms);
   if (ms > 0) win::clock().sleep_ms(ms);
@@ -35,14 +40,21 @@ void sleep_at_most(std::int64_t timeout_ms, std::int64_t limit_ms) {
 
 HeadlessPresenter::HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir)
     : m_script(std::move(script)), m_frames_dir(std::move(frames_dir)) {
-  if (!m_frames_dir.empty()) std::filesystem::create_directories(m_frames_dir);
+  if (m_frames_dir.empty()) return;
+  std::error_code error;
+  std::filesystem::create_directories(m_frames_dir, error);
+  if (error) throw std::runtime_error(frame_folder_problem(m_frames_dir, "cannot be made: " + error.message()));
 }
 
 void HeadlessPresenter::present(win::HWND, const win::Surface& image, win::POINT) {
   if (m_frames_dir.empty() || image.pixels.empty()) return;
   char name[16];
   std::snprintf(name, sizeof name, "%05d.png", m_frames_written + 1);
-  write_png(image, (std::filesystem::path(m_frames_dir) / name).string());
+  try {
+    write_png(image, (std::filesystem::path(m_frames_dir) / name).string());
+  } catch (const std::runtime_error& e) {
+    throw std::runtime_error(frame_folder_problem(m_frames_dir, e.what()));
+  }
   ++m_frames_written;
 }
 

@@ -2,8 +2,10 @@
 
 #include <png.h>
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -71,7 +73,7 @@ bool read_rows(png_structp png, win::Surface* image, png_byte* row) {
 void write_png(const win::Surface& image, const std::string& path) {
   if (image.width <= 0 || image.height <= 0) throw std::runtime_error("cannot write an empty image to " + path);
   File file(std::fopen(path.c_str(), "wb"));
-  if (!file) throw std::runtime_error("cannot open " + path + " for writing");
+  if (!file) throw std::runtime_error("cannot open " + path + " for writing: " + std::strerror(errno));
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   std::vector<png_byte> row(static_cast<std::size_t>(image.width) * 3);

@@ -4,11 +4,16 @@
 # make bench  build and run the benchmarks
 # make asan   build with AddressSanitizer + UBSan (build-asan/) and run every test
 # make gdi-conformance  compare our GDI with the reference under Wine (tools/gdi-conformance)
+# make fuzz   build the libFuzzer targets with clang (build-fuzz/) and run each
+#             for FUZZ_SECONDS (default 60), two at a time
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PARALLEL ?= 2
 JOBS ?= $(shell nproc)
 
-.PHONY: all build test run bench asan clean gdi-conformance
+.PHONY: all build test run bench asan fuzz clean gdi-conformance
 
 all: build
 
@@ -38,5 +43,12 @@ gdi-conformance: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target gdi-conformance
 	tools/gdi-conformance/compare.sh $(BUILD)
 
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCANDY_FUZZ=ON
+
+fuzz: $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_PARALLEL)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -35,9 +35,13 @@ FixedFileInfo parse_fixed(Bytes value) {
   return f;
 }
 
-}  // namespace
+// A version block nests four deep (root, StringFileInfo, table, string);
+// the bound keeps a hostile block from recursing thousands of levels.
+constexpr int kMaxDepth = 16;
 
-VersionNode parse_version_node(Bytes bytes) {
+VersionNode parse_node(Bytes bytes, int depth) {
+  if (depth > kMaxDepth)
+    throw ResourceError("version block: nodes nest deeper than " + std::to_string(kMaxDepth) + " levels");
   if (bytes.size() < 6) throw ResourceError("version block: truncated node header");
   const std::size_t length = u16_at(bytes, 0);
   if (length < 6 || length > bytes.size())
@@ -64,12 +68,16 @@ VersionNode parse_version_node(Bytes bytes) {
   node.value = bytes.subspan(at, value_size);
   at = align4(at + value_size);
   while (at < length) {
-    VersionNode child = parse_version_node(bytes.subspan(at));
+    VersionNode child = parse_node(bytes.subspan(at), depth + 1);
     at = align4(at + u16_at(bytes, at));
     node.children.push_back(std::move(child));
   }
   return node;
 }
+
+}  // namespace
+
+VersionNode parse_version_node(Bytes bytes) { return parse_node(bytes, 1); }
 
 VersionInfo parse_version_info(Bytes block) {
   const VersionNode root = parse_version_node(block);

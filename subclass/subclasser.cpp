@@ -273,7 +273,11 @@ void Subclasser::forget(win::HWND window) {
 }
 
 std::string Subclasser::key_of(win::HWND window) {
-  return "h" + std::to_string(static_cast<std::int32_t>(window.value));
+  // Appending rather than "h" + to_string(...): GCC 12 at -O3 reports a
+  // false -Wrestrict overlap inside operator+(const char*, string&&).
+  std::string key = "h";
+  key += std::to_string(static_cast<std::int32_t>(window.value));
+  return key;
 }
 
 bool Subclasser::is_usable(std::uint32_t address) {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <ranges>
 #include <stdexcept>
+#include <string>
 
 #include "platform/display/png.h"
 #include "platform/win/kernel/clock.h"
@@ -19,10 +19,16 @@ namespace {
 
 // The topmost shown top-level window: the one the script talks to.
 win::HWND screen_window() {
-  for (win::HWND hwnd : win::top_level_windows() | std::views::reverse) {
-    if (win::IsWindowVisible(hwnd)) return hwnd;
+  // Reverse iterators, not views::reverse, which clang 14 rejects with libstdc++ 12.
+  const auto& tops = win::top_level_windows();
+  for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+    if (win::IsWindowVisible(*it)) return *it;
   }
   return {};
+}
+
+std::string frame_folder_problem(const std::string& folder, const std::string& reason) {
+  return "the frame folder " + folder + " (CANDY_FRAMES chooses it): " + reason;
 }
 
 void sleep_at_most(std::int64_t timeout_ms, std::int64_t limit_ms) {
@@ -34,14 +40,21 @@ void sleep_at_most(std::int64_t timeout_ms, std::int64_t limit_ms) {
 
 HeadlessPresenter::HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir, FileCreation frames)
     : m_script(std::move(script)), m_frames_dir(std::move(frames_dir)), m_frame_creation(frames) {
-  if (!m_frames_dir.empty()) std::filesystem::create_directories(m_frames_dir);
+  if (m_frames_dir.empty()) return;
+  std::error_code error;
+  std::filesystem::create_directories(m_frames_dir, error);
+  if (error) throw std::runtime_error(frame_folder_problem(m_frames_dir, "cannot be made: " + error.message()));
 }
 
 void HeadlessPresenter::present(win::HWND, const win::Surface& image, win::POINT) {
   if (m_frames_dir.empty() || image.pixels.empty()) return;
   char name[16];
   std::snprintf(name, sizeof name, "%05d.png", m_frames_written + 1);
-  write_png(image, (std::filesystem::path(m_frames_dir) / name).string(), m_frame_creation);
+  try {
+    write_png(image, (std::filesystem::path(m_frames_dir) / name).string(), m_frame_creation);
+  } catch (const std::runtime_error& e) {
+    throw std::runtime_error(frame_folder_problem(m_frames_dir, e.what()));
+  }
   ++m_frames_written;
 }
 

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
-#include <cstring>
 #include <vector>
 
 namespace display {

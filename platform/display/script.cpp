@@ -1,9 +1,16 @@
 #include "platform/display/script.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <cstring>
 #include <sstream>
+
+#include "platform/win/kernel/excerpt.h"
 
 namespace display {
 
@@ -67,7 +74,7 @@ std::vector<ScriptStep> parse_script(std::string_view text, const std::string& s
     const std::string& command = words[0];
     const auto fail = [&](const std::string& expected) {
       throw ScriptError(source + ":" + std::to_string(line_number) + ": expected " + expected + ", got \"" +
-                        std::string(line) + "\"");
+                        win::printable_excerpt(line) + "\"");
     };
     ScriptStep step;
     step.line = line_number;
@@ -132,11 +139,38 @@ std::vector<ScriptStep> parse_script(std::string_view text, const std::string& s
 }
 
 std::vector<ScriptStep> load_script(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ScriptError("cannot read the input script " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return parse_script(text.str(), path);
+  const auto refuse = [&path](const std::string& reason) {
+    throw ScriptError("cannot read the input script " + path + ": " + reason);
+  };
+  // Non-blocking, so that a FIFO with no writer is refused, not waited on.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) refuse(std::strerror(errno));
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) refuse(std::strerror(errno));
+  if (!S_ISREG(info.st_mode)) {
+    refuse(S_ISDIR(info.st_mode)    ? "it is a directory, not a regular file"
+           : S_ISFIFO(info.st_mode) ? "it is a pipe, not a regular file"
+           : S_ISCHR(info.st_mode)  ? "it is a device, not a regular file"
+                                    : "it is not a regular file");
+  }
+  if (info.st_size > kMaxScriptBytes)
+    refuse("it is " + std::to_string(info.st_size) + " bytes, more than the " + std::to_string(kMaxScriptBytes) +
+           " a script may have");
+  std::string text(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t got = 0;
+  while (got < text.size()) {
+    const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) refuse(std::strerror(errno));
+    if (n == 0) break;  // the file shrank while it was read
+    got += static_cast<std::size_t>(n);
+  }
+  text.resize(got);
+  return parse_script(text, path);
 }
 
 }  // namespace display

@@ -47,8 +47,14 @@ class ScriptError : public std::runtime_error {
 
 inline constexpr std::int64_t kDefaultIdleLimitMs = 10000;
 
+// The largest script file read: far more than any hand-written script.
+inline constexpr std::int64_t kMaxScriptBytes = 1 << 20;
+
 // Throws ScriptError "<source>:<line>: expected ..." on the first bad line.
 std::vector<ScriptStep> parse_script(std::string_view text, const std::string& source);
+// Reads a regular file of at most kMaxScriptBytes; anything else (a
+// directory, a pipe, a device, a larger file) throws ScriptError naming the
+// path and the reason.
 std::vector<ScriptStep> load_script(const std::string& path);
 
 }  // namespace display

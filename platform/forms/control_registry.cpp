@@ -18,18 +18,20 @@ std::vector<FieldSpec> with(std::vector<FieldSpec> fields, std::vector<FieldSpec
 }  // namespace
 
 std::vector<FieldSpec> placed_control_fields(bool with_tab_index) {
-  std::vector<FieldSpec> fields = {{"Left", ValueType::Long},
-                                   {"Top", ValueType::Long},
-                                   {"Width", ValueType::Long},
-                                   {"Height", ValueType::Long},
+  constexpr FieldRange position{-kMaxSideTwips, kMaxSideTwips};
+  constexpr FieldRange side{0, kMaxSideTwips};
+  std::vector<FieldSpec> fields = {{"Left", ValueType::Long, true, {}, position},
+                                   {"Top", ValueType::Long, true, {}, position},
+                                   {"Width", ValueType::Long, true, {}, side},
+                                   {"Height", ValueType::Long, true, {}, side},
                                    {"Visible", ValueType::Flag}};
-  if (with_tab_index) fields.push_back({"TabIndex", ValueType::Long});
+  if (with_tab_index) fields.push_back({"TabIndex", ValueType::Long, true, {}, {0, 32767}});
   return fields;
 }
 
 ControlRegistry ControlRegistry::with_standard_controls() {
   ControlRegistry registry;
-  registry.add("Timer", {{{"Interval", ValueType::Long}, {"Enabled", ValueType::Flag}},
+  registry.add("Timer", {{{"Interval", ValueType::Long, true, {}, {0, 65535}}, {"Enabled", ValueType::Flag}},
                          false,
                          [](Form& form, const LayoutBlock& block, const PictureSource&) -> std::unique_ptr<Control> {
                            return std::make_unique<Timer>(form, block);

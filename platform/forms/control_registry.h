@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,12 +15,23 @@
 
 namespace forms {
 
+// The whole numbers a numeric key accepts, both ends included.
+struct FieldRange {
+  std::int32_t min = std::numeric_limits<std::int32_t>::min();
+  std::int32_t max = std::numeric_limits<std::int32_t>::max();
+};
+
+// The largest window side in twips: 8192 pixels, the size of the largest
+// image a window or control surface can have.
+inline constexpr std::int32_t kMaxSideTwips = 8192 * 15;
+
 struct FieldSpec {
   std::string key;
   ValueType type;
   bool required = true;
   // When set, the only values this platform supports for the key.
   std::vector<std::int32_t> allowed = {};
+  FieldRange range = {};
 };
 
 using ControlFactory =

@@ -17,8 +17,8 @@ const std::vector<FieldSpec>& form_fields() {
       {"BorderStyle", ValueType::Long, true, {0}},  // borderless is the only frame offered
       {"BackColor", ValueType::Long},
       {"Picture", ValueType::Picture},
-      {"ClientWidth", ValueType::Long},
-      {"ClientHeight", ValueType::Long},
+      {"ClientWidth", ValueType::Long, true, {}, {0, kMaxSideTwips}},
+      {"ClientHeight", ValueType::Long, true, {}, {0, kMaxSideTwips}},
       {"StartUpPosition", ValueType::Long, true, {0, 2}},
       {"ScaleMode", ValueType::Long, true, {1}},  // twips
   };
@@ -68,6 +68,13 @@ void check_fields(const LayoutBlock& block, const std::vector<FieldSpec>& fields
       if (!ok)
         throw LayoutError(property.line, property.key,
                           "expected " + allowed_text(field.allowed) + ", found " + to_literal(property.value));
+    }
+    if (field.type == ValueType::Long) {
+      const std::int32_t number = to_long(field.key, *value);
+      if (number < field.range.min || number > field.range.max)
+        throw LayoutError(property.line, property.key,
+                          "expected a whole number from " + std::to_string(field.range.min) + " to " +
+                              std::to_string(field.range.max) + ", found " + to_literal(property.value));
     }
     if (field.type == ValueType::Picture) load_picture(property.line, property.key, property.value, pictures, cache);
   }

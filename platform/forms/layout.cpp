@@ -2,12 +2,21 @@
 
 #include "platform/forms/names.h"
 #include "platform/forms/value_conversion.h"
+#include "platform/win/kernel/excerpt.h"
 
 namespace forms {
 
+namespace {
+
+// What was wrong may quote values, themselves cut short; the bound keeps the
+// whole message to a few lines.
+constexpr std::size_t kProblemBytes = 400;
+
+}  // namespace
+
 LayoutError::LayoutError(int line, std::string_view key, std::string_view problem)
-    : std::runtime_error("stored layout, line " + std::to_string(line) + ", key \"" + std::string(key) +
-                         "\": " + std::string(problem)),
+    : std::runtime_error("stored layout, line " + std::to_string(line) + ", key \"" + win::printable_excerpt(key) +
+                         "\": " + win::printable_excerpt(problem, kProblemBytes)),
       m_line(line),
       m_key(key) {}
 

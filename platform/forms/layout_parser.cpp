@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/win/kernel/excerpt.h"
+
 namespace forms {
 
 namespace {
@@ -42,7 +44,8 @@ class LiteralReader {
 
  private:
   [[noreturn]] void fail(std::string_view expected) const {
-    const std::string found = at_end() ? std::string("the end of the line") : "\"" + std::string(m_text.substr(m_pos)) + "\"";
+    const std::string found =
+        at_end() ? std::string("the end of the line") : "\"" + win::printable_excerpt(m_text.substr(m_pos)) + "\"";
     throw LayoutError(m_line, m_key, "expected " + std::string(expected) + ", found " + found);
   }
   bool at_end() const { return m_pos >= m_text.size(); }
@@ -152,6 +155,11 @@ class LiteralReader {
     if (digits.empty() || end != digits.c_str() + digits.size() || !(value > 0)) {
       m_pos = start;
       fail("a font size in points");
+    }
+    if (!(value >= kMinFontPoints && value <= kMaxFontPoints)) {
+      m_pos = start;
+      fail("a font size from " + std::to_string(static_cast<int>(kMinFontPoints)) + " to " +
+           std::to_string(static_cast<int>(kMaxFontPoints)) + " points");
     }
     return value;
   }

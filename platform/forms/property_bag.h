@@ -21,6 +21,10 @@ struct Flag {
   friend bool operator==(Flag, Flag) = default;
 };
 
+// The font sizes a stored layout accepts, in points.
+inline constexpr float kMinFontPoints = 1;
+inline constexpr float kMaxFontPoints = 1000;
+
 struct FontDescription {
   std::string name;
   float size = 0;  // points

@@ -5,6 +5,8 @@
 #include <limits>
 #include <optional>
 
+#include "platform/win/kernel/excerpt.h"
+
 namespace forms {
 
 namespace {
@@ -86,7 +88,7 @@ T to_whole(std::string_view key, const Value& value, ValueType target) {
 PropertyTypeError::PropertyTypeError(std::string_view key, const Value& value, ValueType expected,
                                      std::string_view why)
     : std::runtime_error(std::string(why) + ": property \"" + std::string(key) + "\" holds " +
-                         std::string(describe(type_of(value))) + " " + to_literal(value) + ", expected " +
+                         std::string(describe(type_of(value))) + " " + win::printable_excerpt(to_literal(value)) + ", expected " +
                          std::string(describe(expected))),
       m_key(key),
       m_expected(expected) {}

@@ -28,7 +28,12 @@ std::uint32_t u32_at(Bytes b, std::size_t at) {
 }
 std::uint16_t u16_at(Bytes b, std::size_t at) { return std::uint16_t(b[at] | (b[at + 1] << 8)); }
 
-std::filesystem::path source_dir() { return std::filesystem::path(__FILE__).parent_path() / "../.."; }
+// The tests run in the source tree; __FILE__ may be relative to the build
+// folder when a compiler cache rewrites it.
+std::filesystem::path source_dir() {
+  const std::filesystem::path here = std::filesystem::path(__FILE__).parent_path();
+  return here.is_absolute() ? here / "../.." : std::filesystem::current_path();
+}
 
 std::vector<unsigned char> read_file(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -206,6 +211,36 @@ TEST(Resources, DamagedResourceDataIsRejected) {
   EXPECT_THROW(resources::find_resource(resources::resource_section(), resources::RT_ICON, 1),
                resources::ResourceError);
   EXPECT_THROW(resources::embedded("no_such_thing"), std::out_of_range);
+}
+
+// A chain of `depth` version nodes with empty keys, each the only child of
+// the one before: 8 bytes a node.
+std::vector<unsigned char> nested_version_nodes(int depth) {
+  std::vector<unsigned char> block(8 * std::size_t(depth), 0);
+  for (int level = 0; level < depth; ++level) {
+    const std::size_t at = 8 * std::size_t(level);
+    const std::size_t length = block.size() - at;
+    block[at] = std::uint8_t(length);
+    block[at + 1] = std::uint8_t(length >> 8);
+    block[at + 4] = 1;  // text
+  }
+  return block;
+}
+
+TEST(Resources, VersionBlockNestedThousandsDeepIsRefusedNotRecursed) {
+  // 8191 levels fill a 64 KiB block and overflowed a 1 MiB stack.
+  try {
+    resources::parse_version_node(nested_version_nodes(8191));
+    ADD_FAILURE() << "accepted";
+  } catch (const resources::ResourceError& e) {
+    EXPECT_STREQ(e.what(), "version block: nodes nest deeper than 16 levels");
+  }
+  EXPECT_THROW(resources::parse_version_node(nested_version_nodes(17)), resources::ResourceError);
+  const resources::VersionNode root = resources::parse_version_node(nested_version_nodes(16));
+  const resources::VersionNode* node = &root;
+  int depth = 1;
+  for (; !node->children.empty(); node = &node->children.front()) ++depth;
+  EXPECT_EQ(depth, 16);
 }
 
 TEST(Resources, RandomlyDamagedResourcesAreReadOrRejectedCleanly) {

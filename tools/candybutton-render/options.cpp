@@ -113,12 +113,11 @@ RenderOptions parse_options(const std::vector<std::string>& args) {
          o.mask = v;
        }},
   };
-  for (std::size_t k = 0; k < args.size(); ++k) {
+  for (std::size_t k = 0; k < args.size(); k += 2) {
     const auto setter = setters.find(args[k]);
     if (setter == setters.end()) throw OptionError("unknown option '" + args[k] + "'");
     if (k + 1 == args.size()) throw OptionError(args[k] + ": missing value");
     setter->second(args[k], args[k + 1]);
-    ++k;
   }
   if (o.output.empty()) throw OptionError("-o: missing; name the output file (FILE.png or FILE.ppm)");
   return o;

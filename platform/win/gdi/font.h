@@ -59,7 +59,13 @@ struct LOGFONTA {
   char lfFaceName[LF_FACESIZE] = {};
 };
 
+// The tallest font in pixels a size in points may ask for, the most that
+// open_font accepts; it keeps the conversion far inside LONG.
+inline constexpr LONG kMaxFontHeight = 2048;
+
 // A size in points (at 96 pixels per inch) as the lfHeight that asks for it.
+// Throws std::out_of_range for a size beyond kMaxFontHeight pixels, an
+// infinite size or NaN.
 LONG height_from_points(double points);
 // The default GUI font: "MS Sans Serif", 8 points.
 LOGFONTA default_gui_logfont();

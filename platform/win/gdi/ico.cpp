@@ -7,15 +7,21 @@ namespace {
 constexpr std::size_t kDirectorySize = 6;
 constexpr std::size_t kEntrySize = 16;
 
-}  // namespace
-
-IconImage decode_icon_image(ByteSpan dib, const std::string& context) {
+// The header of an icon image, whose height covers the colour rows and the
+// mask rows.
+BITMAPINFOHEADER read_icon_header(ByteSpan dib, const std::string& context) {
   if (dib.size() >= 4 && dib[0] == 0x89 && dib[1] == 'P' && dib[2] == 'N' && dib[3] == 'G')
     fail_image(context, "PNG-compressed images are not supported");
   const BITMAPINFOHEADER header = read_info_header(dib, 0, context);
-  // The height covers the colour rows and the mask rows.
   if (header.biHeight <= 0 || header.biHeight % 2 != 0 || header.biHeight / 2 > kMaxImageSide)
     fail_image(context, "height " + std::to_string(header.biHeight) + " is not twice a valid icon height");
+  return header;
+}
+
+}  // namespace
+
+IconImage decode_icon_image(ByteSpan dib, const std::string& context) {
+  const BITMAPINFOHEADER header = read_icon_header(dib, context);
   const std::int32_t height = header.biHeight / 2;
   const std::size_t xor_offset = dib_bits_offset(0, header);
   DibImage colour = decode_dib_pixels(dib, 0, header, height, false, xor_offset, context);
@@ -42,7 +48,7 @@ IconImage decode_icon_image(ByteSpan dib, const std::string& context) {
   return image;
 }
 
-std::vector<IconImage> decode_ico(ByteSpan bytes) {
+std::vector<IcoEntry> read_ico_directory(ByteSpan bytes) {
   const std::string context = "ICO";
   if (bytes.size() < kDirectorySize)
     fail_image(context, "truncated icon directory (" + std::to_string(bytes.size()) + " bytes)");
@@ -54,41 +60,83 @@ std::vector<IconImage> decode_ico(ByteSpan bytes) {
     fail_image(context, "truncated directory: " + std::to_string(count) + " entries need " +
                             std::to_string(kDirectorySize + count * kEntrySize) + " bytes");
 
-  std::vector<IconImage> images;
+  std::vector<IcoEntry> entries;
+  std::size_t pixels = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    const std::size_t entry = kDirectorySize + i * kEntrySize;
-    const std::string where = context + " image " + std::to_string(i + 1);
-    const int width = bytes[entry] ? bytes[entry] : 256;
-    const int height = bytes[entry + 1] ? bytes[entry + 1] : 256;
-    const std::uint32_t size = read_u32(bytes, entry + 8, "dwBytesInRes");
-    const std::uint32_t offset = read_u32(bytes, entry + 12, "dwImageOffset");
+    const std::size_t at = kDirectorySize + i * kEntrySize;
+    IcoEntry entry;
+    entry.where = context + " image " + std::to_string(i + 1);
+    entry.width = bytes[at] ? bytes[at] : 256;
+    entry.height = bytes[at + 1] ? bytes[at + 1] : 256;
+    const std::uint32_t size = read_u32(bytes, at + 8, "dwBytesInRes");
+    const std::uint32_t offset = read_u32(bytes, at + 12, "dwImageOffset");
     if (offset > bytes.size() || size > bytes.size() - offset)
-      fail_image(where, std::to_string(size) + " bytes at offset " + std::to_string(offset) +
-                            " lie past the end of the " + std::to_string(bytes.size()) + "-byte file");
-    IconImage image = decode_icon_image(bytes.subspan(offset, size), where);
-    if (image.color.width != width || image.color.height != height)
-      fail_image(where, "the directory gives " + std::to_string(width) + " x " + std::to_string(height) +
-                            " but the image is " + std::to_string(image.color.width) + " x " +
-                            std::to_string(image.color.height));
-    images.push_back(std::move(image));
+      fail_image(entry.where, std::to_string(size) + " bytes at offset " + std::to_string(offset) +
+                                  " lie past the end of the " + std::to_string(bytes.size()) + "-byte file");
+    entry.dib = bytes.subspan(offset, size);
+    const BITMAPINFOHEADER header = read_icon_header(entry.dib, entry.where);
+    if (header.biWidth != entry.width || header.biHeight != 2 * entry.height)
+      fail_image(entry.where, "the directory gives " + std::to_string(entry.width) + " x " +
+                                  std::to_string(entry.height) + " but the image is " + std::to_string(header.biWidth) +
+                                  " x " + std::to_string(header.biHeight / 2));
+    entry.bits_per_pixel = header.biBitCount;
+    pixels += std::size_t(entry.width) * std::size_t(entry.height);
+    if (pixels > kMaxIcoPixels)
+      fail_image(context, "the " + std::to_string(count) + " images of the directory hold more than " +
+                              std::to_string(kMaxIcoPixels) + " pixels together");
+    entries.push_back(std::move(entry));
   }
+  return entries;
+}
+
+std::vector<IconImage> decode_ico(ByteSpan bytes) {
+  std::vector<IconImage> images;
+  for (const IcoEntry& entry : read_ico_directory(bytes)) images.push_back(decode_icon_image(entry.dib, entry.where));
   return images;
 }
 
-std::size_t best_icon_image(const std::vector<IconImage>& images, std::int32_t size) {
-  if (images.empty()) throw ImageFormatError("ICO: no images to choose from");
-  const auto exact = [size](const IconImage& image) {
-    return image.color.width == size && image.color.height == size;
-  };
+IconImage decode_best_ico_image(ByteSpan bytes, std::int32_t size) {
+  const std::vector<IcoEntry> entries = read_ico_directory(bytes);
+  const IcoEntry& best = entries[best_icon_image(entries, size)];
+  return decode_icon_image(best.dib, best.where);
+}
+
+namespace {
+
+// The exact size with the most colours, else the largest; `at(i)` gives
+// width, height and bits per pixel of candidate i.
+template <class At>
+std::size_t best_of(std::size_t count, std::int32_t size, At at) {
+  if (count == 0) throw ImageFormatError("ICO: no images to choose from");
+  const auto exact = [size](const auto& c) { return c.width == size && c.height == size; };
   std::size_t best = 0;
-  for (std::size_t i = 1; i < images.size(); ++i) {
-    const IconImage& image = images[i];
-    const IconImage& chosen = images[best];
-    if (exact(image) ? !exact(chosen) || image.bits_per_pixel > chosen.bits_per_pixel
-                     : !exact(chosen) && image.color.width > chosen.color.width)
+  for (std::size_t i = 1; i < count; ++i) {
+    const auto image = at(i);
+    const auto chosen = at(best);
+    if (exact(image) ? !exact(chosen) || image.bits > chosen.bits : !exact(chosen) && image.width > chosen.width)
       best = i;
   }
   return best;
+}
+
+struct Candidate {
+  std::int32_t width;
+  std::int32_t height;
+  int bits;
+};
+
+}  // namespace
+
+std::size_t best_icon_image(const std::vector<IconImage>& images, std::int32_t size) {
+  return best_of(images.size(), size, [&](std::size_t i) {
+    return Candidate{images[i].color.width, images[i].color.height, images[i].bits_per_pixel};
+  });
+}
+
+std::size_t best_icon_image(const std::vector<IcoEntry>& entries, std::int32_t size) {
+  return best_of(entries.size(), size, [&](std::size_t i) {
+    return Candidate{entries[i].width, entries[i].height, entries[i].bits_per_pixel};
+  });
 }
 
 }  // namespace win

@@ -65,8 +65,7 @@ PicturePtr load_picture(ByteSpan bytes, const std::string& name) {
       return Picture::from_bitmap(make_bitmap_handle(std::move(image.pixels), image.bits_per_pixel));
     }
     if (bytes.size() >= 4 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 1 && bytes[3] == 0) {
-      std::vector<IconImage> images = decode_ico(bytes);
-      IconImage& image = images[best_icon_image(images, kIconSize)];
+      IconImage image = decode_best_ico_image(bytes, kIconSize);
       return Picture::from_icon(make_icon_handle(std::move(image.color), std::move(image.transparent)));
     }
   } catch (const ImageFormatError& error) {

@@ -32,8 +32,10 @@ void collect_tab_stops(const Window& w, std::vector<const Window*>& out) {
 }  // namespace
 
 HWND topmost_shown_top_level() {
-  for (HWND top : top_level_windows() | std::views::reverse) {
-    if (IsWindowVisible(top)) return top;
+  // Reverse iterators, not views::reverse, which clang 14 rejects with libstdc++ 12.
+  const auto& tops = top_level_windows();
+  for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+    if (IsWindowVisible(*it)) return *it;
   }
   return {};
 }

@@ -24,8 +24,8 @@ HWND hit(const Window& w, std::int64_t x, std::int64_t y) {
   const std::int64_t ly = y - w.y;
   if (lx < 0 || ly < 0 || lx >= w.width || ly >= w.height) return {};
   if (w.region && !w.region->contains(static_cast<std::int32_t>(lx), static_cast<std::int32_t>(ly))) return {};
-  for (HWND child_handle : w.children | std::views::reverse) {
-    const Window* child = find_window(child_handle);
+  for (auto it = w.children.rbegin(); it != w.children.rend(); ++it) {
+    const Window* child = find_window(*it);
     if (!child || !child->visible_flag()) continue;
     if (const HWND found = hit(*child, lx, ly)) return found;
   }
@@ -109,8 +109,10 @@ void release(MouseButton button) {
 }  // namespace
 
 HWND WindowFromPoint(POINT point) {
-  for (HWND top : top_level_windows() | std::views::reverse) {
-    const Window* w = find_window(top);
+  // Reverse iterators, not views::reverse, which clang 14 rejects with libstdc++ 12.
+  const auto& tops = top_level_windows();
+  for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+    const Window* w = find_window(*it);
     if (!w || !w->visible_flag()) continue;
     if (const HWND found = hit(*w, point.x, point.y)) return found;
   }

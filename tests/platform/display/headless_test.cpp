@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "platform/display/png.h"
 #include "platform/win/kernel/clock.h"
@@ -87,6 +88,30 @@ TEST_F(Headless, WaitIdleFailsWhenATimerKeepsRunning) {
   EXPECT_NE(presenter->failure().find("script line 1"), std::string::npos);
   EXPECT_GE(m_clock.now_ms(), 1000);
   EXPECT_TRUE(g_messages.size() >= 9 && g_messages.size() <= 11);  // the ticks, never the move
+}
+
+TEST_F(Headless, FrameFolderErrorsNameCandyFramesAndTheSystemsReason) {
+  std::filesystem::create_directories(m_dir);
+  const std::string file = (m_dir / "file").string();
+  { std::ofstream(file) << "x"; }
+  try {
+    HeadlessPresenter presenter({}, file + "/frames");
+    FAIL();
+  } catch (const std::runtime_error& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "the frame folder " + file + "/frames (CANDY_FRAMES chooses it): cannot be made: Not a directory");
+  }
+  // A folder that goes away after start-up: the frame cannot be written.
+  HeadlessPresenter presenter({}, (m_dir / "frames").string());
+  std::filesystem::remove_all(m_dir / "frames");
+  try {
+    presenter.present(m_top, win::Surface(2, 2), {0, 0});
+    FAIL();
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("(CANDY_FRAMES chooses it): cannot open "), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("00001.png for writing: No such file or directory"), std::string::npos)
+        << e.what();
+  }
 }
 
 TEST(Png, UnreadableFilesAreNamed) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
 namespace display {
 namespace {
 
@@ -56,6 +61,67 @@ TEST(Script, AMalformedLineIsNamedWithWhatWasExpected) {
     }
   }
   EXPECT_THROW(load_script("/nonexistent/script"), ScriptError);
+}
+
+TEST(Script, ErrorsQuoteABoundedEscapedExcerptOfTheLine) {
+  const auto error_of = [](const std::string& text) -> std::string {
+    try {
+      parse_script(text, "s");
+    } catch (const ScriptError& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  EXPECT_EQ(error_of(std::string("wait \x01\x1b[31m\0\xff", 13)),
+            "s:1: expected wait MS with MS a whole number of milliseconds, got \"wait \\x01\\x1B[31m\\x00\\xFF\"");
+  const std::string message = error_of("move " + std::string(1000000, '7'));
+  EXPECT_LT(message.size(), 200u) << message.substr(0, 300);
+  EXPECT_NE(message.find("\"move 7777"), std::string::npos);
+  EXPECT_NE(message.find("... (1000005 bytes in all)\""), std::string::npos) << message;
+}
+
+// Each case is a path and the reason its refusal must give.
+class ScriptFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = std::filesystem::temp_directory_path() /
+            ("script_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(m_dir);
+    std::filesystem::create_directories(m_dir);
+  }
+  void TearDown() override { std::filesystem::remove_all(m_dir); }
+  std::string refusal(const std::string& path) {
+    try {
+      load_script(path);
+    } catch (const ScriptError& e) {
+      return e.what();
+    }
+    return "no error";
+  }
+  std::filesystem::path m_dir;
+};
+
+TEST_F(ScriptFile, OnlyRegularFilesUpToTheLimitAreRead) {
+  const std::string good = (m_dir / "good").string();
+  { std::ofstream(good) << "wait 5\n"; }
+  EXPECT_EQ(load_script(good).size(), 1u);
+
+  EXPECT_EQ(refusal(m_dir.string()), "cannot read the input script " + m_dir.string() +
+                                         ": it is a directory, not a regular file");
+  const std::string fifo = (m_dir / "fifo").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(refusal(fifo), "cannot read the input script " + fifo + ": it is a pipe, not a regular file");
+  EXPECT_EQ(refusal("/dev/zero"), "cannot read the input script /dev/zero: it is a device, not a regular file");
+  EXPECT_EQ(refusal((m_dir / "none").string()),
+            "cannot read the input script " + (m_dir / "none").string() + ": No such file or directory");
+
+  const std::string big = (m_dir / "big").string();
+  {
+    std::ofstream out(big);
+    for (std::int64_t i = 0; i * 7 <= kMaxScriptBytes; ++i) out << "wait 0\n";
+  }
+  EXPECT_EQ(refusal(big), "cannot read the input script " + big + ": it is 1048579 bytes, more than the 1048576 a "
+                          "script may have");
 }
 
 }  // namespace

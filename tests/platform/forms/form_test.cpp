@@ -216,5 +216,34 @@ TEST(FormBuilder, AFailingControlTakesTheWholeFormWithIt) {
   EXPECT_EQ(win::live_objects(win::ObjectKind::Window), windows);
 }
 
+TEST(FormBuilder, NumbersOutsideTheirRangeAreRejectedWithLineKeyAndRange) {
+  const auto error_of = [](const std::string& from, const std::string& to) -> std::string {
+    std::string text = kLayout;
+    text.replace(text.find(from), from.size(), to);
+    try {
+      build_form(parse_layout(text), ControlRegistry::with_standard_controls(), pictures());
+    } catch (const LayoutError& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  EXPECT_EQ(error_of("ClientWidth = 600", "ClientWidth = -9555"),
+            "stored layout, line 7, key \"ClientWidth\": expected a whole number from 0 to 122880, found -9555");
+  EXPECT_EQ(error_of("ClientHeight = 450", "ClientHeight = 122881"),
+            "stored layout, line 8, key \"ClientHeight\": expected a whole number from 0 to 122880, found 122881");
+  EXPECT_EQ(error_of("Interval = 10", "Interval = -1"),
+            "stored layout, line 23, key \"Interval\": expected a whole number from 0 to 65535, found -1");
+  EXPECT_EQ(error_of("Interval = 10", "Interval = 65536"),
+            "stored layout, line 23, key \"Interval\": expected a whole number from 0 to 65535, found 65536");
+  EXPECT_EQ(error_of("Width = 300", "Width = 122895"),
+            "stored layout, line 14, key \"Width\": expected a whole number from 0 to 122880, found 122895");
+  EXPECT_EQ(error_of("Left = 150", "Left = -200000"),
+            "stored layout, line 12, key \"Left\": expected a whole number from -122880 to 122880, found -200000");
+  EXPECT_EQ(error_of("TabIndex = 0", "TabIndex = -1"),
+            "stored layout, line 17, key \"TabIndex\": expected a whole number from 0 to 32767, found -1");
+  EXPECT_EQ(error_of("Interval = 10", "Interval = 65535"), "no error");
+  EXPECT_EQ(error_of("ClientWidth = 600", "ClientWidth = 0"), "no error");
+}
+
 }  // namespace
 }  // namespace forms

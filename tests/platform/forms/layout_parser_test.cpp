@@ -103,6 +103,38 @@ TEST(LayoutParser, RejectsMalformedTextNamingLineKeyAndExpectation) {
   EXPECT_EQ(error_of(""), "stored layout, line 0, key \"\": expected a Begin <kind> <name> block, found no block");
 }
 
+TEST(LayoutParser, FontSizeOutsideOneToThousandPointsIsRejectedAtParseTime) {
+  const std::string good = kLayout;
+  const auto with_size = [&](const std::string& size) {
+    return error_of(replaced(good, "\"Tahoma\", 9,", "\"Tahoma\", " + size + ","));
+  };
+  const std::string range = "stored layout, line 11, key \"font\": expected a font size from 1 to 1000 points, found \"";
+  EXPECT_EQ(with_size("1000000"), range + "1000000, 400, False, False, False, 0)\"");
+  EXPECT_EQ(with_size(std::string(40, '9')).substr(0, range.size()), range);  // infinity as a float
+  EXPECT_EQ(with_size("0." + std::string(44, '0') + "1").substr(0, range.size()), range);  // 1e-45
+  EXPECT_EQ(with_size("0.5").substr(0, range.size()), range);
+  EXPECT_EQ(with_size("1000.5").substr(0, range.size()), range);
+  EXPECT_EQ(with_size("1"), "no error");
+  EXPECT_EQ(with_size("1000"), "no error");
+  EXPECT_EQ(with_size("8.25"), "no error");
+}
+
+TEST(LayoutParser, NulInsideAValueDoesNotCutTheMessageShort) {
+  const std::string good = kLayout;
+  const LayoutBlock form = parse_layout(replaced(good, "Left = -990", std::string("Left = \"12\0abc\"", 15)));
+  try {
+    form.children[0].require("Left", ValueType::Long);
+    FAIL();
+  } catch (const LayoutError& e) {
+    EXPECT_EQ(std::string(e.what()), "stored layout, line 7, key \"Left\": expected a 32-bit integer, found \"12\\x00abc\"");
+  }
+  // A malformed line quotes at most a short, escaped excerpt.
+  const std::string message = error_of(replaced(good, "Left = -990", "Left = 1" + std::string(100000, '\x01')));
+  EXPECT_LT(message.size(), 500u);
+  EXPECT_NE(message.find("found \"\\x01\\x01"), std::string::npos) << message;
+  EXPECT_NE(message.find("(100000 bytes in all)"), std::string::npos) << message;
+}
+
 TEST(LayoutParser, RejectsTruncatedText) {
   const std::string good = kLayout;
   // Cut inside the bag, inside a control, and before the form's End.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
+#include <stdexcept>
 
 #include "platform/win/gdi/font_face.h"
 #include "platform/win/gdi/gdi.h"
@@ -53,6 +55,16 @@ TEST(Font, OutOfRangeHeightIsRejected) {
   EXPECT_THROW(open_font(logfont("Tahoma", -2049)), std::invalid_argument);
   EXPECT_THROW(open_font(logfont("Tahoma", std::numeric_limits<LONG>::min())), std::invalid_argument);
   EXPECT_NO_THROW(open_font(logfont("Tahoma", 2048)));
+}
+
+TEST(Font, HugePointSizeIsRejectedInsteadOfOverflowingTheHeight) {
+  EXPECT_EQ(height_from_points(1000), -1333);
+  EXPECT_EQ(height_from_points(1536), -2048);
+  EXPECT_THROW(height_from_points(1537), std::out_of_range);
+  EXPECT_THROW(height_from_points(1e12), std::out_of_range);
+  EXPECT_THROW(height_from_points(-1e12), std::out_of_range);
+  EXPECT_THROW(height_from_points(std::numeric_limits<double>::infinity()), std::out_of_range);
+  EXPECT_THROW(height_from_points(std::numeric_limits<double>::quiet_NaN()), std::out_of_range);
 }
 
 TEST(Font, WeightAndSlantChangeTheFace) {

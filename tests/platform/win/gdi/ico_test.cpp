@@ -117,6 +117,76 @@ TEST(Ico, RejectsMalformedDirectoriesAndImages) {
   expect_rejected(b, "PNG");
 }
 
+// A 1-bit square icon image of `side` pixels; `truncated` drops its AND
+// mask, so decoding it fails while its header still reads.
+Bytes square_icon_image(int side, bool truncated) {
+  const std::size_t stride = std::size_t((side + 31) / 32 * 4);
+  Bytes dib(40 + 8 + 2 * stride * std::size_t(side), 0x55);
+  put_u32(dib, 0, 40);
+  put_u32(dib, 4, std::uint32_t(side));
+  put_u32(dib, 8, std::uint32_t(2 * side));
+  dib[12] = 1;
+  dib[13] = 0;
+  dib[14] = 1;
+  for (std::size_t i = 15; i < 40; ++i) dib[i] = 0;
+  if (truncated) dib.resize(40 + 8 + stride * std::size_t(side));
+  return dib;
+}
+
+// An ICO file of the images, its entry i pointing at images[entry_image[i]].
+Bytes ico_of(const std::vector<Bytes>& images, const std::vector<std::size_t>& entry_image) {
+  const std::size_t count = entry_image.size();
+  Bytes file(6 + 16 * count, 0);
+  file[2] = 1;
+  file[4] = std::uint8_t(count);
+  file[5] = std::uint8_t(count >> 8);
+  std::vector<std::size_t> offsets;
+  for (const Bytes& image : images) {
+    offsets.push_back(file.size());
+    file.insert(file.end(), image.begin(), image.end());
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    const Bytes& image = images[entry_image[i]];
+    const std::size_t at = 6 + 16 * i;
+    file[at] = file[at + 1] = image[4];  // the low byte: 256 is written as 0
+    file[at + 4] = 1;
+    file[at + 6] = 1;
+    put_u32(file, at + 8, std::uint32_t(image.size()));
+    put_u32(file, at + 12, std::uint32_t(offsets[entry_image[i]]));
+  }
+  return file;
+}
+
+TEST(Ico, DirectoryListingOneImageThousandsOfTimesIsRefusedBeforeDecoding) {
+  // 8000 entries of one 256 x 256 image: 524 million pixels, 2 GB decoded.
+  const Bytes bomb = ico_of({square_icon_image(256, false)}, std::vector<std::size_t>(8000, 0));
+  expect_rejected(bomb, "ICO: the 8000 images of the directory hold more than 16777216 pixels together");
+  try {
+    win::decode_best_ico_image(bomb, 32);
+    ADD_FAILURE() << "accepted";
+  } catch (const win::ImageFormatError& error) {
+    EXPECT_NE(std::string(error.what()).find("more than 16777216 pixels"), std::string::npos) << error.what();
+  }
+  // 256 of them are the most a directory may hold.
+  EXPECT_EQ(win::read_ico_directory(ico_of({square_icon_image(256, false)}, std::vector<std::size_t>(256, 0))).size(),
+            256u);
+}
+
+TEST(Ico, OnlyTheChosenImageIsDecoded) {
+  // Entries 1 and 3 have damaged pixel data; the 32 x 32 entry 2 is the one chosen.
+  const Bytes file = ico_of({square_icon_image(48, true), square_icon_image(32, false)}, {0, 1, 0});
+  expect_rejected(file, "ICO image 1: truncated AND mask");
+  const IconImage image = win::decode_best_ico_image(file, 32);
+  EXPECT_EQ(image.color.width, 32);
+  EXPECT_EQ(image.color.height, 32);
+  const std::vector<win::IcoEntry> entries = win::read_ico_directory(file);
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[1].width, 32);
+  EXPECT_EQ(entries[1].bits_per_pixel, 1);
+  EXPECT_EQ(win::best_icon_image(entries, 32), 1u);
+  EXPECT_EQ(win::best_icon_image(entries, 16), 0u);
+}
+
 TEST(Ico, BestImageIsTheExactSizeWithMostColours) {
   std::vector<IconImage> images(3);
   images[0].color.resize(16, 16);

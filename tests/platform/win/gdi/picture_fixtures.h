@@ -14,8 +14,13 @@
 
 namespace fixtures {
 
+// Beside this header when __FILE__ is absolute; a compiler cache may make it
+// relative to the build folder, and then the tests' working folder (the
+// source tree) is where the pictures are.
 inline std::filesystem::path picture_path(const std::string& name) {
-  return std::filesystem::path(__FILE__).parent_path() / "../../../fixtures/pictures" / name;
+  const std::filesystem::path here = std::filesystem::path(__FILE__).parent_path();
+  if (here.is_absolute()) return here / "../../../fixtures/pictures" / name;
+  return std::filesystem::path("tests/fixtures/pictures") / name;
 }
 
 inline std::vector<std::uint8_t> read_picture(const std::string& name) {

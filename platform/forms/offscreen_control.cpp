@@ -10,6 +10,7 @@
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/text.h"
+#include "platform/win/user/fill_rect.h"
 #include "platform/win/kernel/codepage.h"
 
 namespace forms {

@@ -83,8 +83,8 @@ TEST_F(StoredBag, OversizedButtonUseAfterFreeIsALayoutErrorNamingTheLimit) {
       replaced(width, "      Width = 122895\n      Height = 122895\n      Visible = False\n      TabIndex = 0\n"));
   EXPECT_EQ(e.line(), line_of(width));
   EXPECT_EQ(e.key(), "Width");
-  EXPECT_NE(std::string(e.what()).find("67108864 pixels"), std::string::npos) << e.what();
-  EXPECT_NE(std::string(e.what()).find("8193 x 8193"), std::string::npos) << e.what();
+  // The layout's own range for a size stops it before any window is made.
+  EXPECT_NE(std::string(e.what()).find("from 0 to 122880, found 122895"), std::string::npos) << e.what();
   EXPECT_EQ(win::live_objects(win::ObjectKind::Window), windows);
 }
 

@@ -30,7 +30,6 @@ namespace {
 
 using I128 = __int128;
 
-constexpr std::int64_t kMinWalk = 4;
 constexpr std::int64_t kMaxWalk = 1 << 16;
 
 // Half-width (doubled) per row of the w × h pixel ellipse, indexed by the
@@ -87,19 +86,26 @@ std::int64_t plain_reach(std::int64_t w, std::int64_t h, std::int64_t Y) {
   return X;
 }
 
+bool walkable(std::int64_t w, std::int64_t h) { return w <= kMaxWalk && h <= kMaxWalk; }
+
+// The inset of corner row i (0 outermost) of the w × h pixel ellipse by the
+// plain rule; -1 when the row has no pixel.
+std::int64_t plain_inset(std::int64_t w, std::int64_t h, std::int64_t i) {
+  const std::int64_t r = plain_reach(w, h, h - 1 - 2 * i);
+  return r < 0 ? -1 : (w - 1 - r) / 2;
+}
+
 // Insets of the corner rows, outermost first: rows 0 .. ceil(h / 2) - 1 of
-// the w × h pixel ellipse.
+// the w × h pixel ellipse, for corners the walk can take.
 std::vector<std::int64_t> corner_insets_of(std::int64_t w, std::int64_t h) {
   std::vector<std::int64_t> insets;
   if (w <= 1 || h <= 1) return insets;  // a single column or row is whole
   const std::int64_t A = w - 1, B = h - 1;
   const std::int64_t rows = (h + 1) / 2;
-  const bool walk = w <= kMaxWalk && h <= kMaxWalk;
-  const std::vector<std::int64_t> reach = walk ? walk_reaches(w, h) : std::vector<std::int64_t>{};
+  const std::vector<std::int64_t> reach = walk_reaches(w, h);
   insets.reserve(static_cast<std::size_t>(rows));
   for (std::int64_t i = 0; i < rows; ++i) {
-    const std::int64_t Y = B - 2 * i;
-    const std::int64_t r = walk ? reach[static_cast<std::size_t>(Y / 2)] : plain_reach(w, h, Y);
+    const std::int64_t r = reach[static_cast<std::size_t>((B - 2 * i) / 2)];
     insets.push_back(r < 0 ? -1 : (A - r) / 2);
   }
   return insets;
@@ -114,8 +120,12 @@ RoundBox RoundBox::make(std::int64_t left, std::int64_t top, std::int64_t right,
   RoundBox box{left, top, right, bottom, 0, 0, {}};
   box.corner_width = std::min(corner_width < 0 ? -corner_width : corner_width, right - left);
   box.corner_height = std::min(corner_height < 0 ? -corner_height : corner_height, bottom - top);
-  if (box.corner_width > 0 && box.corner_height > 0)
-    box.corner_insets = corner_insets_of(box.corner_width, box.corner_height);
+  if (box.corner_width > 1 && box.corner_height > 1) {
+    if (walkable(box.corner_width, box.corner_height))
+      box.corner_insets = corner_insets_of(box.corner_width, box.corner_height);
+    else
+      box.corners_by_rule = true;
+  }
   return box;
 }
 
@@ -127,10 +137,12 @@ bool RoundBox::row(std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) 
   if (empty() || y < top || y >= bottom) return false;
   const std::int64_t from_edge = std::min(y - top, bottom - 1 - y);
   std::int64_t inset = 0;
-  if (from_edge < static_cast<std::int64_t>(corner_insets.size())) {
+  if (corners_by_rule) {
+    if (from_edge < (corner_height + 1) / 2) inset = plain_inset(corner_width, corner_height, from_edge);
+  } else if (from_edge < static_cast<std::int64_t>(corner_insets.size())) {
     inset = corner_insets[static_cast<std::size_t>(from_edge)];
-    if (inset < 0) return false;
   }
+  if (inset < 0) return false;
   x_left = left + inset;
   x_right = right - inset;
   return x_left < x_right;

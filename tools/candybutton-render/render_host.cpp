@@ -35,20 +35,20 @@ namespace {
 
 constexpr const char* kParentClass = "CandyButtonRenderParent";
 
-win::HWND make_parent() {
+win::HWND make_parent(win::SIZE largest) {
   win::WNDCLASSA wc;
   wc.lpfnWndProc = win::DefWindowProcA;
   wc.lpszClassName = kParentClass;
   win::RegisterClassA(&wc);  // a second host finds the class already there
-  const win::HWND parent = win::CreateWindowExA(0, kParentClass, "", win::WS_POPUP, 0, 0, 8200, 8200, win::HWND{});
+  const win::HWND parent = win::CreateWindowExA(0, kParentClass, "", win::WS_POPUP, 0, 0, largest.cx, largest.cy, win::HWND{});
   if (!parent) throw std::runtime_error("cannot create the container window");
   return parent;
 }
 
 }  // namespace
 
-RenderHost::RenderHost(win::COLORREF container_color)
-    : m_parent(make_parent()), m_container(std::make_unique<RenderContainer>(container_color)) {
+RenderHost::RenderHost(win::COLORREF container_color, win::SIZE largest)
+    : m_parent(make_parent(largest)), m_container(std::make_unique<RenderContainer>(container_color)) {
   m_control = std::make_unique<forms::UserControl>(m_parent, 0, 0, forms::UserControl::kDesignWidth,
                                                    forms::UserControl::kDesignHeight);
   m_button = std::make_unique<candy::CandyButton>(*m_control, *m_container, candy::standard_parts());

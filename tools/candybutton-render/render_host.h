@@ -27,7 +27,8 @@ class RenderContainer;
 
 class RenderHost {
  public:
-  explicit RenderHost(win::COLORREF container_color);
+  // `largest` is the largest button the container window holds.
+  explicit RenderHost(win::COLORREF container_color, win::SIZE largest = {8200, 8200});
   ~RenderHost();
   RenderHost(const RenderHost&) = delete;
   RenderHost& operator=(const RenderHost&) = delete;

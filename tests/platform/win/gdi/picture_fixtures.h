@@ -14,8 +14,12 @@
 
 namespace fixtures {
 
+// Beside this file, or from the top of the source tree when __FILE__ is
+// relative to the build (as ccache with a base directory makes it).
 inline std::filesystem::path picture_path(const std::string& name) {
-  return std::filesystem::path(__FILE__).parent_path() / "../../../fixtures/pictures" / name;
+  const auto beside = std::filesystem::path(__FILE__).parent_path() / "../../../fixtures/pictures" / name;
+  if (std::filesystem::exists(beside)) return beside;
+  return std::filesystem::path("tests/fixtures/pictures") / name;
 }
 
 inline std::vector<std::uint8_t> read_picture(const std::string& name) {

@@ -1,6 +1,7 @@
 #include "candybutton/button_region.h"
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -58,8 +59,13 @@ std::optional<RowCuts> row_cuts(const RoundedShape& shape, std::int32_t x, std::
                                 std::int32_t row, std::int32_t last) {
   const std::int64_t run_end =
       std::min({std::int64_t(x) + R, std::int64_t(x) + width, std::int64_t(last) + 1});
-  std::int64_t run = 0;  // cut columns 0 .. run-1
-  while (run < run_end && !shape.contains(std::int32_t(run), row)) ++run;
+  // Cut columns 0 .. run-1: the first inside column by bisection.
+  std::int64_t run = 0;
+  for (std::int64_t hi = std::max<std::int64_t>(run_end, 0); run < hi;) {
+    const std::int64_t mid = run + (hi - run) / 2;
+    if (shape.contains(std::int32_t(mid), row)) hi = mid;
+    else run = mid + 1;
+  }
   const std::int64_t block_first = std::max<std::int64_t>(std::int64_t(x) + R, 0);
   const std::int64_t block_last = std::min<std::int64_t>(std::int64_t(x) + width - R, last);
   const bool block_cut = block_first <= block_last && !shape.contains(std::int32_t(block_first), row);
@@ -93,22 +99,25 @@ struct XorStep {
   std::int32_t b_left, b_right;
 };
 
-// Appends the XOR of the given column ranges (either end first, empty ones
-// ignored) to the spans.
-std::vector<win::Region::Span> xor_of(std::initializer_list<std::pair<std::int32_t, std::int32_t>> ranges) {
-  std::vector<std::int32_t> edges;
+// The XOR of at most three column ranges (either end first, empty ones
+// ignored) as the spans of a band.
+std::vector<win::Region::Span> xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges) {
+  std::array<std::int32_t, 6> edges{};
+  std::size_t count = 0;
   for (auto [l, r] : ranges)
     if (l != r) {
-      edges.push_back(std::min(l, r));
-      edges.push_back(std::max(l, r));
+      edges[count++] = std::min(l, r);
+      edges[count++] = std::max(l, r);
     }
-  std::sort(edges.begin(), edges.end());
+  for (std::size_t i = 1; i < count; ++i)  // at most six: an insertion sort
+    for (std::size_t j = i; j > 0 && edges[j - 1] > edges[j]; --j) std::swap(edges[j - 1], edges[j]);
   std::vector<win::Region::Span> spans;
+  spans.reserve(count / 2);
   bool inside = false;
   std::size_t i = 0;
-  while (i < edges.size()) {
+  while (i < count) {
     std::size_t j = i;
-    while (j < edges.size() && edges[j] == edges[i]) ++j;
+    while (j < count && edges[j] == edges[i]) ++j;
     if ((j - i) % 2 == 1) {
       if (!inside) spans.push_back({edges[i], edges[i]});
       else spans.back().right = edges[i];
@@ -167,8 +176,8 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
     const bool in_step = step != steps.end() && step->top <= top && bottom <= step->bottom;
     const std::pair<std::int32_t, std::int32_t> none{0, 0};
     region.append_band(top, bottom,
-                       xor_of({in_base ? base : none, in_step ? std::pair{step->a_left, step->a_right} : none,
-                               in_step ? std::pair{step->b_left, step->b_right} : none}));
+                       xor_of({{in_base ? base : none, in_step ? std::pair{step->a_left, step->a_right} : none,
+                               in_step ? std::pair{step->b_left, step->b_right} : none}}));
   }
   return win::make_region_handle(std::move(region));
 }

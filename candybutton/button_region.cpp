@@ -101,7 +101,7 @@ struct XorStep {
 
 // The XOR of at most three column ranges (either end first, empty ones
 // ignored) as the spans of a band.
-std::vector<win::Region::Span> xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges) {
+void xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges, std::vector<win::Region::Span>& spans) {
   std::array<std::int32_t, 6> edges{};
   std::size_t count = 0;
   for (auto [l, r] : ranges)
@@ -111,8 +111,7 @@ std::vector<win::Region::Span> xor_of(std::array<std::pair<std::int32_t, std::in
     }
   for (std::size_t i = 1; i < count; ++i)  // at most six: an insertion sort
     for (std::size_t j = i; j > 0 && edges[j - 1] > edges[j]; --j) std::swap(edges[j - 1], edges[j]);
-  std::vector<win::Region::Span> spans;
-  spans.reserve(count / 2);
+  spans.clear();
   bool inside = false;
   std::size_t i = 0;
   while (i < count) {
@@ -125,7 +124,6 @@ std::vector<win::Region::Span> xor_of(std::array<std::pair<std::int32_t, std::in
     }
     i = j;
   }
-  return spans;
 }
 
 }  // namespace
@@ -141,6 +139,7 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
   const RoundedShape shape(x, y, width, height, corner_radius);
   if (y + height < 0) return win::CreateRectRgn(0, 0, x + width, y + height);
   std::vector<XorStep> steps;
+  steps.reserve(std::size_t(std::min(y + height + 1, 1 << 16)));
   std::int32_t prev_col = 0;
   std::int32_t prev_row = 0;
   for (std::int32_t row = 0; row <= y + height; ++row) {
@@ -160,14 +159,21 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
   // The rectangle (0, 0, x + width, y + height), with its corners in either order.
   const std::int32_t base_top = std::min(0, y + height), base_bottom = std::max(0, y + height);
   const std::pair<std::int32_t, std::int32_t> base{0, x + width};
-  std::vector<std::int32_t> cuts_at{base_top, base_bottom};
+  // Row boundaries in order: the steps follow each other down the rows.
+  std::vector<std::int32_t> cuts_at;
+  cuts_at.reserve(steps.size() + 3);
   for (const XorStep& s : steps) {
-    cuts_at.push_back(s.top);
+    if (cuts_at.empty() || cuts_at.back() != s.top) cuts_at.push_back(s.top);
     cuts_at.push_back(s.bottom);
   }
-  std::sort(cuts_at.begin(), cuts_at.end());
-  cuts_at.erase(std::unique(cuts_at.begin(), cuts_at.end()), cuts_at.end());
+  for (const std::int32_t edge : {base_top, base_bottom}) {
+    const auto at = std::lower_bound(cuts_at.begin(), cuts_at.end(), edge);
+    if (at == cuts_at.end() || *at != edge) cuts_at.insert(at, edge);
+  }
+  // Equal neighbouring bands are joined before they are handed over.
   win::Region region;
+  std::vector<win::Region::Span> spans, pending;
+  std::int32_t pending_top = 0, pending_bottom = 0;
   auto step = steps.begin();
   for (std::size_t i = 0; i + 1 < cuts_at.size(); ++i) {
     const std::int32_t top = cuts_at[i], bottom = cuts_at[i + 1];
@@ -175,10 +181,19 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
     const bool in_base = top >= base_top && bottom <= base_bottom;
     const bool in_step = step != steps.end() && step->top <= top && bottom <= step->bottom;
     const std::pair<std::int32_t, std::int32_t> none{0, 0};
-    region.append_band(top, bottom,
-                       xor_of({{in_base ? base : none, in_step ? std::pair{step->a_left, step->a_right} : none,
-                               in_step ? std::pair{step->b_left, step->b_right} : none}}));
+    xor_of({{in_base ? base : none, in_step ? std::pair{step->a_left, step->a_right} : none,
+             in_step ? std::pair{step->b_left, step->b_right} : none}},
+           spans);
+    if (top == pending_bottom && spans == pending) {
+      pending_bottom = bottom;
+      continue;
+    }
+    region.append_band(pending_top, pending_bottom, std::move(pending));
+    pending = spans;
+    pending_top = top;
+    pending_bottom = bottom;
   }
+  region.append_band(pending_top, pending_bottom, std::move(pending));
   return win::make_region_handle(std::move(region));
 }
 

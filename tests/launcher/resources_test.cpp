@@ -28,7 +28,12 @@ std::uint32_t u32_at(Bytes b, std::size_t at) {
 }
 std::uint16_t u16_at(Bytes b, std::size_t at) { return std::uint16_t(b[at] | (b[at + 1] << 8)); }
 
-std::filesystem::path source_dir() { return std::filesystem::path(__FILE__).parent_path() / "../.."; }
+// Beside this file, or the working directory (the top of the tree, where
+// ctest runs) when __FILE__ is relative to the build, as ccache makes it.
+std::filesystem::path source_dir() {
+  const auto beside = std::filesystem::path(__FILE__).parent_path() / "../..";
+  return std::filesystem::exists(beside / "resources") ? beside : std::filesystem::path(".");
+}
 
 std::vector<unsigned char> read_file(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);

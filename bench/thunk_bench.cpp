@@ -34,8 +34,8 @@ void unused_callback(std::uint32_t, std::int32_t, std::int32_t*, std::int32_t*, 
 
 // A block with both tables full of other messages: the longest unselected path.
 subclass::ThunkBlock* make_block() {
-  auto* b = static_cast<subclass::ThunkBlock*>(
-      VirtualAlloc(nullptr, subclass::kBlockSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE));
+  subclass::ThunkBlock* b = subclass::block_in(
+      VirtualAlloc(nullptr, subclass::kAllocationSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE));
   const auto self = low(b);
   std::memcpy(b->code, subclass::thunk_code().data(), subclass::kCodeSize);
   std::memcpy(b->code + subclass::kSelfAddressInCode, &self, 4);
@@ -64,7 +64,7 @@ void BM_ThunkUnselectedMessage(benchmark::State& state) {
   subclass::ThunkBlock* block = make_block();
   auto proc = reinterpret_cast<WNDPROC>(reinterpret_cast<std::uintptr_t>(block->code));
   for (auto _ : state) benchmark::DoNotOptimize(proc(HWND{1}, 0x200, 1, 2));
-  VirtualFree(block, 0, MEM_RELEASE);
+  VirtualFree(subclass::allocation_of(block), 0, MEM_RELEASE);
 }
 BENCHMARK(BM_ThunkUnselectedMessage);
 

@@ -1,5 +1,12 @@
 #include "candybutton/button_region.h"
 
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "candybutton/button_shape.h"
 #include "candybutton/rounding.h"
 #include "platform/win/gdi/gdi.h"
@@ -33,29 +40,161 @@ void UpdateButtonRegion(PainterContext& context) {
   UpdateButtonRegion(shape);
 }
 
+namespace {
+
+// The cut pixels of one row that the scan below visits, columns 0 .. last:
+// only the first and the last of them matter to it.
+struct RowCuts {
+  std::int32_t first;
+  std::int32_t last;
+};
+
+// Columns fall in three groups. Left of both the corner's end (x + R) and the
+// right edge (x + width), the corner circle or the left edge leaves a run of
+// cut pixels at the left and then only pixels inside (the circle's half
+// chords shrink away from its centre). From x + R to x + width - R every pixel
+// answers as the first of them. The rest, within the left half only in
+// narrow shapes, are tested one by one.
+std::optional<RowCuts> row_cuts(const RoundedShape& shape, std::int32_t x, std::int32_t width, std::int32_t R,
+                                std::int32_t row, std::int32_t last) {
+  const std::int64_t run_end =
+      std::min({std::int64_t(x) + R, std::int64_t(x) + width, std::int64_t(last) + 1});
+  // Cut columns 0 .. run-1: the first inside column by bisection.
+  std::int64_t run = 0;
+  for (std::int64_t hi = std::max<std::int64_t>(run_end, 0); run < hi;) {
+    const std::int64_t mid = run + (hi - run) / 2;
+    if (shape.contains(std::int32_t(mid), row)) hi = mid;
+    else run = mid + 1;
+  }
+  const std::int64_t block_first = std::max<std::int64_t>(std::int64_t(x) + R, 0);
+  const std::int64_t block_last = std::min<std::int64_t>(std::int64_t(x) + width - R, last);
+  const bool block_cut = block_first <= block_last && !shape.contains(std::int32_t(block_first), row);
+  std::optional<std::int64_t> first, final;
+  if (run > 0) first = 0;
+  auto cut = [&](std::int64_t c) {
+    if (!first) first = c;
+    final = c;
+  };
+  for (std::int64_t c = std::max<std::int64_t>(run_end, 0); c <= last; ++c) {
+    if (c >= block_first && c <= block_last) {
+      if (block_cut) {
+        cut(c);
+        cut(block_last);
+      }
+      c = block_last;
+    } else if (!shape.contains(std::int32_t(c), row)) {
+      cut(c);
+    }
+  }
+  if (!first) return std::nullopt;
+  if (!final) final = run - 1;
+  return RowCuts{std::int32_t(*first), std::int32_t(*final)};
+}
+
+// Rows top .. bottom-1 XOR-ed with two column ranges.
+struct XorStep {
+  std::int32_t top;
+  std::int32_t bottom;
+  std::int32_t a_left, a_right;
+  std::int32_t b_left, b_right;
+};
+
+// The XOR of at most three column ranges (either end first, empty ones
+// ignored) as the spans of a band.
+void xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges, std::vector<win::Region::Span>& spans) {
+  std::array<std::int32_t, 6> edges{};
+  std::size_t count = 0;
+  for (auto [l, r] : ranges)
+    if (l != r) {
+      edges[count++] = std::min(l, r);
+      edges[count++] = std::max(l, r);
+    }
+  for (std::size_t i = 1; i < count; ++i)  // at most six: an insertion sort
+    for (std::size_t j = i; j > 0 && edges[j - 1] > edges[j]; --j) std::swap(edges[j - 1], edges[j]);
+  spans.clear();
+  bool inside = false;
+  std::size_t i = 0;
+  while (i < count) {
+    std::size_t j = i;
+    while (j < count && edges[j] == edges[i]) ++j;
+    if ((j - i) % 2 == 1) {
+      if (!inside) spans.push_back({edges[i], edges[i]});
+      else spans.back().right = edges[i];
+      inside = !inside;
+    }
+    i = j;
+  }
+}
+
+}  // namespace
+
+// The scan: row by row over the left half, the first cut pixel of a row
+// closes the cut of the previous run of rows, once on the right half
+// (mirrored) and once on the left, each an XOR of a rectangle into the
+// region. The rectangles of one run of rows cover the same rows, and runs
+// follow each other, so the region is written row band by row band.
 win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, const std::int32_t& width,
                               const std::int32_t& height, const std::int32_t& radius, std::int32_t& corner_radius) {
   corner_radius = radius < 1 ? 1 : radius;
   const RoundedShape shape(x, y, width, height, corner_radius);
-  const win::HRGN region = win::CreateRectRgn(0, 0, x + width, y + height);
+  if (y + height < 0) return win::CreateRectRgn(0, 0, x + width, y + height);
+  std::vector<XorStep> steps;
+  steps.reserve(std::size_t(std::min(y + height + 1, 1 << 16)));
   std::int32_t prev_col = 0;
   std::int32_t prev_row = 0;
-  if (y + height < 0) return region;
   for (std::int32_t row = 0; row <= y + height; ++row) {
-    for (std::int32_t col = 0; col <= (x + width) / 2; ++col) {
-      if (shape.contains(col, row)) continue;
-      // The first cut pixel of a new row closes the cut of the previous run of
-      // rows: once on the right half (mirrored), once on the left.
-      if (row != prev_row) {
-        XorRectIntoRegion(region, x + width - prev_col, prev_row, width - col, row);
-        if (2 * prev_col != x + width) ++prev_col;
-        XorRectIntoRegion(region, col, row, prev_col, prev_row);
-      }
-      prev_col = col;
-      prev_row = row;
+    const std::optional<RowCuts> cuts = row_cuts(shape, x, width, corner_radius, row, (x + width) / 2);
+    if (!cuts) continue;
+    if (row != prev_row) {
+      XorStep step{prev_row, row, x + width - prev_col, width - cuts->first, 0, 0};
+      if (2 * prev_col != x + width) ++prev_col;
+      step.b_left = cuts->first;
+      step.b_right = prev_col;
+      steps.push_back(step);
     }
+    prev_col = cuts->last;
+    prev_row = row;
   }
-  return region;
+
+  // The rectangle (0, 0, x + width, y + height), with its corners in either order.
+  const std::int32_t base_top = std::min(0, y + height), base_bottom = std::max(0, y + height);
+  const std::pair<std::int32_t, std::int32_t> base{0, x + width};
+  // Row boundaries in order: the steps follow each other down the rows.
+  std::vector<std::int32_t> cuts_at;
+  cuts_at.reserve(steps.size() + 3);
+  for (const XorStep& s : steps) {
+    if (cuts_at.empty() || cuts_at.back() != s.top) cuts_at.push_back(s.top);
+    cuts_at.push_back(s.bottom);
+  }
+  for (const std::int32_t edge : {base_top, base_bottom}) {
+    const auto at = std::lower_bound(cuts_at.begin(), cuts_at.end(), edge);
+    if (at == cuts_at.end() || *at != edge) cuts_at.insert(at, edge);
+  }
+  // Equal neighbouring bands are joined before they are handed over.
+  win::Region region;
+  std::vector<win::Region::Span> spans, pending;
+  std::int32_t pending_top = 0, pending_bottom = 0;
+  auto step = steps.begin();
+  for (std::size_t i = 0; i + 1 < cuts_at.size(); ++i) {
+    const std::int32_t top = cuts_at[i], bottom = cuts_at[i + 1];
+    while (step != steps.end() && step->bottom <= top) ++step;
+    const bool in_base = top >= base_top && bottom <= base_bottom;
+    const bool in_step = step != steps.end() && step->top <= top && bottom <= step->bottom;
+    const std::pair<std::int32_t, std::int32_t> none{0, 0};
+    xor_of({{in_base ? base : none, in_step ? std::pair{step->a_left, step->a_right} : none,
+             in_step ? std::pair{step->b_left, step->b_right} : none}},
+           spans);
+    if (top == pending_bottom && spans == pending) {
+      pending_bottom = bottom;
+      continue;
+    }
+    region.append_band(pending_top, pending_bottom, std::move(pending));
+    pending = spans;
+    pending_top = top;
+    pending_bottom = bottom;
+  }
+  region.append_band(pending_top, pending_bottom, std::move(pending));
+  return win::make_region_handle(std::move(region));
 }
 
 void XorRectIntoRegion(win::HRGN region, const std::int32_t& left, const std::int32_t& top,

@@ -67,6 +67,43 @@ bool RoundedShape::contains(std::int32_t c, std::int32_t r) const {
                           [this](std::int32_t p, std::int32_t q) { return in_corner_circle(p, q); });
 }
 
+void RoundedShape::inside_runs(std::int32_t r, std::int32_t from, std::int32_t to,
+                               std::vector<std::pair<std::int32_t, std::int32_t>>& runs) const {
+  runs.clear();
+  auto add = [&runs](std::int64_t left, std::int64_t right) {
+    if (left >= right) return;
+    if (!runs.empty() && runs.back().second == left) runs.back().second = std::int32_t(right);
+    else runs.emplace_back(std::int32_t(left), std::int32_t(right));
+  };
+  const std::int64_t end = std::int64_t(to) + 1;
+  if (m_radius < 1) {  // no corner: the edges decide pixel by pixel
+    for (std::int64_t c = from; c < end; ++c)
+      if (contains(std::int32_t(c), r)) add(c, c + 1);
+    return;
+  }
+  // Outside first, then inside: the first inside column by bisection.
+  const std::int64_t corner_end =
+      std::min({std::int64_t(m_x) + m_radius, std::int64_t(m_x) + m_width, end});
+  std::int64_t lo = from, hi = std::max<std::int64_t>(corner_end, from);
+  while (lo < hi) {
+    const std::int64_t mid = lo + (hi - lo) / 2;
+    if (contains(std::int32_t(mid), r)) hi = mid;
+    else lo = mid + 1;
+  }
+  add(lo, std::max<std::int64_t>(corner_end, from));
+  const std::int64_t block_first = std::int64_t(m_x) + m_radius;
+  const std::int64_t block_last = std::int64_t(m_x) + m_width - m_radius;
+  for (std::int64_t c = std::max<std::int64_t>(corner_end, from); c < end; ++c) {
+    if (c >= block_first && c <= block_last) {
+      const std::int64_t last = std::min(block_last, end - 1);
+      if (contains(std::int32_t(block_first), r)) add(c, last + 1);
+      c = last;
+    } else if (contains(std::int32_t(c), r)) {
+      add(c, c + 1);
+    }
+  }
+}
+
 std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W, std::int32_t H) {
   switch (style) {
     case 2:

@@ -56,13 +56,13 @@ bool Subclasser::sc_Subclass(win::HWND window, win::LONG user_value, win::LONG c
     m_WindowMap.emplace();
     prepare_template();
   }
-  void* memory = win::VirtualAlloc(nullptr, kBlockSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE);
+  void* memory = win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE);
   if (!memory) {
     zReportError(routine, "VirtualAlloc failed, error: " +
                               std::to_string(static_cast<std::int32_t>(win::GetLastError())));
     return false;
   }
-  const std::uint32_t block = address_of(memory);
+  const std::uint32_t block = address_of(block_in(memory));
   if (block_of(window) != 0) {
     zReportError(routine, "Window handle is already subclassed");
     win::VirtualFree(memory, 0, win::MEM_RELEASE);
@@ -90,7 +90,7 @@ bool Subclasser::sc_Subclass(win::HWND window, win::LONG user_value, win::LONG c
     return false;
   }
   write_template(offsetof(ThunkBlock, previous_proc), static_cast<std::uint32_t>(previous));
-  win::RtlMoveMemory(memory, m_Template.data(), kTemplateSize);
+  win::RtlMoveMemory(block_in(memory), m_Template.data(), kTemplateSize);
   return true;
 }
 

@@ -127,8 +127,9 @@ std::array<std::uint8_t, kCodeSize> assemble() {
   a.bytes({0x8B, 0x7B, 0x24});              // mov edi, [rbx+36]   previous procedure
   a.bytes({0x8B, 0x73, 0x08});              // mov esi, [rbx+8]    window
   a.bytes({0x89, 0xEA});                    // mov edx, ebp        message
-  a.bytes({0x8B, 0x0C, 0x24});              // mov ecx, [rsp]      wParam
-  a.bytes({0x44, 0x8B, 0x44, 0x24, 0x08});  // mov r8d, [rsp+8]    lParam
+  a.bytes({0x59});                          // pop rcx             wParam
+  a.bytes({0x41, 0x58});                    // pop r8              lParam
+  a.bytes({0x41, 0x50, 0x51});              // push r8; push rcx   (kept for the after phase)
   a.bytes({0x8B, 0x43, 0x10});              // mov eax, [rbx+16]   CallWindowProcA
   a.bytes({0xFF, 0xD0});                    // call rax
   a.bytes({0x89, 0x44, 0x24, 0x18});        // mov [rsp+24], eax   ReturnValue
@@ -156,8 +157,9 @@ std::array<std::uint8_t, kCodeSize> assemble() {
   a.bytes({0x59});                          // pop rcx             Handled and phase
   a.bytes({0x5D, 0x5B, 0xC3});              // pop rbp; pop rbx; ret
 
-  // Put the previous procedure back and free the block; VirtualFree returns
-  // straight to our caller, so nothing of the block runs after it.
+  // Put the previous procedure back and free the block's allocation;
+  // VirtualFree returns straight to our caller, so nothing of the block runs
+  // after it.
   a.bind(A::RELEASE);
   a.bytes({0x8B, 0x7B, 0x08});              // mov edi, [rbx+8]
   a.bytes({0x6A, 0xFC, 0x5E});              // push -4; pop rsi    GWL_WNDPROC
@@ -167,7 +169,7 @@ std::array<std::uint8_t, kCodeSize> assemble() {
   a.bytes({0x99});                          // cdq                 edx = 0: procedures lie below 2 GiB
   a.bytes({0xB6, 0x80});                    // mov dh, 0x80        MEM_RELEASE
   a.bytes({0x31, 0xF6});                    // xor esi, esi
-  a.bytes({0x89, 0xDF});                    // mov edi, ebx
+  a.bytes({0x8D, 0x7B, 0xF8});              // lea edi, [rbx-8]    the block's allocation
   a.bytes({0x8B, 0x43, 0x18});              // mov eax, [rbx+24]   VirtualFree
   a.bytes({0x48, 0x83, 0xC4, 0x28});        // add rsp, 40
   a.bytes({0x5D, 0x5B});                    // pop rbp; pop rbx

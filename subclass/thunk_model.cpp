@@ -17,13 +17,13 @@ using SetWindowLongFn = win::LONG (*)(win::HWND, int, win::LONG);
 using VirtualFreeFn = win::BOOL (*)(void*, win::DWORD, win::DWORD);
 using IsBadCodePtrFn = win::BOOL (*)(const void*);
 
-// Restores the previous procedure and frees the block; the procedure
+// Restores the previous procedure and frees the block's allocation; the procedure
 // returns what VirtualFree returns, as the machine code's tail jump does.
 LRESULT release(ThunkBlock* block) {
   function_at<SetWindowLongFn>(block->set_window_long)(win::HWND{block->window}, -4,
                                                        static_cast<win::LONG>(block->previous_proc));
   const auto virtual_free = function_at<VirtualFreeFn>(block->virtual_free);
-  return virtual_free(block, 0, 0x8000);
+  return virtual_free(allocation_of(block), 0, 0x8000);
 }
 
 // One phase: the callback, when the table selects the message and the

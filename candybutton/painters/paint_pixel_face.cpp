@@ -1,11 +1,24 @@
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "candybutton/button_shape.h"
 #include "candybutton/color_arithmetic.h"
 #include "candybutton/painters/paint_pixel_style.h"
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/solid_line.h"
 
 namespace candy {
+namespace {
+
+bool covers(const std::vector<std::pair<std::int32_t, std::int32_t>>& runs, std::int32_t x) {
+  for (const auto& [left, right] : runs)
+    if (x >= left && x < right) return true;
+  return false;
+}
+
+}  // namespace
 
 void PaintPixelFace(PainterContext& context, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face) {
   // The body percentage divides by H; a face without width or height shows nothing.
@@ -24,24 +37,38 @@ void PaintPixelFace(PainterContext& context, const std::int32_t& W, const std::i
   const RoundedShape inner(1, 1, W - 2, H - 2, CR);
   const RoundedShape crescent(4, 2, crescent_right, crescent_bottom, crescent_radius);
   const RoundedShape lowered(4, lowered_top, crescent_right, crescent_bottom, crescent_radius);
+  // Each row is cut into runs of columns that lie in the same shapes; a run
+  // gets one colour, and so does its mirror.
+  std::vector<std::pair<std::int32_t, std::int32_t>> in_inner, in_outer, in_crescent, in_lowered;
+  std::vector<std::int32_t> edges;
+  const std::int32_t half = W / 2;
   for (std::int32_t y = 0; y <= H; ++y) {
     if (y < CR) highlight = BlendColors(0xFFFFFF, face, (y * 30) / CR);
     // The body colour depends on the row alone.
     const win::COLORREF body = BlendColors(face, context.m_ColorBright, std::abs(((2 * y - H) * 100) / H));
-    for (std::int32_t x = 0; x <= W / 2; ++x) {
+    inner.inside_runs(y, 0, half, in_inner);
+    outer.inside_runs(y, 0, half, in_outer);
+    crescent.inside_runs(y, 0, half, in_crescent);
+    lowered.inside_runs(y, 0, half, in_lowered);
+    edges.assign({0, half + 1});
+    for (const auto* runs : {&in_inner, &in_outer, &in_crescent, &in_lowered})
+      for (const auto& [left, right] : *runs) edges.insert(edges.end(), {left, right});
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+      const std::int32_t x = edges[i], x_end = edges[i + 1];
       win::COLORREF color;
-      if (inner.contains(x, y)) {
-        const bool a = crescent.contains(x, y);
-        const bool b = lowered.contains(x, y);
+      if (covers(in_inner, x)) {
+        const bool a = covers(in_crescent, x);
+        const bool b = covers(in_lowered, x);
         color = a && !b ? highlight : body;
-        win::SetPixelV(dc, x, y, color);
-      } else if (outer.contains(x, y)) {
+      } else if (covers(in_outer, x)) {
         color = edge;
-        win::SetPixelV(dc, x, y, color);
       } else {
         continue;
       }
-      win::SetPixelV(dc, W - x, y, color);
+      win::DrawSolidLine(dc, x, y, x_end, y, color);
+      win::DrawSolidLine(dc, W - x_end + 1, y, W - x + 1, y, color);
     }
   }
 }

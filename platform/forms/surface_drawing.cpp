@@ -5,6 +5,7 @@
 
 #include "platform/forms/color.h"
 #include "platform/win/gdi/gdi.h"
+#include "platform/win/gdi/solid_line.h"
 #include "platform/win/user/fill_rect.h"
 
 namespace forms {
@@ -16,12 +17,7 @@ int to_pixel(float v) {
 }
 
 void draw_line(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  const win::HPEN pen = win::CreatePen(win::PS_SOLID, 1, translate_color(color));
-  const win::HPEN old = win::SelectObject(dc, pen);
-  win::MoveToEx(dc, to_pixel(x1), to_pixel(y1), nullptr);
-  win::LineTo(dc, to_pixel(x2), to_pixel(y2));
-  win::SelectObject(dc, old);
-  win::DeleteObject(pen);
+  win::DrawSolidLine(dc, to_pixel(x1), to_pixel(y1), to_pixel(x2), to_pixel(y2), translate_color(color));
 }
 
 void draw_box(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color) {

@@ -55,3 +55,29 @@ TEST(RoundedShape, AgreesWithTheDirectTest) {
 
 }  // namespace
 }  // namespace candy
+
+namespace candy {
+namespace {
+
+// The runs of a row hold exactly the columns the pixel test accepts, for
+// round, narrow, flat and cornerless shapes and columns on both sides of them.
+TEST(RoundedShapeRuns, HoldExactlyThePixelsTheTestAccepts) {
+  std::vector<std::pair<std::int32_t, std::int32_t>> runs;
+  for (int x = -2; x <= 4; x += 2)
+    for (int w = -2; w <= 30; w += 2)
+      for (int h = -1; h <= 24; h += 3)
+        for (int R = -1; R <= 20; R += (R < 6 ? 1 : 4)) {
+          const RoundedShape shape(x, x, w, h, R);
+          for (int r = -1; r <= h + x + 1; ++r) {
+            shape.inside_runs(r, -1, w + x + 1, runs);
+            for (int c = -1; c <= w + x + 1; ++c) {
+              bool in_runs = false;
+              for (const auto& [left, right] : runs) in_runs = in_runs || (c >= left && c < right);
+              ASSERT_EQ(in_runs, shape.contains(c, r)) << x << " " << w << "x" << h << " R" << R << " at " << c << "," << r;
+            }
+          }
+        }
+}
+
+}  // namespace
+}  // namespace candy

@@ -214,6 +214,19 @@ TEST_F(SubclasserTest, UnsubclassReleasesTheBlockAtTheNextMessage) {
   expect_report("zMap_hWnd", "Window handle isn't subclassed");
 }
 
+// The procedure writes the nesting counter at offset 0 on every forward; with
+// the block at the start of a page that counter shared a cache line with the
+// first instructions, and each message cost a pipeline restart.
+TEST_F(SubclasserTest, GeneratedCodeSharesNoCacheLineWithTheNestingCounter) {
+  ASSERT_TRUE(sub.sc_Subclass(window));
+  const std::uint32_t block = sub.block_of(window);
+  const auto procedure = static_cast<std::uint32_t>(win::GetWindowLongA(window, win::GWL_WNDPROC));
+  EXPECT_EQ(procedure, block + 56);
+  EXPECT_EQ(procedure % 64, 0u);
+  EXPECT_NE(block / 64, procedure / 64);
+  EXPECT_EQ(send_to(window, win::WM_PAINT), 7);
+}
+
 TEST_F(SubclasserTest, UnsubclassFromInsideTheCallbackWaitsForTheMessageToLeave) {
   ASSERT_TRUE(sub.sc_Subclass(window));
   sub.sc_AddMessage(window, 0x400, MSG_BEFORE);

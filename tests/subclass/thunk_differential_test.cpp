@@ -85,7 +85,7 @@ win::LONG fake_set_window_long(HWND window, int index, win::LONG value) {
 
 win::BOOL fake_virtual_free(void* address, win::DWORD size, win::DWORD type) {
   World& w = *g_world;
-  w.note("free " + std::to_string(address == w.block) + " " + std::to_string(size) + " " +
+  w.note("free " + std::to_string(address == allocation_of(w.block)) + " " + std::to_string(size) + " " +
          std::to_string(type));
   w.released = true;
   return 1;
@@ -148,8 +148,7 @@ LRESULT World::deliver(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 ThunkBlock* new_block(World& w, bool guard) {
-  void* memory = win::VirtualAlloc(nullptr, kBlockSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE);
-  auto* b = static_cast<ThunkBlock*>(memory);
+  ThunkBlock* b = block_in(win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE));
   const auto self = low(b);
   std::memcpy(b->code, thunk_code().data(), kCodeSize);
   std::memcpy(b->code + kSelfAddressInCode, &self, 4);
@@ -218,7 +217,7 @@ void run_script(unsigned seed, bool guard, int messages) {
     model.log.clear();
   }
   g_world = nullptr;
-  for (ThunkBlock* b : blocks) win::VirtualFree(b, 0, win::MEM_RELEASE);
+  for (ThunkBlock* b : blocks) win::VirtualFree(allocation_of(b), 0, win::MEM_RELEASE);
 }
 
 TEST(ThunkCode, FitsItsPlaceAndLeavesRoomForTheBlockAddress) {

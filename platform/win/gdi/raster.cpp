@@ -2,6 +2,7 @@
 // GetPixel, BitBlt. Every write is clipped to the surface first and then to
 // the DC's clip region, so huge coordinates cost nothing extra.
 #include <algorithm>
+#include <cstring>
 
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/color.h"
@@ -36,15 +37,15 @@ void fill_round_box(const DeviceContext& dc, const RoundBox& box, COLORREF color
 
 }  // namespace
 
-void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, COLORREF color) {
-  Surface* s = dc.surface;
-  if (!s || y < 0 || y >= s->height) return;
+// Calls write(from, to) for each run of x0 .. x1-1 on row y that lies inside
+// the surface and the clip; the row is known to lie on the surface.
+template <class Write>
+void for_each_visible_run(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, Write write) {
   x0 = std::max<std::int64_t>(x0, 0);
-  x1 = std::min<std::int64_t>(x1, s->width);
+  x1 = std::min<std::int64_t>(x1, dc.surface->width);
   if (x0 >= x1) return;
-  COLORREF* row = &s->at(0, static_cast<std::int32_t>(y));
   if (!dc.clip) {
-    std::fill(row + x0, row + x1, color);
+    write(x0, x1);
     return;
   }
   const auto& bands = dc.clip->bands();
@@ -54,8 +55,25 @@ void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::in
   for (const Region::Span& span : band->spans) {
     const std::int64_t from = std::max<std::int64_t>(x0, span.left);
     const std::int64_t to = std::min<std::int64_t>(x1, span.right);
-    if (from < to) std::fill(row + from, row + to, color);
+    if (from < to) write(from, to);
   }
+}
+
+void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, COLORREF color) {
+  Surface* s = dc.surface;
+  if (!s || y < 0 || y >= s->height) return;
+  COLORREF* row = &s->at(0, static_cast<std::int32_t>(y));
+  for_each_visible_run(dc, y, x0, x1, [&](std::int64_t from, std::int64_t to) { fill_pixels(row + from, to - from, color); });
+}
+
+void copy_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, const COLORREF* source,
+               std::int64_t shift) {
+  Surface* s = dc.surface;
+  if (!s || y < 0 || y >= s->height) return;
+  COLORREF* row = &s->at(0, static_cast<std::int32_t>(y));
+  for_each_visible_run(dc, y, x0, x1, [&](std::int64_t from, std::int64_t to) {
+    std::memcpy(row + from, source + (from + shift), static_cast<std::size_t>(to - from) * sizeof(COLORREF));
+  });
 }
 
 // The per-pixel hot path: a handle lookup, the clip test and a store. A
@@ -177,7 +195,9 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   return 1;
 }
 
-// Only SRCCOPY; pixels whose source lies outside the source surface are left alone.
+// Only SRCCOPY; pixels whose source lies outside the source surface are left
+// alone. Each row is copied as runs: the part of it whose source lies on the
+// source surface, cut by the destination's clip spans.
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, int src_y, DWORD rop) {
   const DeviceContext* to = dc_from_handle(dest);
   const DeviceContext* from = dc_from_handle(src);
@@ -189,16 +209,17 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, i
   const Surface& read = from->surface == to->surface ? snapshot : source;
   std::int64_t top = y, bottom = std::int64_t(y) + height;
   visible_rows(*to, top, bottom);
-  const std::int64_t left = std::max<std::int64_t>(x, 0);
-  const std::int64_t right = std::min<std::int64_t>(std::int64_t(x) + width, to->surface->width);
+  // Destination columns whose source column lies on the source surface.
+  const std::int64_t shift = std::int64_t(src_x) - x;
+  const std::int64_t left = std::max<std::int64_t>({x, 0, -shift});
+  const std::int64_t right =
+      std::min<std::int64_t>({std::int64_t(x) + width, to->surface->width, read.width - shift});
+  if (left >= right) return 1;
   for (std::int64_t dy = top; dy < bottom; ++dy) {
     const std::int64_t sy = dy - y + src_y;
     if (sy < 0 || sy >= read.height) continue;
-    for (std::int64_t dx = left; dx < right; ++dx) {
-      const std::int64_t sx = dx - x + src_x;
-      if (sx < 0 || sx >= read.width) continue;
-      plot(*to, dx, dy, read.at(static_cast<std::int32_t>(sx), static_cast<std::int32_t>(sy)));
-    }
+    const COLORREF* from_row = &read.pixels[static_cast<std::size_t>(sy) * static_cast<std::size_t>(read.width)];
+    copy_span(*to, dy, left, right, from_row, shift);
   }
   return 1;
 }

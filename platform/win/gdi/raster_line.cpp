@@ -11,6 +11,7 @@
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/gdi_objects.h"
 #include "platform/win/gdi/raster_span.h"
+#include "platform/win/gdi/solid_line.h"
 
 namespace win {
 namespace {
@@ -78,6 +79,17 @@ BOOL LineTo(HDC dc, int x, int y) {
   if (pen && pen->style != PS_NULL)
     draw_line(*target, target->position.x, target->position.y, x, y, pen->color);
   target->position = {x, y};
+  return 1;
+}
+
+// A surface's Line: the pixels and the final position of MoveToEx and LineTo
+// with a solid one-pixel pen of `color` selected, the DC's own pen left as it
+// was, without making the pen.
+BOOL DrawSolidLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color) {
+  DeviceContext* target = dc_from_handle(dc);
+  if (!target) return 0;
+  draw_line(*target, x1, y1, x2, y2, color & 0x00FFFFFF);
+  target->position = {x2, y2};
   return 1;
 }
 

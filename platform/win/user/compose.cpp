@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
+#include <cstring>
 
 #include "platform/win/user/window_object.h"
 
@@ -10,50 +10,32 @@ namespace win {
 
 namespace {
 
-// One byte a pixel of the output: 1 where the window being drawn may show.
-using Mask = std::vector<std::uint8_t>;
+// Draws `w` with its client origin at (ox, oy) of the output, where `parent`
+// (in output coordinates) allows it, then its children inside what it allowed
+// itself. Visibility is kept as regions and the pixels are copied a span at a
+// time.
+void compose_window(Surface& out, const Window& w, std::int64_t ox, std::int64_t oy, const Region& parent) {
+  // The part of the window that lies on the output, in window coordinates, so
+  // that the offset below stays within the output.
+  const std::int64_t left = std::max<std::int64_t>(0, -ox);
+  const std::int64_t top = std::max<std::int64_t>(0, -oy);
+  const std::int64_t right = std::min<std::int64_t>({w.width, w.surface.width, out.width - ox});
+  const std::int64_t bottom = std::min<std::int64_t>({w.height, w.surface.height, out.height - oy});
+  if (left >= right || top >= bottom) return;
+  Region mine = Region::rect(std::int32_t(left), std::int32_t(top), std::int32_t(right), std::int32_t(bottom));
+  if (w.region) mine = Region::combine(mine, *w.region, RGN_AND);
+  mine.offset(std::int32_t(ox), std::int32_t(oy));
+  mine = Region::combine(mine, parent, RGN_AND);
 
-void allow_span(Mask& mine, const Mask& parent, const Surface& out, std::int64_t y, std::int64_t left,
-                std::int64_t right) {
-  if (y < 0 || y >= out.height) return;
-  left = std::max<std::int64_t>(left, 0);
-  right = std::min<std::int64_t>(right, out.width);
-  const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(out.width);
-  for (std::int64_t x = left; x < right; ++x) {
-    mine[row + static_cast<std::size_t>(x)] = parent[row + static_cast<std::size_t>(x)];
-  }
-}
-
-// Draws `w` with its client origin at (ox, oy) of the output, where
-// `parent` allows it, then its children inside what it allowed itself.
-void compose_window(Surface& out, const Window& w, std::int64_t ox, std::int64_t oy, const Mask& parent) {
-  Mask mine(parent.size(), 0);
-  if (w.region) {
-    for (const auto& band : w.region->bands()) {
-      const std::int64_t top = std::max<std::int64_t>(band.top, 0);
-      const std::int64_t bottom = std::min<std::int64_t>(band.bottom, w.height);
-      for (std::int64_t y = top; y < bottom; ++y) {
-        for (const auto& span : band.spans) {
-          const std::int64_t left = std::max<std::int64_t>(span.left, 0);
-          const std::int64_t right = std::min<std::int64_t>(span.right, w.width);
-          if (left < right) allow_span(mine, parent, out, oy + y, ox + left, ox + right);
-        }
-      }
-    }
-  } else {
-    for (std::int64_t y = 0; y < w.height; ++y) allow_span(mine, parent, out, oy + y, ox, ox + w.width);
-  }
-
-  const std::int64_t y0 = std::max<std::int64_t>(oy, 0);
-  const std::int64_t y1 = std::min<std::int64_t>(oy + w.height, out.height);
-  const std::int64_t x0 = std::max<std::int64_t>(ox, 0);
-  const std::int64_t x1 = std::min<std::int64_t>(ox + w.width, out.width);
-  for (std::int64_t y = y0; y < y1; ++y) {
-    const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(out.width);
-    for (std::int64_t x = x0; x < x1; ++x) {
-      if (mine[row + static_cast<std::size_t>(x)]) {
-        out.pixels[row + static_cast<std::size_t>(x)] =
-            w.surface.at(static_cast<std::int32_t>(x - ox), static_cast<std::int32_t>(y - oy));
+  for (const Region::Band& band : mine.bands()) {
+    for (std::int32_t y = band.top; y < band.bottom; ++y) {
+      const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(out.width);
+      const std::size_t source_row =
+          static_cast<std::size_t>(y - oy) * static_cast<std::size_t>(w.surface.width);
+      for (const Region::Span& span : band.spans) {
+        std::memcpy(&out.pixels[row + static_cast<std::size_t>(span.left)],
+                    &w.surface.pixels[source_row + static_cast<std::size_t>(span.left - ox)],
+                    static_cast<std::size_t>(span.right - span.left) * sizeof(COLORREF));
       }
     }
   }
@@ -71,8 +53,7 @@ Surface compose_screen(HWND top_level) {
   const Window* w = find_window(top_level);
   if (!w) return {};
   Surface out(w->width, w->height, kDesktopColor);
-  const Mask everywhere(out.pixels.size(), 1);
-  compose_window(out, *w, 0, 0, everywhere);
+  compose_window(out, *w, 0, 0, Region::rect(0, 0, out.width, out.height));
   return out;
 }
 

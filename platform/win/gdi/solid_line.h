@@ -1,0 +1,15 @@
+// Drawing a line in a colour without a pen object: what MoveToEx and LineTo
+// do with a solid one-pixel pen of that colour selected, and the DC's pen then
+// put back. For surfaces whose Line takes a colour, thousands of times a repaint.
+#pragma once
+
+#include "platform/win/kernel/handles.h"
+#include "platform/win/kernel/types.h"
+
+namespace win {
+
+// Sets the start pixel and every pixel up to the end pixel, which it leaves
+// out; the current position ends at (x2, y2). 0 when dc is not a live DC.
+BOOL DrawSolidLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color);
+
+}  // namespace win

@@ -17,6 +17,7 @@
 #include <platform/forms/label.h>
 #include <platform/win/gdi/gdi.h>
 #include <platform/win/ole/picture.h>
+#include <platform/win/user/fill_rect.h>
 #include <platform/win/user/message.h>
 
 namespace {
@@ -53,7 +54,7 @@ win::PicturePtr make_sun() {
   return win::Picture::from_bitmap(bitmap);
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
   const char* name;
   std::int32_t style;
   std::int32_t scheme;
@@ -81,18 +82,18 @@ int main() {
       close.Move(340 * kTwips, 150 * kTwips, 12 * kTwips, 14 * kTwips);
       close.on_click([] { win::PostQuitMessage(0); });
 
-      const ButtonSpec specs[] = {{"Programs", 0, 1, false}, {"Music", 3, 2, true}, {"Settings", 6, 5, false}};
+      const ButtonChoice choices[] = {{"Programs", 0, 1, false}, {"Music", 3, 2, true}, {"Settings", 6, 5, false}};
       std::vector<std::unique_ptr<ShowName>> handlers;
       int index = 0;
-      for (const ButtonSpec& spec : specs) {
+      for (const ButtonChoice& choice : choices) {
         auto& hosted = static_cast<candy::HostedCandyButton&>(
-            form.add(std::make_unique<candy::HostedCandyButton>(form, spec.name, index)));
+            form.add(std::make_unique<candy::HostedCandyButton>(form, choice.name, index)));
         candy::CandyButton& button = hosted.button();
-        button.Style(spec.style);
-        button.ColorScheme(spec.scheme);
-        button.Caption(spec.name);
-        if (spec.picture) button.Picture(make_sun());
-        handlers.push_back(std::make_unique<ShowName>(label, spec.name));
+        button.Style(choice.style);
+        button.ColorScheme(choice.scheme);
+        button.Caption(choice.name);
+        if (choice.picture) button.Picture(make_sun());
+        handlers.push_back(std::make_unique<ShowName>(label, choice.name));
         button.set_events(handlers.back().get());
         hosted.Move(float(20 + 110 * index) * kTwips, 60 * kTwips, 100 * kTwips, 70 * kTwips);
         ++index;

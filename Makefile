@@ -4,11 +4,12 @@
 # make bench  build and run the benchmarks
 # make asan   build with AddressSanitizer + UBSan (build-asan/) and run every test
 # make gdi-conformance  compare our GDI with the reference under Wine (tools/gdi-conformance)
+# make gdi-paint        compare our painters' images with the same painters over the reference GDI
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: all build test run bench asan clean gdi-conformance
+.PHONY: all build test run bench asan clean gdi-conformance gdi-paint
 
 all: build
 
@@ -37,6 +38,10 @@ asan: $(ASAN_BUILD)/CMakeCache.txt
 gdi-conformance: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target gdi-conformance
 	tools/gdi-conformance/compare.sh $(BUILD)
+
+gdi-paint: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target gdi-paint
+	tools/gdi-conformance/compare-paint.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

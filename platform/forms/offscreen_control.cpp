@@ -11,6 +11,7 @@
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/text.h"
 #include "platform/win/kernel/codepage.h"
+#include "platform/win/user/fill_rect.h"
 
 namespace forms {
 

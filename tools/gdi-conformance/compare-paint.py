@@ -91,8 +91,9 @@ def main():
             print(f"       first: {s['first']}")
     if args.write_known:
         with open(args.known, "w") as f:
-            f.write("# style|state|width|height|scheme|border whose face differs from the reference at the\n")
-            f.write("# gloss bottom edge or a glow ring edge; compare-paint.py --write-known rewrites this.\n")
+            f.write("# Configurations (style|state|width|height|scheme|border) whose face differs from the\n")
+            f.write("# reference at the gloss bottom edge or the glow ring edges, where our round-rect and\n")
+            f.write("# ellipse rasterising still differs; compare-paint.py --write-known rewrites this.\n")
             for key in differing:
                 f.write(key + "\n")
         return 0

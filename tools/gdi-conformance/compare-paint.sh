@@ -20,6 +20,7 @@ cxx=$(command -v x86_64-w64-mingw32-g++-posix || command -v x86_64-w64-mingw32-g
   "$root/candybutton/button_region.cpp" "$root/candybutton/button_shape.cpp" \
   "$root/candybutton/color_arithmetic.cpp" "$root/candybutton/color_schemes.cpp" \
   -lgdi32 -luser32 -loleaut32
+"$build/tools/gdi-paint" --against-render
 "$build/tools/gdi-paint" > "$out/ours.txt"
 "$here/run-wine.sh" "$out/gdi-paint.exe" > "$out/reference.txt"
 # shellcheck disable=SC2086

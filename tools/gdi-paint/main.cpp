@@ -19,6 +19,9 @@
 #include "candybutton/painters/paint_rounded_style.h"
 #include "candybutton/painters/paint_tool_button_style.h"
 #include "canvas.h"
+#ifndef _WIN32
+#include "candybutton/render.h"
+#endif
 #include "platform/forms/drawing_surface.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/region.h"
@@ -99,10 +102,15 @@ std::string encode_rows(int width, int height, auto value) {
   return out;
 }
 
-void render(int style, int state, int width, int height, int scheme, int border) {
+struct Image {
+  std::vector<std::uint32_t> face;
+  std::vector<std::uint8_t> mask;
+};
+
+Image render(int style, int state, int width, int height, int scheme, int border) {
   const candy::ColorSchemeColors* colors = candy::FindColorScheme(scheme);
   Surface surface(width, height);
-  surface.canvas().clear(0x00FF00FF);
+  surface.canvas().clear(0xFFFFFF);  // what the render API clears to
   const win::OLE_COLOR up = colors->ColorButtonUp, hover = colors->ColorButtonHover;
   const win::OLE_COLOR down = colors->ColorButtonDown, bright = colors->ColorBright;
   std::int32_t border_brightness = border, corner_radius = 0, m_style = style;
@@ -118,25 +126,69 @@ void render(int style, int state, int width, int height, int scheme, int border)
     case 6: candy::PaintPixelStyle(context, state); break;
     default: candy::PaintRoundedStyle(context, state); break;
   }
-  const std::string face =
-      encode_rows(width, height, [&](int x, int y) { return surface.canvas().at(x, y); });
+  Image image;
   const win::HRGN region = surface.region();
-  const std::string mask = encode_rows(width, height, [&](int x, int y) {
-    return std::uint32_t(!region || win::PtInRegion(region, x, y) ? 1 : 0);
-  });
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      image.face.push_back(surface.canvas().at(x, y));
+      image.mask.push_back(!region || win::PtInRegion(region, x, y) ? 1 : 0);
+    }
+  if (inner) win::DeleteObject(inner);
+  return image;
+}
+
+void print(const Image& image, int style, int state, int width, int height, int scheme, int border) {
+  const auto at = [&](const auto& v) {
+    return [&](int x, int y) { return std::uint32_t(v[std::size_t(y) * std::size_t(width) + std::size_t(x)]); };
+  };
+  const std::string face = encode_rows(width, height, at(image.face));
+  const std::string mask = encode_rows(width, height, at(image.mask));
   std::printf("%d|%d|%d|%d|%d|%d|face=%s|mask=%s\n", style, state, width, height, scheme, border, face.c_str(),
               mask.c_str());
-  if (inner) win::DeleteObject(inner);
 }
+
+#ifndef _WIN32
+// The harness's surface stands in for the control's: every configuration must
+// give what the render API gives for the same look.
+bool same_as_render_api(const Image& image, int style, int state, int width, int height, int scheme, int border) {
+  candy::ButtonLook look;
+  look.style = style;
+  look.state = state;
+  look.width = width;
+  look.height = height;
+  look.scheme = scheme;
+  look.border_brightness = border;
+  std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
+  const std::vector<std::uint8_t> mask = candy::render_button(look, pixels);
+  for (std::uint32_t& p : pixels) p &= 0xFFFFFF;
+  if (pixels == image.face && mask == image.mask) return true;
+  std::fprintf(stderr, "gdi-paint: %d|%d|%d|%d|%d|%d differs from render_button\n", style, state, width, height,
+               scheme, border);
+  return false;
+}
+#endif
 
 }  // namespace
 
-int main() {
+// With --against-render (native build only) compares each configuration with
+// the render API instead of printing it.
+int main(int argc, char** argv) {
+  [[maybe_unused]] const bool against_render = argc > 1 && std::string(argv[1]) == "--against-render";
+  int failures = 0;
   const int sizes[][2] = {{1, 1}, {2, 2}, {5, 3}, {16, 16}, {33, 20}, {64, 23}, {121, 89}, {200, 120}};
   const int schemes[][2] = {{1, 0}, {3, 40}, {6, -30}};  // scheme, border brightness
   for (int style = 0; style <= 7; ++style)
     for (int state = 0; state <= 4; ++state)
       for (const auto& size : sizes)
-        for (const auto& scheme : schemes) render(style, state, size[0], size[1], scheme[0], scheme[1]);
-  return 0;
+        for (const auto& scheme : schemes) {
+          const Image image = render(style, state, size[0], size[1], scheme[0], scheme[1]);
+#ifndef _WIN32
+          if (against_render) {
+            failures += !same_as_render_api(image, style, state, size[0], size[1], scheme[0], scheme[1]);
+            continue;
+          }
+#endif
+          print(image, style, state, size[0], size[1], scheme[0], scheme[1]);
+        }
+  return failures ? 1 : 0;
 }

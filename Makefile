@@ -4,6 +4,7 @@
 # make bench  build and run the benchmarks
 # make asan   build with AddressSanitizer + UBSan (build-asan/) and run every test
 # make gdi-conformance  compare our GDI with the reference under Wine (tools/gdi-conformance)
+# make gdi-paint        compare our painters' images with the same painters over the reference GDI
 # make fuzz   build the libFuzzer targets with clang (build-fuzz/) and run each
 #             for FUZZ_SECONDS (default 60), two at a time
 BUILD ?= build
@@ -13,7 +14,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_PARALLEL ?= 2
 JOBS ?= $(shell nproc)
 
-.PHONY: all build test run bench asan fuzz clean gdi-conformance
+.PHONY: all build test run bench asan fuzz clean gdi-conformance gdi-paint
 
 all: build
 
@@ -42,6 +43,10 @@ asan: $(ASAN_BUILD)/CMakeCache.txt
 gdi-conformance: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target gdi-conformance
 	tools/gdi-conformance/compare.sh $(BUILD)
+
+gdi-paint: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target gdi-paint
+	tools/gdi-conformance/compare-paint.sh $(BUILD)
 
 $(FUZZ_BUILD)/CMakeCache.txt:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCANDY_FUZZ=ON

@@ -2,7 +2,8 @@
 # The GDI stand-in against the reference: the same GDI calls built for
 # Windows with MinGW-w64 and run under 64-bit Wine, compared with our build
 # of them (tools/gdi-conformance). Fails on any difference outside the
-# listed nondeterministic and open cases.
+# listed nondeterministic and open cases. Then the painters themselves, built
+# the same way, against our build of them (tools/gdi-paint).
 set -eu
 cd "$(dirname "$0")/.."
 if [ "$(id -u)" = 0 ]; then
@@ -10,3 +11,4 @@ if [ "$(id -u)" = 0 ]; then
   apt-get install -y g++-mingw-w64-x86-64-posix wine64 wine python3
 fi
 make gdi-conformance
+make gdi-paint

@@ -4,7 +4,7 @@
 # run), runs our native build of the same cases and compares.
 #   compare.sh [BUILD_DIR]      (default build; BUILD_DIR/tools/gdi-conformance must exist)
 # RUNS (default 3) sets how many reference runs look for nondeterministic
-# cases; extra arguments for compare.py go in COMPARE_ARGS (e.g. --write-open).
+# cases; extra arguments for compare.py go in COMPARE_ARGS (e.g. --write-known).
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-build}
@@ -25,4 +25,4 @@ while [ "$i" -le "$runs" ]; do
 done
 # shellcheck disable=SC2086
 python3 "$here/compare.py" "$out/ours.txt" $refs --known "$here/nondeterministic.txt" \
-  --open "$here/open-differences.txt" ${COMPARE_ARGS:-}
+  ${COMPARE_ARGS:-}

@@ -340,6 +340,14 @@ void rectangles(Out& out) {
   }
 }
 
+// Whether two regions hold the same pixels: their XOR is empty.
+bool same_pixels(HRGN a, HRGN b) {
+  HRGN x = CreateRectRgn(0, 0, 0, 0);
+  const int kind = CombineRgn(x, a, b, RGN_XOR);
+  DeleteObject(x);
+  return kind == NULLREGION;
+}
+
 void region_moves(Out& out) {
   const int offsets[] = {0, 3, -3, 1000, INT_MAX, INT_MIN, 0x07FFFFFF, -0x08000000};
   for (int c : {0, 5})
@@ -356,7 +364,7 @@ void region_moves(Out& out) {
       HRGN ra = CreateRoundRectRgn(a[0], a[1], a[2], a[3], a[4], a[4]);
       HRGN rb = CreateRoundRectRgn(b[0], b[1], b[2], b[3], b[4], b[4]);
       out.emit("EqualRgn", {a[0], a[1], a[2], a[3], a[4], b[0], b[1], b[2], b[3], b[4]},
-           std::to_string(EqualRgn(ra, rb) ? 1 : 0));
+           std::to_string(EqualRgn(ra, rb) ? 1 : 0) + " xor=" + std::to_string(same_pixels(ra, rb) ? 0 : 1));
       DeleteObject(ra);
       DeleteObject(rb);
     }

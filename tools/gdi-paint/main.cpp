@@ -105,12 +105,16 @@ std::string encode_rows(int width, int height, auto value) {
 struct Image {
   std::vector<std::uint32_t> face;
   std::vector<std::uint8_t> mask;
+  int ellipses_outside = 0;  // the Windows build: ellipses the reference drew outside their box
 };
 
 Image render(int style, int state, int width, int height, int scheme, int border) {
   const candy::ColorSchemeColors* colors = candy::FindColorScheme(scheme);
   Surface surface(width, height);
   surface.canvas().clear(0xFFFFFF);  // what the render API clears to
+#ifdef _WIN32
+  const int outside_before = win::ellipses_drawn_outside_their_box();
+#endif
   const win::OLE_COLOR up = colors->ColorButtonUp, hover = colors->ColorButtonHover;
   const win::OLE_COLOR down = colors->ColorButtonDown, bright = colors->ColorBright;
   std::int32_t border_brightness = border, corner_radius = 0, m_style = style;
@@ -127,6 +131,9 @@ Image render(int style, int state, int width, int height, int scheme, int border
     default: candy::PaintRoundedStyle(context, state); break;
   }
   Image image;
+#ifdef _WIN32
+  image.ellipses_outside = win::ellipses_drawn_outside_their_box() - outside_before;
+#endif
   const win::HRGN region = surface.region();
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
@@ -143,8 +150,10 @@ void print(const Image& image, int style, int state, int width, int height, int 
   };
   const std::string face = encode_rows(width, height, at(image.face));
   const std::string mask = encode_rows(width, height, at(image.mask));
-  std::printf("%d|%d|%d|%d|%d|%d|face=%s|mask=%s\n", style, state, width, height, scheme, border, face.c_str(),
+  std::printf("%d|%d|%d|%d|%d|%d|face=%s|mask=%s", style, state, width, height, scheme, border, face.c_str(),
               mask.c_str());
+  if (image.ellipses_outside) std::printf("|outside=%d", image.ellipses_outside);
+  std::printf("\n");
 }
 
 #ifndef _WIN32

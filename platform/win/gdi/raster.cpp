@@ -156,12 +156,29 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
   return 1;
 }
 
-// The brush fills the ellipse of the box shrunk by the pen width on every
-// side; the pen colours the pixels of the box's ellipse outside that. With a
-// null pen the brush fills the pixels of CreateEllipticRgn of the box one
-// column and row larger (the region leaves its last column and row out),
+namespace {
+
+// The pixels of row y of the shape a pen-drawn Ellipse covers: the pixel
+// ellipse of the box, or the whole box when it is at most two pixels across
+// or down.
+bool covered_row(const RoundBox& shape, bool thin, std::int64_t y, std::int64_t& x0, std::int64_t& x1) {
+  if (!thin) return shape.row(y, x0, x1);
+  if (shape.empty() || y < shape.top || y >= shape.bottom) return false;
+  x0 = shape.left;
+  x1 = shape.right;
+  return true;
+}
+
+}  // namespace
+
+// With a null pen the brush fills the pixels of CreateEllipticRgn of the box
+// one column and row larger (the region leaves its last column and row out),
 // except that a box at most two pixels across or down fills as a null-pen
-// Rectangle does: less its last column and row.
+// Rectangle does: less its last column and row. A one-pixel pen covers the
+// same pixel ellipse (the whole box when it is that thin) and draws its
+// outline: every pixel with a neighbour above, below, left or right outside
+// the shape; the brush fills the rest; a 1 × 1 box draws nothing. A wider pen colours the pixels outside
+// the ellipse of the box shrunk by its width on every side.
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   const DeviceContext* target = dc_from_handle(dc);
   if (!target) return 0;
@@ -169,25 +186,42 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   const Pen* pen = selected_pen(target->pen);
   const RoundBox outer = RoundBox::ellipse(left, top, right, bottom);
   const bool fill = brush && !brush->hollow;
+  const bool thin = outer.right - outer.left <= 2 || outer.bottom - outer.top <= 2;
   const std::int64_t w = pen && pen->style != PS_NULL ? pen->width : 0;
   if (w == 0) {
     if (!fill) return 1;
-    if (outer.right - outer.left <= 2 || outer.bottom - outer.top <= 2)
+    if (thin)
       fill_box(*target, outer.left, outer.top, outer.right - 1, outer.bottom - 1, brush->color);
     else
       fill_round_box(*target, outer, brush->color);
     return 1;
   }
-  const RoundBox inner = RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),
-                                           std::max(outer.top + w, outer.bottom - w));
+  if (outer.right - outer.left == 1 && outer.bottom - outer.top == 1) return 1;  // as Rectangle
   std::int64_t rows_top = outer.top, rows_bottom = outer.bottom;
   visible_rows(*target, rows_top, rows_bottom);
+  const RoundBox inner = RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),
+                                           std::max(outer.top + w, outer.bottom - w));
   for (std::int64_t y = rows_top; y < rows_bottom; ++y) {
     std::int64_t o0, o1, i0, i1;
-    if (!outer.row(y, o0, o1)) continue;
-    if (!inner.row(y, i0, i1)) i0 = i1 = o1;
+    if (!covered_row(outer, thin, y, o0, o1)) continue;
+    if (w == 1) {
+      // Inside the outline: a pixel whose row neighbours and column neighbours
+      // all belong to the shape.
+      std::int64_t a0, a1, b0, b1;
+      i0 = o0 + 1;
+      i1 = o1 - 1;
+      if (covered_row(outer, thin, y - 1, a0, a1) && covered_row(outer, thin, y + 1, b0, b1)) {
+        i0 = std::max({i0, a0, b0});
+        i1 = std::min({i1, a1, b1});
+      } else {
+        i0 = i1 = o1;
+      }
+    } else if (!inner.row(y, i0, i1)) {
+      i0 = i1 = o1;
+    }
     i0 = std::clamp(i0, o0, o1);
     i1 = std::clamp(i1, i0, o1);
+    if (i0 == i1) i0 = i1 = o1;
     fill_span(*target, y, o0, i0, pen->color);
     if (fill) fill_span(*target, y, i0, i1, brush->color);
     fill_span(*target, y, i1, o1, pen->color);

@@ -1,24 +1,24 @@
 // The pixel ellipse of w × h pixels, as the reference GDI draws it (found by
-// running it, see tools/gdi-conformance): an integer walk in the manner of
-// Kennedy's ellipse algorithm over pixel centres. In doubled coordinates the
-// ellipse has semi-axes A = w - 1 and B = h - 1 about the middle of the box,
-// pixel centres lie at offsets of the parity of A (across) and B (down), and
-// F(X, Y) = B²X² + A²Y² - A²B² is negative inside. One quarter is walked:
+// running it, see tools/gdi-conformance): one integer walk over pixel centres
+// around a quarter of the outline. In doubled coordinates the ellipse has
+// semi-axes A = w - 1 and B = h - 1 about the middle of the box, pixel centres
+// lie at offsets of the parity of A (across) and B (down), and
+// F(X, Y) = B²X² + A²Y² - A²B² is negative inside. From the middle row at
+// X = A the walk goes towards the tip:
 //
-// - the steep part from (A, Y0) upwards a row at a time, the first row
-//   always: step to the next row, and move one pixel in when
-//   F(X, Y) + F(X - 2, Y) >= 0 (the pixel and its inner neighbour are on
-//   average outside); stop once B²X <= A²Y (the outline leaves 45°);
-// - the flat part from (X0, B) outwards a column at a time while
-//   B²X <= A²Y: step to the next column, and move one row down when
-//   F(X, Y) + F(X, Y - 2) >= 0.
+// - row by row while the outline is steep: step to the next row and move one
+//   pixel in when F(X, Y) + F(X - 2, Y) >= 0 (the pixel and its inner
+//   neighbour are on average outside); the step is not taken, and the walk
+//   turns, when the new row would need a second move in;
+// - then column by column towards the middle: step one pixel in and move to
+//   the next row when F(X, Y + 2) + F(X, Y) <= 0, until the middle column.
 //
-// A row spans to the farthest pixel either part put on it; a row between
-// the parts that neither reached spans as far as the row below it, and rows
-// beyond the flat part's first are left out. The walk takes w + h steps; corners past 65,536
-// pixels use the plain rule instead (a pixel belongs when its centre lies
-// inside or on the ellipse), which differs from the walk by at most a pixel
-// at a row's end.
+// A row spans to the farthest pixel the walk put on it. Rows past the last
+// one the walk reached (the tips of narrow ellipses) hold no pixel of the
+// ellipse: a round box keeps only its straight part there. The walk takes
+// w + h steps; corners past 65,536 pixels use the plain rule instead (a pixel
+// belongs when its centre lies inside or on the ellipse), which differs from
+// the walk by at most a pixel at a row's end.
 #include "platform/win/gdi/round_box.h"
 
 #include <algorithm>
@@ -33,36 +33,32 @@ using I128 = __int128;
 constexpr std::int64_t kMaxWalk = 1 << 16;
 
 // Half-width (doubled) per row of the w × h pixel ellipse, indexed by the
-// doubled distance |Y| of the row from the middle divided by 2; -1: no pixel.
+// doubled distance |Y| of the row from the middle divided by 2; -1: a row the
+// walk did not reach.
 std::vector<std::int64_t> walk_reaches(std::int64_t w, std::int64_t h) {
   const std::int64_t A = w - 1, B = h - 1;
   std::vector<std::int64_t> reach(static_cast<std::size_t>(B / 2 + 1), -1);
   const I128 a2 = I128(A) * A, b2 = I128(B) * B;
   auto F = [&](std::int64_t X, std::int64_t Y) { return b2 * X * X + a2 * Y * Y - a2 * b2; };
   auto plot = [&](std::int64_t X, std::int64_t Y) {
-    if (X < 0 || Y < 0 || Y > B) return;
     std::int64_t& r = reach[static_cast<std::size_t>(Y / 2)];
     r = std::max(r, X);
   };
+  auto outside = [&](std::int64_t X, std::int64_t Y) { return F(X, Y) + F(X - 2, Y) >= 0; };
   std::int64_t X = A, Y = B % 2;
-  do {
-    plot(X, Y);
+  plot(X, Y);
+  while (Y + 2 <= B) {
+    const std::int64_t next = outside(X, Y + 2) ? X - 2 : X;
+    if (outside(next, Y + 2)) break;  // flatter than 45°: the columns take over
+    X = next;
     Y += 2;
-    if (F(X, Y) + F(X - 2, Y) >= 0) X -= 2;
-  } while (b2 * X > a2 * Y && Y <= B);
-  X = A % 2;
-  Y = B;
-  while (b2 * X <= a2 * Y && X <= A) {
     plot(X, Y);
-    X += 2;
-    if (F(X, Y) + F(X, Y - 2) >= 0) Y -= 2;
   }
-  // A row between the two parts that neither reached spans as far as the
-  // row below it (towards the middle).
-  std::size_t last = reach.size();
-  while (last > 0 && reach[last - 1] < 0) --last;
-  for (std::size_t i = 1; i < last; ++i)
-    if (reach[i] < 0) reach[i] = reach[i - 1];
+  while (X > A % 2) {
+    X -= 2;
+    if (Y + 2 <= B && F(X, Y + 2) + F(X, Y) <= 0) Y += 2;
+    plot(X, Y);
+  }
   return reach;
 }
 
@@ -88,11 +84,15 @@ std::int64_t plain_reach(std::int64_t w, std::int64_t h, std::int64_t Y) {
 
 bool walkable(std::int64_t w, std::int64_t h) { return w <= kMaxWalk && h <= kMaxWalk; }
 
+// The inset of a corner row that holds no pixel of the w-wide ellipse: past
+// its middle, so that only the straight part between the corners remains.
+std::int64_t no_pixel_inset(std::int64_t w) { return (w + 1) / 2; }
+
 // The inset of corner row i (0 outermost) of the w × h pixel ellipse by the
-// plain rule; -1 when the row has no pixel.
+// plain rule.
 std::int64_t plain_inset(std::int64_t w, std::int64_t h, std::int64_t i) {
   const std::int64_t r = plain_reach(w, h, h - 1 - 2 * i);
-  return r < 0 ? -1 : (w - 1 - r) / 2;
+  return r < 0 ? no_pixel_inset(w) : (w - 1 - r) / 2;
 }
 
 // Insets of the corner rows, outermost first: rows 0 .. ceil(h / 2) - 1 of
@@ -106,7 +106,7 @@ std::vector<std::int64_t> corner_insets_of(std::int64_t w, std::int64_t h) {
   insets.reserve(static_cast<std::size_t>(rows));
   for (std::int64_t i = 0; i < rows; ++i) {
     const std::int64_t r = reach[static_cast<std::size_t>((B - 2 * i) / 2)];
-    insets.push_back(r < 0 ? -1 : (A - r) / 2);
+    insets.push_back(r < 0 ? no_pixel_inset(w) : (A - r) / 2);
   }
   return insets;
 }
@@ -142,7 +142,6 @@ bool RoundBox::row(std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) 
   } else if (from_edge < static_cast<std::int64_t>(corner_insets.size())) {
     inset = corner_insets[static_cast<std::size_t>(from_edge)];
   }
-  if (inset < 0) return false;
   x_left = left + inset;
   x_right = right - inset;
   return x_left < x_right;

@@ -21,7 +21,8 @@ struct RoundBox {
   std::int64_t corner_width = 0;
   std::int64_t corner_height = 0;
   // How far the corner rows are cut in from each side, from the outermost
-  // row inwards; -1 marks a row the shape leaves out. Corners too large for
+  // row inwards; a row with no pixel of the corner ellipse is cut in past
+  // the corner's middle. Corners too large for
   // the walk keep no table: their rows are worked out when asked for, so a
   // huge shape costs only the rows that are drawn.
   std::vector<std::int64_t> corner_insets;

@@ -257,6 +257,15 @@ TEST(Ellipse, RowsFollowTheReferencesOutlineWalk) {
   const Case cases[] = {
       {20, 20, {7, 5, 4, 3, 2, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1, 2, 3, 4, 5, 7}},
       {40, 12, {12, 7, 4, 2, 1, 0, 0, 1, 2, 4, 7, 12}},
+      // Tall and narrow: the walk turns to the columns late, and the tip is
+      // one pixel.
+      {7, 15, {3, 2, 1, 1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 2, 3}},
+      // The step into the fourth row would need two moves in: columns there.
+      {11, 8, {3, 2, 1, 0, 0, 1, 2, 3}},
+      // Flat: a tie between the pixel and the one below keeps the pixel.
+      {31, 4, {5, 0, 0, 5}},
+      // The walk reaches the middle columns before the tip rows: no pixel there.
+      {4, 7, {2, 1, 0, 0, 0, 1, 2}},
   };
   for (const Case& k : cases) {
     Canvas c(k.w, k.h);
@@ -306,6 +315,28 @@ TEST(Ellipse, PenDrawsTheRingAndTheBrushTheInside) {
                           "#??????#",
                           ".#????#.",
                           "..####.."}));
+}
+
+// A one-pixel pen draws every pixel of the shape that has a neighbour above,
+// below, left or right outside it: where the outline steps two columns in a
+// row, the ring is two pixels wide there (the brush used to reach them).
+TEST(Ellipse, PenRingIsThePixelsWithANeighbourOutside) {
+  Canvas c(13, 4);
+  const HBRUSH inside = CreateSolidBrush(0x00FF00);
+  const HGDIOBJ old = SelectObject(c.dc(), inside);
+  Ellipse(c.dc(), 0, 0, 13, 4);
+  EXPECT_EQ(c.map(), (Map{"..#########..",
+                          "##?????????##",
+                          "##?????????##",
+                          "..#########.."}));
+  // A 1 x 1 box draws nothing with a pen, as Rectangle does; a box two pixels
+  // across is all ring.
+  SelectObject(c.dc(), old);
+  DeleteObject(inside);
+  Canvas small(6, 4);
+  Ellipse(small.dc(), 5, 1, 6, 2);
+  Ellipse(small.dc(), 0, 0, 2, 4);
+  EXPECT_EQ(small.map(), (Map{"##....", "##....", "##....", "##...."}));
 }
 
 TEST(Ellipse, HollowBrushDrawsOnlyTheRingAndHugeBoxesAreClipped) {

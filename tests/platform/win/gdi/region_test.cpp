@@ -236,6 +236,25 @@ TEST(RegionHandles, RoundAndEllipticRegionsLeaveOutTheLastColumnAndRowAsWindowsD
 // A zero-width box used to throw ("region span is empty"). Windows gives a
 // side of length 0 the one column or row before it and a side of length 1
 // nothing.
+// A narrow tall corner whose outline walk never reaches its tip row: the
+// corner has no pixel there, and the row keeps the straight part between the
+// corners (it used to be left out entirely).
+TEST(RegionHandles, ACornerRowWithoutPixelsKeepsTheStraightPart) {
+  const HRGN rgn = CreateRoundRectRgn(0, 0, 10, 15, 4, 12);
+  std::vector<std::string> rows;
+  for (int y = 0; y < 14; ++y) {
+    std::string row;
+    for (int x = 0; x < 9; ++x) row += PtInRegion(rgn, x, y) ? '#' : '.';
+    rows.push_back(row);
+  }
+  DeleteObject(rgn);
+  EXPECT_EQ(rows[0], "..#####..");
+  EXPECT_EQ(rows[1], ".#######.");
+  EXPECT_EQ(rows[2], "#########");
+  EXPECT_EQ(rows[12], ".#######.");
+  EXPECT_EQ(rows[13], "..#####..");
+}
+
 TEST(RegionHandles, DegenerateRoundBoxesGiveRegionsInsteadOfThrowing) {
   struct Case {
     int l, t, r, b, c;

@@ -8,6 +8,10 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 #include <olectl.h>
 
 #include <cstdint>
@@ -63,13 +67,47 @@ H SelectObject(HDC dc, H object) {
   return static_cast<H>(::SelectObject(dc, object));
 }
 
+// How many Ellipse calls of this run changed pixels outside the box they
+// were given: the reference fills the rows of narrow ellipses its outline
+// walk never reaches from whatever its row buffer last held.
+inline int& ellipses_drawn_outside_their_box() {
+  static int count = 0;
+  return count;
+}
+
+// Ellipse, watching the DC's 32-bit DIB section for pixels changed outside
+// the box.
+inline BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
+  DIBSECTION dib{};
+  const HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+  if (!bitmap || GetObject(bitmap, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBitsPixel != 32 ||
+      !dib.dsBm.bmBits)
+    return ::Ellipse(dc, left, top, right, bottom);
+  const auto* bits = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
+  const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
+  const std::vector<std::uint32_t> before(bits, bits + std::size_t(width) * std::size_t(height));
+  GdiFlush();
+  const BOOL drawn = ::Ellipse(dc, left, top, right, bottom);
+  GdiFlush();
+  const int l = std::min(left, right), r = std::max(left, right);
+  const int t = std::min(top, bottom), b = std::max(top, bottom);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const std::size_t i = std::size_t(y) * std::size_t(width) + std::size_t(x);
+      if (bits[i] != before[i] && (x < l || x >= r || y < t || y >= b)) {
+        ++ellipses_drawn_outside_their_box();
+        return drawn;
+      }
+    }
+  return drawn;
+}
+
 using ::CombineRgn;
 using ::CreatePen;
 using ::CreateRectRgn;
 using ::CreateRoundRectRgn;
 using ::CreateSolidBrush;
 using ::DeleteObject;
-using ::Ellipse;
 using ::FillRect;
 using ::InflateRect;
 using ::IsRectEmpty;

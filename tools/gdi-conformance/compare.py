@@ -71,9 +71,9 @@ def drawn_outside(key, result):
     reference filled rows of its shape it never computed (seen at the tips of
     narrow tall ellipses, as runs to arbitrary columns)."""
     call, args = key.split("|", 1)
-    if call != "Ellipse":
+    if call not in ("Ellipse", "RoundRect"):
         return False
-    _, l, t, r, b = map(int, args.split(","))
+    _, l, t, r, b = map(int, args.split(",")[:5])
     l, r = min(l, r), max(l, r)
     t, b = min(t, b), max(t, b)
     for rows in PIXELS.findall(result):

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "compat.h"
@@ -193,6 +194,44 @@ void shapes(Out& out) {
   const std::vector<int> small = {0, 1, 2, 3, 4, 7};
   drawn_shapes(out, "Rectangle", true, small, rectangle);
   drawn_shapes(out, "Rectangle", false, small, rectangle);
+}
+
+// RoundRect with a null and a one-pixel pen: sizes from degenerate to large,
+// corners from square past the box, inverted and off the canvas.
+void round_rects(Out& out) {
+  Canvas canvas(kCanvas, kCanvas);
+  HBRUSH brush = CreateSolidBrush(0x00C08040);
+  HPEN solid = CreatePen(PS_SOLID, 1, 0x000000FF);
+  HGDIOBJ old_brush = SelectObject(canvas.dc(), brush);
+  HGDIOBJ old_pen = SelectObject(canvas.dc(), solid);
+  for (const bool null_pen : {true, false}) {
+    SelectObject(canvas.dc(), null_pen ? to_pen(GetStockObject(NULL_PEN)) : solid);
+    auto one = [&](int l, int t, int r, int b, int cw, int ch) {
+      canvas.clear(kBackground);
+      const BOOL ok = RoundRect(canvas.dc(), l, t, r, b, cw, ch);
+      out.emit("RoundRect", {null_pen ? 0 : 1, l, t, r, b, cw, ch}, std::to_string(ok) + " " + pixels_text(canvas));
+    };
+    for (int w : {0, 1, 2, 3, 4, 5, 7, 10, 16, 31, 57})
+      for (int h : {0, 1, 2, 3, 5, 8, 13, 40})
+        for (int c : {0, 1, 2, 3, 4, 6, 9, 20, 100})
+          one(2, 3, 2 + w, 3 + h, c, c == 9 ? 4 : c);
+    // Corners square in one direction only.
+    for (int w : {3, 10, 31})
+      for (int h : {5, 13})
+        for (const auto& c : {std::pair{0, 6}, std::pair{6, 0}, std::pair{1, 9}, std::pair{9, 1}, std::pair{2, 9},
+                              std::pair{9, 2}, std::pair{3, 9}, std::pair{9, 3}})
+          one(2, 3, 2 + w, 3 + h, c.first, c.second);
+    for (int c : {0, 3, 8}) {
+      one(14, 12, 2, 3, c, c);    // inverted
+      one(-6, -4, 9, 8, c, c);    // off the canvas on the top left
+      one(55, 57, 70, 69, c, c);  // and on the bottom right
+      one(2, 3, 20, 14, -c, c);   // a negative corner
+    }
+  }
+  SelectObject(canvas.dc(), old_brush);
+  SelectObject(canvas.dc(), old_pen);
+  DeleteObject(brush);
+  DeleteObject(solid);
 }
 
 // One-pixel lines from the middle of the canvas to every point of a square
@@ -461,6 +500,7 @@ int main(int argc, char** argv) {
   round_regions(out);
   elliptic_regions(out);
   shapes(out);
+  round_rects(out);
   lines(out);
   combined_regions(out);
   point_tests(out);

@@ -169,22 +169,20 @@ bool covered_row(const RoundBox& shape, bool thin, std::int64_t y, std::int64_t&
   return true;
 }
 
-}  // namespace
-
-// With a null pen the brush fills the pixels of CreateEllipticRgn of the box
-// one column and row larger (the region leaves its last column and row out),
-// except that a box at most two pixels across or down fills as a null-pen
-// Rectangle does: less its last column and row. A one-pixel pen covers the
-// same pixel ellipse (the whole box when it is that thin) and draws its
-// outline: every pixel with a neighbour above, below, left or right outside
-// the shape; the brush fills the rest; a 1 × 1 box draws nothing. A wider pen colours the pixels outside
-// the ellipse of the box shrunk by its width on every side.
-BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
+// Draws a rounded shape with the selected pen and brush. With a null pen the
+// brush fills the shape, except that a box at most two pixels across or down
+// fills as a null-pen Rectangle does: less its last column and row. A
+// one-pixel pen covers the same shape (the whole box when it is that thin)
+// and draws its outline: every pixel with a neighbour above, below, left or
+// right outside the shape; the brush fills the rest; a 1 × 1 box draws
+// nothing, as Rectangle does. A wider pen colours the pixels of the shape
+// outside inner_of(width), the shape shrunk by the pen's width.
+template <class InnerOf>
+BOOL draw_round_box(HDC dc, const RoundBox& outer, InnerOf inner_of) {
   const DeviceContext* target = dc_from_handle(dc);
   if (!target) return 0;
   const Brush* brush = selected_brush(target->brush);
   const Pen* pen = selected_pen(target->pen);
-  const RoundBox outer = RoundBox::ellipse(left, top, right, bottom);
   const bool fill = brush && !brush->hollow;
   const bool thin = outer.right - outer.left <= 2 || outer.bottom - outer.top <= 2;
   const std::int64_t w = pen && pen->style != PS_NULL ? pen->width : 0;
@@ -196,11 +194,10 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
       fill_round_box(*target, outer, brush->color);
     return 1;
   }
-  if (outer.right - outer.left == 1 && outer.bottom - outer.top == 1) return 1;  // as Rectangle
+  if (outer.right - outer.left == 1 && outer.bottom - outer.top == 1) return 1;
+  const RoundBox inner = w > 1 ? inner_of(w) : RoundBox{};
   std::int64_t rows_top = outer.top, rows_bottom = outer.bottom;
   visible_rows(*target, rows_top, rows_bottom);
-  const RoundBox inner = RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),
-                                           std::max(outer.top + w, outer.bottom - w));
   for (std::int64_t y = rows_top; y < rows_bottom; ++y) {
     std::int64_t o0, o1, i0, i1;
     if (!covered_row(outer, thin, y, o0, o1)) continue;
@@ -227,6 +224,33 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     fill_span(*target, y, i1, o1, pen->color);
   }
   return 1;
+}
+
+}  // namespace
+
+// The shape is the pixel ellipse of the box, the same pixels as the
+// elliptic region of the box one column and row larger (the region leaves
+// its last column and row out).
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
+  const RoundBox outer = RoundBox::ellipse(left, top, right, bottom);
+  return draw_round_box(dc, outer, [&](std::int64_t w) {
+    return RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),
+                             std::max(outer.top + w, outer.bottom - w));
+  });
+}
+
+// The shape is the round box of the box with corners corner_width ×
+// corner_height, the pixels of CreateRoundRectRgn of the box one column and
+// row larger. Corners at most two pixels across or down (once limited to
+// the box) draw a Rectangle, as Windows does.
+BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int corner_width, int corner_height) {
+  const RoundBox outer = RoundBox::make(left, top, right, bottom, corner_width, corner_height);
+  if (outer.corner_width <= 2 || outer.corner_height <= 2) return Rectangle(dc, left, top, right, bottom);
+  return draw_round_box(dc, outer, [&](std::int64_t w) {
+    return RoundBox::make(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),
+                          std::max(outer.top + w, outer.bottom - w), std::max<std::int64_t>(0, outer.corner_width - 2 * w),
+                          std::max<std::int64_t>(0, outer.corner_height - 2 * w));
+  });
 }
 
 // Only SRCCOPY; pixels whose source lies outside the source surface are left

@@ -339,6 +339,30 @@ TEST(Ellipse, PenRingIsThePixelsWithANeighbourOutside) {
   EXPECT_EQ(small.map(), (Map{"##....", "##....", "##....", "##...."}));
 }
 
+// RoundRect is the round box of its box (CreateRoundRectRgn of the box one
+// larger) drawn as Ellipse draws; corners at most two pixels across or down
+// draw a Rectangle.
+TEST(RoundRect, RoundCornersLikeTheRegionAndNarrowOnesAsARectangle) {
+  Canvas c(9, 6);
+  SelectObject(c.dc(), GetStockObject(NULL_PEN));
+  RoundRect(c.dc(), 0, 0, 9, 6, 4, 4);
+  const HRGN rgn = CreateRoundRectRgn(0, 0, 10, 7, 4, 4);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 9; ++x) ASSERT_EQ(c.surface().at(x, y) == kInk, PtInRegion(rgn, x, y) != 0) << x << "," << y;
+  DeleteObject(rgn);
+  Canvas square(5, 4);
+  SelectObject(square.dc(), GetStockObject(NULL_PEN));
+  RoundRect(square.dc(), 0, 0, 5, 4, 9, 2);
+  EXPECT_EQ(square.map(), (Map{"####.", "####.", "####.", "....."}));
+  Canvas pen(5, 4);
+  const HBRUSH inside = CreateSolidBrush(0x00FF00);
+  const HGDIOBJ old = SelectObject(pen.dc(), inside);
+  RoundRect(pen.dc(), 0, 0, 5, 4, 2, 9);
+  EXPECT_EQ(pen.map(), (Map{"#####", "#???#", "#???#", "#####"}));
+  SelectObject(pen.dc(), old);
+  DeleteObject(inside);
+}
+
 TEST(Ellipse, HollowBrushDrawsOnlyTheRingAndHugeBoxesAreClipped) {
   Canvas c(8, 6);
   SelectObject(c.dc(), GetStockObject(NULL_BRUSH));

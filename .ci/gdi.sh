@@ -1,9 +1,10 @@
 #!/bin/sh
 # The GDI stand-in against the reference: the same GDI calls built for
 # Windows with MinGW-w64 and run under 64-bit Wine, compared with our build
-# of them (tools/gdi-conformance). Fails on any difference outside the
-# listed nondeterministic and open cases. Then the painters themselves, built
-# the same way, against our build of them (tools/gdi-paint).
+# of them (tools/gdi-conformance). Fails on any difference outside the cases
+# the reference answers nondeterministically or from rows it never computed.
+# Then the painters themselves, built the same way, against our build of them
+# (tools/gdi-paint).
 set -eu
 cd "$(dirname "$0")/.."
 if [ "$(id -u)" = 0 ]; then

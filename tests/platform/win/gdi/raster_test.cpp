@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -361,6 +363,8 @@ TEST(RoundRect, RoundCornersLikeTheRegionAndNarrowOnesAsARectangle) {
   EXPECT_EQ(pen.map(), (Map{"#####", "#???#", "#???#", "#####"}));
   SelectObject(pen.dc(), old);
   DeleteObject(inside);
+  EXPECT_TRUE(RoundRect(pen.dc(), INT_MIN, INT_MIN, INT_MAX, INT_MAX, INT_MIN, INT_MAX));
+  EXPECT_EQ(pen.map(), (Map(4, "#####")));
 }
 
 TEST(Ellipse, HollowBrushDrawsOnlyTheRingAndHugeBoxesAreClipped) {

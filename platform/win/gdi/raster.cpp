@@ -10,6 +10,7 @@
 #include "platform/win/gdi/gdi_objects.h"
 #include "platform/win/gdi/raster_span.h"
 #include "platform/win/gdi/round_box.h"
+#include "platform/win/gdi/shape_memo.h"
 
 namespace win {
 namespace {
@@ -26,16 +27,19 @@ void fill_box(const DeviceContext& dc, std::int64_t left, std::int64_t top, std:
   for (std::int64_t y = top; y < bottom; ++y) fill_span(dc, y, left, right, color);
 }
 
-void fill_round_box(const DeviceContext& dc, const RoundBox& box, COLORREF color) {
-  std::int64_t top = box.top, bottom = box.bottom;
-  visible_rows(dc, top, bottom);
-  for (std::int64_t y = top; y < bottom; ++y) {
-    std::int64_t x0, x1;
-    if (box.row(y, x0, x1)) fill_span(dc, y, x0, x1, color);
-  }
-}
-
 }  // namespace
+
+// A box at most two pixels across or down fills as a null-pen Rectangle
+// does: less its last column and row.
+bool null_pen_ellipse_row(const RoundBox& outer, std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) {
+  if (outer.right - outer.left <= 2 || outer.bottom - outer.top <= 2) {
+    if (y < outer.top || y >= outer.bottom - 1) return false;
+    x_left = outer.left;
+    x_right = outer.right - 1;
+    return x_left < x_right;
+  }
+  return outer.row(y, x_left, x_right);
+}
 
 // Calls write(from, to) for each run of x0 .. x1-1 on row y that lies inside
 // the surface and the clip; the row is known to lie on the surface.
@@ -167,15 +171,19 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   if (!target) return 0;
   const Brush* brush = selected_brush(target->brush);
   const Pen* pen = selected_pen(target->pen);
-  const RoundBox outer = RoundBox::ellipse(left, top, right, bottom);
+  ShapeMemo& memo = shape_memo(*target);
+  memo.trim();
+  const RoundBox& outer = memo.ellipse(left, top, right, bottom);
   const bool fill = brush && !brush->hollow;
   const std::int64_t w = pen && pen->style != PS_NULL ? pen->width : 0;
   if (w == 0) {
     if (!fill) return 1;
-    if (outer.right - outer.left <= 2 || outer.bottom - outer.top <= 2)
-      fill_box(*target, outer.left, outer.top, outer.right - 1, outer.bottom - 1, brush->color);
-    else
-      fill_round_box(*target, outer, brush->color);
+    std::int64_t rows_top = outer.top, rows_bottom = outer.bottom;
+    visible_rows(*target, rows_top, rows_bottom);
+    for (std::int64_t y = rows_top; y < rows_bottom; ++y) {
+      std::int64_t x0, x1;
+      if (null_pen_ellipse_row(outer, y, x0, x1)) fill_span(*target, y, x0, x1, brush->color);
+    }
     return 1;
   }
   const RoundBox inner = RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),

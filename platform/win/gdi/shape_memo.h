@@ -25,6 +25,7 @@ class ShapeMemo {
 
   // Scratch for the stack fill, kept so that a repaint allocates nothing.
   std::vector<const RoundBox*> boxes;
+  std::vector<COLORREF> colors;
 
  private:
   std::map<std::array<std::int64_t, 4>, RoundBox> m_boxes;

@@ -51,14 +51,15 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
   if (!surface || rings.empty()) return 1;
   ShapeMemo& memo = shape_memo(*target);
   memo.trim();
-  std::vector<const RoundBox*>& boxes = memo.boxes;
+  std::vector<const EllipseFill*>& shapes = memo.shapes;
   std::vector<COLORREF>& colors = memo.colors;
-  boxes.clear();
+  shapes.clear();
   colors.clear();
   std::int64_t top = surface->height, bottom = 0;
   for (const EllipseRing& ring : rings) {
-    const RoundBox& box = memo.ellipse(ring.box.left, ring.box.top, ring.box.right, ring.box.bottom);
-    boxes.push_back(&box);
+    const EllipseFill& shape = memo.ellipse(ring.box.left, ring.box.top, ring.box.right, ring.box.bottom);
+    shapes.push_back(&shape);
+    const RoundBox& box = shape.box();
     colors.push_back(device_color(ring.color));
     top = std::min(top, box.top);
     bottom = std::max(bottom, box.bottom);
@@ -71,13 +72,18 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
     if (window_from >= window_to) continue;
     COLORREF* row = const_cast<COLORREF*>(&surface->pixels[std::size_t(y) * std::size_t(surface->width)]);
     auto write = [&](std::int64_t from, std::int64_t to, std::size_t n) {
-      if (one_run) fill_pixels(row + from, to - from, colors[n]);
-      else fill_span(*target, y, from, to, colors[n]);
+      if (!one_run) {
+        fill_span(*target, y, from, to, colors[n]);
+      } else if (to - from <= 8) {
+        // The inner rings add a pixel or two a side: a call costs more.
+        for (std::int64_t x = from; x < to; ++x) row[x] = colors[n];
+      } else {
+        fill_pixels(row + from, to - from, colors[n]);
+      }
     };
     // The piece of ring n on row y, within the drawable run.
     auto piece = [&](std::size_t n, std::int64_t& from, std::int64_t& to) {
-      const RoundBox& box = *boxes[n];
-      if (y < box.top || y >= box.bottom || !null_pen_ellipse_row(box, y, from, to)) return false;
+      if (!shapes[n]->row(y, from, to)) return false;
       from = std::max(from, window_from);
       to = std::min(to, window_to);
       return from < to;

@@ -173,7 +173,8 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   const Pen* pen = selected_pen(target->pen);
   ShapeMemo& memo = shape_memo(*target);
   memo.trim();
-  const RoundBox& outer = memo.ellipse(left, top, right, bottom);
+  const EllipseFill& shape = memo.ellipse(left, top, right, bottom);
+  const RoundBox& outer = shape.box();
   const bool fill = brush && !brush->hollow;
   const std::int64_t w = pen && pen->style != PS_NULL ? pen->width : 0;
   if (w == 0) {
@@ -182,7 +183,7 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     visible_rows(*target, rows_top, rows_bottom);
     for (std::int64_t y = rows_top; y < rows_bottom; ++y) {
       std::int64_t x0, x1;
-      if (null_pen_ellipse_row(outer, y, x0, x1)) fill_span(*target, y, x0, x1, brush->color);
+      if (shape.row(y, x0, x1)) fill_span(*target, y, x0, x1, brush->color);
     }
     return 1;
   }

@@ -4,6 +4,7 @@
 
 #include "candybutton/color_arithmetic.h"
 #include "candybutton/rounding.h"
+#include "platform/win/gdi/solid_line.h"
 
 namespace candy {
 namespace {
@@ -15,7 +16,19 @@ std::int32_t band_channel(double t, std::int32_t s, std::int32_t e) {
 
 float px(std::int32_t v) { return static_cast<float>(v); }
 
+// Every integer of at most 24 bits is a float as it is.
+bool exact_in_float(std::int32_t v) { return v > -(1 << 24) && v < (1 << 24); }
+
 }  // namespace
+
+void draw_line(forms::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+               win::COLORREF color) {
+  if ((color >> 24) == 0 && exact_in_float(x1) && exact_in_float(y1) && exact_in_float(x2) && exact_in_float(y2)) {
+    win::DrawSolidLine(surface.hDC(), x1, y1, x2, y2, color);
+    return;
+  }
+  surface.Line(px(x1), px(y1), px(x2), px(y2), color);
+}
 
 win::COLORREF band_row_color(double t, win::COLORREF start, win::COLORREF end) {
   const std::int32_t r = band_channel(t, win::GetRValue(start), win::GetRValue(end));
@@ -30,27 +43,27 @@ void draw_gradient_band(forms::DrawingSurface& surface, const GradientBand& band
   for (std::int32_t i = band.first; i <= band.last; ++i) {
     const double t = band.divisor == 0.0 ? 0.0 : i / band.divisor;
     const std::int32_t y = i + band.row_offset;
-    surface.Line(px(band.x_from), px(y), px(band.x_to), px(y), band_row_color(t, band.start, band.end));
+    draw_line(surface, band.x_from, y, band.x_to, y, band_row_color(t, band.start, band.end));
   }
 }
 
 void draw_rounded_frame(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const FrameColors& c) {
   s.PSet(px(1), px(0), c.dot);
   s.PSet(px(0), px(1), c.dot);
-  s.Line(px(0), px(2), px(2), px(0), c.diagonal);
-  s.Line(px(2), px(0), px(w - 2), px(0), c.edge);
+  draw_line(s, 0, 2, 2, 0, c.diagonal);
+  draw_line(s, 2, 0, w - 2, 0, c.edge);
   s.PSet(px(w - 1), px(0), c.dot);
   s.PSet(px(w), px(1), c.dot);
-  s.Line(px(w - 2), px(0), px(w), px(2), c.diagonal);
-  s.Line(px(w), px(2), px(w), px(h - 2), c.edge);
+  draw_line(s, w - 2, 0, w, 2, c.diagonal);
+  draw_line(s, w, 2, w, h - 2, c.edge);
   s.PSet(px(w), px(h - 1), c.dot);
   s.PSet(px(w - 1), px(h), c.dot);
-  s.Line(px(w), px(h - 2), px(w - 2), px(h), c.diagonal);
-  s.Line(px(w - 2), px(h), px(2), px(h), c.edge);
+  draw_line(s, w, h - 2, w - 2, h, c.diagonal);
+  draw_line(s, w - 2, h, 2, h, c.edge);
   s.PSet(px(1), px(h), c.dot);
   s.PSet(px(0), px(h - 1), c.dot);
-  s.Line(px(2), px(h), px(0), px(h - 2), c.diagonal);
-  s.Line(px(0), px(h - 2), px(0), px(2), c.edge);
+  draw_line(s, 2, h, 0, h - 2, c.diagonal);
+  draw_line(s, 0, h - 2, 0, 2, c.edge);
 }
 
 void fill_with_container_color(const PainterContext& context, std::int32_t w, std::int32_t h) {

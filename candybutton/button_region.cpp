@@ -109,8 +109,14 @@ void xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges, std::ve
       edges[count++] = std::min(l, r);
       edges[count++] = std::max(l, r);
     }
-  for (std::size_t i = 1; i < count; ++i)  // at most six: an insertion sort
-    for (std::size_t j = i; j > 0 && edges[j - 1] > edges[j]; --j) std::swap(edges[j - 1], edges[j]);
+  // At most six: an insertion sort that shifts rather than swaps, as a swap
+  // of neighbours compiles to overlapping wide stores and loads that stall.
+  for (std::size_t i = 1; i < count; ++i) {
+    const std::int32_t edge = edges[i];
+    std::size_t j = i;
+    for (; j > 0 && edges[j - 1] > edge; --j) edges[j] = edges[j - 1];
+    edges[j] = edge;
+  }
   spans.clear();
   bool inside = false;
   std::size_t i = 0;

@@ -4,7 +4,6 @@
 
 #include "candybutton/color_arithmetic.h"
 #include "candybutton/rounding.h"
-#include "platform/win/gdi/solid_line.h"
 
 namespace candy {
 namespace {
@@ -30,6 +29,14 @@ void draw_line(forms::DrawingSurface& surface, std::int32_t x1, std::int32_t y1,
   surface.Line(px(x1), px(y1), px(x2), px(y2), color);
 }
 
+void SurfaceRows::line(std::int32_t x1, std::int32_t x2, std::int32_t y, win::COLORREF color) {
+  if ((color >> 24) == 0 && exact_in_float(x1) && exact_in_float(x2) && exact_in_float(y)) {
+    m_rows.line(x1, x2, y, color);
+    return;
+  }
+  m_surface.Line(px(x1), px(y), px(x2), px(y), color);
+}
+
 win::COLORREF band_row_color(double t, win::COLORREF start, win::COLORREF end) {
   const std::int32_t r = band_channel(t, win::GetRValue(start), win::GetRValue(end));
   const std::int32_t g = band_channel(t, win::GetGValue(start), win::GetGValue(end));
@@ -39,11 +46,11 @@ win::COLORREF band_row_color(double t, win::COLORREF start, win::COLORREF end) {
   return win::COLORREF(r + 256 * g + 65536 * b);
 }
 
-void draw_gradient_band(forms::DrawingSurface& surface, const GradientBand& band) {
+void draw_gradient_band(SurfaceRows& rows, const GradientBand& band) {
   for (std::int32_t i = band.first; i <= band.last; ++i) {
     const double t = band.divisor == 0.0 ? 0.0 : i / band.divisor;
     const std::int32_t y = i + band.row_offset;
-    draw_line(surface, band.x_from, y, band.x_to, y, band_row_color(t, band.start, band.end));
+    rows.line(band.x_from, band.x_to, y, band_row_color(t, band.start, band.end));
   }
 }
 

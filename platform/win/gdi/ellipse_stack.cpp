@@ -47,7 +47,7 @@ bool drawable_run(const DeviceContext& dc, std::int64_t y, std::int64_t& from, s
 BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
   const DeviceContext* target = dc_from_handle(dc);
   if (!target) return 0;
-  const Surface* surface = target->surface;
+  Surface* surface = target->surface;
   if (!surface || rings.empty()) return 1;
   ShapeMemo& memo = shape_memo(*target);
   memo.trim();
@@ -70,7 +70,7 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
     std::int64_t window_from, window_to;
     const bool one_run = drawable_run(*target, y, window_from, window_to);
     if (window_from >= window_to) continue;
-    COLORREF* row = const_cast<COLORREF*>(&surface->pixels[std::size_t(y) * std::size_t(surface->width)]);
+    COLORREF* row = &surface->pixels[std::size_t(y) * std::size_t(surface->width)];
     auto write = [&](std::int64_t from, std::int64_t to, std::size_t n) {
       if (!one_run) {
         fill_span(*target, y, from, to, colors[n]);

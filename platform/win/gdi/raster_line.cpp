@@ -93,4 +93,28 @@ BOOL DrawSolidLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color) {
   return 1;
 }
 
+SolidRows::SolidRows(HDC dc) : m_dc(dc_from_handle(dc)) {}
+
+void SolidRows::line(int x1, int x2, int y, COLORREF color) {
+  if (!m_dc) return;
+  m_dc->position = {x2, y};
+  if (x1 == x2) return;
+  // Either way round, the end column is left out.
+  const std::int64_t from = x2 > x1 ? x1 : std::int64_t(x2) + 1;
+  const std::int64_t to = x2 > x1 ? x2 : std::int64_t(x1) + 1;
+  Surface* s = m_dc->surface;
+  if (!s || m_dc->clip) {
+    fill_span(*m_dc, y, from, to, color & 0x00FFFFFF);
+    return;
+  }
+  if (y < 0 || y >= s->height) return;
+  const std::int64_t left = std::max<std::int64_t>(from, 0), right = std::min<std::int64_t>(to, s->width);
+  COLORREF* row = &s->pixels[std::size_t(y) * std::size_t(s->width)];
+  if (right - left <= 8) {
+    for (std::int64_t x = left; x < right; ++x) row[x] = color & 0x00FFFFFF;
+  } else {
+    fill_pixels(row + left, right - left, color & 0x00FFFFFF);
+  }
+}
+
 }  // namespace win

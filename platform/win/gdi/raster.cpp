@@ -24,6 +24,12 @@ void visible_rows(const DeviceContext& dc, std::int64_t& top, std::int64_t& bott
 void fill_box(const DeviceContext& dc, std::int64_t left, std::int64_t top, std::int64_t right,
               std::int64_t bottom, COLORREF color) {
   visible_rows(dc, top, bottom);
+  if (top >= bottom) return;
+  // Whole rows without a clip are one block of memory: one fill, not one a row.
+  if (!dc.clip && left <= 0 && right >= dc.surface->width) {
+    fill_pixels(&dc.surface->at(0, static_cast<std::int32_t>(top)), (bottom - top) * dc.surface->width, color);
+    return;
+  }
   for (std::int64_t y = top; y < bottom; ++y) fill_span(dc, y, left, right, color);
 }
 
@@ -212,6 +218,9 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, i
   const DeviceContext* from = dc_from_handle(src);
   if (!to || !from || rop != SRCCOPY || width < 0 || height < 0) return 0;
   if (!to->surface || !from->surface) return 1;
+  // A surface copied onto itself in place (a control's image shown in its
+  // own window) keeps every pixel as it is.
+  if (from->surface == to->surface && x == src_x && y == src_y) return 1;
   const Surface& source = *from->surface;
   // Copy through a snapshot so that overlapping blits within one surface work.
   const Surface snapshot = from->surface == to->surface ? source : Surface{};
@@ -224,6 +233,19 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, i
   const std::int64_t right =
       std::min<std::int64_t>({std::int64_t(x) + width, to->surface->width, read.width - shift});
   if (left >= right) return 1;
+  // Whole rows of equally wide surfaces without a clip are one block of
+  // memory on either side: one copy, not one a row.
+  if (!to->clip && shift == 0 && left == 0 && right == to->surface->width && read.width == to->surface->width) {
+    const std::int64_t first = std::max<std::int64_t>(top, std::int64_t(y) - src_y);
+    const std::int64_t last = std::min<std::int64_t>(bottom, std::int64_t(y) - src_y + read.height);
+    if (first < last) {
+      const std::size_t width = static_cast<std::size_t>(read.width);
+      std::memcpy(&to->surface->pixels[static_cast<std::size_t>(first) * width],
+                  &read.pixels[static_cast<std::size_t>(first - y + src_y) * width],
+                  static_cast<std::size_t>(last - first) * width * sizeof(COLORREF));
+    }
+    return 1;
+  }
   for (std::int64_t dy = top; dy < bottom; ++dy) {
     const std::int64_t sy = dy - y + src_y;
     if (sy < 0 || sy >= read.height) continue;

@@ -55,7 +55,8 @@ void draw_line(const DeviceContext& dc, std::int64_t x0, std::int64_t y0, std::i
   std::int64_t first, last;
   visible_steps(x_major ? x0 : y0, dir, n, x_major ? dc.surface->width : dc.surface->height, first, last);
   for (std::int64_t i = first; i < last; ++i) {
-    const std::int64_t offset = nearest_tie_down(I128(i) * minor, n);
+    // A vertical or horizontal line never moves off its axis.
+    const std::int64_t offset = minor == 0 ? 0 : nearest_tie_down(I128(i) * minor, n);
     if (x_major) plot(dc, x0 + i * dir, y0 + offset, color);
     else plot(dc, x0 + offset, y0 + i * dir, color);
   }

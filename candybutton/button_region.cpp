@@ -136,11 +136,20 @@ struct XorStep {
 void xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges, std::vector<win::Region::Span>& spans) {
   std::array<std::int32_t, 6> edges{};
   std::size_t count = 0;
-  for (auto [l, r] : ranges)
-    if (l != r) {
-      edges[count++] = std::min(l, r);
-      edges[count++] = std::max(l, r);
-    }
+  auto add = [&](std::int32_t edge, bool empty) {
+    edges[count] = edge;
+    count += empty ? 0 : 1;
+  };
+  // Gathered in the order they lie along a row of the rounded shape (the
+  // whole row, the left cut, the mirrored right cut), so that the sort
+  // below seldom moves an edge.
+  const auto& [whole, right_cut, left_cut] = ranges;
+  add(std::min(whole.first, whole.second), whole.first == whole.second);
+  add(std::min(left_cut.first, left_cut.second), left_cut.first == left_cut.second);
+  add(std::max(left_cut.first, left_cut.second), left_cut.first == left_cut.second);
+  add(std::min(right_cut.first, right_cut.second), right_cut.first == right_cut.second);
+  add(std::max(right_cut.first, right_cut.second), right_cut.first == right_cut.second);
+  add(std::max(whole.first, whole.second), whole.first == whole.second);
   // At most six: an insertion sort that shifts rather than swaps, as a swap
   // of neighbours compiles to overlapping wide stores and loads that stall.
   for (std::size_t i = 1; i < count; ++i) {

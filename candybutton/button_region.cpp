@@ -220,6 +220,7 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
   }
   // Equal neighbouring bands are joined before they are handed over.
   win::Region region;
+  region.reserve_bands(cuts_at.size());
   std::vector<win::Region::Span> spans, pending;
   std::int32_t pending_top = 0, pending_bottom = 0;
   auto step = steps.begin();

@@ -26,7 +26,7 @@ void fill_box(const DeviceContext& dc, std::int64_t left, std::int64_t top, std:
   visible_rows(dc, top, bottom);
   if (top >= bottom) return;
   // Whole rows without a clip are one block of memory: one fill, not one a row.
-  if (!dc.clip && left <= 0 && right >= dc.surface->width) {
+  if (!dc.clip && left <= 0 && right >= dc.surface->width && dc.surface->width > 0) {
     fill_pixels(&dc.surface->at(0, static_cast<std::int32_t>(top)), (bottom - top) * dc.surface->width, color);
     return;
   }

@@ -110,6 +110,7 @@ void SolidRows::line(int x1, int x2, int y, COLORREF color) {
   }
   if (y < 0 || y >= s->height) return;
   const std::int64_t left = std::max<std::int64_t>(from, 0), right = std::min<std::int64_t>(to, s->width);
+  if (left >= right) return;
   COLORREF* row = &s->pixels[std::size_t(y) * std::size_t(s->width)];
   if (right - left <= 8) {
     for (std::int64_t x = left; x < right; ++x) row[x] = color & 0x00FFFFFF;

@@ -5,6 +5,7 @@
 
 #include "candybutton/color_arithmetic.h"
 #include "candybutton/rounding.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace candy {
 namespace {
@@ -40,6 +41,14 @@ void SurfaceRows::line(std::int32_t x1, std::int32_t x2, std::int32_t y, win::CO
   m_surface.Line(px(x1), px(y), px(x2), px(y), color);
 }
 
+void draw_pixel(forms::DrawingSurface& surface, std::int32_t x, std::int32_t y, win::COLORREF color) {
+  if ((color >> 24) == 0 && exact_in_float(x) && exact_in_float(y)) {
+    win::SetPixelV(surface.hDC(), x, y, color);
+    return;
+  }
+  surface.PSet(px(x), px(y), color);
+}
+
 win::COLORREF band_row_color(double t, win::COLORREF start, win::COLORREF end) {
   const std::int32_t r = band_channel(t, win::GetRValue(start), win::GetRValue(end));
   const std::int32_t g = band_channel(t, win::GetGValue(start), win::GetGValue(end));
@@ -58,20 +67,20 @@ void draw_gradient_band(SurfaceRows& rows, const GradientBand& band) {
 }
 
 void draw_rounded_frame(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const FrameColors& c) {
-  s.PSet(px(1), px(0), c.dot);
-  s.PSet(px(0), px(1), c.dot);
+  draw_pixel(s, 1, 0, c.dot);
+  draw_pixel(s, 0, 1, c.dot);
   draw_line(s, 0, 2, 2, 0, c.diagonal);
   draw_line(s, 2, 0, w - 2, 0, c.edge);
-  s.PSet(px(w - 1), px(0), c.dot);
-  s.PSet(px(w), px(1), c.dot);
+  draw_pixel(s, w - 1, 0, c.dot);
+  draw_pixel(s, w, 1, c.dot);
   draw_line(s, w - 2, 0, w, 2, c.diagonal);
   draw_line(s, w, 2, w, h - 2, c.edge);
-  s.PSet(px(w), px(h - 1), c.dot);
-  s.PSet(px(w - 1), px(h), c.dot);
+  draw_pixel(s, w, h - 1, c.dot);
+  draw_pixel(s, w - 1, h, c.dot);
   draw_line(s, w, h - 2, w - 2, h, c.diagonal);
   draw_line(s, w - 2, h, 2, h, c.edge);
-  s.PSet(px(1), px(h), c.dot);
-  s.PSet(px(0), px(h - 1), c.dot);
+  draw_pixel(s, 1, h, c.dot);
+  draw_pixel(s, 0, h - 1, c.dot);
   draw_line(s, 2, h, 0, h - 2, c.diagonal);
   draw_line(s, 0, h - 2, 0, 2, c.edge);
 }

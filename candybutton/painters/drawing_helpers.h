@@ -20,6 +20,9 @@ namespace candy {
 void draw_line(forms::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                win::COLORREF color);
 
+// The surface's PSet of (x, y), under the same conditions as draw_line.
+void draw_pixel(forms::DrawingSurface& surface, std::int32_t x, std::int32_t y, win::COLORREF color);
+
 // Rows on the surface, one colour each, for the bands and rims drawn row by
 // row: each the surface's Line from (x1, y) to (x2, y), taken straight to its
 // device context under the same conditions as draw_line above.

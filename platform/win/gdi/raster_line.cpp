@@ -48,6 +48,16 @@ void draw_line(const DeviceContext& dc, std::int64_t x0, std::int64_t y0, std::i
     fill_span(dc, y0, dx > 0 ? x0 : x1 + 1, dx > 0 ? x1 : x0 + 1, color);
     return;
   }
+  if (dx == 0 && !dc.clip) {
+    // A vertical line without a clip: the column once, then a store a row.
+    if (x0 < 0 || x0 >= dc.surface->width) return;
+    const int dir = dy > 0 ? 1 : -1;
+    std::int64_t first, last;
+    visible_steps(y0, dir, std::llabs(dy), dc.surface->height, first, last);
+    for (std::int64_t i = first; i < last; ++i)
+      dc.surface->at(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0 + i * dir)) = color;
+    return;
+  }
   const bool x_major = std::llabs(dx) >= std::llabs(dy);
   const std::int64_t n = x_major ? std::llabs(dx) : std::llabs(dy);
   const int dir = (x_major ? dx : dy) > 0 ? 1 : -1;

@@ -1,5 +1,6 @@
 #include "candybutton/painters/paint_ellipse_glow.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "candybutton/color_arithmetic.h"

@@ -55,17 +55,49 @@ struct RowCuts {
 // chords shrink away from its centre). From x + R to x + width - R every pixel
 // answers as the first of them. The rest, within the left half only in
 // narrow shapes, are tested one by one.
+// The first column in 0 .. end-1 that lies inside on this row, or end, where
+// the columns before it are outside and those after inside. The search
+// starts at the previous row's answer, which the next row's is usually
+// within a few columns of, and widens its steps from there.
+std::int64_t first_inside(const RoundedShape& shape, std::int32_t row, std::int64_t end, std::int64_t hint) {
+  auto inside = [&](std::int64_t c) { return shape.contains(std::int32_t(c), row); };
+  std::int64_t lo = 0, hi = end;  // the answer lies in lo .. hi
+  if (end <= 0) return 0;
+  hint = std::clamp<std::int64_t>(hint, 0, end - 1);
+  if (inside(hint)) {
+    hi = hint;
+    for (std::int64_t step = 1; hint - step >= 0; step *= 2) {
+      if (!inside(hint - step)) {
+        lo = hint - step + 1;
+        break;
+      }
+      hi = hint - step;
+    }
+  } else {
+    lo = hint + 1;
+    for (std::int64_t step = 1; hint + step < end; step *= 2) {
+      if (inside(hint + step)) {
+        hi = hint + step;
+        break;
+      }
+      lo = hint + step + 1;
+    }
+  }
+  while (lo < hi) {
+    const std::int64_t mid = lo + (hi - lo) / 2;
+    if (inside(mid)) hi = mid;
+    else lo = mid + 1;
+  }
+  return std::min(lo, end);
+}
+
 std::optional<RowCuts> row_cuts(const RoundedShape& shape, std::int32_t x, std::int32_t width, std::int32_t R,
-                                std::int32_t row, std::int32_t last) {
+                                std::int32_t row, std::int32_t last, std::int64_t& hint) {
   const std::int64_t run_end =
       std::min({std::int64_t(x) + R, std::int64_t(x) + width, std::int64_t(last) + 1});
-  // Cut columns 0 .. run-1: the first inside column by bisection.
-  std::int64_t run = 0;
-  for (std::int64_t hi = std::max<std::int64_t>(run_end, 0); run < hi;) {
-    const std::int64_t mid = run + (hi - run) / 2;
-    if (shape.contains(std::int32_t(mid), row)) hi = mid;
-    else run = mid + 1;
-  }
+  // Cut columns 0 .. run-1.
+  const std::int64_t run = first_inside(shape, row, std::max<std::int64_t>(run_end, 0), hint);
+  hint = run;
   const std::int64_t block_first = std::max<std::int64_t>(std::int64_t(x) + R, 0);
   const std::int64_t block_last = std::min<std::int64_t>(std::int64_t(x) + width - R, last);
   const bool block_cut = block_first <= block_last && !shape.contains(std::int32_t(block_first), row);
@@ -104,13 +136,28 @@ struct XorStep {
 void xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges, std::vector<win::Region::Span>& spans) {
   std::array<std::int32_t, 6> edges{};
   std::size_t count = 0;
-  for (auto [l, r] : ranges)
-    if (l != r) {
-      edges[count++] = std::min(l, r);
-      edges[count++] = std::max(l, r);
-    }
-  for (std::size_t i = 1; i < count; ++i)  // at most six: an insertion sort
-    for (std::size_t j = i; j > 0 && edges[j - 1] > edges[j]; --j) std::swap(edges[j - 1], edges[j]);
+  auto add = [&](std::int32_t edge, bool empty) {
+    edges[count] = edge;
+    count += empty ? 0 : 1;
+  };
+  // Gathered in the order they lie along a row of the rounded shape (the
+  // whole row, the left cut, the mirrored right cut), so that the sort
+  // below seldom moves an edge.
+  const auto& [whole, right_cut, left_cut] = ranges;
+  add(std::min(whole.first, whole.second), whole.first == whole.second);
+  add(std::min(left_cut.first, left_cut.second), left_cut.first == left_cut.second);
+  add(std::max(left_cut.first, left_cut.second), left_cut.first == left_cut.second);
+  add(std::min(right_cut.first, right_cut.second), right_cut.first == right_cut.second);
+  add(std::max(right_cut.first, right_cut.second), right_cut.first == right_cut.second);
+  add(std::max(whole.first, whole.second), whole.first == whole.second);
+  // At most six: an insertion sort that shifts rather than swaps, as a swap
+  // of neighbours compiles to overlapping wide stores and loads that stall.
+  for (std::size_t i = 1; i < count; ++i) {
+    const std::int32_t edge = edges[i];
+    std::size_t j = i;
+    for (; j > 0 && edges[j - 1] > edge; --j) edges[j] = edges[j - 1];
+    edges[j] = edge;
+  }
   spans.clear();
   bool inside = false;
   std::size_t i = 0;
@@ -142,8 +189,9 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
   steps.reserve(std::size_t(std::min(y + height + 1, 1 << 16)));
   std::int32_t prev_col = 0;
   std::int32_t prev_row = 0;
+  std::int64_t hint = 0;
   for (std::int32_t row = 0; row <= y + height; ++row) {
-    const std::optional<RowCuts> cuts = row_cuts(shape, x, width, corner_radius, row, (x + width) / 2);
+    const std::optional<RowCuts> cuts = row_cuts(shape, x, width, corner_radius, row, (x + width) / 2, hint);
     if (!cuts) continue;
     if (row != prev_row) {
       XorStep step{prev_row, row, x + width - prev_col, width - cuts->first, 0, 0};
@@ -172,6 +220,7 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
   }
   // Equal neighbouring bands are joined before they are handed over.
   win::Region region;
+  region.reserve_bands(cuts_at.size());
   std::vector<win::Region::Span> spans, pending;
   std::int32_t pending_top = 0, pending_bottom = 0;
   auto step = steps.begin();

@@ -7,9 +7,34 @@
 
 #include "candybutton/painters/painter_context.h"
 #include "platform/forms/drawing_surface.h"
+#include "platform/win/gdi/solid_line.h"
 #include "platform/win/kernel/types.h"
 
 namespace candy {
+
+// The surface's Line from (x1, y1) to (x2, y2), end pixel left out, for
+// integer end points. Taken straight to the surface's device context when
+// nothing would change on the way (points that convert to float exactly, a
+// plain colour that needs no translation), which saves the conversions of
+// the general path on the thousands of rows a repaint draws.
+void draw_line(forms::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+               win::COLORREF color);
+
+// The surface's PSet of (x, y), under the same conditions as draw_line.
+void draw_pixel(forms::DrawingSurface& surface, std::int32_t x, std::int32_t y, win::COLORREF color);
+
+// Rows on the surface, one colour each, for the bands and rims drawn row by
+// row: each the surface's Line from (x1, y) to (x2, y), taken straight to its
+// device context under the same conditions as draw_line above.
+class SurfaceRows {
+ public:
+  explicit SurfaceRows(forms::DrawingSurface& surface) : m_surface(surface), m_rows(surface.hDC()) {}
+  void line(std::int32_t x1, std::int32_t x2, std::int32_t y, win::COLORREF color);
+
+ private:
+  forms::DrawingSurface& m_surface;
+  win::SolidRows m_rows;
+};
 
 // One band row: per channel round(t * E + S - t * S), in double and in that
 // order, rounded to nearest with ties to even.
@@ -29,7 +54,7 @@ struct GradientBand {
   win::COLORREF start;
   win::COLORREF end;
 };
-void draw_gradient_band(forms::DrawingSurface& surface, const GradientBand& band);
+void draw_gradient_band(SurfaceRows& rows, const GradientBand& band);
 
 // The closed outline along the edges of the box (0, 0) .. (w, h), each corner
 // cut by a two-pixel diagonal in colour `diagonal` with a `dot` pixel on either

@@ -1,11 +1,18 @@
 #include "candybutton/painters/paint_ellipse_glow.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "candybutton/color_arithmetic.h"
 #include "candybutton/rounding.h"
+#include "platform/win/gdi/ellipse_stack.h"
 #include "platform/win/gdi/gdi.h"
 
 namespace candy {
 
+// The rings are gathered first and drawn as one stack: the same pixels as a
+// null-pen Ellipse per ring with a brush of the ring's colour, but each pixel
+// is written once instead of once per ring that covers it.
 void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int32_t H, win::OLE_COLOR face,
                       win::OLE_COLOR bright) {
   const std::optional<GlowGeometry> glow = make_glow_geometry(P, W, H);
@@ -14,26 +21,18 @@ void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int
   const std::int32_t shrink_x = RoundToInt(-glow->sx);
   const std::int32_t shrink_y = RoundToInt(-glow->sy);
 
+  std::vector<win::EllipseRing> rings;
+  rings.reserve(std::size_t(std::max(glow->ry, 0)) + 1);
   // The face colour goes to the brush as it is; the rings are blended.
-  win::HBRUSH brush = win::CreateSolidBrush(face);
-  const win::HPEN pen = win::CreatePen(win::PS_NULL, 0, 0);
-  const win::HBRUSH old_brush = win::SelectObject(dc, brush);
-  const win::HPEN old_pen = win::SelectObject(dc, pen);
+  win::COLORREF color = face;
   std::int32_t k = 1;
   while (!win::IsRectEmpty(&rect)) {
-    win::Ellipse(dc, rect.left, rect.top, rect.right, rect.bottom);
+    rings.push_back({rect, color});
     win::InflateRect(&rect, shrink_x, shrink_y);
     ++k;
-    const win::COLORREF color = BlendColors(face, bright, glow_ring_percentage(P, *glow, k));
-    const win::HBRUSH next = win::CreateSolidBrush(color);
-    win::SelectObject(dc, next);
-    win::DeleteObject(brush);  // the brush it replaced
-    brush = next;
+    color = BlendColors(face, bright, glow_ring_percentage(P, *glow, k));
   }
-  win::SelectObject(dc, old_brush);
-  win::SelectObject(dc, old_pen);
-  win::DeleteObject(brush);
-  win::DeleteObject(pen);
+  win::FillEllipseStack(dc, rings);
 }
 
 }  // namespace candy

@@ -17,9 +17,8 @@ constexpr Rim kMouseOverRim = {win::RGB(255, 240, 202), win::RGB(253, 216, 137),
                                win::RGB(248, 178, 48),  win::RGB(248, 178, 48),  win::RGB(229, 151, 0)};
 constexpr FrameColors kFrame = {win::RGB(122, 149, 168), win::RGB(37, 87, 131), win::RGB(0, 60, 116)};
 
-float px(std::int32_t v) { return static_cast<float>(v); }
-
-void paint_pressed(forms::DrawingSurface& s, std::int32_t w, std::int32_t h) {
+void paint_pressed(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h) {
+  SurfaceRows s(surface);
   const win::COLORREF top = win::RGB(209, 204, 193), top_end = win::RGB(229, 228, 221);
   const win::COLORREF middle_end = win::RGB(226, 226, 218), bottom_end = win::RGB(242, 241, 238);
   draw_gradient_band(s, {0, 3, 1, 3.0, 0, w, top, top_end});
@@ -28,23 +27,25 @@ void paint_pressed(forms::DrawingSurface& s, std::int32_t w, std::int32_t h) {
   draw_gradient_band(s, {0, 4, h - 4, 3.0, 0, w, middle_end, bottom_end});
 }
 
-void paint_body(forms::DrawingSurface& s, std::int32_t w, std::int32_t h) {
+void paint_body(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h) {
+  SurfaceRows s(surface);
   const win::COLORREF shade_start = win::RGB(236, 235, 230);
   draw_gradient_band(s, {0, h - 3, 0, double(h - 3), 1, w, win::RGB(255, 255, 255), shade_start});
   draw_gradient_band(s, {0, 3, h - 4, 3.0, 0, w, shade_start, win::RGB(214, 208, 197)});
 }
 
-void paint_rim(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const Rim& rim) {
-  s.Line(px(0), px(1), px(w), px(1), rim.row1);
-  s.Line(px(0), px(2), px(w), px(2), rim.row2);
+void paint_rim(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h, const Rim& rim) {
+  SurfaceRows s(surface);
+  s.line(0, w, 1, rim.row1);
+  s.line(0, w, 2, rim.row2);
   for (std::int32_t i = 3; i <= h - 3; ++i) {
     // h >= 6 here, so the division is safe.
     const win::COLORREF c = band_row_color(double(i) / h, rim.side_start, rim.side_end);
-    s.Line(px(0), px(i), px(3), px(i), c);
-    s.Line(px(w - 2), px(i), px(w), px(i), c);
+    s.line(0, 3, i, c);
+    s.line(w - 2, w, i, c);
   }
-  s.Line(px(0), px(h - 2), px(w), px(h - 2), rim.row_h2);
-  s.Line(px(0), px(h - 1), px(w), px(h - 1), rim.row_h1);
+  s.line(0, w, h - 2, rim.row_h2);
+  s.line(0, w, h - 1, rim.row_h1);
 }
 
 }  // namespace

@@ -21,9 +21,10 @@ constexpr ToolLook kMouseOver = {win::RGB(254, 254, 253), win::RGB(252, 252, 249
 constexpr FrameColors kCheckedFrame = {win::RGB(203, 213, 214), win::RGB(152, 175, 190), win::RGB(122, 152, 175)};
 
 void paint_bands(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const ToolLook& look) {
-  draw_gradient_band(s, {0, 3, 1, 3.0, 0, w, look.top_start, look.top_end});
-  draw_gradient_band(s, {4, h - 4, 0, double(h - 6), 0, w, look.top_end, look.middle_end});
-  draw_gradient_band(s, {0, 3, h - 4, 3.0, 0, w, look.middle_end, look.bottom_end});
+  SurfaceRows rows(s);
+  draw_gradient_band(rows, {0, 3, 1, 3.0, 0, w, look.top_start, look.top_end});
+  draw_gradient_band(rows, {4, h - 4, 0, double(h - 6), 0, w, look.top_end, look.middle_end});
+  draw_gradient_band(rows, {0, 3, h - 4, 3.0, 0, w, look.middle_end, look.bottom_end});
   draw_rounded_frame(s, w, h, look.frame);
 }
 

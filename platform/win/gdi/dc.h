@@ -5,6 +5,8 @@
 // bitmap points a memory DC at the bitmap's bits).
 #pragma once
 
+#include <memory>
+
 #include "platform/win/kernel/handles.h"
 #include "platform/win/gdi/surface.h"
 #include "platform/win/kernel/types.h"
@@ -12,6 +14,7 @@
 namespace win {
 
 class Region;
+class ShapeMemo;
 
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;
@@ -28,6 +31,8 @@ struct DeviceContext : Object {
   COLORREF bk_color = 0xFFFFFF;
   int bk_mode = OPAQUE;
   POINT position;                // current position for MoveToEx/LineTo
+  // The ellipses drawn lately (shape_memo.h); made on first use.
+  mutable std::shared_ptr<ShapeMemo> shapes;
 
   bool may_draw(std::int32_t x, std::int32_t y) const;  // inside surface and clip
 };

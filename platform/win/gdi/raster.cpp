@@ -10,6 +10,7 @@
 #include "platform/win/gdi/gdi_objects.h"
 #include "platform/win/gdi/raster_span.h"
 #include "platform/win/gdi/round_box.h"
+#include "platform/win/gdi/shape_memo.h"
 
 namespace win {
 namespace {
@@ -23,19 +24,28 @@ void visible_rows(const DeviceContext& dc, std::int64_t& top, std::int64_t& bott
 void fill_box(const DeviceContext& dc, std::int64_t left, std::int64_t top, std::int64_t right,
               std::int64_t bottom, COLORREF color) {
   visible_rows(dc, top, bottom);
+  if (top >= bottom) return;
+  // Whole rows without a clip are one block of memory: one fill, not one a row.
+  if (!dc.clip && left <= 0 && right >= dc.surface->width && dc.surface->width > 0) {
+    fill_pixels(&dc.surface->at(0, static_cast<std::int32_t>(top)), (bottom - top) * dc.surface->width, color);
+    return;
+  }
   for (std::int64_t y = top; y < bottom; ++y) fill_span(dc, y, left, right, color);
 }
 
-void fill_round_box(const DeviceContext& dc, const RoundBox& box, COLORREF color) {
-  std::int64_t top = box.top, bottom = box.bottom;
-  visible_rows(dc, top, bottom);
-  for (std::int64_t y = top; y < bottom; ++y) {
-    std::int64_t x0, x1;
-    if (box.row(y, x0, x1)) fill_span(dc, y, x0, x1, color);
-  }
-}
-
 }  // namespace
+
+// A box at most two pixels across or down fills as a null-pen Rectangle
+// does: less its last column and row.
+bool null_pen_ellipse_row(const RoundBox& outer, std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) {
+  if (outer.right - outer.left <= 2 || outer.bottom - outer.top <= 2) {
+    if (y < outer.top || y >= outer.bottom - 1) return false;
+    x_left = outer.left;
+    x_right = outer.right - 1;
+    return x_left < x_right;
+  }
+  return outer.row(y, x_left, x_right);
+}
 
 // Calls write(from, to) for each run of x0 .. x1-1 on row y that lies inside
 // the surface and the clip; the row is known to lie on the surface.
@@ -188,10 +198,12 @@ BOOL draw_round_box(HDC dc, const RoundBox& outer, InnerOf inner_of) {
   const std::int64_t w = pen && pen->style != PS_NULL ? pen->width : 0;
   if (w == 0) {
     if (!fill) return 1;
-    if (thin)
-      fill_box(*target, outer.left, outer.top, outer.right - 1, outer.bottom - 1, brush->color);
-    else
-      fill_round_box(*target, outer, brush->color);
+    std::int64_t rows_top = outer.top, rows_bottom = outer.bottom;
+    visible_rows(*target, rows_top, rows_bottom);
+    for (std::int64_t y = rows_top; y < rows_bottom; ++y) {
+      std::int64_t x0, x1;
+      if (null_pen_ellipse_row(outer, y, x0, x1)) fill_span(*target, y, x0, x1, brush->color);
+    }
     return 1;
   }
   if (outer.right - outer.left == 1 && outer.bottom - outer.top == 1) return 1;
@@ -230,8 +242,27 @@ BOOL draw_round_box(HDC dc, const RoundBox& outer, InnerOf inner_of) {
 
 // The shape is the pixel ellipse of the box, the same pixels as the
 // elliptic region of the box one column and row larger (the region leaves
-// its last column and row out).
+// its last column and row out). A null-pen fill takes its rows from the DC's
+// memo of recent ellipses.
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
+  const DeviceContext* target = dc_from_handle(dc);
+  if (!target) return 0;
+  const Pen* pen = selected_pen(target->pen);
+  if (!pen || pen->style == PS_NULL) {
+    const Brush* brush = selected_brush(target->brush);
+    if (!brush || brush->hollow) return 1;
+    ShapeMemo& memo = shape_memo(*target);
+    memo.trim();
+    const EllipseFill& shape = memo.ellipse(left, top, right, bottom);
+    const RoundBox& outer = shape.box();
+    std::int64_t rows_top = outer.top, rows_bottom = outer.bottom;
+    visible_rows(*target, rows_top, rows_bottom);
+    for (std::int64_t y = rows_top; y < rows_bottom; ++y) {
+      std::int64_t x0, x1;
+      if (shape.row(y, x0, x1)) fill_span(*target, y, x0, x1, brush->color);
+    }
+    return 1;
+  }
   const RoundBox outer = RoundBox::ellipse(left, top, right, bottom);
   return draw_round_box(dc, outer, [&](std::int64_t w) {
     return RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),
@@ -261,6 +292,9 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, i
   const DeviceContext* from = dc_from_handle(src);
   if (!to || !from || rop != SRCCOPY || width < 0 || height < 0) return 0;
   if (!to->surface || !from->surface) return 1;
+  // A surface copied onto itself in place (a control's image shown in its
+  // own window) keeps every pixel as it is.
+  if (from->surface == to->surface && x == src_x && y == src_y) return 1;
   const Surface& source = *from->surface;
   // Copy through a snapshot so that overlapping blits within one surface work.
   const Surface snapshot = from->surface == to->surface ? source : Surface{};
@@ -273,6 +307,19 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, i
   const std::int64_t right =
       std::min<std::int64_t>({std::int64_t(x) + width, to->surface->width, read.width - shift});
   if (left >= right) return 1;
+  // Whole rows of equally wide surfaces without a clip are one block of
+  // memory on either side: one copy, not one a row.
+  if (!to->clip && shift == 0 && left == 0 && right == to->surface->width && read.width == to->surface->width) {
+    const std::int64_t first = std::max<std::int64_t>(top, std::int64_t(y) - src_y);
+    const std::int64_t last = std::min<std::int64_t>(bottom, std::int64_t(y) - src_y + read.height);
+    if (first < last) {
+      const std::size_t width = static_cast<std::size_t>(read.width);
+      std::memcpy(&to->surface->pixels[static_cast<std::size_t>(first) * width],
+                  &read.pixels[static_cast<std::size_t>(first - y + src_y) * width],
+                  static_cast<std::size_t>(last - first) * width * sizeof(COLORREF));
+    }
+    return 1;
+  }
   for (std::int64_t dy = top; dy < bottom; ++dy) {
     const std::int64_t sy = dy - y + src_y;
     if (sy < 0 || sy >= read.height) continue;

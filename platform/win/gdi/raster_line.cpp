@@ -48,6 +48,16 @@ void draw_line(const DeviceContext& dc, std::int64_t x0, std::int64_t y0, std::i
     fill_span(dc, y0, dx > 0 ? x0 : x1 + 1, dx > 0 ? x1 : x0 + 1, color);
     return;
   }
+  if (dx == 0 && !dc.clip) {
+    // A vertical line without a clip: the column once, then a store a row.
+    if (x0 < 0 || x0 >= dc.surface->width) return;
+    const int dir = dy > 0 ? 1 : -1;
+    std::int64_t first, last;
+    visible_steps(y0, dir, std::llabs(dy), dc.surface->height, first, last);
+    for (std::int64_t i = first; i < last; ++i)
+      dc.surface->at(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0 + i * dir)) = color;
+    return;
+  }
   const bool x_major = std::llabs(dx) >= std::llabs(dy);
   const std::int64_t n = x_major ? std::llabs(dx) : std::llabs(dy);
   const int dir = (x_major ? dx : dy) > 0 ? 1 : -1;
@@ -55,7 +65,8 @@ void draw_line(const DeviceContext& dc, std::int64_t x0, std::int64_t y0, std::i
   std::int64_t first, last;
   visible_steps(x_major ? x0 : y0, dir, n, x_major ? dc.surface->width : dc.surface->height, first, last);
   for (std::int64_t i = first; i < last; ++i) {
-    const std::int64_t offset = nearest_tie_down(I128(i) * minor, n);
+    // A vertical or horizontal line never moves off its axis.
+    const std::int64_t offset = minor == 0 ? 0 : nearest_tie_down(I128(i) * minor, n);
     if (x_major) plot(dc, x0 + i * dir, y0 + offset, color);
     else plot(dc, x0 + offset, y0 + i * dir, color);
   }
@@ -91,6 +102,31 @@ BOOL DrawSolidLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color) {
   draw_line(*target, x1, y1, x2, y2, color & 0x00FFFFFF);
   target->position = {x2, y2};
   return 1;
+}
+
+SolidRows::SolidRows(HDC dc) : m_dc(dc_from_handle(dc)) {}
+
+void SolidRows::line(int x1, int x2, int y, COLORREF color) {
+  if (!m_dc) return;
+  m_dc->position = {x2, y};
+  if (x1 == x2) return;
+  // Either way round, the end column is left out.
+  const std::int64_t from = x2 > x1 ? x1 : std::int64_t(x2) + 1;
+  const std::int64_t to = x2 > x1 ? x2 : std::int64_t(x1) + 1;
+  Surface* s = m_dc->surface;
+  if (!s || m_dc->clip) {
+    fill_span(*m_dc, y, from, to, color & 0x00FFFFFF);
+    return;
+  }
+  if (y < 0 || y >= s->height) return;
+  const std::int64_t left = std::max<std::int64_t>(from, 0), right = std::min<std::int64_t>(to, s->width);
+  if (left >= right) return;
+  COLORREF* row = &s->pixels[std::size_t(y) * std::size_t(s->width)];
+  if (right - left <= 8) {
+    for (std::int64_t x = left; x < right; ++x) row[x] = color & 0x00FFFFFF;
+  } else {
+    fill_pixels(row + left, right - left, color & 0x00FFFFFF);
+  }
 }
 
 }  // namespace win

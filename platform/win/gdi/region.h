@@ -52,6 +52,8 @@ class Region : public Object {
   // or rows are skipped. Throws std::invalid_argument when the band would
   // overlap the region or its spans are unsorted, overlapping or touching.
   void append_band(std::int32_t top, std::int32_t bottom, std::vector<Span> spans);
+  // Room for this many bands, for a builder that knows about how many it appends.
+  void reserve_bands(std::size_t count) { m_bands.reserve(count); }
   // In place: this = this <mode> the rectangle (RGN_OR, RGN_XOR or RGN_DIFF;
   // corners in either order). Only the bands the rectangle's rows cross are
   // rebuilt, so a shape built one row at a time costs no copy of the rest.

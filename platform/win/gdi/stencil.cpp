@@ -15,14 +15,6 @@ std::uint8_t Stencil::at(std::int32_t x, std::int32_t y) const {
   return coverage[static_cast<std::size_t>(y * width + x)];
 }
 
-void Stencil::cover(std::int32_t x, std::int32_t y, std::uint8_t value) {
-  x -= left;
-  y -= top;
-  if (x < 0 || y < 0 || x >= width || y >= height) return;
-  std::uint8_t& c = coverage[static_cast<std::size_t>(y * width + x)];
-  c = std::max(c, value);
-}
-
 Stencil crop(const Stencil& stencil, std::int32_t cx, std::int32_t cy) {
   const std::int32_t left = cx > 0 ? std::max(stencil.left, 0) : stencil.left;
   const std::int32_t top = cy > 0 ? std::max(stencil.top, 0) : stencil.top;

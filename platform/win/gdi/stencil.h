@@ -28,7 +28,14 @@ struct Stencil {
   // Coverage at a point relative to the drawing origin; 0 outside the box.
   std::uint8_t at(std::int32_t x, std::int32_t y) const;
   // Raises the coverage at a point relative to the origin; outside the box it is ignored.
-  void cover(std::int32_t x, std::int32_t y, std::uint8_t value);
+  // Inline: text is composed a glyph pixel at a time.
+  void cover(std::int32_t x, std::int32_t y, std::uint8_t value) {
+    x -= left;
+    y -= top;
+    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    std::uint8_t& c = coverage[static_cast<std::size_t>(y * width + x)];
+    if (value > c) c = value;
+  }
 };
 
 // A solid mask is set where the coverage reaches half.

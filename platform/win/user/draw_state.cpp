@@ -7,6 +7,7 @@
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi_objects.h"
 #include "platform/win/gdi/icon.h"
+#include "platform/win/gdi/region.h"
 #include "platform/win/gdi/stencil.h"
 #include "platform/win/user/syscolor.h"
 #include "platform/win/gdi/text_render.h"
@@ -84,8 +85,9 @@ BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t, const char* text, int leng
   if (flags & (DSS_DISABLED | DSS_MONO)) {
     return paint_state(*d, x, y, brush, stencil, flags) ? 1 : fail(ERROR_INVALID_PARAMETER);
   }
+  // paint_stencil keeps to the surface itself; only the clip is left to test.
   paint_stencil(*d->surface, x, y, stencil, d->text_color, StencilMode::AntiAliased,
-                [&](std::int32_t px, std::int32_t py) { return d->may_draw(px, py); });
+                [&](std::int32_t px, std::int32_t py) { return !d->clip || d->clip->contains(px, py); });
   return 1;
 }
 

@@ -30,6 +30,7 @@ class Region {
     if (top >= bottom || spans.empty()) return;
     m_bands.push_back({top, bottom, std::move(spans)});
   }
+  void reserve_bands(std::size_t count) { m_bands.reserve(count); }
   const std::vector<Band>& bands() const { return m_bands; }
 
  private:

@@ -16,4 +16,14 @@ inline BOOL DrawSolidLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color
   return drawn;
 }
 
+// Rows drawn as lines, one each.
+class SolidRows {
+ public:
+  explicit SolidRows(HDC dc) : m_dc(dc) {}
+  void line(int x1, int x2, int y, COLORREF color) { DrawSolidLine(m_dc, x1, y, x2, y, color); }
+
+ private:
+  HDC m_dc;
+};
+
 }  // namespace win

@@ -23,7 +23,7 @@ inline BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
     HGDIOBJ replaced = ::SelectObject(dc, brush);
     if (!old_brush) old_brush = replaced;
     else DeleteObject(replaced);
-    Ellipse(dc, ring.box.left, ring.box.top, ring.box.right, ring.box.bottom);
+    win::Ellipse(dc, ring.box.left, ring.box.top, ring.box.right, ring.box.bottom);
   }
   if (old_brush) DeleteObject(::SelectObject(dc, old_brush));
   ::SelectObject(dc, old_pen);

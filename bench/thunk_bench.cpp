@@ -32,8 +32,9 @@ LRESULT call_window_proc(WNDPROC proc, HWND window, UINT message, WPARAM wparam,
 void unused_callback(std::uint32_t, std::int32_t, std::int32_t*, std::int32_t*, std::uint32_t,
                      std::uint32_t, std::int32_t, std::int32_t, std::int32_t*) {}
 
-// A block with both tables full of other messages: the longest unselected path.
-subclass::ThunkBlock* make_block() {
+// A block whose two tables each hold `count` other messages; 32 fills them,
+// the longest unselected path.
+subclass::ThunkBlock* make_block(std::int32_t count) {
   subclass::ThunkBlock* b = subclass::block_in(
       VirtualAlloc(nullptr, subclass::kAllocationSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE));
   const auto self = low(b);
@@ -47,7 +48,7 @@ subclass::ThunkBlock* make_block() {
   b->before_table = self + offsetof(subclass::ThunkBlock, before);
   b->after_table = self + offsetof(subclass::ThunkBlock, after);
   for (subclass::MessageTable* t : {&b->before, &b->after}) {
-    t->count = subclass::MSG_ENTRIES;
+    t->count = count;
     for (std::uint32_t i = 0; i < 32; ++i) t->messages[i] = 0x1000 + i;
   }
   return b;
@@ -60,13 +61,23 @@ void BM_DirectCall(benchmark::State& state) {
 }
 BENCHMARK(BM_DirectCall);
 
-void BM_ThunkUnselectedMessage(benchmark::State& state) {
-  subclass::ThunkBlock* block = make_block();
+void run_thunk(benchmark::State& state, std::int32_t count) {
+  subclass::ThunkBlock* block = make_block(count);
   auto proc = reinterpret_cast<WNDPROC>(reinterpret_cast<std::uintptr_t>(block->code));
   for (auto _ : state) benchmark::DoNotOptimize(proc(HWND{1}, 0x200, 1, 2));
   VirtualFree(subclass::allocation_of(block), 0, MEM_RELEASE);
 }
+
+void BM_ThunkUnselectedMessage(benchmark::State& state) { run_thunk(state, subclass::MSG_ENTRIES); }
 BENCHMARK(BM_ThunkUnselectedMessage);
+
+// The fixed path alone: both tables empty, so only the forward remains.
+void BM_ThunkEmptyTables(benchmark::State& state) { run_thunk(state, 0); }
+BENCHMARK(BM_ThunkEmptyTables);
+
+// The program's own tables hold one or two messages.
+void BM_ThunkShortTables(benchmark::State& state) { run_thunk(state, 2); }
+BENCHMARK(BM_ThunkShortTables);
 
 }  // namespace
 

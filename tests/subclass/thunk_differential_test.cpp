@@ -220,6 +220,61 @@ void run_script(unsigned seed, bool guard, int messages) {
   for (ThunkBlock* b : blocks) win::VirtualFree(allocation_of(b), 0, win::MEM_RELEASE);
 }
 
+// One message through both worlds over tables set up by `prepare`; the
+// machine's log, which must equal the model's.
+template <class Prepare>
+std::vector<std::string> deliver_once(UINT message, Prepare prepare) {
+  World machine, model;
+  machine.machine = true;
+  std::vector<std::string> logs[2];
+  int i = 0;
+  for (World* w : {&machine, &model}) {
+    w->rng.seed(7);
+    w->block = new_block(*w, false);
+    prepare(*w->block);
+    g_world = w;
+    w->deliver(message, 1, 2);
+    logs[i++] = w->log;
+    if (!w->released) win::VirtualFree(allocation_of(w->block), 0, win::MEM_RELEASE);
+  }
+  g_world = nullptr;
+  EXPECT_EQ(logs[0], logs[1]);
+  return logs[0];
+}
+
+bool called_back_for(const std::vector<std::string>& log, UINT message) {
+  const std::string tag = " " + std::to_string(message) + " ";
+  for (const std::string& line : log)
+    if (line.rfind("callback ", 0) == 0 && line.find(tag) != std::string::npos) return true;
+  return false;
+}
+
+// The scan looks at slots count down to 1 and at nothing above the count:
+// a message kept in a slot past the count (left there by an earlier, longer
+// table) is not selected, in either table.
+TEST(ThunkCode, SelectsExactlyTheSlotsInUse) {
+  constexpr UINT kMessage = 0x4242;
+  struct Case {
+    std::int32_t count;
+    int slot;  // where the message sits, 0 for nowhere
+    bool selected;
+  };
+  const Case cases[] = {{32, 1, true},  {32, 32, true}, {32, 0, false}, {5, 6, false}, {5, 5, true},
+                        {1, 1, true},   {1, 2, false},  {0, 1, false},  {-1, 0, true}, {31, 32, false}};
+  for (const Case& c : cases) {
+    for (const bool before : {true, false}) {
+      const auto log = deliver_once(kMessage, [&](ThunkBlock& b) {
+        MessageTable& t = before ? b.before : b.after;
+        for (std::uint32_t i = 0; i < MSG_ENTRIES; ++i) t.messages[i] = 0x1000 + i;
+        if (c.slot > 0) t.messages[c.slot - 1] = kMessage;
+        t.count = c.count;
+      });
+      EXPECT_EQ(called_back_for(log, kMessage), c.selected)
+          << "count " << c.count << " slot " << c.slot << (before ? " before" : " after");
+    }
+  }
+}
+
 TEST(ThunkCode, FitsItsPlaceAndLeavesRoomForTheBlockAddress) {
   const auto& code = thunk_code();
   EXPECT_EQ(code[kSelfAddressInCode - 1], 0xBB);  // mov ebx, imm32

@@ -10,13 +10,13 @@
 //   +40 saved rbp, +48 saved rbx, +56 return address
 // Phase and Handled share one quadword, so a single test tells whether the
 // message goes on to the previous procedure after a phase: only when both are
-// 0. The quadword is only ever changed as a whole by the code (inc, dec), so
-// that test reads what the last store wrote in full: a quadword read over a
-// half-word store cannot be forwarded from the store and waits for it to
-// reach the cache (measured: a quarter of the fixed path's time).
+// 0. The code changes the quadword only as a whole (inc, dec), so that test
+// reads what one store wrote in full: a quadword read over a four-byte store
+// cannot take its value from the store and waits for it to reach the cache
+// (measured: a fifth of the fixed path's time).
 //
 // A table scan runs from slot count down to slot 1 with two fused
-// compare-and-branch pairs a slot; the loop instruction it replaces costs
+// compare-and-branch pairs a slot, not the loop instruction, which costs
 // several micro-operations a round on current processors.
 //
 // The window is taken from the block (offset 8) for forwarding and restoring:

@@ -36,10 +36,12 @@ void unused_callback(std::uint32_t, std::int32_t, std::int32_t*, std::int32_t*, 
 // A block whose two tables each hold `count` other messages; 32 fills them,
 // the longest unselected path.
 subclass::ThunkBlock* make_block(std::int32_t count) {
-  subclass::ThunkBlock* b = subclass::block_in(
-      VirtualAlloc(nullptr, subclass::kAllocationSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE));
+  void* allocation = VirtualAlloc(nullptr, subclass::kAllocationSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE);
+  subclass::ThunkBlock* b = subclass::block_in(allocation);
   const auto self = low(b);
-  std::memcpy(b->code, subclass::thunk_code().data(), subclass::kCodeSize);
+  const subclass::Code& code = subclass::thunk_code();
+  std::memcpy(b->code, code.procedure.data(), subclass::kCodeSize);
+  std::memcpy(subclass::tail_in(allocation), code.tail.data(), subclass::kTailSize);
   std::memcpy(b->code + subclass::kSelfAddressInCode, &self, 4);
   b->window = 1;
   b->call_window_proc = low(&call_window_proc);

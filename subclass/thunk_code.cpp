@@ -15,14 +15,18 @@
 // cannot take its value from the store and waits for it to reach the cache
 // (measured: a fifth of the fixed path's time).
 //
-// A table scan runs from slot count down to slot 1 with two fused
-// compare-and-branch pairs a slot, not the loop instruction, which costs
-// several micro-operations a round on current processors.
+// The table scan lives in the allocation's tail, after the block: for counts
+// 1 to 32 it compares all 32 slots with SSE2 and masks the result down to
+// slots 1 to count, with no branch that depends on the slots; a slot-by-slot
+// loop (a fifth of the speed on full tables) would not leave room in the
+// block. Only counts above 32, which the tables' own editing never writes,
+// go slot by slot.
 //
 // The window is taken from the block (offset 8) for forwarding and restoring:
 // the thunk is only ever installed on that window.
 #include "subclass/thunk_code.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 #include <stdexcept>
@@ -31,43 +35,80 @@
 namespace subclass {
 namespace {
 
+// Two sections, placed where the allocation holds them: the procedure in the
+// block and the scan in the tail. Short jumps stay inside a section; near
+// jumps may cross, and since both sections sit at fixed offsets in every
+// allocation, their displacements are the same for every block.
 class Assembler {
  public:
-  enum Label { BEFORE, PHASE, SCAN, CALL, PHASE_END, FORWARD, AFTER, ZERO, DONE, RELEASE, PAUSED, LabelCount };
+  enum Section { PROCEDURE, TAIL, SectionCount };
+  enum Label { BEFORE, PHASE, CALL, PHASE_END, FORWARD, AFTER, ZERO, DONE, RELEASE, PAUSED,
+               SCAN, ODD, SLOT, LabelCount };
 
-  void bytes(std::initializer_list<std::uint8_t> b) { m_code.insert(m_code.end(), b); }
-  void bind(Label label) { m_labels[label] = static_cast<int>(m_code.size()); }
+  void section(Section s) { m_section = s; }
+  void bytes(std::initializer_list<std::uint8_t> b) { code().insert(code().end(), b); }
+  void bind(Label label) { m_labels[label] = {m_section, static_cast<int>(code().size())}; }
   // A short jump: opcode, then an 8-bit displacement patched in finish().
-  void jump(std::uint8_t opcode, Label target) {
-    m_code.push_back(opcode);
-    m_fixups.push_back({m_code.size(), target});
-    m_code.push_back(0);
+  void jump(std::uint8_t opcode, Label target) { branch({opcode}, target, 1); }
+  // Near jumps, 32-bit displacement: unconditional, or the condition of a
+  // short conditional jump opcode.
+  void near_jump(Label target) { branch({0xE9}, target, 4); }
+  void near_jump(std::uint8_t short_opcode, Label target) {
+    branch({0x0F, static_cast<std::uint8_t>(short_opcode + 0x10)}, target, 4);
   }
-  std::size_t size() const { return m_code.size(); }
 
-  std::vector<std::uint8_t> finish() {
+  struct Output {
+    std::vector<std::uint8_t> code[SectionCount];
+  };
+  Output finish() const {
+    Output out{{m_code[PROCEDURE], m_code[TAIL]}};
     for (const Fixup& f : m_fixups) {
-      const int displacement = m_labels[f.target] - static_cast<int>(f.at + 1);
-      if (m_labels[f.target] < 0 || displacement < -128 || displacement > 127)
-        throw std::logic_error("thunk code: short jump out of range");
-      m_code[f.at] = static_cast<std::uint8_t>(displacement);
+      const Place& to = m_labels[f.target];
+      if (to.at < 0) throw std::logic_error("thunk code: jump to an unbound label");
+      const long displacement = address(to.section, to.at) - address(f.section, f.at + f.width);
+      std::vector<std::uint8_t>& c = out.code[f.section];
+      if (f.width == 1) {
+        if (to.section != f.section || displacement < -128 || displacement > 127)
+          throw std::logic_error("thunk code: short jump out of range");
+        c[f.at] = static_cast<std::uint8_t>(displacement);
+      } else {
+        for (int i = 0; i < 4; ++i)
+          c[f.at + i] = static_cast<std::uint8_t>(static_cast<unsigned long>(displacement) >> (8 * i));
+      }
     }
-    return m_code;
+    return out;
   }
 
  private:
+  struct Place {
+    Section section = PROCEDURE;
+    int at = -1;
+  };
   struct Fixup {
-    std::size_t at;
+    Section section;
+    int at;
+    int width;
     Label target;
   };
-  std::vector<std::uint8_t> m_code;
+  std::vector<std::uint8_t>& code() { return m_code[m_section]; }
+  void branch(std::initializer_list<std::uint8_t> opcode, Label target, int width) {
+    bytes(opcode);
+    m_fixups.push_back({m_section, static_cast<int>(code().size()), width, target});
+    code().insert(code().end(), static_cast<std::size_t>(width), 0);
+  }
+  // Where a section's byte lies in the allocation.
+  static long address(Section s, int at) {
+    return static_cast<long>(s == PROCEDURE ? kBlockPlacement + kProcedureOffset : kTailOffset) + at;
+  }
+  Section m_section = PROCEDURE;
+  std::vector<std::uint8_t> m_code[SectionCount];
   std::vector<Fixup> m_fixups;
-  int m_labels[LabelCount] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  Place m_labels[LabelCount];
 };
 
-constexpr std::uint8_t JZ = 0x74, JNZ = 0x75, JLE = 0x7E, JB = 0x72, JMP = 0xEB, JRCXZ = 0xE3;
+constexpr std::uint8_t JZ = 0x74, JNZ = 0x75, JB = 0x72, JA = 0x77, JS = 0x78, JMP = 0xEB, JRCXZ = 0xE3;
 
-std::array<std::uint8_t, kCodeSize> assemble() {
+Code assemble() {
   using A = Assembler;
   A a;
   // Entry: edi window, esi message, edx wParam, ecx lParam.
@@ -96,16 +137,11 @@ std::array<std::uint8_t, kCodeSize> assemble() {
   a.bytes({0x8B, 0x43, 0x2C});              // mov eax, [rbx+44]   the before table
 
   // Does the table at eax select the message? A count of 0 leaves the
-  // scan at once, a negative count selects everything.
+  // phase at once; every other count goes to the scan in the tail.
   a.bind(A::PHASE);
   a.bytes({0x8B, 0x08});                    // mov ecx, [rax]      count
-  a.bytes({0xFF, 0xC1});                    // inc ecx
-  a.jump(JLE, A::CALL);                     // count < 0
-  a.bind(A::SCAN);
-  a.bytes({0xFF, 0xC9});                    // dec ecx
-  a.jump(JZ, A::PHASE_END);                 // slots count..1 all differ
-  a.bytes({0x39, 0x2C, 0x88});              // cmp [rax+rcx*4], ebp
-  a.jump(JNZ, A::SCAN);
+  a.jump(JRCXZ, A::PHASE_END);
+  a.near_jump(A::SCAN);
 
   // Selected: call back when IsBadCodePtr accepts the callback.
   a.bind(A::CALL);
@@ -182,17 +218,78 @@ std::array<std::uint8_t, kCodeSize> assemble() {
   a.bytes({0x5D, 0x5B});                    // pop rbp; pop rbx
   a.bytes({0xFF, 0xE0});                    // jmp rax
 
-  const std::vector<std::uint8_t> code = a.finish();
-  if (code.size() > kCodeSize) throw std::logic_error("thunk code exceeds 204 bytes");
-  std::array<std::uint8_t, kCodeSize> out{};
-  for (std::size_t i = 0; i < code.size(); ++i) out[i] = code[i];
+  // The scan, in the tail: eax the table, ecx its count (not 0), ebp the
+  // message; it may change ecx, edx, esi and xmm0 to xmm4. Counts 1 to 32
+  // compare all 32 slots at once and keep the results of slots 1 to count;
+  // it reads nothing outside the table.
+  a.section(A::TAIL);
+  a.bind(A::SCAN);
+  a.bytes({0x83, 0xF9, 0x20});              // cmp ecx, 32
+  a.near_jump(JA, A::ODD);                  // negative, or above 32
+  a.bytes({0x66, 0x0F, 0x6E, 0xC5});        // movd xmm0, ebp
+  a.bytes({0x66, 0x0F, 0x70, 0xC0, 0x00});  // pshufd xmm0, xmm0, 0   the message in every lane
+  a.bytes({0xF3, 0x0F, 0x6F, 0x48, 0x04});  // movdqu xmm1, [rax+4]   slots 1..4
+  a.bytes({0x66, 0x0F, 0x76, 0xC8});        // pcmpeqd xmm1, xmm0
+  a.bytes({0xF3, 0x0F, 0x6F, 0x50, 0x14});  // movdqu xmm2, [rax+20]  slots 5..8
+  a.bytes({0x66, 0x0F, 0x76, 0xD0});        // pcmpeqd xmm2, xmm0
+  a.bytes({0x66, 0x0F, 0x6B, 0xCA});        // packssdw xmm1, xmm2
+  a.bytes({0xF3, 0x0F, 0x6F, 0x50, 0x24});  // movdqu xmm2, [rax+36]  slots 9..12
+  a.bytes({0x66, 0x0F, 0x76, 0xD0});        // pcmpeqd xmm2, xmm0
+  a.bytes({0xF3, 0x0F, 0x6F, 0x58, 0x34});  // movdqu xmm3, [rax+52]  slots 13..16
+  a.bytes({0x66, 0x0F, 0x76, 0xD8});        // pcmpeqd xmm3, xmm0
+  a.bytes({0x66, 0x0F, 0x6B, 0xD3});        // packssdw xmm2, xmm3
+  a.bytes({0x66, 0x0F, 0x63, 0xCA});        // packsswb xmm1, xmm2    a byte a slot, 1..16
+  a.bytes({0x66, 0x0F, 0xD7, 0xD1});        // pmovmskb edx, xmm1     bit k: slot k+1
+  a.bytes({0xF3, 0x0F, 0x6F, 0x50, 0x44});  // movdqu xmm2, [rax+68]  slots 17..20
+  a.bytes({0x66, 0x0F, 0x76, 0xD0});        // pcmpeqd xmm2, xmm0
+  a.bytes({0xF3, 0x0F, 0x6F, 0x58, 0x54});  // movdqu xmm3, [rax+84]  slots 21..24
+  a.bytes({0x66, 0x0F, 0x76, 0xD8});        // pcmpeqd xmm3, xmm0
+  a.bytes({0x66, 0x0F, 0x6B, 0xD3});        // packssdw xmm2, xmm3
+  a.bytes({0xF3, 0x0F, 0x6F, 0x58, 0x64});  // movdqu xmm3, [rax+100] slots 25..28
+  a.bytes({0x66, 0x0F, 0x76, 0xD8});        // pcmpeqd xmm3, xmm0
+  a.bytes({0xF3, 0x0F, 0x6F, 0x60, 0x74});  // movdqu xmm4, [rax+116] slots 29..32
+  a.bytes({0x66, 0x0F, 0x76, 0xE0});        // pcmpeqd xmm4, xmm0
+  a.bytes({0x66, 0x0F, 0x6B, 0xDC});        // packssdw xmm3, xmm4
+  a.bytes({0x66, 0x0F, 0x63, 0xD3});        // packsswb xmm2, xmm3    slots 17..32
+  a.bytes({0x66, 0x0F, 0xD7, 0xF2});        // pmovmskb esi, xmm2
+  a.bytes({0xC1, 0xE6, 0x10});              // shl esi, 16
+  a.bytes({0x09, 0xF2});                    // or edx, esi            bit k: slot k+1, 1..32
+  a.bytes({0x31, 0xF6});                    // xor esi, esi
+  a.bytes({0x48, 0x0F, 0xAB, 0xCE});        // bts rsi, rcx
+  a.bytes({0x48, 0xFF, 0xCE});              // dec rsi                bits 0..count-1
+  a.bytes({0x85, 0xF2});                    // test edx, esi
+  a.near_jump(JNZ, A::CALL);
+  a.near_jump(A::PHASE_END);
+
+  // A negative count selects everything; one above 32 is scanned slot by
+  // slot from the count down, past the table's end as the count says.
+  a.bind(A::ODD);
+  a.bytes({0x85, 0xC9});                    // test ecx, ecx
+  a.near_jump(JS, A::CALL);
+  a.bind(A::SLOT);
+  a.bytes({0x39, 0x2C, 0x88});              // cmp [rax+rcx*4], ebp
+  a.near_jump(JZ, A::CALL);
+  a.bytes({0xFF, 0xC9});                    // dec ecx
+  a.jump(JNZ, A::SLOT);
+  a.near_jump(A::PHASE_END);
+
+  const A::Output sections = a.finish();
+  const auto& procedure = sections.code[A::PROCEDURE];
+  const auto& tail = sections.code[A::TAIL];
+  if (procedure.size() > kCodeSize) throw std::logic_error("thunk code exceeds its 204 bytes in the block");
+  if (tail.size() > kTailSize) throw std::logic_error("thunk code exceeds the allocation's tail");
+  Code out{};
+  std::copy(procedure.begin(), procedure.end(), out.procedure.begin());
+  // The tail's unused bytes trap.
+  out.tail.fill(0xCC);
+  std::copy(tail.begin(), tail.end(), out.tail.begin());
   return out;
 }
 
 }  // namespace
 
-const std::array<std::uint8_t, kCodeSize>& thunk_code() {
-  static const std::array<std::uint8_t, kCodeSize> code = assemble();
+const Code& thunk_code() {
+  static const Code code = assemble();
   return code;
 }
 

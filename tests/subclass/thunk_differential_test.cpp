@@ -148,9 +148,11 @@ LRESULT World::deliver(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 ThunkBlock* new_block(World& w, bool guard) {
-  ThunkBlock* b = block_in(win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE));
+  void* allocation = win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE);
+  ThunkBlock* b = block_in(allocation);
   const auto self = low(b);
-  std::memcpy(b->code, thunk_code().data(), kCodeSize);
+  std::memcpy(b->code, thunk_code().procedure.data(), kCodeSize);
+  std::memcpy(tail_in(allocation), thunk_code().tail.data(), kTailSize);
   std::memcpy(b->code + kSelfAddressInCode, &self, 4);
   b->window = kWindow;
   b->run_mode_query = guard ? low(&fake_run_mode) : 0;
@@ -276,7 +278,7 @@ TEST(ThunkCode, SelectsExactlyTheSlotsInUse) {
 }
 
 TEST(ThunkCode, FitsItsPlaceAndLeavesRoomForTheBlockAddress) {
-  const auto& code = thunk_code();
+  const auto& code = thunk_code().procedure;
   EXPECT_EQ(code[kSelfAddressInCode - 1], 0xBB);  // mov ebx, imm32
   for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(code[kSelfAddressInCode + i], 0);
 }

@@ -64,7 +64,7 @@ inline constexpr std::size_t kProcedureOffset = 56;
 // kBlockPlacement bytes before the block, and the tail with it.
 inline constexpr std::size_t kBlockPlacement = 8;
 inline constexpr std::size_t kTailOffset = (kBlockPlacement + kBlockSize + 63) / 64 * 64;
-inline constexpr std::size_t kTailSize = 192;
+inline constexpr std::size_t kTailSize = 256;
 inline constexpr std::size_t kAllocationSize = kTailOffset + kTailSize;
 
 inline ThunkBlock* block_in(void* allocation) {

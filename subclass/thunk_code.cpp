@@ -16,8 +16,8 @@
 // (measured: a fifth of the fixed path's time).
 //
 // The table scan lives in the allocation's tail, after the block: for counts
-// 1 to 32 it compares all 32 slots with SSE2 and masks the result down to
-// slots 1 to count, with no branch that depends on the slots; a slot-by-slot
+// 1 to 32 it compares 4 or all 32 slots with SSE2 and masks the result down
+// to slots 1 to count, with no branch that depends on the slots; a slot-by-slot
 // loop (a fifth of the speed on full tables) would not leave room in the
 // block. Only counts above 32, which the tables' own editing never writes,
 // go slot by slot.
@@ -43,7 +43,7 @@ class Assembler {
  public:
   enum Section { PROCEDURE, TAIL, SectionCount };
   enum Label { BEFORE, PHASE, CALL, PHASE_END, FORWARD, AFTER, ZERO, DONE, RELEASE, PAUSED,
-               SCAN, ODD, SLOT, LabelCount };
+               SCAN, WIDE, ODD, SLOT, LabelCount };
 
   void section(Section s) { m_section = s; }
   void bytes(std::initializer_list<std::uint8_t> b) { code().insert(code().end(), b); }
@@ -219,9 +219,9 @@ Code assemble() {
   a.bytes({0xFF, 0xE0});                    // jmp rax
 
   // The scan, in the tail: eax the table, ecx its count (not 0), ebp the
-  // message; it may change ecx, edx, esi and xmm0 to xmm4. Counts 1 to 32
-  // compare all 32 slots at once and keep the results of slots 1 to count;
-  // it reads nothing outside the table.
+  // message; it may change ecx, edx, esi and xmm0 to xmm4. Counts 1 to 4
+  // compare slots 1 to 4, counts 5 to 32 all 32 slots, at once; both keep
+  // the results of slots 1 to count only and read nothing outside the table.
   a.section(A::TAIL);
   a.bind(A::SCAN);
   a.bytes({0x83, 0xF9, 0x20});              // cmp ecx, 32
@@ -230,6 +230,17 @@ Code assemble() {
   a.bytes({0x66, 0x0F, 0x70, 0xC0, 0x00});  // pshufd xmm0, xmm0, 0   the message in every lane
   a.bytes({0xF3, 0x0F, 0x6F, 0x48, 0x04});  // movdqu xmm1, [rax+4]   slots 1..4
   a.bytes({0x66, 0x0F, 0x76, 0xC8});        // pcmpeqd xmm1, xmm0
+  a.bytes({0x83, 0xF9, 0x04});              // cmp ecx, 4
+  a.jump(JA, A::WIDE);
+  a.bytes({0x0F, 0x50, 0xD1});              // movmskps edx, xmm1     bit k: slot k+1
+  a.bytes({0x31, 0xF6});                    // xor esi, esi
+  a.bytes({0x0F, 0xAB, 0xCE});              // bts esi, ecx
+  a.bytes({0xFF, 0xCE});                    // dec esi                bits 0..count-1
+  a.bytes({0x85, 0xF2});                    // test edx, esi
+  a.near_jump(JNZ, A::CALL);
+  a.near_jump(A::PHASE_END);
+
+  a.bind(A::WIDE);
   a.bytes({0xF3, 0x0F, 0x6F, 0x50, 0x14});  // movdqu xmm2, [rax+20]  slots 5..8
   a.bytes({0x66, 0x0F, 0x76, 0xD0});        // pcmpeqd xmm2, xmm0
   a.bytes({0x66, 0x0F, 0x6B, 0xCA});        // packssdw xmm1, xmm2
@@ -255,7 +266,7 @@ Code assemble() {
   a.bytes({0xC1, 0xE6, 0x10});              // shl esi, 16
   a.bytes({0x09, 0xF2});                    // or edx, esi            bit k: slot k+1, 1..32
   a.bytes({0x31, 0xF6});                    // xor esi, esi
-  a.bytes({0x48, 0x0F, 0xAB, 0xCE});        // bts rsi, rcx
+  a.bytes({0x48, 0x0F, 0xAB, 0xCE});        // bts rsi, rcx           (bit 32 for a count of 32)
   a.bytes({0x48, 0xFF, 0xCE});              // dec rsi                bits 0..count-1
   a.bytes({0x85, 0xF2});                    // test edx, esi
   a.near_jump(JNZ, A::CALL);

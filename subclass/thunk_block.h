@@ -1,7 +1,8 @@
 // The thunk block: 524 bytes of read-write-execute memory per subclassed
 // window, holding the generated window procedure, the data it works on and
-// its two message tables; its allocation also holds the procedure's code tail. Every field is 32 bits, little-endian; addresses
-// fit because blocks, code and owner records all lie below 2 GiB.
+// its two message tables; the block's allocation also holds the procedure's
+// code tail. Every field is 32 bits, little-endian; addresses fit because
+// blocks, code and owner records all lie below 2 GiB.
 #pragma once
 
 #include <cstddef>

@@ -15,12 +15,12 @@
 // cannot take its value from the store and waits for it to reach the cache
 // (measured: a fifth of the fixed path's time).
 //
-// The table scan lives in the allocation's tail, after the block: for counts
-// 1 to 32 it compares 4 or all 32 slots with SSE2 and masks the result down
-// to slots 1 to count, with no branch that depends on the slots; a slot-by-slot
-// loop (a fifth of the speed on full tables) would not leave room in the
-// block. Only counts above 32, which the tables' own editing never writes,
-// go slot by slot.
+// The table scan lives in the allocation's tail, after the block, as it does
+// not fit the block's 204 code bytes: for counts 1 to 32 it compares 4 or all
+// 32 slots with SSE2 and masks the result down to slots 1 to count, with no
+// branch that depends on the slots (a slot-by-slot loop made a message that
+// neither full table selects cost three times as much). Only counts above
+// 32, which the tables' own editing never writes, go slot by slot.
 //
 // The window is taken from the block (offset 8) for forwarding and restoring:
 // the thunk is only ever installed on that window.
@@ -200,9 +200,9 @@ Code assemble() {
   a.bytes({0x59});                          // pop rcx             Handled and phase
   a.bytes({0x5D, 0x5B, 0xC3});              // pop rbp; pop rbx; ret
 
-  // Put the previous procedure back and free the block's allocation;
-  // VirtualFree returns straight to our caller, so nothing of the block runs
-  // after it.
+  // Put the previous procedure back and free the block's allocation, tail
+  // and all; VirtualFree returns straight to our caller, so nothing of the
+  // allocation runs after it.
   a.bind(A::RELEASE);
   a.bytes({0x8B, 0x7B, 0x08});              // mov edi, [rbx+8]
   a.bytes({0x6A, 0xFC, 0x5E});              // push -4; pop rsi    GWL_WNDPROC

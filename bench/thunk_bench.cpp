@@ -1,6 +1,7 @@
 // Cost per message of the generated window procedure for a message that
 // neither table selects (two table scans and the forward), beside a direct
-// call of the previous procedure.
+// call of the previous procedure; with empty and with two-message tables
+// beside it, to tell the fixed path from the scans.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -32,12 +33,15 @@ LRESULT call_window_proc(WNDPROC proc, HWND window, UINT message, WPARAM wparam,
 void unused_callback(std::uint32_t, std::int32_t, std::int32_t*, std::int32_t*, std::uint32_t,
                      std::uint32_t, std::int32_t, std::int32_t, std::int32_t*) {}
 
-// A block with both tables full of other messages: the longest unselected path.
-subclass::ThunkBlock* make_block() {
-  subclass::ThunkBlock* b = subclass::block_in(
-      VirtualAlloc(nullptr, subclass::kAllocationSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE));
+// A block whose two tables each hold `count` other messages; 32 fills them,
+// the longest unselected path.
+subclass::ThunkBlock* make_block(std::int32_t count) {
+  void* allocation = VirtualAlloc(nullptr, subclass::kAllocationSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE);
+  subclass::ThunkBlock* b = subclass::block_in(allocation);
   const auto self = low(b);
-  std::memcpy(b->code, subclass::thunk_code().data(), subclass::kCodeSize);
+  const subclass::Code& code = subclass::thunk_code();
+  std::memcpy(b->code, code.procedure.data(), subclass::kCodeSize);
+  std::memcpy(subclass::tail_in(allocation), code.tail.data(), subclass::kTailSize);
   std::memcpy(b->code + subclass::kSelfAddressInCode, &self, 4);
   b->window = 1;
   b->call_window_proc = low(&call_window_proc);
@@ -47,7 +51,7 @@ subclass::ThunkBlock* make_block() {
   b->before_table = self + offsetof(subclass::ThunkBlock, before);
   b->after_table = self + offsetof(subclass::ThunkBlock, after);
   for (subclass::MessageTable* t : {&b->before, &b->after}) {
-    t->count = subclass::MSG_ENTRIES;
+    t->count = count;
     for (std::uint32_t i = 0; i < 32; ++i) t->messages[i] = 0x1000 + i;
   }
   return b;
@@ -60,13 +64,23 @@ void BM_DirectCall(benchmark::State& state) {
 }
 BENCHMARK(BM_DirectCall);
 
-void BM_ThunkUnselectedMessage(benchmark::State& state) {
-  subclass::ThunkBlock* block = make_block();
+void run_thunk(benchmark::State& state, std::int32_t count) {
+  subclass::ThunkBlock* block = make_block(count);
   auto proc = reinterpret_cast<WNDPROC>(reinterpret_cast<std::uintptr_t>(block->code));
   for (auto _ : state) benchmark::DoNotOptimize(proc(HWND{1}, 0x200, 1, 2));
   VirtualFree(subclass::allocation_of(block), 0, MEM_RELEASE);
 }
+
+void BM_ThunkUnselectedMessage(benchmark::State& state) { run_thunk(state, subclass::MSG_ENTRIES); }
 BENCHMARK(BM_ThunkUnselectedMessage);
+
+// The fixed path alone: both tables empty, so only the forward remains.
+void BM_ThunkEmptyTables(benchmark::State& state) { run_thunk(state, 0); }
+BENCHMARK(BM_ThunkEmptyTables);
+
+// The program's own tables hold one or two messages.
+void BM_ThunkShortTables(benchmark::State& state) { run_thunk(state, 2); }
+BENCHMARK(BM_ThunkShortTables);
 
 }  // namespace
 

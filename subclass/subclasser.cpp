@@ -90,6 +90,7 @@ bool Subclasser::sc_Subclass(win::HWND window, win::LONG user_value, win::LONG c
     return false;
   }
   write_template(offsetof(ThunkBlock, previous_proc), static_cast<std::uint32_t>(previous));
+  win::RtlMoveMemory(tail_in(memory), thunk_code().tail.data(), kTailSize);
   win::RtlMoveMemory(block_in(memory), m_Template.data(), kTemplateSize);
   return true;
 }
@@ -256,7 +257,7 @@ void Subclasser::zPoke(std::int32_t index, std::int32_t value) {
 // it, also after sc_UnSubclassAll, for a later one with the guard off.
 void Subclasser::prepare_template() {
   const auto& code = thunk_code();
-  std::memcpy(m_Template.data() + kProcedureOffset, code.data(), code.size());
+  std::memcpy(m_Template.data() + kProcedureOffset, code.procedure.data(), code.procedure.size());
   write_template(offsetof(ThunkBlock, call_window_proc), zProcAddress("user32", "CallWindowProcA"));
   write_template(offsetof(ThunkBlock, set_window_long), zProcAddress("user32", "SetWindowLongA"));
   write_template(offsetof(ThunkBlock, virtual_free), zProcAddress("kernel32", "VirtualFree"));

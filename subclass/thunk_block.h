@@ -1,7 +1,8 @@
 // The thunk block: 524 bytes of read-write-execute memory per subclassed
 // window, holding the generated window procedure, the data it works on and
-// its two message tables. Every field is 32 bits, little-endian; addresses
-// fit because blocks, code and owner records all lie below 2 GiB.
+// its two message tables; the block's allocation also holds the procedure's
+// code tail. Every field is 32 bits, little-endian; addresses fit because
+// blocks, code and owner records all lie below 2 GiB.
 #pragma once
 
 #include <cstddef>
@@ -51,20 +52,27 @@ inline constexpr std::size_t kBlockSize = 524;
 inline constexpr std::size_t kTemplateSize = 260;
 inline constexpr std::size_t kProcedureOffset = 56;
 
-// A block sits kBlockPlacement bytes into its allocation, so that the code
-// starts a 64-byte cache line of its own: the procedure writes its nesting
-// counter at every forward, and a write into a line whose instructions are
-// being fetched makes the processor throw away its decoded instructions and
-// start again (measured: about 400 ns a message instead of 7). The release
-// frees the allocation, kBlockPlacement bytes before the block.
+// The allocation holds the block and, after it, the code tail: the table
+// scan, which does not fit the block's 204 code bytes. The block sits
+// kBlockPlacement bytes in, so that the code starts a 64-byte cache line of
+// its own: the procedure writes its nesting counter at every forward, and a
+// write into a line whose instructions are being fetched makes the processor
+// throw away its decoded instructions and start again (measured: about 400 ns
+// a message instead of 7). The tail starts the first whole line after the
+// block for the same reason. The procedure reaches the tail and comes back
+// with near jumps; both lie at fixed offsets in the allocation, so the jumps
+// are the same in every block. The release frees the allocation,
+// kBlockPlacement bytes before the block, and the tail with it.
 inline constexpr std::size_t kBlockPlacement = 8;
-inline constexpr std::size_t kAllocationSize = kBlockPlacement + kBlockSize;
+inline constexpr std::size_t kTailOffset = (kBlockPlacement + kBlockSize + 63) / 64 * 64;
+inline constexpr std::size_t kTailSize = 256;
+inline constexpr std::size_t kAllocationSize = kTailOffset + kTailSize;
 
-struct ThunkBlock;
 inline ThunkBlock* block_in(void* allocation) {
   return reinterpret_cast<ThunkBlock*>(static_cast<std::uint8_t*>(allocation) + kBlockPlacement);
 }
 inline void* allocation_of(ThunkBlock* block) { return reinterpret_cast<std::uint8_t*>(block) - kBlockPlacement; }
+inline std::uint8_t* tail_in(void* allocation) { return static_cast<std::uint8_t*>(allocation) + kTailOffset; }
 
 static_assert(sizeof(MessageTable) == 132);
 static_assert(sizeof(ThunkBlock) == kBlockSize);
@@ -88,6 +96,7 @@ static_assert(offsetof(ThunkBlock, before) == 260);
 static_assert(offsetof(ThunkBlock, after) == 392);
 static_assert(offsetof(ThunkBlock, before) == kTemplateSize);
 static_assert((kBlockPlacement + kProcedureOffset) % 64 == 0);
+static_assert(kTailOffset % 64 == 0 && kTailOffset >= kBlockPlacement + kBlockSize);
 
 // The callback as the generated procedure calls it: the owner record, then
 // IsBefore, Handled, ReturnValue, hWnd, uMsg, wParam, lParam, UserValue.

@@ -9,8 +9,13 @@
 
 namespace subclass {
 
-// The 204 code bytes of every block, with 0 where the block's own address
-// goes (code[8..11]).
-const std::array<std::uint8_t, kCodeSize>& thunk_code();
+// The code of every allocation: the 204 bytes of the block's procedure, with
+// 0 where the block's own address goes (code[8..11]), and the tail, written
+// at kTailOffset into the allocation.
+struct Code {
+  std::array<std::uint8_t, kCodeSize> procedure;
+  std::array<std::uint8_t, kTailSize> tail;
+};
+const Code& thunk_code();
 
 }  // namespace subclass

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -148,9 +150,11 @@ LRESULT World::deliver(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 ThunkBlock* new_block(World& w, bool guard) {
-  ThunkBlock* b = block_in(win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE));
+  void* allocation = win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE);
+  ThunkBlock* b = block_in(allocation);
   const auto self = low(b);
-  std::memcpy(b->code, thunk_code().data(), kCodeSize);
+  std::memcpy(b->code, thunk_code().procedure.data(), kCodeSize);
+  std::memcpy(tail_in(allocation), thunk_code().tail.data(), kTailSize);
   std::memcpy(b->code + kSelfAddressInCode, &self, 4);
   b->window = kWindow;
   b->run_mode_query = guard ? low(&fake_run_mode) : 0;
@@ -220,8 +224,97 @@ void run_script(unsigned seed, bool guard, int messages) {
   for (ThunkBlock* b : blocks) win::VirtualFree(allocation_of(b), 0, win::MEM_RELEASE);
 }
 
+// One message through both worlds over tables set up by `prepare`; the
+// machine's log, which must equal the model's.
+template <class Prepare>
+std::vector<std::string> deliver_once(UINT message, Prepare prepare) {
+  World machine, model;
+  machine.machine = true;
+  std::vector<std::string> logs[2];
+  int i = 0;
+  for (World* w : {&machine, &model}) {
+    w->rng.seed(7);
+    w->block = new_block(*w, false);
+    prepare(*w->block);
+    g_world = w;
+    w->deliver(message, 1, 2);
+    logs[i++] = w->log;
+    if (!w->released) win::VirtualFree(allocation_of(w->block), 0, win::MEM_RELEASE);
+  }
+  g_world = nullptr;
+  EXPECT_EQ(logs[0], logs[1]);
+  return logs[0];
+}
+
+bool called_back_for(const std::vector<std::string>& log, UINT message) {
+  const std::string tag = " " + std::to_string(message) + " ";
+  for (const std::string& line : log)
+    if (line.rfind("callback ", 0) == 0 && line.find(tag) != std::string::npos) return true;
+  return false;
+}
+
+// Every table shape: each count from negative through 0 to 32, the message
+// in no slot or in any one slot (each lane of the scan's four-slot groups,
+// inside the count or past it), with and without deleted slots (0) when the
+// message is 0 itself. The machine must select as the model does, and that is
+// exactly slots 1 to count, or everything for a negative count.
+TEST(ThunkCode, SelectsExactlyTheSlotsInUseForEveryCount) {
+  struct Variant {
+    UINT message;
+    bool deleted_slots;
+  };
+  const std::int32_t odd_counts[] = {std::numeric_limits<std::int32_t>::min(), -2, -1};
+  std::vector<std::int32_t> counts(std::begin(odd_counts), std::end(odd_counts));
+  for (std::int32_t count = 0; count <= MSG_ENTRIES; ++count) counts.push_back(count);
+  for (const Variant v : {Variant{0x4242, false}, Variant{0, true}, Variant{5, false}}) {
+    for (const std::int32_t count : counts) {
+      for (int slot = 0; slot <= MSG_ENTRIES; ++slot) {
+        for (const bool before : {true, false}) {
+          std::uint32_t held[MSG_ENTRIES];
+          for (std::uint32_t i = 0; i < MSG_ENTRIES; ++i)
+            held[i] = v.deleted_slots && i % 3 == 1 ? 0 : 0x1000 + i;
+          if (slot > 0) held[slot - 1] = v.message;
+          bool selected = count < 0;
+          for (std::int32_t s = 1; s <= count; ++s) selected = selected || held[s - 1] == v.message;
+          const auto log = deliver_once(v.message, [&](ThunkBlock& b) {
+            MessageTable& t = before ? b.before : b.after;
+            std::memcpy(t.messages, held, sizeof held);
+            t.count = count;
+          });
+          ASSERT_EQ(called_back_for(log, v.message), selected)
+              << "message " << v.message << " count " << count << " slot " << slot
+              << (before ? " before" : " after");
+        }
+      }
+    }
+  }
+}
+
+// Counts above 32 never come from the tables' own editing; the scan then reads
+// slot by slot from the count down, on past the table's end, here into the
+// after table that follows the before table.
+TEST(ThunkCode, ScansCountsAbove32SlotBySlot) {
+  constexpr UINT kMessage = 0x4242;
+  constexpr std::int32_t kPast = 1 + MSG_ENTRIES;  // slot 33 of before is after's count
+  for (const int slot : {0, 1, 32, kPast + 1, kPast + 7, kPast + 8}) {
+    World w;
+    w.machine = true;
+    w.rng.seed(7);
+    w.block = new_block(w, false);
+    for (std::uint32_t i = 0; i < MSG_ENTRIES; ++i) w.block->before.messages[i] = w.block->after.messages[i] = 0x1000 + i;
+    w.block->before.count = kPast + 7;
+    if (slot > 0 && slot <= MSG_ENTRIES) w.block->before.messages[slot - 1] = kMessage;
+    if (slot > kPast) w.block->after.messages[slot - kPast - 1] = kMessage;
+    g_world = &w;
+    w.deliver(kMessage, 1, 2);
+    g_world = nullptr;
+    EXPECT_EQ(called_back_for(w.log, kMessage), slot != 0 && slot <= kPast + 7) << "slot " << slot;
+    win::VirtualFree(allocation_of(w.block), 0, win::MEM_RELEASE);
+  }
+}
+
 TEST(ThunkCode, FitsItsPlaceAndLeavesRoomForTheBlockAddress) {
-  const auto& code = thunk_code();
+  const auto& code = thunk_code().procedure;
   EXPECT_EQ(code[kSelfAddressInCode - 1], 0xBB);  // mov ebx, imm32
   for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(code[kSelfAddressInCode + i], 0);
 }

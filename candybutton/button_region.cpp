@@ -1,7 +1,6 @@
 #include "candybutton/button_region.h"
 
 #include <algorithm>
-#include <array>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -123,46 +122,39 @@ std::optional<RowCuts> row_cuts(const RoundedShape& shape, std::int32_t x, std::
   return RowCuts{std::int32_t(*first), std::int32_t(*final)};
 }
 
-// The XOR of at most three column ranges (either end first, empty ones
-// ignored) as the spans of a band.
-void xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges, std::vector<win::Region::Span>& spans) {
-  std::array<std::int32_t, 6> edges{};
-  std::size_t count = 0;
-  auto add = [&](std::int32_t edge, bool empty) {
-    edges[count] = edge;
-    count += empty ? 0 : 1;
+using Range = std::pair<std::int32_t, std::int32_t>;
+
+// The XOR of three column ranges (either end first; empty ones allowed) as
+// the spans of a band. A column is inside when an odd number of the six ends
+// lie at or left of it, so with the ends sorted the spans are the pairs
+// (0, 1), (2, 3) and (4, 5), the empty ones dropped and touching ones joined.
+// The ends stay in scalars: kept in an array, the mixed-width stores and
+// loads of its elements stall on store forwarding.
+void xor_of(Range a, Range b, Range c, std::vector<win::Region::Span>& spans) {
+  std::int32_t e0 = std::min(a.first, a.second), e1 = std::max(a.first, a.second);
+  std::int32_t e2 = std::min(b.first, b.second), e3 = std::max(b.first, b.second);
+  std::int32_t e4 = std::min(c.first, c.second), e5 = std::max(c.first, c.second);
+  // A sorting network: the same twelve compare-exchanges whatever the
+  // order, so no branch to mispredict.
+  auto order = [](std::int32_t& lo, std::int32_t& hi) {
+    const std::int32_t low = std::min(lo, hi);
+    hi = std::max(lo, hi);
+    lo = low;
   };
-  // Gathered in the order they lie along a row of the rounded shape (the
-  // whole row, the left cut, the mirrored right cut), so that the sort
-  // below seldom moves an edge.
-  const auto& [whole, right_cut, left_cut] = ranges;
-  add(std::min(whole.first, whole.second), whole.first == whole.second);
-  add(std::min(left_cut.first, left_cut.second), left_cut.first == left_cut.second);
-  add(std::max(left_cut.first, left_cut.second), left_cut.first == left_cut.second);
-  add(std::min(right_cut.first, right_cut.second), right_cut.first == right_cut.second);
-  add(std::max(right_cut.first, right_cut.second), right_cut.first == right_cut.second);
-  add(std::max(whole.first, whole.second), whole.first == whole.second);
-  // At most six: an insertion sort that shifts rather than swaps, as a swap
-  // of neighbours compiles to overlapping wide stores and loads that stall.
-  for (std::size_t i = 1; i < count; ++i) {
-    const std::int32_t edge = edges[i];
-    std::size_t j = i;
-    for (; j > 0 && edges[j - 1] > edge; --j) edges[j] = edges[j - 1];
-    edges[j] = edge;
-  }
+  order(e0, e5), order(e1, e3), order(e2, e4);
+  order(e1, e2), order(e3, e4);
+  order(e0, e3), order(e2, e5);
+  order(e0, e1), order(e2, e3), order(e4, e5);
+  order(e1, e2), order(e3, e4);
   spans.clear();
-  bool inside = false;
-  std::size_t i = 0;
-  while (i < count) {
-    std::size_t j = i;
-    while (j < count && edges[j] == edges[i]) ++j;
-    if ((j - i) % 2 == 1) {
-      if (!inside) spans.push_back({edges[i], edges[i]});
-      else spans.back().right = edges[i];
-      inside = !inside;
-    }
-    i = j;
-  }
+  auto add = [&spans](std::int32_t left, std::int32_t right) {
+    if (left == right) return;
+    if (!spans.empty() && spans.back().right == left) spans.back().right = right;
+    else spans.push_back({left, right});
+  };
+  add(e0, e1);
+  add(e2, e3);
+  add(e4, e5);
 }
 
 }  // namespace
@@ -179,16 +171,15 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
   corner_radius = radius < 1 ? 1 : radius;
   const RoundedShape shape(x, y, width, height, corner_radius);
   if (y + height < 0) return win::CreateRectRgn(0, 0, x + width, y + height);
-  const std::pair<std::int32_t, std::int32_t> base{0, x + width};
-  const std::pair<std::int32_t, std::int32_t> none{0, 0};
+  const Range base{0, x + width};
+  const Range none{0, 0};
   win::Region region;
   region.reserve_bands(std::size_t(std::min(y + height + 1, 1 << 16)));
   // Equal neighbouring bands are joined before they are handed over.
   std::vector<win::Region::Span> spans, pending;
   std::int32_t pending_top = 0, pending_bottom = 0;
-  auto emit = [&](std::int32_t top, std::int32_t bottom, std::pair<std::int32_t, std::int32_t> right_cut,
-                  std::pair<std::int32_t, std::int32_t> left_cut) {
-    xor_of({{base, right_cut, left_cut}}, spans);
+  auto emit = [&](std::int32_t top, std::int32_t bottom, Range right_cut, Range left_cut) {
+    xor_of(base, right_cut, left_cut, spans);
     if (top == pending_bottom && spans == pending) {
       pending_bottom = bottom;
       return;
@@ -213,7 +204,7 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
     run = hint;
     if (!cuts) continue;
     if (row != prev_row) {
-      const std::pair<std::int32_t, std::int32_t> right_cut{x + width - prev_col, width - cuts->first};
+      const Range right_cut{x + width - prev_col, width - cuts->first};
       if (2 * prev_col != x + width) ++prev_col;
       emit(prev_row, row, right_cut, {cuts->first, prev_col});
     }

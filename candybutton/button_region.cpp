@@ -1,7 +1,6 @@
 #include "candybutton/button_region.h"
 
 #include <algorithm>
-#include <array>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -123,54 +122,39 @@ std::optional<RowCuts> row_cuts(const RoundedShape& shape, std::int32_t x, std::
   return RowCuts{std::int32_t(*first), std::int32_t(*final)};
 }
 
-// Rows top .. bottom-1 XOR-ed with two column ranges.
-struct XorStep {
-  std::int32_t top;
-  std::int32_t bottom;
-  std::int32_t a_left, a_right;
-  std::int32_t b_left, b_right;
-};
+using Range = std::pair<std::int32_t, std::int32_t>;
 
-// The XOR of at most three column ranges (either end first, empty ones
-// ignored) as the spans of a band.
-void xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges, std::vector<win::Region::Span>& spans) {
-  std::array<std::int32_t, 6> edges{};
-  std::size_t count = 0;
-  auto add = [&](std::int32_t edge, bool empty) {
-    edges[count] = edge;
-    count += empty ? 0 : 1;
+// The XOR of three column ranges (either end first; empty ones allowed) as
+// the spans of a band. A column is inside when an odd number of the six ends
+// lie at or left of it, so with the ends sorted the spans are the pairs
+// (0, 1), (2, 3) and (4, 5), the empty ones dropped and touching ones joined.
+// The ends stay in scalars: kept in an array, the mixed-width stores and
+// loads of its elements stall on store forwarding.
+void xor_of(Range a, Range b, Range c, std::vector<win::Region::Span>& spans) {
+  std::int32_t e0 = std::min(a.first, a.second), e1 = std::max(a.first, a.second);
+  std::int32_t e2 = std::min(b.first, b.second), e3 = std::max(b.first, b.second);
+  std::int32_t e4 = std::min(c.first, c.second), e5 = std::max(c.first, c.second);
+  // A sorting network: the same twelve compare-exchanges whatever the
+  // order, so no branch to mispredict.
+  auto order = [](std::int32_t& lo, std::int32_t& hi) {
+    const std::int32_t low = std::min(lo, hi);
+    hi = std::max(lo, hi);
+    lo = low;
   };
-  // Gathered in the order they lie along a row of the rounded shape (the
-  // whole row, the left cut, the mirrored right cut), so that the sort
-  // below seldom moves an edge.
-  const auto& [whole, right_cut, left_cut] = ranges;
-  add(std::min(whole.first, whole.second), whole.first == whole.second);
-  add(std::min(left_cut.first, left_cut.second), left_cut.first == left_cut.second);
-  add(std::max(left_cut.first, left_cut.second), left_cut.first == left_cut.second);
-  add(std::min(right_cut.first, right_cut.second), right_cut.first == right_cut.second);
-  add(std::max(right_cut.first, right_cut.second), right_cut.first == right_cut.second);
-  add(std::max(whole.first, whole.second), whole.first == whole.second);
-  // At most six: an insertion sort that shifts rather than swaps, as a swap
-  // of neighbours compiles to overlapping wide stores and loads that stall.
-  for (std::size_t i = 1; i < count; ++i) {
-    const std::int32_t edge = edges[i];
-    std::size_t j = i;
-    for (; j > 0 && edges[j - 1] > edge; --j) edges[j] = edges[j - 1];
-    edges[j] = edge;
-  }
+  order(e0, e5), order(e1, e3), order(e2, e4);
+  order(e1, e2), order(e3, e4);
+  order(e0, e3), order(e2, e5);
+  order(e0, e1), order(e2, e3), order(e4, e5);
+  order(e1, e2), order(e3, e4);
   spans.clear();
-  bool inside = false;
-  std::size_t i = 0;
-  while (i < count) {
-    std::size_t j = i;
-    while (j < count && edges[j] == edges[i]) ++j;
-    if ((j - i) % 2 == 1) {
-      if (!inside) spans.push_back({edges[i], edges[i]});
-      else spans.back().right = edges[i];
-      inside = !inside;
-    }
-    i = j;
-  }
+  auto add = [&spans](std::int32_t left, std::int32_t right) {
+    if (left == right) return;
+    if (!spans.empty() && spans.back().right == left) spans.back().right = right;
+    else spans.push_back({left, right});
+  };
+  add(e0, e1);
+  add(e2, e3);
+  add(e4, e5);
 }
 
 }  // namespace
@@ -178,70 +162,56 @@ void xor_of(std::array<std::pair<std::int32_t, std::int32_t>, 3> ranges, std::ve
 // The scan: row by row over the left half, the first cut pixel of a row
 // closes the cut of the previous run of rows, once on the right half
 // (mirrored) and once on the left, each an XOR of a rectangle into the
-// region. The rectangles of one run of rows cover the same rows, and runs
-// follow each other, so the region is written row band by row band.
+// region. The runs of rows follow each other down from row 0 and end above
+// the starting rectangle's bottom, so the region is written band by band as
+// the scan goes: each run's rows are the rectangle XOR its two cuts, the
+// rows below the last run the rectangle alone.
 win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, const std::int32_t& width,
                               const std::int32_t& height, const std::int32_t& radius, std::int32_t& corner_radius) {
   corner_radius = radius < 1 ? 1 : radius;
   const RoundedShape shape(x, y, width, height, corner_radius);
   if (y + height < 0) return win::CreateRectRgn(0, 0, x + width, y + height);
-  std::vector<XorStep> steps;
-  steps.reserve(std::size_t(std::min(y + height + 1, 1 << 16)));
+  const Range base{0, x + width};
+  const Range none{0, 0};
+  win::Region region;
+  region.reserve_bands(std::size_t(std::min(y + height + 1, 1 << 16)));
+  // Equal neighbouring bands are joined before they are handed over.
+  std::vector<win::Region::Span> spans, pending;
+  std::int32_t pending_top = 0, pending_bottom = 0;
+  auto emit = [&](std::int32_t top, std::int32_t bottom, Range right_cut, Range left_cut) {
+    xor_of(base, right_cut, left_cut, spans);
+    if (top == pending_bottom && spans == pending) {
+      pending_bottom = bottom;
+      return;
+    }
+    region.append_band(pending_top, pending_bottom, std::move(pending));
+    pending.clear();
+    pending.swap(spans);
+    pending_top = top;
+    pending_bottom = bottom;
+  };
+
   std::int32_t prev_col = 0;
   std::int32_t prev_row = 0;
-  std::int64_t hint = 0;
+  // The next row's run of cut pixels is guessed from the last two rows'
+  // (the corner's edge moves by about as much from row to row); the search
+  // checks the guess, so a wrong one costs only a few more tests.
+  std::int64_t run = 0, prev_run = 0;
   for (std::int32_t row = 0; row <= y + height; ++row) {
+    std::int64_t hint = 2 * run - prev_run;
+    prev_run = run;
     const std::optional<RowCuts> cuts = row_cuts(shape, x, width, corner_radius, row, (x + width) / 2, hint);
+    run = hint;
     if (!cuts) continue;
     if (row != prev_row) {
-      XorStep step{prev_row, row, x + width - prev_col, width - cuts->first, 0, 0};
+      const Range right_cut{x + width - prev_col, width - cuts->first};
       if (2 * prev_col != x + width) ++prev_col;
-      step.b_left = cuts->first;
-      step.b_right = prev_col;
-      steps.push_back(step);
+      emit(prev_row, row, right_cut, {cuts->first, prev_col});
     }
     prev_col = cuts->last;
     prev_row = row;
   }
-
-  // The rectangle (0, 0, x + width, y + height), with its corners in either order.
-  const std::int32_t base_top = std::min(0, y + height), base_bottom = std::max(0, y + height);
-  const std::pair<std::int32_t, std::int32_t> base{0, x + width};
-  // Row boundaries in order: the steps follow each other down the rows.
-  std::vector<std::int32_t> cuts_at;
-  cuts_at.reserve(steps.size() + 3);
-  for (const XorStep& s : steps) {
-    if (cuts_at.empty() || cuts_at.back() != s.top) cuts_at.push_back(s.top);
-    cuts_at.push_back(s.bottom);
-  }
-  for (const std::int32_t edge : {base_top, base_bottom}) {
-    const auto at = std::lower_bound(cuts_at.begin(), cuts_at.end(), edge);
-    if (at == cuts_at.end() || *at != edge) cuts_at.insert(at, edge);
-  }
-  // Equal neighbouring bands are joined before they are handed over.
-  win::Region region;
-  region.reserve_bands(cuts_at.size());
-  std::vector<win::Region::Span> spans, pending;
-  std::int32_t pending_top = 0, pending_bottom = 0;
-  auto step = steps.begin();
-  for (std::size_t i = 0; i + 1 < cuts_at.size(); ++i) {
-    const std::int32_t top = cuts_at[i], bottom = cuts_at[i + 1];
-    while (step != steps.end() && step->bottom <= top) ++step;
-    const bool in_base = top >= base_top && bottom <= base_bottom;
-    const bool in_step = step != steps.end() && step->top <= top && bottom <= step->bottom;
-    const std::pair<std::int32_t, std::int32_t> none{0, 0};
-    xor_of({{in_base ? base : none, in_step ? std::pair{step->a_left, step->a_right} : none,
-             in_step ? std::pair{step->b_left, step->b_right} : none}},
-           spans);
-    if (top == pending_bottom && spans == pending) {
-      pending_bottom = bottom;
-      continue;
-    }
-    region.append_band(pending_top, pending_bottom, std::move(pending));
-    pending = spans;
-    pending_top = top;
-    pending_bottom = bottom;
-  }
+  emit(prev_row, y + height, none, none);
   region.append_band(pending_top, pending_bottom, std::move(pending));
   return win::make_region_handle(std::move(region));
 }

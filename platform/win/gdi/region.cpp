@@ -43,6 +43,7 @@ namespace win {
 namespace {
 
 using Spans = std::vector<Region::Span>;
+using SpanView = std::span<const Region::Span>;
 
 enum class Op { And, Or, Xor, Diff };
 
@@ -58,7 +59,7 @@ constexpr bool apply(bool a, bool b) {
 // output changes state only where one of the inputs has an edge, and both
 // inputs' edges at the same x are taken together.
 template <Op op>
-void combine_spans(const Spans& a, const Spans& b, Spans& out) {
+void combine_spans(SpanView a, SpanView b, Spans& out) {
   out.clear();
   constexpr std::int64_t kNone = std::numeric_limits<std::int64_t>::max();
   std::size_t i = 0, j = 0;
@@ -86,7 +87,7 @@ void combine_spans(const Spans& a, const Spans& b, Spans& out) {
   }
 }
 
-void check_spans(const Spans& spans) {
+void check_spans(SpanView spans) {
   for (std::size_t k = 0; k < spans.size(); ++k) {
     if (spans[k].left >= spans[k].right)
       throw std::invalid_argument("region span [" + std::to_string(spans[k].left) + ", " +
@@ -119,7 +120,7 @@ template <Op op>
 Region combine_bands(const Region& a, const Region& b) {
   const auto& ba = a.bands();
   const auto& bb = b.bands();
-  static const Spans kNoSpans;
+  const SpanView kNoSpans;
   Region out;
   Spans slab;
   std::size_t i = 0, j = 0;
@@ -151,11 +152,11 @@ Region Region::rect(std::int32_t left, std::int32_t top, std::int32_t right, std
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   Region region;
-  if (left < right && top < bottom) region.m_bands.push_back({top, bottom, {{left, right}}});
+  if (left < right && top < bottom) region.m_bands.push_back({top, bottom, {Span{left, right}}});
   return region;
 }
 
-void Region::append_band(std::int32_t top, std::int32_t bottom, std::vector<Span> spans) {
+void Region::append_band(std::int32_t top, std::int32_t bottom, std::span<const Span> spans) {
   if (top >= bottom || spans.empty()) return;
   check_spans(spans);
   if (!m_bands.empty()) {
@@ -169,7 +170,7 @@ void Region::append_band(std::int32_t top, std::int32_t bottom, std::vector<Span
       return;
     }
   }
-  m_bands.push_back({top, bottom, std::move(spans)});
+  m_bands.push_back({top, bottom, RegionSpanList(spans)});
 }
 
 Region Region::combine(const Region& a, const Region& b, int mode) {
@@ -201,16 +202,18 @@ void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t righ
   if (top > bottom) std::swap(top, bottom);
   if (left == right || top == bottom) return;
 
-  const Spans rect{{left, right}};
-  auto op = [&](const Spans& spans, Spans& out) {
+  const Span rect_span{left, right};
+  const SpanView rect(&rect_span, 1);
+  auto op = [&](SpanView spans, Spans& out) {
     if (mode == RGN_OR) combine_spans<Op::Or>(spans, rect, out);
     else if (mode == RGN_XOR) combine_spans<Op::Xor>(spans, rect, out);
     else combine_spans<Op::Diff>(spans, rect, out);
   };
 
   // Rows of no band inside the rectangle: the same spans for every such gap.
-  Spans gap;
-  op(Spans{}, gap);
+  Spans gap_spans;
+  op(SpanView{}, gap_spans);
+  const RegionSpanList gap(gap_spans);
 
   const auto by_bottom = [](const Band& b, std::int32_t v) { return b.bottom <= v; };
   const auto by_top = [](const Band& b, std::int32_t v) { return b.top < v; };
@@ -222,7 +225,7 @@ void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t righ
 
   std::vector<Band> pieces;
   pieces.reserve(2 * (hi - lo) + 5);
-  auto emit = [&](std::int32_t t, std::int32_t b, Spans&& spans) {
+  auto emit = [&](std::int32_t t, std::int32_t b, RegionSpanList&& spans) {
     if (t >= b || spans.empty()) return;
     if (!pieces.empty() && pieces.back().bottom == t && pieces.back().spans == spans) {
       pieces.back().bottom = b;
@@ -235,17 +238,17 @@ void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t righ
   std::int32_t y = top;
   for (std::size_t k = first; k < last; ++k) {
     Band& band = m_bands[k];
-    if (band.top < top) emit(band.top, top, Spans(band.spans));
-    if (y < band.top) emit(y, band.top, Spans(gap));
+    if (band.top < top) emit(band.top, top, RegionSpanList(band.spans));
+    if (y < band.top) emit(y, band.top, RegionSpanList(gap));
     const std::int32_t inner_top = std::max(band.top, top);
     const std::int32_t inner_bottom = std::min(band.bottom, bottom);
     Spans inner;
     op(band.spans, inner);
-    emit(inner_top, inner_bottom, std::move(inner));
+    emit(inner_top, inner_bottom, RegionSpanList(inner));
     if (band.bottom > bottom) emit(bottom, band.bottom, std::move(band.spans));
     y = inner_bottom;
   }
-  if (y < bottom) emit(y, bottom, Spans(gap));
+  if (y < bottom) emit(y, bottom, RegionSpanList(gap));
   if (last < hi) emit(m_bands[last].top, m_bands[last].bottom, std::move(m_bands[last].spans));
 
   const std::size_t old_count = hi - lo;

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <vector>
 
+#include "platform/win/gdi/region_spans.h"
 #include "platform/win/kernel/handles.h"
 #include "platform/win/kernel/types.h"
 
@@ -23,15 +26,11 @@ inline constexpr int COMPLEXREGION = 3;
 
 class Region : public Object {
  public:
-  struct Span {  // columns left .. right-1
-    std::int32_t left = 0;
-    std::int32_t right = 0;
-    friend bool operator==(const Span&, const Span&) = default;
-  };
+  using Span = RegionSpan;  // columns left .. right-1
   struct Band {  // rows top .. bottom-1, all with the same spans
     std::int32_t top = 0;
     std::int32_t bottom = 0;
-    std::vector<Span> spans;  // sorted, disjoint, not touching
+    RegionSpanList spans;  // sorted, disjoint, not touching
     friend bool operator==(const Band&, const Band&) = default;
   };
 
@@ -51,7 +50,10 @@ class Region : public Object {
   // last band when the spans are the same and the bands touch. Empty spans
   // or rows are skipped. Throws std::invalid_argument when the band would
   // overlap the region or its spans are unsorted, overlapping or touching.
-  void append_band(std::int32_t top, std::int32_t bottom, std::vector<Span> spans);
+  void append_band(std::int32_t top, std::int32_t bottom, std::span<const Span> spans);
+  void append_band(std::int32_t top, std::int32_t bottom, std::initializer_list<Span> spans) {
+    append_band(top, bottom, std::span<const Span>(spans.begin(), spans.size()));
+  }
   // Room for this many bands, for a builder that knows about how many it appends.
   void reserve_bands(std::size_t count) { m_bands.reserve(count); }
   // In place: this = this <mode> the rectangle (RGN_OR, RGN_XOR or RGN_DIFF;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
@@ -74,6 +76,40 @@ TEST(TextRender, AntiAliasingBlendsOnlyBetweenBackgroundAndTextColour) {
   }
   EXPECT_GT(partial, 0);
   EXPECT_GT(full, 0);
+}
+
+// Every channel pair at every coverage, against the blend written out per
+// channel: round((under * (255 - a) + over * a) / 255).
+TEST(TextRender, BlendRoundsEveryChannelToNearest) {
+  for (std::uint32_t a = 0; a < 256; ++a) {
+    for (std::uint32_t u = 0; u < 256; ++u) {
+      for (std::uint32_t o = 0; o < 256; ++o) {
+        const std::uint32_t expect = (u * (255 - a) + o * a + 127) / 255;
+        const COLORREF got = blend(RGB(u, 255 - u, u), RGB(o, o, 255 - o), static_cast<std::uint8_t>(a));
+        ASSERT_EQ(GetRValue(got), expect) << u << " " << o << " " << a;
+        ASSERT_EQ(GetGValue(got), ((255 - u) * (255 - a) + o * a + 127) / 255) << u << " " << o << " " << a;
+        ASSERT_EQ(GetBValue(got), (u * (255 - a) + (255 - o) * a + 127) / 255) << u << " " << o << " " << a;
+      }
+    }
+  }
+}
+
+// Stencils partly or wholly off any edge of the surface draw what lies on it.
+TEST(TextRender, StencilsOverTheEdgesDrawOnlyWhatLiesOnTheSurface) {
+  const Stencil text = text_stencil(*tahoma(-13), "MM");
+  Surface whole(40, 30, 0xFFFFFF);
+  paint_stencil(whole, 10, 8, text, 0, StencilMode::Solid, anywhere);
+  for (const auto& [dx, dy] : std::vector<std::pair<int, int>>{{-12, 0}, {0, -11}, {25, 0}, {0, 20}, {-500, 0}}) {
+    Surface cut(40, 30, 0xFFFFFF);
+    paint_stencil(cut, 10 + dx, 8 + dy, text, 0, StencilMode::Solid, anywhere);
+    for (int y = 0; y < 30; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        const int fx = x - dx, fy = y - dy;
+        const COLORREF expect = fx >= 0 && fy >= 0 && fx < 40 && fy < 30 ? whole.at(fx, fy) : 0xFFFFFFu;
+        ASSERT_EQ(cut.at(x, y), expect) << dx << " " << dy << " at " << x << "," << y;
+      }
+    }
+  }
 }
 
 TEST(TextRender, DrawingRespectsTheClip) {

@@ -88,8 +88,7 @@ BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t, const char* text, int leng
   // paint_stencil keeps to the surface itself; only the clip is left to test,
   // and without one the blending runs with no test at all.
   if (!d->clip) {
-    paint_stencil(*d->surface, x, y, stencil, d->text_color, StencilMode::AntiAliased,
-                  [](std::int32_t, std::int32_t) { return true; });
+    paint_stencil(*d->surface, x, y, stencil, d->text_color, StencilMode::AntiAliased, Anywhere{});
     return 1;
   }
   paint_stencil(*d->surface, x, y, stencil, d->text_color, StencilMode::AntiAliased,

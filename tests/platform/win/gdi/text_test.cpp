@@ -94,6 +94,40 @@ TEST(TextRender, BlendRoundsEveryChannelToNearest) {
   }
 }
 
+// Runs of every length up to a few steps, over pixels with and without a top
+// byte: each covered pixel gets the blend, an uncovered one stays as it was.
+TEST(TextRender, BlendRunsMatchTheBlendOfEachPixel) {
+  std::uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+  for (std::int32_t n = 0; n <= 19; ++n) {
+    for (int round = 0; round < 200; ++round) {
+      std::vector<COLORREF> pixels(static_cast<std::size_t>(n)), expect(static_cast<std::size_t>(n));
+      std::vector<std::uint8_t> coverage(static_cast<std::size_t>(n));
+      const COLORREF color = next();
+      for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = next();
+        const std::uint32_t pick = next() >> 24;
+        coverage[i] = pick < 64 ? 0 : pick < 96 ? 255 : std::uint8_t(next() >> 24);
+        expect[i] = coverage[i] ? blend(pixels[i], color & 0x00FFFFFF, coverage[i]) : pixels[i];
+      }
+      blend_run(pixels.data(), coverage.data(), n, color);
+      ASSERT_EQ(pixels, expect) << n;
+    }
+  }
+}
+
+// The blend of a DC without a clip is the blend pixel by pixel.
+TEST(TextRender, UnclippedTextBlendsAsThePixelByPixelPath) {
+  const Stencil text = text_stencil(*tahoma(-13), "Sawgrass & Music");
+  for (const auto& [x, y] : std::vector<std::pair<int, int>>{{3, 2}, {-7, -3}, {70, 12}}) {
+    Surface fast(90, 20, 0), slow(90, 20, 0);
+    for (std::size_t i = 0; i < fast.pixels.size(); ++i) fast.pixels[i] = slow.pixels[i] = COLORREF(i * 2654435761u);
+    paint_stencil(fast, x, y, text, RGB(0xF0, 0xC8, 0x10), StencilMode::AntiAliased, Anywhere{});
+    paint_stencil(slow, x, y, text, RGB(0xF0, 0xC8, 0x10), StencilMode::AntiAliased, anywhere);
+    EXPECT_EQ(fast.pixels, slow.pixels) << x << "," << y;
+  }
+}
+
 // Stencils partly or wholly off any edge of the surface draw what lies on it.
 TEST(TextRender, StencilsOverTheEdgesDrawOnlyWhatLiesOnTheSurface) {
   const Stencil text = text_stencil(*tahoma(-13), "MM");

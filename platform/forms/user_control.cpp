@@ -15,7 +15,6 @@
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
-#include "platform/win/user/fill_rect.h"
 #include "platform/win/user/input.h"
 #include "platform/win/user/paint.h"
 #include "platform/win/gdi/text.h"
@@ -126,9 +125,7 @@ void UserControl::make_image(std::int32_t width, std::int32_t height) {
 void UserControl::clear_image() const {
   m_clear_owed = false;
   const win::RECT all{0, 0, m_width, m_height};
-  const win::HBRUSH brush = win::CreateSolidBrush(m_clear_color);
-  win::FillRect(m_dc, &all, brush);
-  win::DeleteObject(brush);
+  win::fill_solid_rect(m_dc, &all, m_clear_color);
 }
 
 bool UserControl::covers_image(float x1, float y1, float x2, float y2) const {

@@ -104,9 +104,10 @@ class UserControl final : public ControlSurface {
   win::OLE_COLOR m_back_color = 0xFFFFFF;
   win::PicturePtr m_picture;
   // Emptying the picture clears the image to the background colour of that
-  // moment. The clear waits until the image is next used, so that a box over
-  // the whole of it, as a repaint begins with, fills the image once and not
-  // twice.
+  // moment. The clear waits until the image is next used through the control
+  // (its DC taken, drawn on, shown), so that a box over the whole of it, as a
+  // repaint begins with, fills the image once and not twice. A DC handle kept
+  // from before sees the clear from the next such use on.
   mutable bool m_clear_owed = false;
   win::COLORREF m_clear_color = 0;
   std::int16_t m_mouse_pointer = 0;

@@ -6,7 +6,6 @@
 #include "platform/forms/color.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/solid_line.h"
-#include "platform/win/user/fill_rect.h"
 
 namespace forms {
 
@@ -20,12 +19,10 @@ void draw_line(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COL
   win::DrawSolidLine(dc, to_pixel(x1), to_pixel(y1), to_pixel(x2), to_pixel(y2), translate_color(color));
 }
 
-void draw_box(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
+bool draw_box(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
   const int l = to_pixel(x1), t = to_pixel(y1), r = to_pixel(x2), b = to_pixel(y2);
   const win::RECT box{std::min(l, r), std::min(t, b), std::max(l, r) + 1, std::max(t, b) + 1};
-  const win::HBRUSH brush = win::CreateSolidBrush(translate_color(color));
-  win::FillRect(dc, &box, brush);
-  win::DeleteObject(brush);
+  return win::fill_solid_rect(dc, &box, translate_color(color)) != 0;
 }
 
 void draw_point(win::HDC dc, float x, float y, win::OLE_COLOR color) {

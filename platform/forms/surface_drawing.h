@@ -15,8 +15,9 @@ int to_pixel(float v);
 
 // The start pixel and every pixel up to, but not including, the end pixel.
 void draw_line(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color);
-// A filled box; both corner points are included, in either order.
-void draw_box(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color);
+// A filled box; both corner points are included, in either order. False
+// when nothing could be drawn (the DC is not live).
+bool draw_box(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color);
 void draw_point(win::HDC dc, float x, float y, win::OLE_COLOR color);
 
 // Copies the picture's bitmap unscaled to (x, y), at most width x height

@@ -110,18 +110,33 @@ COLORREF GetPixel(HDC dc, int x, int y) {
 // Right and bottom are excluded. An inverted side is taken from its other
 // end and moved one pixel on, as Windows does: left 8, right 2 covers
 // columns 3 to 8. An empty side draws nothing.
-int fill_rect(HDC dc, const RECT* rect, HBRUSH brush) {
-  const DeviceContext* target = dc_from_handle(dc);
-  const Brush* fill = brush_from_handle(brush);
-  if (!target || !rect || !fill) return 0;
+namespace {
+
+void fill_rect_sides(const DeviceContext& target, const RECT& rect, COLORREF color) {
   auto side = [](std::int64_t from, std::int64_t to, std::int64_t& lo, std::int64_t& hi) {
     lo = from <= to ? from : to + 1;
     hi = from <= to ? to : from + 1;
   };
   std::int64_t left, right, top, bottom;
-  side(rect->left, rect->right, left, right);
-  side(rect->top, rect->bottom, top, bottom);
-  if (!fill->hollow) fill_box(*target, left, top, right, bottom, fill->color);
+  side(rect.left, rect.right, left, right);
+  side(rect.top, rect.bottom, top, bottom);
+  fill_box(target, left, top, right, bottom, color);
+}
+
+}  // namespace
+
+int fill_rect(HDC dc, const RECT* rect, HBRUSH brush) {
+  const DeviceContext* target = dc_from_handle(dc);
+  const Brush* fill = brush_from_handle(brush);
+  if (!target || !rect || !fill) return 0;
+  if (!fill->hollow) fill_rect_sides(*target, *rect, fill->color);
+  return 1;
+}
+
+int fill_solid_rect(HDC dc, const RECT* rect, COLORREF color) {
+  const DeviceContext* target = dc_from_handle(dc);
+  if (!target || !rect) return 0;
+  fill_rect_sides(*target, *rect, device_color(color));
   return 1;
 }
 

@@ -72,22 +72,28 @@ Stencil text_stencil(const Font& font, std::string_view text, const std::vector<
   for (const Box& line : lines) ink.add(line);
   if (ink.empty()) return Stencil();
 
+  // Every glyph and line lies inside the ink box, so each is laid in row by
+  // row, the higher coverage winning where glyphs overlap.
   Stencil stencil(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
+  auto row_at = [&](std::int32_t x, std::int32_t y) {
+    return stencil.coverage.data() + static_cast<std::size_t>(y - ink.top) * std::size_t(stencil.width) +
+           static_cast<std::size_t>(x - ink.left);
+  };
   for (std::size_t i = 0; i < text.size(); ++i) {
     const Glyph& g = face.glyph(static_cast<unsigned char>(text[i]));
+    if (g.width <= 0 || g.rows <= 0) continue;
     const std::int32_t gx = pen[i] + g.left;
     const std::int32_t gy = m.ascent - g.top;
     for (std::int32_t y = 0; y < g.rows; ++y) {
-      for (std::int32_t x = 0; x < g.width; ++x) {
-        const std::uint8_t c = g.coverage[static_cast<std::size_t>(y * g.width + x)];
-        if (c) stencil.cover(gx + x, gy + y, c);
-      }
+      std::uint8_t* to = row_at(gx, gy + y);
+      const std::uint8_t* from = &g.coverage[static_cast<std::size_t>(y) * std::size_t(g.width)];
+      for (std::int32_t x = 0; x < g.width; ++x) to[x] = std::max(to[x], from[x]);
     }
   }
   for (const Box& line : lines) {
-    for (std::int32_t y = line.top; y < line.bottom; ++y) {
-      for (std::int32_t x = line.left; x < line.right; ++x) stencil.cover(x, y, 255);
-    }
+    if (line.empty()) continue;
+    for (std::int32_t y = line.top; y < line.bottom; ++y)
+      std::fill_n(row_at(line.left, y), line.right - line.left, std::uint8_t{255});
   }
   return stencil;
 }

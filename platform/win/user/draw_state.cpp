@@ -85,9 +85,14 @@ BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t, const char* text, int leng
   if (flags & (DSS_DISABLED | DSS_MONO)) {
     return paint_state(*d, x, y, brush, stencil, flags) ? 1 : fail(ERROR_INVALID_PARAMETER);
   }
-  // paint_stencil keeps to the surface itself; only the clip is left to test.
+  // paint_stencil keeps to the surface itself; only the clip is left to test,
+  // and without one the blending runs with no test at all.
+  if (!d->clip) {
+    paint_stencil(*d->surface, x, y, stencil, d->text_color, StencilMode::AntiAliased, Anywhere{});
+    return 1;
+  }
   paint_stencil(*d->surface, x, y, stencil, d->text_color, StencilMode::AntiAliased,
-                [&](std::int32_t px, std::int32_t py) { return !d->clip || d->clip->contains(px, py); });
+                [&](std::int32_t px, std::int32_t py) { return d->clip->contains(px, py); });
   return 1;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/win/user/focus.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/user/message.h"
+#include "platform/win/user/paint.h"
 #include "platform/win/user/window.h"
 
 namespace forms {
@@ -65,6 +66,50 @@ TEST(UserControl, DrawsInOleColoursOnItsPersistentImage) {
   EXPECT_EQ(win::GetPixel(control.hDC(), 1, 1), 0x102030u);
   EXPECT_GT(control.TextWidth("Music"), 0.0f);
   EXPECT_GT(control.TextHeight("Music"), 0.0f);
+}
+
+// Emptying the picture clears to the background colour of that moment,
+// whatever is drawn or changed next and however the image is looked at.
+TEST(UserControl, AnEmptiedPictureClearsTheImageBeforeAnyLaterDrawing) {
+  Parent parent;
+  UserControl control(parent.hwnd, 0, 0, 6, 4);
+  const win::HDC dc = control.hDC();
+  control.Box(0, 0, 5, 3, 0x0000FF);
+  control.SetBackColor(0x102030);
+  control.SetPicture(nullptr);
+  control.SetBackColor(0x405060);
+  control.Box(1, 1, 5, 3, 0x00FF00);  // leaves the left column and top row
+  EXPECT_EQ(win::GetPixel(dc, 0, 0), 0x102030u);
+  EXPECT_EQ(win::GetPixel(dc, 5, 3), 0x00FF00u);
+
+  control.SetPicture(nullptr);
+  control.Line(0, 0, 2, 0, 0x00FF00);
+  EXPECT_EQ(win::GetPixel(dc, 1, 0), 0x00FF00u);
+  EXPECT_EQ(win::GetPixel(dc, 2, 0), 0x405060u);
+  EXPECT_EQ(win::GetPixel(dc, 5, 3), 0x405060u);
+
+  control.SetPicture(nullptr);
+  control.PSet(3, 3, 0x0000FF);
+  EXPECT_EQ(win::GetPixel(dc, 2, 3), 0x405060u);
+
+  // A box over the whole image, corners given in reverse, leaves nothing of
+  // what was there; the window shows the image on Refresh.
+  control.SetPicture(nullptr);
+  control.Box(5, 3, 0, 0, 0x00FFFF);
+  control.Refresh();
+  const win::HDC window = win::GetDC(control.hWnd());
+  EXPECT_EQ(win::GetPixel(window, 0, 0), 0x00FFFFu);
+  EXPECT_EQ(win::GetPixel(window, 3, 3), 0x00FFFFu);
+  win::ReleaseDC(control.hWnd(), window);
+
+  // Taken straight from the context, the image is already cleared.
+  control.SetPicture(nullptr);
+  EXPECT_EQ(win::GetPixel(control.hDC(), 4, 2), 0x405060u);
+  control.SetPicture(nullptr);
+  control.Refresh();
+  const win::HDC shown = win::GetDC(control.hWnd());
+  EXPECT_EQ(win::GetPixel(shown, 4, 2), 0x405060u);
+  win::ReleaseDC(control.hWnd(), shown);
 }
 
 TEST(UserControl, TranslatesMouseMessagesAndCatchesHandlerFailures) {

@@ -11,6 +11,7 @@
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/user/fill_rect.h"
+#include "tests/platform/win/gdi/memory_dc.h"
 #include "platform/win/user/syscolor.h"
 #include "platform/win/gdi/region.h"
 
@@ -139,6 +140,30 @@ TEST(Lines, HugeCoordinatesAreClippedQuickly) {
   c.line(-2000000000, 1, 2000000000, 1);
   c.line(2000000000, -2000000000, -2000000000, 2000000000);  // anti-diagonal through (0, 0)
   EXPECT_EQ(c.map(), (Map{"#...", "####", "...."}));
+}
+
+// Without a brush the same pixels as with one, inverted sides, clips and
+// whole rows included; the colour's top byte does not reach the surface.
+TEST(FillRect, TheBrushlessFillCoversWhatASolidBrushDoes) {
+  const HRGN clip = CreateRectRgn(2, 1, 9, 5);
+  for (const RECT& r : {RECT{1, 1, 6, 4}, RECT{8, 5, 2, 0}, RECT{-3, -2, 40, 40}, RECT{3, 3, 3, 9}}) {
+    for (const bool clipped : {false, true}) {
+      MemoryDc with(12, 7, 0xFFFFFF), without(12, 7, 0xFFFFFF);
+      if (clipped) {
+        dc_from_handle(with.dc)->clip = region_from_handle(clip);
+        dc_from_handle(without.dc)->clip = region_from_handle(clip);
+      }
+      const HBRUSH brush = CreateSolidBrush(0x123456);
+      EXPECT_TRUE(fill_rect(with.dc, &r, brush));
+      DeleteObject(brush);
+      EXPECT_TRUE(fill_solid_rect(without.dc, &r, 0x02123456));
+      EXPECT_EQ(with.pixels().pixels, without.pixels().pixels) << r.left << "," << r.top << " " << clipped;
+      dc_from_handle(with.dc)->clip = nullptr;
+      dc_from_handle(without.dc)->clip = nullptr;
+    }
+  }
+  EXPECT_FALSE(fill_solid_rect(HDC{}, nullptr, 0));
+  DeleteObject(clip);
 }
 
 TEST(FillRect, ExcludesRightAndBottomAndIgnoresEmptyRects) {

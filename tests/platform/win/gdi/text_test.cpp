@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
@@ -74,6 +76,74 @@ TEST(TextRender, AntiAliasingBlendsOnlyBetweenBackgroundAndTextColour) {
   }
   EXPECT_GT(partial, 0);
   EXPECT_GT(full, 0);
+}
+
+// Every channel pair at every coverage, against the blend written out per
+// channel: round((under * (255 - a) + over * a) / 255).
+TEST(TextRender, BlendRoundsEveryChannelToNearest) {
+  for (std::uint32_t a = 0; a < 256; ++a) {
+    for (std::uint32_t u = 0; u < 256; ++u) {
+      for (std::uint32_t o = 0; o < 256; ++o) {
+        const std::uint32_t expect = (u * (255 - a) + o * a + 127) / 255;
+        const COLORREF got = blend(RGB(u, 255 - u, u), RGB(o, o, 255 - o), static_cast<std::uint8_t>(a));
+        ASSERT_EQ(GetRValue(got), expect) << u << " " << o << " " << a;
+        ASSERT_EQ(GetGValue(got), ((255 - u) * (255 - a) + o * a + 127) / 255) << u << " " << o << " " << a;
+        ASSERT_EQ(GetBValue(got), (u * (255 - a) + (255 - o) * a + 127) / 255) << u << " " << o << " " << a;
+      }
+    }
+  }
+}
+
+// Runs of every length up to a few steps, over pixels with and without a top
+// byte: each covered pixel gets the blend, an uncovered one stays as it was.
+TEST(TextRender, BlendRunsMatchTheBlendOfEachPixel) {
+  std::uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+  for (std::int32_t n = 0; n <= 19; ++n) {
+    for (int round = 0; round < 200; ++round) {
+      std::vector<COLORREF> pixels(static_cast<std::size_t>(n)), expect(static_cast<std::size_t>(n));
+      std::vector<std::uint8_t> coverage(static_cast<std::size_t>(n));
+      const COLORREF color = next();
+      for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = next();
+        const std::uint32_t pick = next() >> 24;
+        coverage[i] = pick < 64 ? 0 : pick < 96 ? 255 : std::uint8_t(next() >> 24);
+        expect[i] = coverage[i] ? blend(pixels[i], color & 0x00FFFFFF, coverage[i]) : pixels[i];
+      }
+      blend_run(pixels.data(), coverage.data(), n, color);
+      ASSERT_EQ(pixels, expect) << n;
+    }
+  }
+}
+
+// The blend of a DC without a clip is the blend pixel by pixel.
+TEST(TextRender, UnclippedTextBlendsAsThePixelByPixelPath) {
+  const Stencil text = text_stencil(*tahoma(-13), "Sawgrass & Music");
+  for (const auto& [x, y] : std::vector<std::pair<int, int>>{{3, 2}, {-7, -3}, {70, 12}}) {
+    Surface fast(90, 20, 0), slow(90, 20, 0);
+    for (std::size_t i = 0; i < fast.pixels.size(); ++i) fast.pixels[i] = slow.pixels[i] = COLORREF(i * 2654435761u);
+    paint_stencil(fast, x, y, text, RGB(0xF0, 0xC8, 0x10), StencilMode::AntiAliased, Anywhere{});
+    paint_stencil(slow, x, y, text, RGB(0xF0, 0xC8, 0x10), StencilMode::AntiAliased, anywhere);
+    EXPECT_EQ(fast.pixels, slow.pixels) << x << "," << y;
+  }
+}
+
+// Stencils partly or wholly off any edge of the surface draw what lies on it.
+TEST(TextRender, StencilsOverTheEdgesDrawOnlyWhatLiesOnTheSurface) {
+  const Stencil text = text_stencil(*tahoma(-13), "MM");
+  Surface whole(40, 30, 0xFFFFFF);
+  paint_stencil(whole, 10, 8, text, 0, StencilMode::Solid, anywhere);
+  for (const auto& [dx, dy] : std::vector<std::pair<int, int>>{{-12, 0}, {0, -11}, {25, 0}, {0, 20}, {-500, 0}}) {
+    Surface cut(40, 30, 0xFFFFFF);
+    paint_stencil(cut, 10 + dx, 8 + dy, text, 0, StencilMode::Solid, anywhere);
+    for (int y = 0; y < 30; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        const int fx = x - dx, fy = y - dy;
+        const COLORREF expect = fx >= 0 && fy >= 0 && fx < 40 && fy < 30 ? whole.at(fx, fy) : 0xFFFFFFu;
+        ASSERT_EQ(cut.at(x, y), expect) << dx << " " << dy << " at " << x << "," << y;
+      }
+    }
+  }
 }
 
 TEST(TextRender, DrawingRespectsTheClip) {

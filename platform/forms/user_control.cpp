@@ -1,6 +1,5 @@
 #include "platform/forms/user_control.h"
 
-#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <stdexcept>
@@ -118,40 +117,23 @@ void UserControl::make_image(std::int32_t width, std::int32_t height) {
   const win::HBITMAP previous = win::SelectObject(m_dc, bitmap);
   if (!m_old_bitmap) m_old_bitmap = previous; else win::DeleteObject(previous);
   m_bitmap = bitmap;
-  m_clear_color = translate_color(m_back_color);
   clear_image();
 }
 
-void UserControl::clear_image() const {
-  m_clear_owed = false;
+void UserControl::clear_image() {
   const win::RECT all{0, 0, m_width, m_height};
-  win::fill_solid_rect(m_dc, &all, m_clear_color);
-}
-
-bool UserControl::covers_image(float x1, float y1, float x2, float y2) const {
-  const int l = to_pixel(x1), t = to_pixel(y1), r = to_pixel(x2), b = to_pixel(y2);
-  const win::DeviceContext* dc = win::dc_from_handle(m_dc);
-  return dc && !dc->clip && std::min(l, r) <= 0 && std::min(t, b) <= 0 && std::max(l, r) >= m_width - 1 &&
-         std::max(t, b) >= m_height - 1;
+  win::fill_solid_rect(m_dc, &all, translate_color(m_back_color));
 }
 
 void UserControl::Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  settle_image();
   draw_line(m_dc, x1, y1, x2, y2, color);
 }
 
-// A box over the whole image makes an owed clear needless: the box, opaque,
-// covers every pixel of it.
 void UserControl::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  if (m_clear_owed && !covers_image(x1, y1, x2, y2)) settle_image();
-  if (!draw_box(m_dc, x1, y1, x2, y2, color)) settle_image();
-  m_clear_owed = false;
+  draw_box(m_dc, x1, y1, x2, y2, color);
 }
 
-void UserControl::PSet(float x, float y, win::OLE_COLOR color) {
-  settle_image();
-  draw_point(m_dc, x, y, color);
-}
+void UserControl::PSet(float x, float y, win::OLE_COLOR color) { draw_point(m_dc, x, y, color); }
 
 void UserControl::SetWindowRgn(win::HRGN region) { win::SetWindowRgn(m_hwnd, region, 1); }
 
@@ -183,12 +165,8 @@ void UserControl::SetForeColor(win::OLE_COLOR color) {
 // what pixels no painter touches show.
 void UserControl::SetPicture(win::PicturePtr picture) {
   m_picture = std::move(picture);
-  m_clear_color = translate_color(m_back_color);
-  m_clear_owed = true;
-  if (m_picture && m_picture->bitmap()) {
-    clear_image();
-    draw_picture(m_dc, m_picture, 0, 0);
-  }
+  clear_image();
+  draw_picture(m_dc, m_picture, 0, 0);
 }
 
 void UserControl::SetMousePointer(std::int16_t pointer) {
@@ -205,7 +183,6 @@ void UserControl::SetMousePointer(std::int16_t pointer) {
 void UserControl::SetTabIndex(int index) { win::SetWindowTabIndex(m_hwnd, index); }
 
 void UserControl::Refresh() {
-  settle_image();
   const win::HDC window_dc = win::GetDC(m_hwnd);
   win::BitBlt(window_dc, 0, 0, m_width, m_height, m_dc, 0, 0, win::SRCCOPY);
   win::ReleaseDC(m_hwnd, window_dc);
@@ -234,7 +211,6 @@ win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win:
     case win::WM_PAINT: {
       win::PAINTSTRUCT ps;
       const win::HDC dc = win::BeginPaint(m_hwnd, &ps);
-      settle_image();
       win::BitBlt(dc, 0, 0, m_width, m_height, m_dc, 0, 0, win::SRCCOPY);
       win::EndPaint(m_hwnd, &ps);
       return 0;

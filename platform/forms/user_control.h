@@ -54,11 +54,7 @@ class UserControl final : public ControlSurface {
   void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
   void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
   void PSet(float x, float y, win::OLE_COLOR color) override;
-  // Whoever takes the device context sees the image as drawn so far.
-  win::HDC hDC() const override {
-    settle_image();
-    return m_dc;
-  }
+  win::HDC hDC() const override { return m_dc; }
   win::HWND hWnd() const override { return m_hwnd; }
   void SetWindowRgn(win::HRGN region) override;
   float TextWidth(std::string_view text) const override;
@@ -82,12 +78,7 @@ class UserControl final : public ControlSurface {
  private:
   void make_image(std::int32_t width, std::int32_t height);
   void release();
-  void clear_image() const;
-  // Carries out a clear that emptying the picture left owing.
-  void settle_image() const {
-    if (m_clear_owed) clear_image();
-  }
-  bool covers_image(float x1, float y1, float x2, float y2) const;
+  void clear_image();
   win::SIZE measure(std::string_view text) const;
   template <class Notify>
   void deliver(const char* what, Notify&& notify);
@@ -103,13 +94,6 @@ class UserControl final : public ControlSurface {
   win::OLE_COLOR m_fore_color = 0;
   win::OLE_COLOR m_back_color = 0xFFFFFF;
   win::PicturePtr m_picture;
-  // Emptying the picture clears the image to the background colour of that
-  // moment. The clear waits until the image is next used through the control
-  // (its DC taken, drawn on, shown), so that a box over the whole of it, as a
-  // repaint begins with, fills the image once and not twice. A DC handle kept
-  // from before sees the clear from the next such use on.
-  mutable bool m_clear_owed = false;
-  win::COLORREF m_clear_color = 0;
   std::int16_t m_mouse_pointer = 0;
   bool m_left_down = false;
   ControlEvents* m_events = nullptr;

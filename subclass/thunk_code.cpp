@@ -46,7 +46,11 @@ class Assembler {
                SCAN, WIDE, ODD, SLOT, LabelCount };
 
   void section(Section s) { m_section = s; }
-  void bytes(std::initializer_list<std::uint8_t> b) { code().insert(code().end(), b); }
+  // One byte at a time: GCC 12 at -O3 takes a range insert into the byte
+  // vector for an overflow (a false -Wstringop-overflow).
+  void bytes(std::initializer_list<std::uint8_t> b) {
+    for (const std::uint8_t v : b) code().push_back(v);
+  }
   void bind(Label label) { m_labels[label] = {m_section, static_cast<int>(code().size())}; }
   // A short jump: opcode, then an 8-bit displacement patched in finish().
   void jump(std::uint8_t opcode, Label target) { branch({opcode}, target, 1); }

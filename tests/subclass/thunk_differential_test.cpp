@@ -247,7 +247,11 @@ std::vector<std::string> deliver_once(UINT message, Prepare prepare) {
 }
 
 bool called_back_for(const std::vector<std::string>& log, UINT message) {
-  const std::string tag = " " + std::to_string(message) + " ";
+  // Built by appending: GCC 12 at -O3 takes " " + to_string for an overlap
+  // (a false -Wrestrict).
+  std::string tag = " ";
+  tag += std::to_string(message);
+  tag += ' ';
   for (const std::string& line : log)
     if (line.rfind("callback ", 0) == 0 && line.find(tag) != std::string::npos) return true;
   return false;

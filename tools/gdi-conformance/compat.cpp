@@ -1,5 +1,7 @@
 #include "compat.h"
 
+#include "../common/dib_canvas.h"
+
 #include <utility>
 
 namespace conformance {
@@ -7,35 +9,23 @@ namespace conformance {
 #ifdef _WIN32
 
 Canvas::Canvas(int width, int height) : m_width(width), m_height(height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  m_dc = CreateCompatibleDC(nullptr);
-  m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  m_bits = static_cast<std::uint32_t*>(bits);
-  m_old = SelectObject(m_dc, m_bitmap);
+  const tools::DibCanvas c = tools::make_dib_canvas(width, height);
+  m_dc = c.dc;
+  m_bitmap = c.bitmap;
+  m_old = c.old;
+  m_bits = c.bits;
 }
 
-Canvas::~Canvas() {
-  SelectObject(m_dc, m_old);
-  DeleteObject(m_bitmap);
-  DeleteDC(m_dc);
-}
+Canvas::~Canvas() { tools::release_dib_canvas({m_dc, m_bitmap, m_old, m_bits}); }
 
 std::uint32_t Canvas::at(int x, int y) const {
   GdiFlush();
-  const std::uint32_t v = m_bits[y * m_width + x];  // 0x00RRGGBB
-  return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+  return tools::swap_rb(m_bits[y * m_width + x]);
 }
 
 void Canvas::clear(std::uint32_t color) {
   GdiFlush();
-  const std::uint32_t v = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+  const std::uint32_t v = tools::swap_rb(color);
   for (int i = 0; i < m_width * m_height; ++i) m_bits[i] = v;
 }
 

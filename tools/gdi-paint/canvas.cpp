@@ -1,5 +1,9 @@
 #include "canvas.h"
 
+#ifdef _WIN32
+#include "../common/dib_canvas.h"
+#endif
+
 #ifndef _WIN32
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/dc.h"
@@ -10,30 +14,17 @@ namespace gdipaint {
 
 #ifdef _WIN32
 
-namespace {
-std::uint32_t swap_rb(std::uint32_t v) { return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF); }
-}  // namespace
+using tools::swap_rb;
 
 Canvas::Canvas(int width, int height) : m_width(width), m_height(height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  m_dc = CreateCompatibleDC(nullptr);
-  m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  m_bits = static_cast<std::uint32_t*>(bits);
-  m_old = ::SelectObject(m_dc, m_bitmap);
+  const tools::DibCanvas c = tools::make_dib_canvas(width, height);
+  m_dc = c.dc;
+  m_bitmap = c.bitmap;
+  m_old = c.old;
+  m_bits = c.bits;
 }
 
-Canvas::~Canvas() {
-  ::SelectObject(m_dc, m_old);
-  DeleteObject(m_bitmap);
-  DeleteDC(m_dc);
-}
+Canvas::~Canvas() { tools::release_dib_canvas({m_dc, m_bitmap, m_old, m_bits}); }
 
 std::uint32_t Canvas::at(int x, int y) const {
   GdiFlush();

@@ -6,11 +6,21 @@
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "bench/side_by_side.h"
+#include "candybutton/styles.h"
 #include "tests/support/windowed_button.h"
 
 namespace {
+
+// Every style of the table, as benchmark arguments.
+std::vector<std::int64_t> all_styles() {
+  std::vector<std::int64_t> styles;
+  for (std::int32_t style = 0; style < candy::kStyleCount; ++style) styles.push_back(style);
+  return styles;
+}
 
 void BM_Memset(benchmark::State& state) {
   bench::memset_pixels(state, std::size_t(state.range(0) * state.range(1)));
@@ -44,8 +54,8 @@ void BM_UpdateButtonRegion(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Memset)->ArgNames({"w", "h"})->Args({121, 89})->Args({600, 400});
-BENCHMARK(BM_Redraw)->ArgNames({"w", "h", "style"})->ArgsProduct({{121}, {89}, {0, 1, 2, 3, 4, 5, 6, 7}});
-BENCHMARK(BM_Redraw)->ArgNames({"w", "h", "style"})->ArgsProduct({{600}, {400}, {0, 1, 2, 3, 4, 5, 6, 7}});
+BENCHMARK(BM_Redraw)->ArgNames({"w", "h", "style"})->ArgsProduct({{121}, {89}, all_styles()});
+BENCHMARK(BM_Redraw)->ArgNames({"w", "h", "style"})->ArgsProduct({{600}, {400}, all_styles()});
 BENCHMARK(BM_UpdateButtonRegion)->ArgNames({"w", "h", "style"})->ArgsProduct({{121}, {89}, {2, 6}});
 BENCHMARK(BM_UpdateButtonRegion)->ArgNames({"w", "h", "style"})->ArgsProduct({{600}, {400}, {2, 6}});
 

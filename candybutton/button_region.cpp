@@ -13,30 +13,33 @@
 
 namespace candy {
 
-void UpdateButtonRegion(ShapeContext& context) {
-  forms::DrawingSurface& surface = context.surface;
-  if (context.m_Region) {
-    win::DeleteObject(context.m_Region);
-    context.m_Region = win::HRGN{};
-  }
-  const std::optional<std::int32_t> radius =
-      button_corner_radius(context.m_Style, RoundToInt(surface.ScaleWidth()), RoundToInt(surface.ScaleHeight()));
-  if (!radius) {
-    surface.SetWindowRgn(win::HRGN{});
-    return;
-  }
+ButtonRegions BuildButtonRegions(const ButtonFace& button) {
+  const forms::DrawingSurface& surface = button.surface;
   const std::int32_t W = RoundToInt(surface.ScaleWidth());
   const std::int32_t H = RoundToInt(surface.ScaleHeight());
-  const win::HRGN outer = CreateRoundedRegion(0, 0, W, H, *radius, context.m_CornerRadius);
-  surface.SetWindowRgn(outer);  // the window owns it from here on
+  const std::optional<std::int32_t> radius = button_corner_radius(button.m_Style, W, H);
+  if (!radius) return {};
+  std::int32_t corner_radius = button.m_CornerRadius;
+  ButtonRegions regions;
+  regions.outer = CreateRoundedRegion(0, 0, W, H, *radius, corner_radius);
   const std::int32_t W2 = RoundToInt(surface.ScaleWidth() - 2.0f);
   const std::int32_t H2 = RoundToInt(surface.ScaleHeight() - 2.0f);
-  context.m_Region = CreateRoundedRegion(1, 1, W2, H2, *radius, context.m_CornerRadius);
+  try {
+    regions.inner = CreateRoundedRegion(1, 1, W2, H2, *radius, corner_radius);
+  } catch (...) {
+    win::DeleteObject(regions.outer);
+    throw;
+  }
+  regions.m_CornerRadius = corner_radius;
+  return regions;
 }
 
-void UpdateButtonRegion(PainterContext& context) {
-  ShapeContext shape{context.surface, context.m_Style, context.m_CornerRadius, context.m_Region};
-  UpdateButtonRegion(shape);
+void KeepButtonRegions(const ButtonRegions& regions, forms::DrawingSurface& surface, win::HRGN& m_Region,
+                       std::int32_t& m_CornerRadius) {
+  if (m_Region) win::DeleteObject(m_Region);
+  m_Region = regions.inner;
+  surface.SetWindowRgn(regions.outer);
+  if (regions.m_CornerRadius) m_CornerRadius = *regions.m_CornerRadius;
 }
 
 namespace {

@@ -5,28 +5,23 @@
 
 #include <cstdint>
 
-#include "candybutton/painters/painter_context.h"
+#include "candybutton/painters/button_face.h"
 #include "platform/forms/drawing_surface.h"
 #include "platform/win/kernel/types.h"
 
 namespace candy {
 
-// What the rebuild reads and writes of the control.
-struct ShapeContext {
-  forms::DrawingSurface& surface;  // size, and the window the outer region goes to
-  const std::int32_t& m_Style;
-  std::int32_t& m_CornerRadius;    // set for the shaped styles, kept otherwise
-  win::HRGN& m_Region;             // the inner region, or 0; never left holding a deleted region
-};
+// Builds both regions from the face's size and style: for a shaped style the
+// window's rounded shape and an inner one a pixel smaller on every side, with
+// the corner radius used; any other style gets the full rectangle (no outer
+// region) and no inner region. The caller owns what is returned.
+ButtonRegions BuildButtonRegions(const ButtonFace& button);
 
-// Rebuilds both regions from the current size and style: deletes the inner
-// region kept so far, then for styles 2 to 7 gives the window its rounded
-// shape and keeps a new inner region; any other style gets the full rectangle
-// and no inner region.
-void UpdateButtonRegion(ShapeContext& context);
-// The same over the painters' view of the control, which holds every member
-// the rebuild needs.
-void UpdateButtonRegion(PainterContext& context);
+// Keeps a rebuild: the kept inner region is deleted and replaced, the window
+// gets the outer region (and owns it from then on), and the corner radius is
+// taken when the rebuild set one.
+void KeepButtonRegions(const ButtonRegions& regions, forms::DrawingSurface& surface, win::HRGN& m_Region,
+                       std::int32_t& m_CornerRadius);
 
 // A new region (the caller owns it) holding the rounded shape (x, y, width,
 // height, radius), built from the rectangle (0, 0, x + width, y + height) by

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "candybutton/color_arithmetic.h"
+#include "candybutton/styles.h"
 
 namespace candy {
 
@@ -104,21 +105,24 @@ void RoundedShape::inside_runs(std::int32_t r, std::int32_t from, std::int32_t t
   }
 }
 
+std::optional<std::int32_t> corner_radius_half_height(std::int32_t W, std::int32_t H) {
+  return ClampValue(H / 2 + 1, 1, W / 2);
+}
+
+std::optional<std::int32_t> corner_radius_fixed(std::int32_t, std::int32_t) { return 12; }
+
+std::optional<std::int32_t> corner_radius_third_height(std::int32_t W, std::int32_t H) {
+  return ClampValue(H / 3, 1, W / 3);
+}
+
+std::optional<std::int32_t> corner_radius_quarter_height(std::int32_t W, std::int32_t H) {
+  return ClampValue(H / 4 + 1, 1, W / 4);
+}
+
 std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W, std::int32_t H) {
-  switch (style) {
-    case 2:
-    case 4:
-    case 5:
-      return ClampValue(H / 2 + 1, 1, W / 2);
-    case 3:
-      return 12;
-    case 6:
-      return ClampValue(H / 3, 1, W / 3);
-    case 7:
-      return ClampValue(H / 4 + 1, 1, W / 4);
-    default:
-      return std::nullopt;
-  }
+  const StyleRow* row = style_row(style);
+  if (!row || !row->corner_radius) return std::nullopt;
+  return row->corner_radius(W, H);
 }
 
 }  // namespace candy

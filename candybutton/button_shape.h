@@ -54,9 +54,17 @@ class RoundedShape {
   std::vector<std::int64_t> m_half_chord;  // by |p|; offsets past its end are computed on demand
 };
 
-// The corner radius a style's window gets at client size W x H (integers), or
-// nothing for a style without a shape (anything but 2 to 7). Not yet limited
-// to 1: the region builder does that.
+// The corner radius of a shaped style's window at client size W x H
+// (integers), not yet limited to 1 (the region rebuild does that): half the
+// height for styles 2, 4 and 5, a fixed 12 for style 3, a third of the height
+// for style 6 and a quarter for style 7, each limited to part of the width.
+std::optional<std::int32_t> corner_radius_half_height(std::int32_t W, std::int32_t H);
+std::optional<std::int32_t> corner_radius_fixed(std::int32_t W, std::int32_t H);
+std::optional<std::int32_t> corner_radius_third_height(std::int32_t W, std::int32_t H);
+std::optional<std::int32_t> corner_radius_quarter_height(std::int32_t W, std::int32_t H);
+
+// The corner radius of any style, through the style table: nothing for a
+// style without a shape.
 std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W, std::int32_t H);
 
 }  // namespace candy

@@ -18,7 +18,7 @@ CandyButton::CandyButton(forms::ControlSurface& surface, forms::ControlContainer
                          CandyButtonParts parts)
     : m_surface(surface),
       m_container(container),
-      m_styles(std::move(parts.styles)),
+      m_faces(std::move(parts.faces)),
       m_state_drawing(std::move(parts.state_drawing)),
       m_interception(std::move(parts.interception)) {
   if (!m_interception) m_interception = std::make_unique<NoInterception>();

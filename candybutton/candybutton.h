@@ -8,15 +8,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
 
 #include "candybutton/candybutton_events.h"
 #include "candybutton/interception.h"
-#include "candybutton/painters/painter_context.h"
+#include "candybutton/painters/button_face.h"
 #include "candybutton/state_drawing.h"
-#include "candybutton/style_functions.h"
 #include "platform/forms/container.h"
 #include "platform/forms/control_events.h"
 #include "platform/forms/control_surface.h"
@@ -30,14 +30,22 @@ namespace candy {
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 
+// What a button hands its faces and shapes to: the style table's painters and
+// the rounded-region rebuild, or a host's (or a test's) own.
+struct FaceOperations {
+  std::function<FacePaint(const ButtonFace& button, std::int32_t state)> paint_face;
+  std::function<ButtonRegions(const ButtonFace& button)> update_button_region;
+};
+
 // The operations a button hands its work to.
 struct CandyButtonParts {
   std::unique_ptr<WindowInterception> interception;
-  StyleFunctions styles;
+  FaceOperations faces;
   std::unique_ptr<StateDrawing> state_drawing;
 };
 
-// The painters, the region builder and the platform's GDI and interception.
+// The style table's painters, the region rebuild and the platform's GDI and
+// interception.
 CandyButtonParts standard_parts();
 
 // The subclass owner comes first so that the callback methods need no
@@ -132,7 +140,8 @@ class CandyButton : public subclass::SubclassOwner, public forms::ControlEvents 
   void UpdateButtonRegion();
   // Each of the four colour setters: store, leave the scheme, notify, repaint.
   void SetSchemeColor(win::OLE_COLOR& member, win::OLE_COLOR value, const char* notification);
-  PainterContext painter_context();
+  // The face as the painters see it, from the members as they are now.
+  ButtonFace face();
   // Finds the tracking function and, when there is one, intercepts the
   // surface's window.
   void StartInterception();
@@ -145,7 +154,7 @@ class CandyButton : public subclass::SubclassOwner, public forms::ControlEvents 
 
   forms::ControlSurface& m_surface;
   forms::ControlContainer& m_container;
-  StyleFunctions m_styles;
+  FaceOperations m_faces;
   std::unique_ptr<StateDrawing> m_state_drawing;
   CandyButtonEvents* m_events = nullptr;
 

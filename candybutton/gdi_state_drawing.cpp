@@ -5,10 +5,7 @@
 
 #include "candybutton/button_region.h"
 #include "candybutton/candybutton.h"
-#include "candybutton/painters/paint_pixel_style.h"
-#include "candybutton/painters/paint_push_button_style.h"
-#include "candybutton/painters/paint_rounded_style.h"
-#include "candybutton/painters/paint_tool_button_style.h"
+#include "candybutton/styles.h"
 #include "platform/win/kernel/codepage.h"
 #include "platform/win/user/draw_state.h"
 #include "platform/win/gdi/gdi.h"
@@ -39,11 +36,8 @@ CandyButtonParts standard_parts() {
   CandyButtonParts parts;
   parts.interception = std::make_unique<SubclassInterception>();
   parts.state_drawing = std::make_unique<GdiStateDrawing>();
-  parts.styles.push_button = PaintPushButtonStyle;
-  parts.styles.tool_button = PaintToolButtonStyle;
-  parts.styles.rounded = PaintRoundedStyle;
-  parts.styles.pixel = PaintPixelStyle;
-  parts.styles.update_button_region = [](PainterContext& context) { UpdateButtonRegion(context); };
+  parts.faces.paint_face = [](const ButtonFace& button, std::int32_t state) { return PaintFace(button, state); };
+  parts.faces.update_button_region = BuildButtonRegions;
   return parts;
 }
 

@@ -2,19 +2,19 @@
 // for one drawing state, by the style's painter, then the caption and picture.
 #include "candybutton/candybutton.h"
 
+#include "candybutton/button_region.h"
+
 namespace candy {
 
-PainterContext CandyButton::painter_context() {
-  return PainterContext{m_surface,        m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown,
-                        m_ColorBright,    m_BorderBrightness, m_Enabled,       m_CornerRadius,
-                        m_Region,         m_Style,
-                        [this] { return m_container.BackColor(); }};
+ButtonFace CandyButton::face() {
+  return ButtonFace{m_surface,          m_Style,   m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown,
+                    m_ColorBright,      m_BorderBrightness, m_Enabled, m_CornerRadius, m_Region,
+                    [this] { return m_container.BackColor(); }};
 }
 
 void CandyButton::UpdateButtonRegion() {
-  if (!m_styles.update_button_region) return;
-  PainterContext context = painter_context();
-  m_styles.update_button_region(context);
+  if (!m_faces.update_button_region) return;
+  KeepButtonRegions(m_faces.update_button_region(face()), m_surface, m_Region, m_CornerRadius);
 }
 
 // The caller's state becomes 4 while the button is checked, even when nothing
@@ -23,18 +23,10 @@ void CandyButton::Redraw(std::int32_t& state) {
   if (m_Checked) state = 4;
   if (!m_Ready) return;
   m_surface.SetPicture(nullptr);
-
-  const StyleFunctions::Painter* painter = nullptr;
-  switch (m_Style) {
-    case 0: painter = &m_styles.push_button; break;
-    case 1: painter = &m_styles.tool_button; break;
-    case 2: case 3: case 4: case 5: case 7: painter = &m_styles.rounded; break;
-    case 6: painter = &m_styles.pixel; break;
-    default: break;
-  }
-  if (painter && *painter) {
-    PainterContext context = painter_context();
-    (*painter)(context, state);
+  if (m_faces.paint_face) {
+    const FacePaint painted = m_faces.paint_face(face(), state);
+    m_CornerRadius = painted.m_CornerRadius;
+    m_BorderBrightness = painted.m_BorderBrightness;
   }
   DrawIconWCaption(state);
 }

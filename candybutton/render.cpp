@@ -7,6 +7,7 @@
 
 #include "candybutton/button_renderer.h"
 #include "candybutton/candybutton.h"
+#include "candybutton/styles.h"
 #include "platform/forms/offscreen_control.h"
 #include "platform/win/gdi/dib.h"
 #include "platform/win/gdi/gdi.h"
@@ -49,7 +50,7 @@ std::string points_text(float points) {
 void check(const ButtonLook& look, std::size_t buffer_size) {
   require_range("width", look.width, 1, kMaxRenderSide);
   require_range("height", look.height, 1, kMaxRenderSide);
-  require_range("style", look.style, 0, 7);
+  require_range("style", look.style, 0, kStyleCount - 1);
   require_range("state", look.state, 0, 4);
   require_range("picture_alignment", look.picture_alignment, 0, 4);
   if (look.font) {

@@ -85,15 +85,15 @@ void draw_rounded_frame(forms::DrawingSurface& s, std::int32_t w, std::int32_t h
   draw_line(s, 0, h - 2, 0, 2, c.edge);
 }
 
-void fill_with_container_color(const PainterContext& context, std::int32_t w, std::int32_t h) {
+void fill_with_container_color(const ButtonFace& button, std::int32_t w, std::int32_t h) {
   std::optional<win::OLE_COLOR> back;
   try {
-    if (context.container_back_color) back = context.container_back_color();
+    if (button.container_back_color) back = button.container_back_color();
   } catch (const std::exception&) {
     back.reset();
   }
   if (!back) return;
-  context.surface.Box(px(0), px(0), px(w), px(h), translate_ole_color(*back));
+  button.surface.Box(px(0), px(0), px(w), px(h), translate_ole_color(*back));
 }
 
 std::int32_t last_column(const forms::DrawingSurface& surface) {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "candybutton/painters/painter_context.h"
+#include "candybutton/painters/button_face.h"
 #include "platform/forms/drawing_surface.h"
 #include "platform/win/gdi/solid_line.h"
 #include "platform/win/kernel/types.h"
@@ -69,7 +69,7 @@ void draw_rounded_frame(forms::DrawingSurface& surface, std::int32_t w, std::int
 // Fills (0, 0) .. (w, h) with the container's BackColor, translated; skipped
 // when the container or its BackColor cannot be read (an empty answer or an
 // exception from the reader).
-void fill_with_container_color(const PainterContext& context, std::int32_t w, std::int32_t h);
+void fill_with_container_color(const ButtonFace& button, std::int32_t w, std::int32_t h);
 
 // Right and bottom pixel index of the surface: round(ScaleWidth - 1) and
 // round(ScaleHeight - 1), computed in single precision.

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "candybutton/painters/painter_context.h"
+#include "candybutton/painters/button_face.h"
 #include "platform/win/kernel/types.h"
 
 namespace candy {
@@ -27,13 +27,21 @@ struct FaceParams {
   friend bool operator==(const FaceParams&, const FaceParams&) = default;
 };
 
-// The record for a style at surface size SW x SH and corner radius CR; all
-// zero for a style other than 2, 3, 4, 5, 7. Nothing for style 3 when SH
-// rounds to 0, whose glow height would divide by zero.
+// The record of each shaded style at surface size SW x SH and corner radius
+// CR; the style table holds them.
+std::optional<FaceParams> face_params_style2(float SW, float SH, std::int32_t CR);
+// Nothing when SH rounds to 0, whose glow height would divide by zero.
+std::optional<FaceParams> face_params_style3(float SW, float SH, std::int32_t CR);
+std::optional<FaceParams> face_params_style4(float SW, float SH, std::int32_t CR);
+std::optional<FaceParams> face_params_style5(float SW, float SH, std::int32_t CR);
+std::optional<FaceParams> face_params_style7(float SW, float SH, std::int32_t CR);
+
+// The record of any style, through the style table: all zero for a style
+// without a shaded face.
 std::optional<FaceParams> fill_face_params(std::int32_t style, float SW, float SH, std::int32_t CR);
 
 // The face colour of a drawing state: up for 0 and 2, hover for 3, down for 1
 // and 4; nothing for any other state.
-std::optional<win::OLE_COLOR> face_color_for_state(const PainterContext& context, std::int32_t state);
+std::optional<win::OLE_COLOR> face_color_for_state(const ButtonFace& button, std::int32_t state);
 
 }  // namespace candy

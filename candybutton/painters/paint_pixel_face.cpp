@@ -20,11 +20,11 @@ bool covers(const std::vector<std::pair<std::int32_t, std::int32_t>>& runs, std:
 
 }  // namespace
 
-void PaintPixelFace(PainterContext& context, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face) {
+void PaintPixelFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face) {
   // The body percentage divides by H; a face without width or height shows nothing.
   if (W <= 0 || H <= 0) return;
-  const win::HDC dc = context.surface.hDC();
-  const std::int32_t CR = context.m_CornerRadius;
+  const win::HDC dc = button.surface.hDC();
+  const std::int32_t CR = button.m_CornerRadius;
   const win::COLORREF edge = BlendColors(0x000000, face, 50);
   win::COLORREF highlight = 0;
   // Two equal rounded shapes, the second lowered: the crescent between them
@@ -45,7 +45,7 @@ void PaintPixelFace(PainterContext& context, const std::int32_t& W, const std::i
   for (std::int32_t y = 0; y <= H; ++y) {
     if (y < CR) highlight = BlendColors(0xFFFFFF, face, (y * 30) / CR);
     // The body colour depends on the row alone.
-    const win::COLORREF body = BlendColors(face, context.m_ColorBright, std::abs(((2 * y - H) * 100) / H));
+    const win::COLORREF body = BlendColors(face, button.m_ColorBright, std::abs(((2 * y - H) * 100) / H));
     inner.inside_runs(y, 0, half, in_inner);
     outer.inside_runs(y, 0, half, in_outer);
     crescent.inside_runs(y, 0, half, in_crescent);

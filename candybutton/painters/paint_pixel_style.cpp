@@ -5,12 +5,12 @@
 
 namespace candy {
 
-void PaintPixelStyle(PainterContext& context, const std::int32_t& state) {
-  const std::optional<win::OLE_COLOR> face = face_color_for_state(context, state);
+void PaintPixelStyle(ButtonFace& button, const std::int32_t& state) {
+  const std::optional<win::OLE_COLOR> face = face_color_for_state(button, state);
   if (!face) return;
-  const std::int32_t W = RoundToInt(context.surface.ScaleWidth() - 1.0f);
-  const std::int32_t H = RoundToInt(context.surface.ScaleHeight() - 1.0f);
-  PaintPixelFace(context, W, H, *face);
+  const std::int32_t W = RoundToInt(button.surface.ScaleWidth() - 1.0f);
+  const std::int32_t H = RoundToInt(button.surface.ScaleHeight() - 1.0f);
+  PaintPixelFace(button, W, H, *face);
 }
 
 }  // namespace candy

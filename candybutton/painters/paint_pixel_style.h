@@ -6,16 +6,16 @@
 
 #include <cstdint>
 
-#include "candybutton/painters/painter_context.h"
+#include "candybutton/painters/button_face.h"
 #include "platform/win/kernel/types.h"
 
 namespace candy {
 
 // Paints a face one pixel smaller than the client area, so the last column
 // and row keep the surface's background. States outside 0..4 paint nothing.
-void PaintPixelStyle(PainterContext& context, const std::int32_t& state);
+void PaintPixelStyle(ButtonFace& button, const std::int32_t& state);
 
 // Paints columns 0 .. W and rows 0 .. H; a width or height of 0 or less shows nothing.
-void PaintPixelFace(PainterContext& context, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face);
+void PaintPixelFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face);
 
 }  // namespace candy

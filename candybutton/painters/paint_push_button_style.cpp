@@ -50,11 +50,11 @@ void paint_rim(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h, c
 
 }  // namespace
 
-void PaintPushButtonStyle(PainterContext& context, const std::int32_t& state) {
-  forms::DrawingSurface& s = context.surface;
+void PaintPushButtonStyle(ButtonFace& button, const std::int32_t& state) {
+  forms::DrawingSurface& s = button.surface;
   const std::int32_t h = last_row(s);
   const std::int32_t w = last_column(s);
-  fill_with_container_color(context, w, h);
+  fill_with_container_color(button, w, h);
   if (state == 1) {
     paint_pressed(s, w, h);
   } else {

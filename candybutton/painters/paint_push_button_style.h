@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
-#include "candybutton/painters/painter_context.h"
+#include "candybutton/painters/button_face.h"
 
 namespace candy {
 
 // state: 0 resting, 1 pressed, 2 focused, 3 mouse over, 4 checked (drawn as resting).
-void PaintPushButtonStyle(PainterContext& context, const std::int32_t& state);
+void PaintPushButtonStyle(ButtonFace& button, const std::int32_t& state);
 
 }  // namespace candy

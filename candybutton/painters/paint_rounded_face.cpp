@@ -28,12 +28,12 @@ void fill_mirrored_run(win::HDC dc, win::HBRUSH brush, std::int32_t W, std::int3
 // the next row is scanned from column 1. Each row is read as the spans of
 // both regions: the frame pixels are the gaps between the inner region's
 // spans, the gloss starts at the first column common to both.
-void scan_border_and_gloss(PainterContext& context, std::int32_t W, std::int32_t H, win::OLE_COLOR face,
+void scan_border_and_gloss(ButtonFace& button, std::int32_t W, std::int32_t H, win::OLE_COLOR face,
                            win::COLORREF border, win::HRGN gloss, const FaceParams& P) {
-  const win::HDC dc = context.surface.hDC();
-  const std::int32_t CR = context.m_CornerRadius;
+  const win::HDC dc = button.surface.hDC();
+  const std::int32_t CR = button.m_CornerRadius;
   if (H < 0) return;
-  const RegionRows inner(context.m_Region);
+  const RegionRows inner(button.m_Region);
   const RegionRows glossy(gloss);
   const win::HBRUSH frame = win::CreateSolidBrush(border);
   const std::int32_t half = W / 2;
@@ -55,7 +55,7 @@ void scan_border_and_gloss(PainterContext& context, std::int32_t W, std::int32_t
     const bool lined = gloss_x.has_value();
     if (lined) {
       const win::COLORREF color = BlendColors(kWhite, face, P.GlossBase + (y * P.GlossSlope) / CR);
-      context.surface.Line(float(*gloss_x), float(y), float(W - *gloss_x + 1), float(y), color);
+      button.surface.Line(float(*gloss_x), float(y), float(W - *gloss_x + 1), float(y), color);
     }
     // After a gloss line the scan goes on with the next row even past H; the
     // gloss region is finite, so it ends.
@@ -68,25 +68,25 @@ void scan_border_and_gloss(PainterContext& context, std::int32_t W, std::int32_t
 
 }  // namespace
 
-void PaintRoundedFace(PainterContext& context, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face,
+void PaintRoundedFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face,
                       const FaceParams& P) {
-  if (context.m_CornerRadius < 1) context.m_CornerRadius = 1;
-  win::OLE_COLOR bright = context.m_ColorBright;
-  if (context.m_Enabled == 0) {
+  if (button.m_CornerRadius < 1) button.m_CornerRadius = 1;
+  win::OLE_COLOR bright = button.m_ColorBright;
+  if (button.m_Enabled == 0) {
     face = kDisabledFace;
     bright = kWhite;
   }
   win::COLORREF border;
-  if (context.m_BorderBrightness >= 0) {
-    border = BlendColors(face, kWhite, context.m_BorderBrightness);  // writes back a value above 100 as 100
+  if (button.m_BorderBrightness >= 0) {
+    border = BlendColors(face, kWhite, button.m_BorderBrightness);  // writes back a value above 100 as 100
   } else {
     // Any value below -100 darkens fully; negating the 32-bit minimum would overflow.
-    const std::int32_t darken = context.m_BorderBrightness < -100 ? 100 : -context.m_BorderBrightness;
+    const std::int32_t darken = button.m_BorderBrightness < -100 ? 100 : -button.m_BorderBrightness;
     border = BlendColors(face, kBlack, std::int32_t{darken});
   }
   const win::HRGN gloss = win::CreateRoundRectRgn(P.GlossLeft, P.GlossTop, P.GlossRight, P.GlossBottom,
                                                   2 * P.GlossRadius, 2 * P.GlossRadius);
-  const win::HDC dc = context.surface.hDC();
+  const win::HDC dc = button.surface.hDC();
   win::RECT rect;
   win::SetRect(&rect, 0, 0, W, H);
   const win::HBRUSH brush = win::CreateSolidBrush(face);
@@ -96,7 +96,7 @@ void PaintRoundedFace(PainterContext& context, const std::int32_t& W, const std:
   // after the fill, with no glow, rim or gloss.
   if (make_glow_geometry(P, W, H)) {
     PaintEllipseGlow(dc, P, W, H, face, bright);
-    scan_border_and_gloss(context, W, H, face, border, gloss, P);
+    scan_border_and_gloss(button, W, H, face, border, gloss, P);
   }
   win::DeleteObject(gloss);
 }

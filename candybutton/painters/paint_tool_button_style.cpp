@@ -30,11 +30,11 @@ void paint_bands(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const
 
 }  // namespace
 
-void PaintToolButtonStyle(PainterContext& context, const std::int32_t& state) {
-  forms::DrawingSurface& s = context.surface;
+void PaintToolButtonStyle(ButtonFace& button, const std::int32_t& state) {
+  forms::DrawingSurface& s = button.surface;
   const std::int32_t h = last_row(s);
   const std::int32_t w = last_column(s);
-  fill_with_container_color(context, w, h);
+  fill_with_container_color(button, w, h);
   switch (state) {
     case 1:
       paint_bands(s, w, h, kPressed);

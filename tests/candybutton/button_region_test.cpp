@@ -184,10 +184,9 @@ TEST(UpdateButtonRegion, StyleWithoutShapeDropsBothRegions) {
 
 TEST(UpdateButtonRegion, IsTheControlsStandardRegionRebuild) {
   const CandyButtonParts parts = standard_parts();
-  ASSERT_TRUE(parts.styles.update_button_region);
+  ASSERT_TRUE(parts.faces.update_button_region);
   TestButton b(121, 89, 6);
-  PainterContext context = b.painter();
-  parts.styles.update_button_region(context);
+  KeepButtonRegions(parts.faces.update_button_region(b.face()), b.surface, b.m_Region, b.m_CornerRadius);
   EXPECT_EQ(b.m_CornerRadius, 29);
   EXPECT_TRUE(b.m_Region);
   EXPECT_EQ(row_span(b.surface.window_region(), 44, 121), Span(1, 120));

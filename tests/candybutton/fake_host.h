@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "candybutton/candybutton.h"
+#include "candybutton/styles.h"
 
 namespace candy {
 
@@ -174,17 +175,19 @@ struct Host {
     interception = rec.get();
     parts.interception = std::move(rec);
     parts.state_drawing = std::make_unique<RecordingStateDrawing>(log, surface);
-    auto painter = [this](std::string family) {
-      return [this, family](PainterContext&, const std::int32_t& state) {
-        log.push_back("paint " + family + " " + std::to_string(state));
-        if (family == failing_painter) throw std::runtime_error("painter failed");
-      };
+    // Logs the painter family the style table names, without painting.
+    parts.faces.paint_face = [this](const ButtonFace& button, std::int32_t state) {
+      const FacePaint kept{button.m_CornerRadius, button.m_BorderBrightness};
+      const StyleRow* row = style_row(button.m_Style);
+      if (!row) return kept;
+      log.push_back("paint " + std::string(row->family) + " " + std::to_string(state));
+      if (row->family == failing_painter) throw std::runtime_error("painter failed");
+      return kept;
     };
-    parts.styles.push_button = painter("push");
-    parts.styles.tool_button = painter("tool");
-    parts.styles.rounded = painter("rounded");
-    parts.styles.pixel = painter("pixel");
-    parts.styles.update_button_region = [this](PainterContext&) { log.push_back("region"); };
+    parts.faces.update_button_region = [this](const ButtonFace&) {
+      log.push_back("region");
+      return ButtonRegions{};
+    };
     return std::make_unique<CandyButton>(surface, container, std::move(parts));
   }
 

@@ -19,12 +19,12 @@ using win::RGB;
 constexpr win::COLORREF kFrameEdge = RGB(0, 60, 116);
 
 void push(TestButton& b, std::int32_t state) {
-  PainterContext c = b.painter();
-  PaintPushButtonStyle(c, state);
+  ButtonFace face = b.face();
+  PaintPushButtonStyle(face, state);
 }
 void tool(TestButton& b, std::int32_t state) {
-  PainterContext c = b.painter();
-  PaintToolButtonStyle(c, state);
+  ButtonFace face = b.face();
+  PaintToolButtonStyle(face, state);
 }
 
 TEST(PushButton, RestingColumnAt121x89) {
@@ -90,7 +90,7 @@ TEST(PushButton, UnreadableContainerColourSkipsOnlyTheFill) {
   EXPECT_EQ(missing.surface.pixel(60, 88), kFrameEdge);
 
   TestButton throwing(121, 89);
-  PainterContext c = throwing.painter();
+  ButtonFace c = throwing.face();
   c.container_back_color = []() -> std::optional<win::OLE_COLOR> { throw std::runtime_error("no BackColor"); };
   PaintPushButtonStyle(c, 3);
   EXPECT_EQ(throwing.surface.pixel(0, 0), kBackground);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "candybutton/render.h"
+#include "candybutton/styles.h"
 #include "platform/win/kernel/handles.h"
 #include "tests/support/windowed_button.h"
 
@@ -35,7 +36,7 @@ std::array<std::size_t, std::size_t(win::ObjectKind::Count)> live_counts() {
 // highlights, the flags and the size extremes.
 std::vector<ButtonLook> looks() {
   std::vector<ButtonLook> all;
-  for (std::int32_t style = 0; style <= 7; ++style) {
+  for (std::int32_t style = 0; style < candy::kStyleCount; ++style) {
     ButtonLook plain;
     plain.style = style;
     plain.state = style % 5;

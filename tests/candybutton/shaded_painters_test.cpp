@@ -4,10 +4,7 @@
 
 #include "candybutton/color_arithmetic.h"
 #include "candybutton/painters/paint_ellipse_glow.h"
-#include "candybutton/painters/paint_pixel_style.h"
-#include "candybutton/painters/paint_push_button_style.h"
 #include "candybutton/painters/paint_rounded_style.h"
-#include "candybutton/painters/paint_tool_button_style.h"
 #include "platform/forms/memory_surface.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/kernel/handles.h"
@@ -24,13 +21,7 @@ constexpr win::COLORREF kWhite = 0xFFFFFF;
 // Paints the way a repaint does: region first, then the style's painter.
 void paint(TestButton& b, std::int32_t state) {
   b.update_region();
-  PainterContext c = b.painter();
-  switch (b.m_Style) {
-    case 0: PaintPushButtonStyle(c, state); break;
-    case 1: PaintToolButtonStyle(c, state); break;
-    case 6: PaintPixelStyle(c, state); break;
-    default: PaintRoundedStyle(c, state); break;
-  }
+  b.paint(state);
 }
 
 TEST(RoundedStyle, BorderBrightnessAboveAndBelowTheRange) {
@@ -188,14 +179,10 @@ TEST(AllStyles, HeightRoundingToZeroPaintsNothing) {
   for (std::int32_t style : {3, 6}) {
     TestButton b(30, 2, style);
     FlatSurface flat(b.surface);
-    PainterContext c = b.painter();
-    PainterContext on_flat{flat, c.m_ColorButtonUp, c.m_ColorButtonHover, c.m_ColorButtonDown, c.m_ColorBright,
-                           c.m_BorderBrightness, c.m_Enabled, c.m_CornerRadius, c.m_Region, c.m_Style, nullptr};
-    if (style == 6) {
-      PaintPixelStyle(on_flat, 0);
-    } else {
-      PaintRoundedStyle(on_flat, 0);
-    }
+    const ButtonFace on_flat{flat,          style, b.m_ColorButtonUp, b.m_ColorButtonHover, b.m_ColorButtonDown,
+                             b.m_ColorBright, 0,   -1,              0,                    win::HRGN{},
+                             nullptr};
+    PaintFace(on_flat, 0);
     for (auto px : b.image()) ASSERT_EQ(px, kBackground) << style;
   }
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "candybutton/button_region.h"
-#include "candybutton/painters/painter_context.h"
+#include "candybutton/styles.h"
 #include "platform/forms/memory_surface.h"
 #include "platform/win/gdi/gdi.h"
 
@@ -35,14 +35,19 @@ struct TestButton {
   std::int32_t m_Style;
   std::optional<win::OLE_COLOR> back_color = kContainer;
 
-  PainterContext painter() {
-    return {surface, m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown, m_ColorBright, m_BorderBrightness,
-            m_Enabled, m_CornerRadius, m_Region, m_Style, [this] { return back_color; }};
+  ButtonFace face() {
+    return {surface,        m_Style,          m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown,
+            m_ColorBright,  m_BorderBrightness, m_Enabled,     m_CornerRadius,     m_Region,
+            [this] { return back_color; }};
   }
-  void update_region() {
-    ShapeContext shape{surface, m_Style, m_CornerRadius, m_Region};
-    UpdateButtonRegion(shape);
+  // Paints the style's face through the style table and keeps what the
+  // painter computed, as the control does.
+  void paint(std::int32_t state) { keep(PaintFace(face(), state)); }
+  void keep(const FacePaint& painted) {
+    m_CornerRadius = painted.m_CornerRadius;
+    m_BorderBrightness = painted.m_BorderBrightness;
   }
+  void update_region() { KeepButtonRegions(BuildButtonRegions(face()), surface, m_Region, m_CornerRadius); }
   std::vector<win::COLORREF> image() const {
     std::vector<win::COLORREF> pixels;
     for (std::int32_t y = 0; y < std::int32_t(surface.ScaleHeight()); ++y)

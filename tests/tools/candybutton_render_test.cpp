@@ -14,8 +14,7 @@
 #include <string>
 
 #include "candybutton/button_region.h"
-#include "candybutton/painters/paint_push_button_style.h"
-#include "candybutton/painters/paint_rounded_style.h"
+#include "candybutton/styles.h"
 #include "platform/forms/memory_surface.h"
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
@@ -84,16 +83,11 @@ TEST(CandybuttonRender, BadCommandLinesExitTwoNamingOptionAndValue) {
 win::Surface paint_in_process(std::int32_t style, std::int32_t draw_state, win::HRGN* region_copy) {
   forms::MemorySurface surface(121, 89, 0xFFFFFF);
   win::OLE_COLOR up = 0x203040, hover = 0x405060, down = 0x102030, bright = 0xF0E0D0;
-  std::int32_t border = 30, radius = 0;
-  std::int16_t enabled = -1;
-  win::HRGN inner;
-  std::int32_t s = style;
-  candy::ShapeContext shape{surface, s, radius, inner};
-  candy::UpdateButtonRegion(shape);
-  candy::PainterContext c{surface, up, hover, down, bright, border, enabled, radius, inner, s,
-                          [] { return std::optional<win::OLE_COLOR>(0x336699); }};
-  if (style == 0) candy::PaintPushButtonStyle(c, draw_state);
-  else candy::PaintRoundedStyle(c, draw_state);
+  candy::ButtonFace face{surface, style, up, hover, down, bright, 30, -1, 0, win::HRGN{},
+                         [] { return std::optional<win::OLE_COLOR>(0x336699); }};
+  win::HRGN& inner = face.m_Region;
+  candy::KeepButtonRegions(candy::BuildButtonRegions(face), surface, inner, face.m_CornerRadius);
+  candy::PaintFace(face, draw_state);
   if (region_copy) {
     *region_copy = win::CreateRectRgn(0, 0, 121, 89);
     if (surface.window_region()) win::CombineRgn(*region_copy, surface.window_region(), win::HRGN{}, win::RGN_COPY);

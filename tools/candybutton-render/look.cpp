@@ -1,3 +1,4 @@
+#include "candybutton/styles.h"
 #include "tools/candybutton-render/look.h"
 
 #include <cerrno>
@@ -57,7 +58,8 @@ std::optional<std::string> large_render_warning(const candy::ButtonLook& look) {
   const std::int64_t megabytes = (pixels * 9 + (1 << 20) - 1) >> 20;
   std::string text = "a " + std::to_string(look.width) + " x " + std::to_string(look.height) +
                      " render is large: it needs about " + std::to_string(megabytes) + " MB";
-  const bool shaded = look.style >= 2 && look.style <= 7 && look.style != 6;
+  const candy::StyleRow* row = candy::style_row(look.style);
+  const bool shaded = row && row->face_params;
   if (shaded) text += ", and style " + std::to_string(look.style) + " may take minutes at this size";
   return text;
 }

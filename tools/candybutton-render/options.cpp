@@ -1,3 +1,4 @@
+#include "candybutton/styles.h"
 #include "tools/candybutton-render/options.h"
 
 #include <charconv>
@@ -64,14 +65,16 @@ forms::FontDescription font(const std::string& option, const std::string& value)
 }  // namespace
 
 const char* usage() {
-  return "usage: candybutton-render [options] -o FILE.png|FILE.ppm\n"
-         "  --style 0..7  --state 0..4  --width 1..8192  --height 1..8192\n"
-         "  --scheme K  --enabled 0|1  --checked 0|1  --border-brightness B\n"
-         "  --color-up/--color-hover/--color-down/--color-bright 0xBBGGRR\n"
-         "  --container-color 0xBBGGRR (default 0xC0C0C0)  --caption TEXT\n"
-         "  --font FAMILY:POINTS  --fore-color C  --picture FILE.bmp|FILE.ico\n"
-         "  --picture-alignment 0..4  --caption-highlite C  --icon-highlite C\n"
-         "  --mask FILE.pbm (the window region, 1 = inside)\n";
+  static const std::string text =
+      "usage: candybutton-render [options] -o FILE.png|FILE.ppm\n"
+      "  --style 0.." + std::to_string(candy::kStyleCount - 1) + "  --state 0..4  --width 1..8192  --height 1..8192\n"
+      "  --scheme K  --enabled 0|1  --checked 0|1  --border-brightness B\n"
+      "  --color-up/--color-hover/--color-down/--color-bright 0xBBGGRR\n"
+      "  --container-color 0xBBGGRR (default 0xC0C0C0)  --caption TEXT\n"
+      "  --font FAMILY:POINTS  --fore-color C  --picture FILE.bmp|FILE.ico\n"
+      "  --picture-alignment 0..4  --caption-highlite C  --icon-highlite C\n"
+      "  --mask FILE.pbm (the window region, 1 = inside)\n";
+  return text.c_str();
 }
 
 RenderOptions parse_options(const std::vector<std::string>& args) {
@@ -79,7 +82,7 @@ RenderOptions parse_options(const std::vector<std::string>& args) {
   using Setter = std::function<void(const std::string&, const std::string&)>;
   constexpr std::int64_t kInt32Min = INT32_MIN, kInt32Max = INT32_MAX;
   const std::map<std::string, Setter> setters{
-      {"--style", [&](auto& n, auto& v) { o.style = integer(n, v, 0, 7); }},
+      {"--style", [&](auto& n, auto& v) { o.style = integer(n, v, 0, candy::kStyleCount - 1); }},
       {"--state", [&](auto& n, auto& v) { o.state = integer(n, v, 0, 4); }},
       {"--width", [&](auto& n, auto& v) { o.width = integer(n, v, 1, 8192); }},
       {"--height", [&](auto& n, auto& v) { o.height = integer(n, v, 1, 8192); }},

@@ -17,7 +17,7 @@ cxx=$(command -v x86_64-w64-mingw32-g++-posix || command -v x86_64-w64-mingw32-g
 "$cxx" -std=c++20 -O2 -Wall -Wextra -Werror -static \
   -I "$root/tools/gdi-paint/compat" -I "$root" -I "$root/tools/gdi-paint" -o "$out/gdi-paint.exe" \
   "$root/tools/gdi-paint/main.cpp" "$root/tools/gdi-paint/canvas.cpp" "$root"/candybutton/painters/*.cpp \
-  "$root/candybutton/button_region.cpp" "$root/candybutton/button_shape.cpp" \
+  "$root/candybutton/button_region.cpp" "$root/candybutton/button_shape.cpp" "$root/candybutton/styles.cpp" \
   "$root/candybutton/color_arithmetic.cpp" "$root/candybutton/color_schemes.cpp" \
   -lgdi32 -luser32 -loleaut32
 "$build/tools/gdi-paint" --against-render

@@ -14,10 +14,7 @@
 
 #include "candybutton/button_region.h"
 #include "candybutton/color_schemes.h"
-#include "candybutton/painters/paint_pixel_style.h"
-#include "candybutton/painters/paint_push_button_style.h"
-#include "candybutton/painters/paint_rounded_style.h"
-#include "candybutton/painters/paint_tool_button_style.h"
+#include "candybutton/styles.h"
 #include "canvas.h"
 #ifndef _WIN32
 #include "candybutton/render.h"
@@ -117,19 +114,11 @@ Image render(int style, int state, int width, int height, int scheme, int border
 #endif
   const win::OLE_COLOR up = colors->ColorButtonUp, hover = colors->ColorButtonHover;
   const win::OLE_COLOR down = colors->ColorButtonDown, bright = colors->ColorBright;
-  std::int32_t border_brightness = border, corner_radius = 0, m_style = style;
-  const std::int16_t enabled = -1;
-  win::HRGN inner{};
-  candy::PainterContext context{surface,       up,          hover,   down, bright, border_brightness, enabled,
-                                corner_radius, inner,       m_style,
-                                [] { return std::optional<win::OLE_COLOR>(0xC0C0C0); }};
-  candy::UpdateButtonRegion(context);
-  switch (style) {
-    case 0: candy::PaintPushButtonStyle(context, state); break;
-    case 1: candy::PaintToolButtonStyle(context, state); break;
-    case 6: candy::PaintPixelStyle(context, state); break;
-    default: candy::PaintRoundedStyle(context, state); break;
-  }
+  candy::ButtonFace face{surface, style, up, hover, down, bright, border, -1, 0, win::HRGN{},
+                         [] { return std::optional<win::OLE_COLOR>(0xC0C0C0); }};
+  win::HRGN& inner = face.m_Region;
+  candy::KeepButtonRegions(candy::BuildButtonRegions(face), surface, inner, face.m_CornerRadius);
+  candy::PaintFace(face, state);
   Image image;
 #ifdef _WIN32
   image.ellipses_outside = win::ellipses_drawn_outside_their_box() - outside_before;
@@ -186,7 +175,7 @@ int main(int argc, char** argv) {
   int failures = 0;
   const int sizes[][2] = {{1, 1}, {2, 2}, {5, 3}, {16, 16}, {33, 20}, {64, 23}, {121, 89}, {200, 120}};
   const int schemes[][2] = {{1, 0}, {3, 40}, {6, -30}};  // scheme, border brightness
-  for (int style = 0; style <= 7; ++style)
+  for (int style = 0; style < candy::kStyleCount; ++style)
     for (int state = 0; state <= 4; ++state)
       for (const auto& size : sizes)
         for (const auto& scheme : schemes) {

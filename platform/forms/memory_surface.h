@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "platform/forms/control_image.h"
 #include "platform/forms/drawing_surface.h"
 
 namespace forms {
@@ -19,12 +20,12 @@ class MemorySurface final : public DrawingSurface {
   MemorySurface(const MemorySurface&) = delete;
   MemorySurface& operator=(const MemorySurface&) = delete;
 
-  float ScaleWidth() const override { return float(m_width); }
-  float ScaleHeight() const override { return float(m_height); }
+  float ScaleWidth() const override { return float(m_image.width()); }
+  float ScaleHeight() const override { return float(m_image.height()); }
   void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
   void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
   void PSet(float x, float y, win::OLE_COLOR color) override;
-  win::HDC hDC() const override { return m_dc; }
+  win::HDC hDC() const override { return m_image.dc(); }
   win::HWND hWnd() const override { return win::HWND{}; }
   void SetWindowRgn(win::HRGN region) override;
 
@@ -35,11 +36,7 @@ class MemorySurface final : public DrawingSurface {
   win::HRGN window_region() const { return m_window_region; }
 
  private:
-  std::int32_t m_width;
-  std::int32_t m_height;
-  win::HDC m_dc;
-  win::HBITMAP m_bitmap;
-  win::HBITMAP m_old_bitmap;
+  ControlImage m_image;
   win::HRGN m_window_region;
 };
 

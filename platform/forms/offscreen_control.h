@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/forms/control_image.h"
 #include "platform/forms/control_surface.h"
 #include "platform/win/gdi/surface.h"
 #include "platform/win/kernel/types.h"
@@ -23,48 +24,36 @@ class OffscreenControl final : public ControlSurface {
   OffscreenControl(const OffscreenControl&) = delete;
   OffscreenControl& operator=(const OffscreenControl&) = delete;
 
-  float ScaleWidth() const override { return float(m_width); }
-  float ScaleHeight() const override { return float(m_height); }
+  float ScaleWidth() const override { return float(m_image.width()); }
+  float ScaleHeight() const override { return float(m_image.height()); }
   void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
   void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
   void PSet(float x, float y, win::OLE_COLOR color) override;
-  win::HDC hDC() const override { return m_dc; }
+  win::HDC hDC() const override { return m_image.dc(); }
   win::HWND hWnd() const override { return win::HWND{}; }
   void SetWindowRgn(win::HRGN region) override;
   float TextWidth(std::string_view text) const override;
   float TextHeight(std::string_view text) const override;
-  FontDescription Font() const override { return m_font; }
+  FontDescription Font() const override { return m_image.font(); }
   void SetFont(const FontDescription& font) override;
-  win::OLE_COLOR ForeColor() const override { return m_fore_color; }
+  win::OLE_COLOR ForeColor() const override { return m_image.fore_color(); }
   void SetForeColor(win::OLE_COLOR color) override;
-  win::OLE_COLOR BackColor() const override { return m_back_color; }
-  void SetBackColor(win::OLE_COLOR color) override { m_back_color = color; }
-  win::PicturePtr Picture() const override { return m_picture; }
+  win::OLE_COLOR BackColor() const override { return m_image.back_color(); }
+  void SetBackColor(win::OLE_COLOR color) override { m_image.set_back_color(color); }
+  win::PicturePtr Picture() const override { return m_image.picture(); }
   void SetPicture(win::PicturePtr picture) override;
   std::int16_t MousePointer() const override { return m_mouse_pointer; }
   void SetMousePointer(std::int16_t pointer) override { m_mouse_pointer = pointer; }
   void Refresh() override {}
 
   // The persistent image.
-  const win::Surface& image() const;
+  const win::Surface& image() const { return m_image.pixels(); }
   // The last window region handed over, or 0 for the full rectangle.
   win::HRGN window_region() const { return m_window_region; }
 
  private:
-  void clear_image();
-  void release();
-
-  std::int32_t m_width;
-  std::int32_t m_height;
-  win::HDC m_dc;
-  win::HBITMAP m_bitmap;
-  win::HBITMAP m_old_bitmap;
-  win::HFONT m_hfont;
+  ControlImage m_image;
   win::HRGN m_window_region;
-  FontDescription m_font{"Tahoma", 9, 400, false, false, false, 0};
-  win::OLE_COLOR m_fore_color = 0;
-  win::OLE_COLOR m_back_color = 0xFFFFFF;
-  win::PicturePtr m_picture;
   std::int16_t m_mouse_pointer = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/forms/user_control.h"
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <stdexcept>
@@ -72,102 +73,68 @@ ImageTooLarge::ImageTooLarge(std::int32_t width, std::int32_t height)
       m_width(width),
       m_height(height) {}
 
-UserControl::UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width,
-                         std::int32_t height) {
+namespace {
+
+// The width of a control image, once the whole image is known to be no
+// larger than the platform makes.
+std::int32_t checked_width(std::int32_t width, std::int32_t height) {
+  const std::int32_t w = std::max(width, 0), h = std::max(height, 0);
+  if (std::int64_t(w) * h > win::kMaxBitmapPixels) throw ImageTooLarge(w, h);
+  return width;
+}
+
+}  // namespace
+
+UserControl::Window::Window(UserControl* host, win::HWND parent, std::int32_t x, std::int32_t y,
+                            std::int32_t width, std::int32_t height) {
   register_class();
-  m_hwnd = win::CreateWindowExA(0, kClassName, "", win::WS_CHILD | win::WS_TABSTOP, x, y, width, height, parent);
-  if (!m_hwnd) throw std::runtime_error("UserControl: the control window could not be created");
-  hosts()[m_hwnd.value] = this;
-  // No destructor runs for an object whose constructor throws: what was made
-  // so far, the window that points here above all, goes with the error.
-  try {
-    m_dc = win::CreateCompatibleDC(win::HDC{});
-    if (!m_dc) throw std::runtime_error("UserControl: no device context for the image");
-    make_image(width, height);
-    SetFont(m_font);
-    win::SetBkMode(m_dc, win::TRANSPARENT);
-    win::SetTextColor(m_dc, translate_color(m_fore_color));
-  } catch (...) {
-    release();
-    throw;
-  }
+  hwnd = win::CreateWindowExA(0, kClassName, "", win::WS_CHILD | win::WS_TABSTOP, x, y, width, height, parent);
+  if (!hwnd) throw std::runtime_error("UserControl: the control window could not be created");
+  hosts()[hwnd.value] = host;
 }
 
-UserControl::~UserControl() { release(); }
-
-void UserControl::release() {
-  hosts().erase(m_hwnd.value);
-  win::DestroyWindow(m_hwnd);
-  if (m_old_bitmap) win::SelectObject(m_dc, m_old_bitmap);
-  if (m_bitmap) win::DeleteObject(m_bitmap);
-  if (m_dc) win::DeleteDC(m_dc);
-  if (m_hfont) win::DeleteObject(m_hfont);
+UserControl::Window::~Window() {
+  hosts().erase(hwnd.value);
+  win::DestroyWindow(hwnd);
 }
+
+// When the image cannot be made, the window that points here goes with the
+// error (the members made so far are destroyed).
+UserControl::UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width,
+                         std::int32_t height)
+    : m_window(this, parent, x, y, width, height),
+      m_hwnd(m_window.hwnd),
+      m_image("UserControl", checked_width(width, height), height, 0xFFFFFF) {
+  m_image.set_font({"Tahoma", 9, 400, false, false, false, 0});
+}
+
+UserControl::~UserControl() = default;
 
 void UserControl::make_image(std::int32_t width, std::int32_t height) {
-  m_width = width > 0 ? width : 0;
-  m_height = height > 0 ? height : 0;
-  const win::HBITMAP bitmap = win::CreateCompatibleBitmap(win::HDC{}, m_width > 0 ? m_width : 1,
-                                                          m_height > 0 ? m_height : 1);
-  if (!bitmap) {
-    if (std::int64_t(m_width) * m_height > win::kMaxBitmapPixels)
-      throw ImageTooLarge(m_width, m_height);
-    throw std::runtime_error("UserControl: no image of " + std::to_string(width) + " x " + std::to_string(height));
-  }
-  const win::HBITMAP previous = win::SelectObject(m_dc, bitmap);
-  if (!m_old_bitmap) m_old_bitmap = previous; else win::DeleteObject(previous);
-  m_bitmap = bitmap;
-  clear_image();
-}
-
-void UserControl::clear_image() {
-  const win::RECT all{0, 0, m_width, m_height};
-  win::fill_solid_rect(m_dc, &all, translate_color(m_back_color));
+  m_image.resize(checked_width(width, height), height);
 }
 
 void UserControl::Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  draw_line(m_dc, x1, y1, x2, y2, color);
+  m_image.Line(x1, y1, x2, y2, color);
 }
 
 void UserControl::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  draw_box(m_dc, x1, y1, x2, y2, color);
+  m_image.Box(x1, y1, x2, y2, color);
 }
 
-void UserControl::PSet(float x, float y, win::OLE_COLOR color) { draw_point(m_dc, x, y, color); }
+void UserControl::PSet(float x, float y, win::OLE_COLOR color) { m_image.PSet(x, y, color); }
 
 void UserControl::SetWindowRgn(win::HRGN region) { win::SetWindowRgn(m_hwnd, region, 1); }
 
-win::SIZE UserControl::measure(std::string_view text) const {
-  const std::string ansi = win::utf8_to_cp1252(text);
-  win::SIZE size;
-  win::GetTextExtentPoint32A(m_dc, ansi.c_str(), int(ansi.size()), &size);
-  return size;
-}
+float UserControl::TextWidth(std::string_view text) const { return float(m_image.measure(text).cx); }
 
-float UserControl::TextWidth(std::string_view text) const { return float(measure(text).cx); }
-float UserControl::TextHeight(std::string_view text) const { return float(measure(text).cy); }
+float UserControl::TextHeight(std::string_view text) const { return float(m_image.measure(text).cy); }
 
-void UserControl::SetFont(const FontDescription& font) {
-  const win::HFONT made = create_font(font);
-  if (!made) throw std::runtime_error("UserControl: no font \"" + font.name + "\" of " + std::to_string(font.size) + " pt");
-  win::SelectObject(m_dc, made);
-  if (m_hfont) win::DeleteObject(m_hfont);
-  m_hfont = made;
-  m_font = font;
-}
+void UserControl::SetFont(const FontDescription& font) { m_image.set_font(font); }
 
-void UserControl::SetForeColor(win::OLE_COLOR color) {
-  m_fore_color = color;
-  win::SetTextColor(m_dc, translate_color(color));
-}
+void UserControl::SetForeColor(win::OLE_COLOR color) { m_image.set_fore_color(color); }
 
-// An empty picture leaves the image cleared to the background colour: that is
-// what pixels no painter touches show.
-void UserControl::SetPicture(win::PicturePtr picture) {
-  m_picture = std::move(picture);
-  clear_image();
-  draw_picture(m_dc, m_picture, 0, 0);
-}
+void UserControl::SetPicture(win::PicturePtr picture) { m_image.set_picture(std::move(picture)); }
 
 void UserControl::SetMousePointer(std::int16_t pointer) {
   m_mouse_pointer = pointer;
@@ -184,7 +151,7 @@ void UserControl::SetTabIndex(int index) { win::SetWindowTabIndex(m_hwnd, index)
 
 void UserControl::Refresh() {
   const win::HDC window_dc = win::GetDC(m_hwnd);
-  win::BitBlt(window_dc, 0, 0, m_width, m_height, m_dc, 0, 0, win::SRCCOPY);
+  win::BitBlt(window_dc, 0, 0, m_image.width(), m_image.height(), m_image.dc(), 0, 0, win::SRCCOPY);
   win::ReleaseDC(m_hwnd, window_dc);
 }
 
@@ -211,7 +178,7 @@ win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win:
     case win::WM_PAINT: {
       win::PAINTSTRUCT ps;
       const win::HDC dc = win::BeginPaint(m_hwnd, &ps);
-      win::BitBlt(dc, 0, 0, m_width, m_height, m_dc, 0, 0, win::SRCCOPY);
+      win::BitBlt(dc, 0, 0, m_image.width(), m_image.height(), m_image.dc(), 0, 0, win::SRCCOPY);
       win::EndPaint(m_hwnd, &ps);
       return 0;
     }
@@ -220,7 +187,7 @@ win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win:
     case win::WM_SIZE: {
       const int width = win::LOWORD(win::DWORD(lparam));
       const int height = win::HIWORD(win::DWORD(lparam));
-      if (width != m_width || height != m_height) make_image(width, height);
+      if (width != m_image.width() || height != m_image.height()) make_image(width, height);
       deliver("resize", [](ControlEvents& e) { e.OnResize(); });
       return 0;
     }
@@ -263,7 +230,7 @@ win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win:
       return 0;
     case win::WM_LBUTTONUP: {
       // A click is a left press and release both on the control.
-      const bool click = m_left_down && X >= 0 && Y >= 0 && X < float(m_width) && Y < float(m_height);
+      const bool click = m_left_down && X >= 0 && Y >= 0 && X < float(m_image.width()) && Y < float(m_image.height());
       m_left_down = false;
       mouse("mouse up", 1, &ControlEvents::OnMouseUp);
       if (click) deliver("click", [](ControlEvents& e) { e.OnClick(); });

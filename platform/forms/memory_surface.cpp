@@ -5,21 +5,11 @@
 namespace forms {
 
 MemorySurface::MemorySurface(std::int32_t width, std::int32_t height, win::COLORREF background)
-    : m_image("MemorySurface", width, height, background) {}
+    : OverControlImage("MemorySurface", width, height, background) {}
 
 MemorySurface::~MemorySurface() {
   if (m_window_region) win::DeleteObject(m_window_region);
 }
-
-void MemorySurface::Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  m_image.Line(x1, y1, x2, y2, color);
-}
-
-void MemorySurface::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  m_image.Box(x1, y1, x2, y2, color);
-}
-
-void MemorySurface::PSet(float x, float y, win::OLE_COLOR color) { m_image.PSet(x, y, color); }
 
 void MemorySurface::SetWindowRgn(win::HRGN region) {
   if (m_window_region && m_window_region != region) win::DeleteObject(m_window_region);

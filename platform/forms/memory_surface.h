@@ -7,12 +7,11 @@
 
 #include <cstdint>
 
-#include "platform/forms/control_image.h"
-#include "platform/forms/drawing_surface.h"
+#include "platform/forms/image_surfaces.h"
 
 namespace forms {
 
-class MemorySurface final : public DrawingSurface {
+class MemorySurface final : public OverControlImage<DrawingSurface> {
  public:
   // Throws when the DC or the bitmap cannot be created.
   MemorySurface(std::int32_t width, std::int32_t height, win::COLORREF background = 0xFFFFFF);
@@ -20,12 +19,6 @@ class MemorySurface final : public DrawingSurface {
   MemorySurface(const MemorySurface&) = delete;
   MemorySurface& operator=(const MemorySurface&) = delete;
 
-  float ScaleWidth() const override { return float(m_image.width()); }
-  float ScaleHeight() const override { return float(m_image.height()); }
-  void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
-  void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
-  void PSet(float x, float y, win::OLE_COLOR color) override;
-  win::HDC hDC() const override { return m_image.dc(); }
   win::HWND hWnd() const override { return win::HWND{}; }
   void SetWindowRgn(win::HRGN region) override;
 
@@ -36,7 +29,6 @@ class MemorySurface final : public DrawingSurface {
   win::HRGN window_region() const { return m_window_region; }
 
  private:
-  ControlImage m_image;
   win::HRGN m_window_region;
 };
 

@@ -8,14 +8,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/forms/control_image.h"
-#include "platform/forms/control_surface.h"
+#include "platform/forms/image_surfaces.h"
 #include "platform/win/gdi/surface.h"
 #include "platform/win/kernel/types.h"
 
 namespace forms {
 
-class OffscreenControl final : public ControlSurface {
+class OffscreenControl final : public ImageControlSurface {
  public:
   // Starts with the host's own design: white background, "Tahoma" 9 pt.
   // Throws when the DC, the image or the font cannot be made.
@@ -24,24 +23,8 @@ class OffscreenControl final : public ControlSurface {
   OffscreenControl(const OffscreenControl&) = delete;
   OffscreenControl& operator=(const OffscreenControl&) = delete;
 
-  float ScaleWidth() const override { return float(m_image.width()); }
-  float ScaleHeight() const override { return float(m_image.height()); }
-  void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
-  void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
-  void PSet(float x, float y, win::OLE_COLOR color) override;
-  win::HDC hDC() const override { return m_image.dc(); }
   win::HWND hWnd() const override { return win::HWND{}; }
   void SetWindowRgn(win::HRGN region) override;
-  float TextWidth(std::string_view text) const override;
-  float TextHeight(std::string_view text) const override;
-  FontDescription Font() const override { return m_image.font(); }
-  void SetFont(const FontDescription& font) override;
-  win::OLE_COLOR ForeColor() const override { return m_image.fore_color(); }
-  void SetForeColor(win::OLE_COLOR color) override;
-  win::OLE_COLOR BackColor() const override { return m_image.back_color(); }
-  void SetBackColor(win::OLE_COLOR color) override { m_image.set_back_color(color); }
-  win::PicturePtr Picture() const override { return m_image.picture(); }
-  void SetPicture(win::PicturePtr picture) override;
   std::int16_t MousePointer() const override { return m_mouse_pointer; }
   void SetMousePointer(std::int16_t pointer) override { m_mouse_pointer = pointer; }
   void Refresh() override {}
@@ -52,7 +35,6 @@ class OffscreenControl final : public ControlSurface {
   win::HRGN window_region() const { return m_window_region; }
 
  private:
-  ControlImage m_image;
   win::HRGN m_window_region;
   std::int16_t m_mouse_pointer = 0;
 };

@@ -98,15 +98,13 @@ UserControl::Window::~Window() {
   win::DestroyWindow(hwnd);
 }
 
-// When the image cannot be made, the window that points here goes with the
-// error (the members made so far are destroyed).
+// The image comes first: when the window cannot be made, the image goes
+// with the error.
 UserControl::UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width,
                          std::int32_t height)
-    : m_window(this, parent, x, y, width, height),
-      m_hwnd(m_window.hwnd),
-      m_image("UserControl", checked_width(width, height), height, 0xFFFFFF) {
-  m_image.set_font({"Tahoma", 9, 400, false, false, false, 0});
-}
+    : ImageControlSurface("UserControl", checked_width(width, height), height),
+      m_window(this, parent, x, y, width, height),
+      m_hwnd(m_window.hwnd) {}
 
 UserControl::~UserControl() = default;
 
@@ -114,27 +112,7 @@ void UserControl::make_image(std::int32_t width, std::int32_t height) {
   m_image.resize(checked_width(width, height), height);
 }
 
-void UserControl::Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  m_image.Line(x1, y1, x2, y2, color);
-}
-
-void UserControl::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  m_image.Box(x1, y1, x2, y2, color);
-}
-
-void UserControl::PSet(float x, float y, win::OLE_COLOR color) { m_image.PSet(x, y, color); }
-
 void UserControl::SetWindowRgn(win::HRGN region) { win::SetWindowRgn(m_hwnd, region, 1); }
-
-float UserControl::TextWidth(std::string_view text) const { return float(m_image.measure(text).cx); }
-
-float UserControl::TextHeight(std::string_view text) const { return float(m_image.measure(text).cy); }
-
-void UserControl::SetFont(const FontDescription& font) { m_image.set_font(font); }
-
-void UserControl::SetForeColor(win::OLE_COLOR color) { m_image.set_fore_color(color); }
-
-void UserControl::SetPicture(win::PicturePtr picture) { m_image.set_picture(std::move(picture)); }
 
 void UserControl::SetMousePointer(std::int16_t pointer) {
   m_mouse_pointer = pointer;

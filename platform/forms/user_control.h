@@ -12,8 +12,7 @@
 #include <string_view>
 
 #include "platform/forms/control_events.h"
-#include "platform/forms/control_image.h"
-#include "platform/forms/control_surface.h"
+#include "platform/forms/image_surfaces.h"
 #include "platform/win/kernel/types.h"
 
 namespace forms {
@@ -30,7 +29,7 @@ class ImageTooLarge : public std::runtime_error {
   std::int32_t m_height;
 };
 
-class UserControl final : public ControlSurface {
+class UserControl final : public ImageControlSurface {
  public:
   // The control's design size in pixels (1830 x 1335 twips).
   static constexpr std::int32_t kDesignWidth = 122;
@@ -50,24 +49,8 @@ class UserControl final : public ControlSurface {
   // Where the notifications go; null drops them.
   void set_events(ControlEvents* events) { m_events = events; }
 
-  float ScaleWidth() const override { return float(m_image.width()); }
-  float ScaleHeight() const override { return float(m_image.height()); }
-  void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
-  void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color) override;
-  void PSet(float x, float y, win::OLE_COLOR color) override;
-  win::HDC hDC() const override { return m_image.dc(); }
   win::HWND hWnd() const override { return m_hwnd; }
   void SetWindowRgn(win::HRGN region) override;
-  float TextWidth(std::string_view text) const override;
-  float TextHeight(std::string_view text) const override;
-  FontDescription Font() const override { return m_image.font(); }
-  void SetFont(const FontDescription& font) override;
-  win::OLE_COLOR ForeColor() const override { return m_image.fore_color(); }
-  void SetForeColor(win::OLE_COLOR color) override;
-  win::OLE_COLOR BackColor() const override { return m_image.back_color(); }
-  void SetBackColor(win::OLE_COLOR color) override { m_image.set_back_color(color); }
-  win::PicturePtr Picture() const override { return m_image.picture(); }
-  void SetPicture(win::PicturePtr picture) override;
   std::int16_t MousePointer() const override { return m_mouse_pointer; }
   // 99 shows the hand over the whole window, 1 the arrow, 0 the default.
   void SetMousePointer(std::int16_t pointer) override;
@@ -81,8 +64,7 @@ class UserControl final : public ControlSurface {
   template <class Notify>
   void deliver(const char* what, Notify&& notify);
 
-  // The window, with its entry in the platform's table of hosts, goes last:
-  // it is made first and is what the image's failure must take down.
+  // The window, with its entry in the platform's table of hosts.
   struct Window {
     Window(UserControl* host, win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width,
            std::int32_t height);
@@ -91,7 +73,6 @@ class UserControl final : public ControlSurface {
   };
   Window m_window;
   win::HWND m_hwnd;
-  ControlImage m_image;
   std::int16_t m_mouse_pointer = 0;
   bool m_left_down = false;
   ControlEvents* m_events = nullptr;

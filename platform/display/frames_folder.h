@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/display/png.h"
+#include "platform/display/whole_file.h"
 
 namespace display {
 

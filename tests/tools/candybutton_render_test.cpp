@@ -67,6 +67,8 @@ TEST(CandybuttonRender, BadCommandLinesExitTwoNamingOptionAndValue) {
       {"--font Tahoma -o x.png", "--font 'Tahoma': expected FAMILY:POINTS"},
       {"--font Tahoma:big -o x.png", "--font 'Tahoma:big': POINTS is not a number"},
       {"--picture /no/such.bmp -o x.png", "--picture '/no/such.bmp': no such file"},
+      {"--picture / -o x.png", "--picture '/': not a regular file"},
+      {"--picture /dev/null -o x.png", "--picture '/dev/null': not a regular file"},
       {"--frobnicate 1 -o x.png", "unknown option '--frobnicate'"},
       {"--style", "--style: missing value"},
       {"--style 2", "-o: missing"},

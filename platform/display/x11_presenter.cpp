@@ -14,10 +14,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "platform/display/x11_errors.h"
 #include "platform/display/x11_keys.h"
 #include "platform/display/x11_message_box.h"
 #include "platform/display/x11_pixels.h"
@@ -77,7 +79,7 @@ struct X11Presenter::State {
   };
 
   Display* display = nullptr;
-  XIOErrorHandler previous_io_handler = nullptr;
+  std::unique_ptr<X11ErrorHandlers> error_handlers;
   int screen = 0;
   Visual* visual = nullptr;
   int depth = 0;
@@ -246,6 +248,10 @@ void X11Presenter::State::handle(XEvent& ev) {
     case Expose:
       if (ev.xexpose.count == 0) put_image(*s);
       break;
+    case DestroyNotify:
+      // The platform's own windows leave `shown` before their X windows go.
+      if (ev.xdestroywindow.window == s->xid) end_for_lost_window(display, s->title);
+      break;
     case MotionNotify: {
       const win::POINT p = to_screen(ev.xmotion.x, ev.xmotion.y);
       win::deliver_mouse_move(p.x, p.y);
@@ -347,18 +353,6 @@ Display* open_or_throw(const char* display_name) {
   return d;
 }
 
-// The connection broke (the server ended, or the network between): nothing
-// can be shown any more, so the program ends at once with one line saying
-// so. Xlib does not let this handler return.
-int connection_lost(Display* d) {
-  const int error = errno;
-  std::fprintf(stderr, "%s: lost the connection to the X display \"%s\" (%s); ending\n",
-               program_invocation_short_name, DisplayString(d),
-               error == 0 ? "the server closed it" : std::strerror(error));
-  std::fflush(nullptr);
-  std::_Exit(1);
-}
-
 }  // namespace
 
 Display* X11Presenter::open_display(const char* display_name, std::string* why_not) {
@@ -384,13 +378,15 @@ X11Presenter::X11Presenter(Display* connection) : m(std::make_unique<State>()) {
   m->display = connection;
   Display* d = m->display;
   const std::string name = DisplayString(d);
-  m->previous_io_handler = XSetIOErrorHandler(connection_lost);
+  m->error_handlers = std::make_unique<X11ErrorHandlers>(d, [state = m.get()](unsigned long xid) {
+    const State::Shown* s = state->find(static_cast<::Window>(xid));
+    return s ? std::optional<std::string>(s->title) : std::nullopt;
+  });
   m->screen = DefaultScreen(d);
   // Forms centre themselves on the real screen.
   win::set_screen_size({DisplayWidth(d, m->screen), DisplayHeight(d, m->screen)});
   XVisualInfo info{};
   if (!XMatchVisualInfo(d, m->screen, 24, TrueColor, &info) && !XMatchVisualInfo(d, m->screen, 32, TrueColor, &info)) {
-    XSetIOErrorHandler(m->previous_io_handler);
     XCloseDisplay(d);
     throw std::runtime_error("the X display \"" + name + "\" offers no 24- or 32-bit TrueColor visual");
   }
@@ -423,7 +419,6 @@ X11Presenter::~X11Presenter() {
   XFreeCursor(m->display, m->hand);
   XFreeColormap(m->display, m->colormap);
   XCloseDisplay(m->display);
-  XSetIOErrorHandler(m->previous_io_handler);
 }
 
 void X11Presenter::present(win::HWND window, const win::Surface& image, win::POINT) {

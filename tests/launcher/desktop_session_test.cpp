@@ -143,6 +143,11 @@ class Desktop {
     XSendEvent(m_display, w, False, NoEventMask, &ev);
     XFlush(m_display);
   }
+  // What another client can do to any window: destroy it.
+  void destroy(Window w) {
+    XDestroyWindow(m_display, w);
+    XSync(m_display, False);
+  }
 
  private:
   Window find_mapped(const char* title) {
@@ -226,6 +231,34 @@ TEST_F(DesktopSession, DisplayGoingAwayInTheSplashEndsTheProgramWithinASecondWit
 TEST_F(DesktopSession, DisplayGoingAwayEndsTheProgramWithinASecondWithOneLine) {
   ASSERT_TRUE(desktop.wait_for_reveal(window, 30s));
   expect_display_loss_ends_it(*this);
+}
+
+// The window destroyed by another client: the program once ran on without
+// it after the splash, and ended through Xlib's five-line report during it.
+void expect_window_loss_ends_it(DesktopSession& t) {
+  t.desktop.destroy(t.window);
+  const auto destroyed = Clock::now();
+  const auto status = t.program.wait_for_end(10s);
+  ASSERT_TRUE(status) << "runs on with its window gone";
+  EXPECT_LT(Clock::now() - destroyed, 1s);
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
+  EXPECT_EQ(WEXITSTATUS(*status), 1);
+  const std::string err = t.program.standard_error();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("the window \"Form1\" on the X display \"" + t.xvfb_name +
+                     "\" was destroyed by another client; ending"),
+            std::string::npos)
+      << err;
+}
+
+TEST_F(DesktopSession, WindowDestroyedInTheSplashEndsTheProgramWithOneLine) {
+  ASSERT_TRUE(desktop.wait_for_pixel(window, 60, 40, 0xFFFFFF, 10s));
+  expect_window_loss_ends_it(*this);
+}
+
+TEST_F(DesktopSession, WindowDestroyedAfterTheRevealEndsTheProgramWithOneLine) {
+  ASSERT_TRUE(desktop.wait_for_reveal(window, 30s));
+  expect_window_loss_ends_it(*this);
 }
 
 }  // namespace

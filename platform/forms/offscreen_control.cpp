@@ -83,9 +83,7 @@ float OffscreenControl::TextHeight(std::string_view text) const {
 
 void OffscreenControl::SetFont(const FontDescription& font) {
   const win::HFONT made = create_font(font);
-  if (!made)
-    throw std::runtime_error("OffscreenControl: no font \"" + font.name + "\" of " + std::to_string(font.size) +
-                             " pt");
+  if (!made) throw std::runtime_error("OffscreenControl: " + font_failure(font));
   win::SelectObject(m_dc, made);
   if (m_hfont) win::DeleteObject(m_hfont);
   m_hfont = made;

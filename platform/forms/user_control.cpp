@@ -149,7 +149,7 @@ float UserControl::TextHeight(std::string_view text) const { return float(measur
 
 void UserControl::SetFont(const FontDescription& font) {
   const win::HFONT made = create_font(font);
-  if (!made) throw std::runtime_error("UserControl: no font \"" + font.name + "\" of " + std::to_string(font.size) + " pt");
+  if (!made) throw std::runtime_error("UserControl: " + font_failure(font));
   win::SelectObject(m_dc, made);
   if (m_hfont) win::DeleteObject(m_hfont);
   m_hfont = made;

@@ -14,7 +14,8 @@ parallel=${3:-2}
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$build/fuzz
 
-targets="layout_fuzz value_conversion_fuzz picture_fuzz resources_fuzz script_fuzz render_options_fuzz"
+targets="layout_fuzz value_conversion_fuzz picture_fuzz resources_fuzz script_fuzz render_options_fuzz
+  form_interaction_fuzz render_button_fuzz"
 
 seed() {  # seed TARGET FILE...
   dir=$out/seeds/$1
@@ -33,6 +34,9 @@ seed picture_fuzz resources/background.bmp resources/box.bmp resources/logo.bmp 
 seed resources_fuzz resources/rsrc.bin
 seed script_fuzz
 seed render_options_fuzz
+seed form_interaction_fuzz resources/mainFRM.layout
+seed render_button_fuzz resources/logo.bmp resources/box.bmp resources/brindlecovemediacenter.ico \
+  tests/fixtures/pictures/pal4.bmp tests/fixtures/pictures/rgba32.ico
 
 mkdir -p "$out/artifacts"
 export root out seconds

@@ -27,10 +27,6 @@ win::HWND screen_window() {
   return {};
 }
 
-std::string frame_folder_problem(const std::string& folder, const std::string& reason) {
-  return "the frame folder " + folder + " (CANDY_FRAMES chooses it): " + reason;
-}
-
 void sleep_at_most(std::int64_t timeout_ms, std::int64_t limit_ms) {
   const std::int64_t ms = timeout_ms < 0 ? limit_ms : std::min(timeout_ms, limit_ms);
   if (ms > 0) win::clock().sleep_ms(ms);
@@ -38,12 +34,20 @@ void sleep_at_most(std::int64_t timeout_ms, std::int64_t limit_ms) {
 
 }  // namespace
 
-HeadlessPresenter::HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir, FileCreation frames)
-    : m_script(std::move(script)), m_frames_dir(std::move(frames_dir)), m_frame_creation(frames) {
+HeadlessPresenter::HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir, FileCreation frames,
+                                     std::string frames_origin)
+    : m_script(std::move(script)),
+      m_frames_dir(std::move(frames_dir)),
+      m_frame_creation(frames),
+      m_frames_origin(std::move(frames_origin)) {
   if (m_frames_dir.empty()) return;
   std::error_code error;
   std::filesystem::create_directories(m_frames_dir, error);
-  if (error) throw std::runtime_error(frame_folder_problem(m_frames_dir, "cannot be made: " + error.message()));
+  if (error) throw std::runtime_error(frame_folder_problem("cannot be made: " + error.message()));
+}
+
+std::string HeadlessPresenter::frame_folder_problem(const std::string& reason) const {
+  return "the frame folder " + m_frames_dir + " (" + m_frames_origin + "): " + reason;
 }
 
 void HeadlessPresenter::present(win::HWND, const win::Surface& image, win::POINT) {
@@ -53,7 +57,7 @@ void HeadlessPresenter::present(win::HWND, const win::Surface& image, win::POINT
   try {
     write_png(image, (std::filesystem::path(m_frames_dir) / name).string(), m_frame_creation);
   } catch (const std::runtime_error& e) {
-    throw std::runtime_error(frame_folder_problem(m_frames_dir, e.what()));
+    throw std::runtime_error(frame_folder_problem(e.what()));
   }
   ++m_frames_written;
 }

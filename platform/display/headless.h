@@ -22,9 +22,11 @@ inline constexpr int kScriptFailedExitCode = 4;
 class HeadlessPresenter final : public win::Presenter {
  public:
   // `frames_dir` empty: frames are not written. Frame files are made as
-  // `frames` says (never through a symbolic link).
+  // `frames` says (never through a symbolic link), each whole or not at all;
+  // errors about the folder say what chose it (`frames_origin`).
   HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir,
-                    FileCreation frames = FileCreation::Replace);
+                    FileCreation frames = FileCreation::Replace,
+                    std::string frames_origin = "CANDY_FRAMES chooses it");
 
   void present(win::HWND window, const win::Surface& image, win::POINT position) override;
   void wait_for_events(std::int64_t timeout_ms, bool main_loop_idle) override;
@@ -35,6 +37,7 @@ class HeadlessPresenter final : public win::Presenter {
   const std::string& failure() const { return m_failure; }
 
  private:
+  std::string frame_folder_problem(const std::string& reason) const;
   void end_run(int exit_code);
   void begin_step(std::int64_t now);
   void run_input_step(const ScriptStep& step);
@@ -44,6 +47,7 @@ class HeadlessPresenter final : public win::Presenter {
   std::vector<ScriptStep> m_script;
   std::string m_frames_dir;
   FileCreation m_frame_creation;
+  std::string m_frames_origin;
   std::size_t m_next = 0;
   bool m_step_started = false;
   std::int64_t m_deadline = 0;

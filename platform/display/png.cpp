@@ -1,8 +1,6 @@
 #include "platform/display/png.h"
 
-#include <fcntl.h>
 #include <png.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <csetjmp>
@@ -74,22 +72,16 @@ bool read_rows(png_structp png, win::Surface* image, png_byte* row) {
 
 void write_png(const win::Surface& image, const std::string& path, FileCreation how) {
   if (image.width <= 0 || image.height <= 0) throw std::runtime_error("cannot write an empty image to " + path);
-  // A link planted at the path would make the write land wherever it points.
-  int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC;
-  flags |= how == FileCreation::NewOnly ? O_EXCL : O_TRUNC;
-  const int fd = ::open(path.c_str(), flags, 0644);
-  if (fd < 0) throw std::runtime_error("cannot open " + path + " for writing: " + std::strerror(errno));
-  File file(::fdopen(fd, "wb"));
-  if (!file) {
-    ::close(fd);
-    throw std::runtime_error("cannot open " + path + " for writing");
-  }
+  WholeFile file(path, how);
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   std::vector<png_byte> row(static_cast<std::size_t>(image.width) * 3);
-  const bool written = info && write_rows(png, info, file.get(), image, row.data());
+  errno = 0;
+  const bool written = info && write_rows(png, info, file.stream(), image, row.data());
+  const int error = errno;
   png_destroy_write_struct(&png, &info);
-  if (!written || std::fflush(file.get()) != 0) throw std::runtime_error("cannot write " + path);
+  if (!written) file.fail(error);
+  file.commit();
 }
 
 win::Surface read_png(const std::string& path) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
@@ -32,6 +33,13 @@ bool parse_int(const std::string& word, std::int64_t min, std::int64_t max, std:
   return true;
 }
 
+// A whole number, however large: one that parse_int refused for its range.
+bool is_whole_number(const std::string& word) {
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  return end == word.data() + word.size() && (error == std::errc{} || error == std::errc::result_out_of_range);
+}
+
 bool parse_button(const std::string& word, win::MouseButton* out) {
   if (word == "left") *out = win::MouseButton::Left;
   else if (word == "right") *out = win::MouseButton::Right;
@@ -57,6 +65,8 @@ bool parse_key(const std::string& word, win::UINT* out) {
 
 constexpr std::int64_t kLongestWait = 24LL * 3600 * 1000;
 constexpr std::int64_t kCoordinate = 1 << 20;
+const std::string kWaitLimits = "0 <= MS <= " + std::to_string(kLongestWait) + " (24 hours)";
+const std::string kCoordinateLimits = "|X|, |Y| <= " + std::to_string(kCoordinate);
 
 }  // namespace
 
@@ -72,21 +82,23 @@ std::vector<ScriptStep> parse_script(std::string_view text, const std::string& s
     const auto words = words_of(line);
     if (words.empty()) continue;
     const std::string& command = words[0];
-    const auto fail = [&](const std::string& expected) {
+    // A number out of range is told the limits as well.
+    const auto fail = [&](const std::string& expected, const std::string& limits = {}) {
+      const bool out_of_range = !limits.empty() && std::any_of(words.begin() + 1, words.end(), is_whole_number);
       throw ScriptError(source + ":" + std::to_string(line_number) + ": expected " + expected + ", got \"" +
-                        win::printable_excerpt(line) + "\"");
+                        win::printable_excerpt(line) + "\"" + (out_of_range ? "; " + limits : ""));
     };
     ScriptStep step;
     step.line = line_number;
     if (command == "wait") {
       if (words.size() != 2 || !parse_int(words[1], 0, kLongestWait, &step.ms))
-        fail("wait MS with MS a whole number of milliseconds");
+        fail("wait MS with MS a whole number of milliseconds", kWaitLimits);
       step.op = ScriptOp::Wait;
       steps.push_back(step);
     } else if (command == "wait-idle") {
       step.ms = kDefaultIdleLimitMs;
       if (words.size() > 2 || (words.size() == 2 && !parse_int(words[1], 0, kLongestWait, &step.ms)))
-        fail("wait-idle [MS] with MS a whole number of milliseconds");
+        fail("wait-idle [MS] with MS a whole number of milliseconds", kWaitLimits);
       step.op = ScriptOp::WaitIdle;
       steps.push_back(step);
     } else if (command == "move") {
@@ -94,7 +106,7 @@ std::vector<ScriptStep> parse_script(std::string_view text, const std::string& s
       std::int64_t y = 0;
       if (words.size() != 3 || !parse_int(words[1], -kCoordinate, kCoordinate, &x) ||
           !parse_int(words[2], -kCoordinate, kCoordinate, &y))
-        fail("move X Y with whole-number pixel coordinates");
+        fail("move X Y with whole-number pixel coordinates", kCoordinateLimits);
       step.op = ScriptOp::Move;
       step.x = static_cast<int>(x);
       step.y = static_cast<int>(y);

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/display/frames_folder.h"
 #include "platform/display/headless.h"
 #include "platform/display/script.h"
 #include "platform/display/x11_presenter.h"
@@ -19,16 +20,6 @@ namespace {
 std::string setting(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
-}
-
-// mkdtemp makes the folder with a name no one could have guessed, mode 0700.
-std::string make_private_folder(const std::string& prefix) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path();
-  std::string pattern = (dir / (prefix + "-XXXXXX")).string();
-  if (!::mkdtemp(pattern.data()))
-    throw std::runtime_error("cannot make a private folder for the frames in " + dir.string() + ": " +
-                             std::strerror(errno));
-  return pattern;
 }
 
 }  // namespace
@@ -55,18 +46,12 @@ std::unique_ptr<win::Presenter> make_presenter(const PresenterDefaults& defaults
 
   const std::string script_path = setting("CANDY_SCRIPT");
   auto script = script_path.empty() ? parse_script(defaults.script, "built-in script") : load_script(script_path);
-  std::string frames = setting("CANDY_FRAMES");
-  if (frames.empty()) frames = defaults.frames_dir;
-  FileCreation creation = FileCreation::Replace;
-  if (frames.empty() && !defaults.private_frames_prefix.empty()) {
-    frames = make_private_folder(defaults.private_frames_prefix);
-    creation = FileCreation::NewOnly;
-  }
+  FramesFolder frames = choose_frames_folder(defaults.frames_dir, defaults.private_frames_prefix);
 
   std::fprintf(stderr, "using the headless presenter");
-  if (!frames.empty()) std::fprintf(stderr, "; frames go to %s", frames.c_str());
+  if (!frames.path.empty()) std::fprintf(stderr, "; frames go to %s", frames.path.c_str());
   std::fprintf(stderr, "\n");
-  return std::make_unique<HeadlessPresenter>(std::move(script), frames, creation);
+  return std::make_unique<HeadlessPresenter>(std::move(script), frames.path, frames.creation, frames.origin);
 }
 
 }  // namespace display

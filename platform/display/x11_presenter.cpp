@@ -14,13 +14,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "platform/display/x11_errors.h"
 #include "platform/display/x11_keys.h"
 #include "platform/display/x11_message_box.h"
 #include "platform/display/x11_pixels.h"
+#include "platform/win/gdi/gdi.h"
 #include "platform/win/kernel/codepage.h"
 #include "platform/win/user/cursor.h"
 #include "platform/win/user/input.h"
@@ -63,6 +66,17 @@ bool mouse_button(unsigned x_button, win::MouseButton* out) {
 
 constexpr unsigned kButtonMasks = Button1Mask | Button2Mask | Button3Mask;
 
+// Grows `area` to take in `more`: the box around both, repainted at once.
+void add_exposed(win::RECT* area, const win::RECT& more) {
+  if (win::IsRectEmpty(&more)) return;
+  if (win::IsRectEmpty(area)) {
+    *area = more;
+    return;
+  }
+  *area = {std::min(area->left, more.left), std::min(area->top, more.top), std::max(area->right, more.right),
+           std::max(area->bottom, more.bottom)};
+}
+
 }  // namespace
 
 struct X11Presenter::State {
@@ -74,10 +88,11 @@ struct X11Presenter::State {
     std::string title;
     win::PointerShape cursor = win::PointerShape::Arrow;
     bool hidden = false;
+    win::RECT exposed{};  // what Expose events asked to repaint since the last repaint
   };
 
   Display* display = nullptr;
-  XIOErrorHandler previous_io_handler = nullptr;
+  std::unique_ptr<X11ErrorHandlers> error_handlers;
   int screen = 0;
   Visual* visual = nullptr;
   int depth = 0;
@@ -111,7 +126,9 @@ struct X11Presenter::State {
   void create(Shown& s);
   void set_title(Shown& s, const std::string& title);
   void apply_icon(const Shown& s);
-  void put_image(const Shown& s);
+  void put_image(Shown& s);
+  void put_image(Shown& s, const win::RECT& area);
+  void repaint_exposed();
   void handle(XEvent& ev);
   void deliver_key(const XKeyEvent& key, win::KeyAction action);
   void release_keys();
@@ -186,10 +203,16 @@ void X11Presenter::State::apply_icon(const Shown& s) {
                   reinterpret_cast<const unsigned char*>(icon.data()), static_cast<int>(icon.size()));
 }
 
-void X11Presenter::State::put_image(const Shown& s) {
-  if (s.hidden || s.image.pixels.empty()) return;
-  const auto width = static_cast<unsigned>(s.image.width);
-  const auto height = static_cast<unsigned>(s.image.height);
+void X11Presenter::State::put_image(Shown& s) { put_image(s, {0, 0, s.image.width, s.image.height}); }
+
+void X11Presenter::State::put_image(Shown& s, const win::RECT& area) {
+  const win::RECT whole{0, 0, s.image.width, s.image.height};
+  win::RECT r;
+  const bool any = win::IntersectRect(&r, &area, &whole);
+  s.exposed = {};
+  if (s.hidden || s.image.pixels.empty() || !any) return;
+  const auto width = static_cast<unsigned>(r.right - r.left);
+  const auto height = static_cast<unsigned>(r.bottom - r.top);
   XImage* image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, width, height,
                                32, 0);
   if (!image) throw std::runtime_error("the X server gave no image of " + std::to_string(width) + " x " +
@@ -200,7 +223,8 @@ void X11Presenter::State::put_image(const Shown& s) {
                       (image->byte_order == LSBFirst) == (std::endian::native == std::endian::little);
   for (unsigned y = 0; y < height; ++y) {
     for (unsigned x = 0; x < width; ++x) {
-      const unsigned long pixel = to_pixel(s.image.at(static_cast<int>(x), static_cast<int>(y)), format);
+      const unsigned long pixel =
+          to_pixel(s.image.at(r.left + static_cast<int>(x), r.top + static_cast<int>(y)), format);
       if (direct) {
         const auto value = static_cast<std::uint32_t>(pixel);
         std::memcpy(data.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image->bytes_per_line) +
@@ -211,9 +235,17 @@ void X11Presenter::State::put_image(const Shown& s) {
       }
     }
   }
-  XPutImage(display, s.xid, s.gc, image, 0, 0, 0, 0, width, height);
+  XPutImage(display, s.xid, s.gc, image, 0, 0, r.left, r.top, width, height);
   image->data = nullptr;  // the vector owns the pixels
   XDestroyImage(image);
+}
+
+// One repaint a window for everything exposed since the last, as Windows
+// gathers an update region: a storm of Expose events costs one repaint.
+void X11Presenter::State::repaint_exposed() {
+  for (Shown& s : shown) {
+    if (!win::IsRectEmpty(&s.exposed)) put_image(s, s.exposed);
+  }
 }
 
 void X11Presenter::State::deliver_key(const XKeyEvent& key, win::KeyAction action) {
@@ -244,7 +276,12 @@ void X11Presenter::State::handle(XEvent& ev) {
   };
   switch (ev.type) {
     case Expose:
-      if (ev.xexpose.count == 0) put_image(*s);
+      add_exposed(&s->exposed, {ev.xexpose.x, ev.xexpose.y, ev.xexpose.x + ev.xexpose.width,
+                                ev.xexpose.y + ev.xexpose.height});
+      break;
+    case DestroyNotify:
+      // The platform's own windows leave `shown` before their X windows go.
+      if (ev.xdestroywindow.window == s->xid) end_for_lost_window(display, s->title);
       break;
     case MotionNotify: {
       const win::POINT p = to_screen(ev.xmotion.x, ev.xmotion.y);
@@ -347,18 +384,6 @@ Display* open_or_throw(const char* display_name) {
   return d;
 }
 
-// The connection broke (the server ended, or the network between): nothing
-// can be shown any more, so the program ends at once with one line saying
-// so. Xlib does not let this handler return.
-int connection_lost(Display* d) {
-  const int error = errno;
-  std::fprintf(stderr, "%s: lost the connection to the X display \"%s\" (%s); ending\n",
-               program_invocation_short_name, DisplayString(d),
-               error == 0 ? "the server closed it" : std::strerror(error));
-  std::fflush(nullptr);
-  std::_Exit(1);
-}
-
 }  // namespace
 
 Display* X11Presenter::open_display(const char* display_name, std::string* why_not) {
@@ -384,13 +409,15 @@ X11Presenter::X11Presenter(Display* connection) : m(std::make_unique<State>()) {
   m->display = connection;
   Display* d = m->display;
   const std::string name = DisplayString(d);
-  m->previous_io_handler = XSetIOErrorHandler(connection_lost);
+  m->error_handlers = std::make_unique<X11ErrorHandlers>(d, [state = m.get()](unsigned long xid) {
+    const State::Shown* s = state->find(static_cast<::Window>(xid));
+    return s ? std::optional<std::string>(s->title) : std::nullopt;
+  });
   m->screen = DefaultScreen(d);
   // Forms centre themselves on the real screen.
   win::set_screen_size({DisplayWidth(d, m->screen), DisplayHeight(d, m->screen)});
   XVisualInfo info{};
   if (!XMatchVisualInfo(d, m->screen, 24, TrueColor, &info) && !XMatchVisualInfo(d, m->screen, 32, TrueColor, &info)) {
-    XSetIOErrorHandler(m->previous_io_handler);
     XCloseDisplay(d);
     throw std::runtime_error("the X display \"" + name + "\" offers no 24- or 32-bit TrueColor visual");
   }
@@ -423,7 +450,6 @@ X11Presenter::~X11Presenter() {
   XFreeCursor(m->display, m->hand);
   XFreeColormap(m->display, m->colormap);
   XCloseDisplay(m->display);
-  XSetIOErrorHandler(m->previous_io_handler);
 }
 
 void X11Presenter::present(win::HWND window, const win::Surface& image, win::POINT) {
@@ -465,6 +491,7 @@ void X11Presenter::wait_for_events(std::int64_t timeout_ms, bool) {
     XNextEvent(m->display, &ev);
     m->handle(ev);
   }
+  m->repaint_exposed();
   m->follow_pointer_shape();
   XFlush(m->display);
 }

@@ -82,7 +82,7 @@ win::SIZE ControlImage::measure(std::string_view text) const {
 void ControlImage::set_font(const FontDescription& font) {
   const win::HFONT made = create_font(font);
   if (!made)
-    throw std::runtime_error(m_owner + ": no font \"" + font.name + "\" of " + std::to_string(font.size) + " pt");
+    throw std::runtime_error(m_owner + ": " + font_failure(font));
   win::SelectObject(m_dc, made);
   if (m_hfont) win::DeleteObject(m_hfont);
   m_hfont = made;

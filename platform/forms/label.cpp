@@ -17,7 +17,7 @@ namespace {
 
 win::HFONT font_or_throw(const FontDescription& font) {
   const win::HFONT handle = create_font(font);
-  if (!handle) throw std::runtime_error("no font can be made for \"" + font.name + "\"");
+  if (!handle) throw std::runtime_error(font_failure(font));
   return handle;
 }
 

@@ -143,6 +143,35 @@ class Desktop {
     XSendEvent(m_display, w, False, NoEventMask, &ev);
     XFlush(m_display);
   }
+  // What another client can do to any window: destroy it.
+  void destroy(Window w) {
+    XDestroyWindow(m_display, w);
+    XSync(m_display, False);
+  }
+  // `count` Expose events over the whole window, then a left click at
+  // (x, y), all in order on this connection; returns once the server has them.
+  void expose_storm_then_click(Window w, int count, int x, int y) {
+    XEvent ev{};
+    ev.xexpose.type = Expose;
+    ev.xexpose.window = w;
+    ev.xexpose.width = 400;
+    ev.xexpose.height = 240;
+    for (int i = 0; i < count; ++i) XSendEvent(m_display, w, False, ExposureMask, &ev);
+    XSync(m_display, False);
+    for (const int type : {ButtonPress, ButtonRelease}) {
+      XEvent button{};
+      button.xbutton.type = type;
+      button.xbutton.window = w;
+      button.xbutton.root = DefaultRootWindow(m_display);
+      button.xbutton.x = x;
+      button.xbutton.y = y;
+      button.xbutton.button = Button1;
+      button.xbutton.same_screen = True;
+      button.xbutton.state = type == ButtonRelease ? Button1Mask : 0;
+      XSendEvent(m_display, w, False, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &button);
+    }
+    XSync(m_display, False);
+  }
 
  private:
   Window find_mapped(const char* title) {
@@ -226,6 +255,47 @@ TEST_F(DesktopSession, DisplayGoingAwayInTheSplashEndsTheProgramWithinASecondWit
 TEST_F(DesktopSession, DisplayGoingAwayEndsTheProgramWithinASecondWithOneLine) {
   ASSERT_TRUE(desktop.wait_for_reveal(window, 30s));
   expect_display_loss_ends_it(*this);
+}
+
+// The window destroyed by another client: the program once ran on without
+// it after the splash, and ended through Xlib's five-line report during it.
+void expect_window_loss_ends_it(DesktopSession& t) {
+  t.desktop.destroy(t.window);
+  const auto destroyed = Clock::now();
+  const auto status = t.program.wait_for_end(10s);
+  ASSERT_TRUE(status) << "runs on with its window gone";
+  EXPECT_LT(Clock::now() - destroyed, 1s);
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
+  EXPECT_EQ(WEXITSTATUS(*status), 1);
+  const std::string err = t.program.standard_error();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("the window \"Form1\" on the X display \"" + t.xvfb_name +
+                     "\" was destroyed by another client; ending"),
+            std::string::npos)
+      << err;
+}
+
+TEST_F(DesktopSession, WindowDestroyedInTheSplashEndsTheProgramWithOneLine) {
+  ASSERT_TRUE(desktop.wait_for_pixel(window, 60, 40, 0xFFFFFF, 10s));
+  expect_window_loss_ends_it(*this);
+}
+
+TEST_F(DesktopSession, WindowDestroyedAfterTheRevealEndsTheProgramWithOneLine) {
+  ASSERT_TRUE(desktop.wait_for_reveal(window, 30s));
+  expect_window_loss_ends_it(*this);
+}
+
+// Each Expose once repainted the whole window: 5,000 took seconds and held
+// the click behind them. Pending ones now make one repaint.
+TEST_F(DesktopSession, CloseClickAfterAnExposeStormIsHandledWithinATenthOfASecond) {
+  ASSERT_TRUE(desktop.wait_for_reveal(window, 30s));
+  // The close mark, closeCMD, covers client pixels 384..400 x 220..236.
+  desktop.expose_storm_then_click(window, 5000, 392, 228);
+  const auto clicked = Clock::now();
+  const auto status = program.wait_for_end(10s);
+  ASSERT_TRUE(status) << "the close click was not handled";
+  EXPECT_LT(Clock::now() - clicked, 100ms);
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status << " " << program.standard_error();
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "platform/win/gdi/dc.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/region.h"
+#include "tests/support/tiny_disk.h"
 
 namespace {
 
@@ -65,6 +66,8 @@ TEST(CandybuttonRender, BadCommandLinesExitTwoNamingOptionAndValue) {
       {"--font Tahoma -o x.png", "--font 'Tahoma': expected FAMILY:POINTS"},
       {"--font Tahoma:big -o x.png", "--font 'Tahoma:big': POINTS is not a number"},
       {"--picture /no/such.bmp -o x.png", "--picture '/no/such.bmp': no such file"},
+      {"--picture / -o x.png", "--picture '/': not a regular file"},
+      {"--picture /dev/null -o x.png", "--picture '/dev/null': not a regular file"},
       {"--frobnicate 1 -o x.png", "unknown option '--frobnicate'"},
       {"--style", "--style: missing value"},
       {"--style 2", "-o: missing"},
@@ -76,6 +79,29 @@ TEST(CandybuttonRender, BadCommandLinesExitTwoNamingOptionAndValue) {
   }
   const fs::path dir = temp("nodir");
   EXPECT_EQ(run("-o " + (dir / "missing" / "x.png").string()).status, 2);
+}
+
+// A full disk once left a truncated image or mask (a 64 kB stub) behind.
+TEST(CandybuttonRender, AFullDiskLeavesNoFileAndSaysWhy) {
+  test_support::TinyDisk disk("render_full_disk");
+  if (!disk.mounted()) GTEST_SKIP() << disk.why_not();
+  const fs::path elsewhere = temp("full_disk.ppm");
+  const struct {
+    std::string args;
+    fs::path failing;
+  } cases[] = {
+      {"--width 400 --height 400 -o " + (disk.path() / "b.ppm").string(), disk.path() / "b.ppm"},
+      {"--width 1000 --height 1000 -o " + elsewhere.string() + " --mask " + (disk.path() / "m.pbm").string(),
+       disk.path() / "m.pbm"},
+  };
+  for (const auto& c : cases) {
+    const Result r = run(c.args);
+    EXPECT_EQ(r.status, 2) << c.args;
+    EXPECT_NE(r.err.find("cannot write " + c.failing.string() + ": No space left on device"), std::string::npos)
+        << r.err;
+    EXPECT_TRUE(disk.files().empty()) << disk.files().front();
+  }
+  fs::remove(elsewhere);
 }
 
 // The same button painted here: the same colours, size and state, the

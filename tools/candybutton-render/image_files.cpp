@@ -1,9 +1,11 @@
 #include "tools/candybutton-render/image_files.h"
 
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
 #include <stdexcept>
 
 #include "platform/display/png.h"
+#include "platform/display/whole_file.h"
 
 namespace render {
 namespace {
@@ -12,12 +14,13 @@ bool ends_with(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+// Whole or not at all: a failed write leaves no partial file at the path.
 void write_file(const std::string& path, const std::string& header, const std::vector<char>& body) {
-  std::ofstream out(path, std::ios::binary);
-  out << header;
-  out.write(body.data(), std::streamsize(body.size()));
-  out.close();
-  if (!out) throw std::runtime_error("cannot write '" + path + "'");
+  display::WholeFile file(path, display::FileCreation::Replace);
+  if (std::fwrite(header.data(), 1, header.size(), file.stream()) != header.size() ||
+      std::fwrite(body.data(), 1, body.size(), file.stream()) != body.size())
+    file.fail(errno);
+  file.commit();
 }
 
 }  // namespace

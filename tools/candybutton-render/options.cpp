@@ -101,7 +101,10 @@ RenderOptions parse_options(const std::vector<std::string>& args) {
       {"--picture",
        [&](auto& n, auto& v) {
          std::error_code ec;
-         if (!std::filesystem::is_regular_file(v, ec)) fail(n, v, "no such file");
+         const auto status = std::filesystem::status(v, ec);
+         if (!std::filesystem::exists(status)) fail(n, v, ec && ec != std::errc::no_such_file_or_directory
+                                                              ? ec.message() : "no such file");
+         if (!std::filesystem::is_regular_file(status)) fail(n, v, "not a regular file");
          o.picture = v;
        }},
       {"--picture-alignment", [&](auto& n, auto& v) { o.picture_alignment = integer(n, v, 0, 4); }},

@@ -1,5 +1,8 @@
+#include <cerrno>
 #include <cstring>
 #include <exception>
+#include <new>
+#include <system_error>
 
 #include "platform/win/gdi/font.h"
 #include "platform/win/kernel/last_error.h"
@@ -13,10 +16,18 @@ HFONT CreateFontIndirectA(const LOGFONTA* log) {
   }
   try {
     return HFONT{handle_table().insert(ObjectKind::Font, open_font(*log))};
+  } catch (const std::bad_alloc&) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  } catch (const std::system_error& e) {
+    // The system ran short of something: say what, not that the font is bad.
+    const int error = e.code().value();
+    SetLastError(error == EMFILE || error == ENFILE ? ERROR_TOO_MANY_OPEN_FILES
+                 : error == ENOMEM                  ? ERROR_NOT_ENOUGH_MEMORY
+                                                    : ERROR_INVALID_PARAMETER);
   } catch (const std::exception&) {
     SetLastError(ERROR_INVALID_PARAMETER);
-    return HFONT{};
   }
+  return HFONT{};
 }
 
 HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,

@@ -11,10 +11,13 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <new>
 #include <stdexcept>
+#include <system_error>
 
 #include "platform/win/kernel/codepage.h"
 #include "platform/win/gdi/font.h"
+#include "platform/win/gdi/font_file_shortage.h"
 
 namespace win {
 namespace {
@@ -123,7 +126,11 @@ std::int32_t to_pixels(double units, double scale) {
 FontFace::FontFace(const std::string& path, int index, int lf_height, Synthesis synthesis)
     : m_synthesis(synthesis) {
   FontLibrary& lib = library();
-  if (FT_New_Face(lib.freetype, path.c_str(), index, &m_face) != 0) {
+  if (const FT_Error error = FT_New_Face(lib.freetype, path.c_str(), index, &m_face); error != 0) {
+    // Out of memory or of descriptors is the system's shortage, not the font's fault.
+    if (error == FT_Err_Out_Of_Memory) throw std::bad_alloc();
+    if (const int shortage = font_file_shortage(path))
+      throw std::system_error(shortage, std::generic_category(), "FreeType cannot open the font file " + path);
     throw std::runtime_error("FreeType cannot open the font file " + path);
   }
   m_family = m_face->family_name ? m_face->family_name : "";

@@ -112,6 +112,58 @@ TEST(PresenterChoice, FramesThroughSymlinksGoToAFreshPrivateFolderPerRun) {
   }
 }
 
+// An empty TMPDIR once ended the program; the folder's errors named
+// CANDY_FRAMES, which was not set, and neither TMPDIR nor the path.
+TEST(PresenterChoice, PrivateFramesFollowTmpdirAndItsErrorsNameIt) {
+  namespace fs = std::filesystem;
+  ScopedEnv choice("CANDY_DISPLAY", "headless");
+  ScopedEnv script("CANDY_SCRIPT", nullptr);
+  ScopedEnv frames("CANDY_FRAMES", nullptr);
+  const auto frames_folder = [](std::unique_ptr<win::Presenter>* presenter) {
+    testing::internal::CaptureStderr();
+    *presenter = make_presenter({"", "", "presenter-choice-test"});
+    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string mark = "; frames go to ";
+    const auto at = err.find(mark);
+    return at == std::string::npos ? err : err.substr(at + mark.size(), err.find('\n', at) - at - mark.size());
+  };
+  std::unique_ptr<win::Presenter> presenter;
+  {
+    ScopedEnv tmpdir("TMPDIR", "");
+    const std::string folder = frames_folder(&presenter);
+    EXPECT_EQ(folder.rfind("/tmp/presenter-choice-test-", 0), 0u) << folder;
+    fs::remove_all(folder);
+  }
+  const fs::path base = fs::temp_directory_path() / ("tmpdir_test_" + std::to_string(getpid()));
+  const std::string missing = (base / "missing").string();
+  {
+    ScopedEnv tmpdir("TMPDIR", missing.c_str());
+    try {
+      make_presenter({"", "", "presenter-choice-test"});
+      ADD_FAILURE() << "made a folder in " << missing;
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(std::string(e.what()), "cannot make a private folder for the frames in " + missing + " (TMPDIR=" +
+                                           missing + "): No such file or directory");
+    }
+  }
+  fs::create_directories(base);
+  ScopedEnv tmpdir("TMPDIR", base.c_str());
+  const std::string folder = frames_folder(&presenter);
+  fs::remove_all(folder);
+  try {
+    presenter->present(win::HWND{}, win::Surface(2, 2), {0, 0});
+    ADD_FAILURE() << "wrote into a folder that is gone";
+  } catch (const std::runtime_error& e) {
+    const std::string what = e.what();
+    EXPECT_EQ(what.rfind("the frame folder " + folder + " (made in " + base.string() + ", TMPDIR=" + base.string() +
+                             "): cannot open ",
+                         0),
+              0u)
+        << what;
+  }
+  fs::remove_all(base);
+}
+
 TEST(FrameFiles, FramesThroughSymlinksAreRefusedAndNewFilesMustBeNew) {
   namespace fs = std::filesystem;
   const fs::path dir = fs::temp_directory_path() / ("frame_files_test_" + std::to_string(getpid()));

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -61,6 +62,32 @@ TEST(Script, AMalformedLineIsNamedWithWhatWasExpected) {
     }
   }
   EXPECT_THROW(load_script("/nonexistent/script"), ScriptError);
+}
+
+// A number past a limit was refused without saying what the limit is.
+TEST(Script, NumbersOutOfRangeAreToldTheLimits) {
+  const struct {
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"wait 86400001", "s:1: expected wait MS with MS a whole number of milliseconds, got \"wait 86400001\"; "
+                        "0 <= MS <= 86400000 (24 hours)"},
+      {"wait-idle -1", "; 0 <= MS <= 86400000 (24 hours)"},
+      {"wait 99999999999999999999999", "; 0 <= MS <= 86400000 (24 hours)"},
+      {"move 5 -1048577", "got \"move 5 -1048577\"; |X|, |Y| <= 1048576"},
+  };
+  for (const auto& c : cases) {
+    try {
+      parse_script(c.text, "s");
+      ADD_FAILURE() << c.text;
+    } catch (const ScriptError& e) {
+      const std::string what = e.what();
+      EXPECT_TRUE(what.size() >= std::strlen(c.message) &&
+                  what.compare(what.size() - std::strlen(c.message), std::string::npos, c.message) == 0)
+          << what;
+    }
+  }
+  EXPECT_EQ(parse_script("wait 86400000\nmove -1048576 1048576", "s").size(), 2u);
 }
 
 TEST(Script, ErrorsQuoteABoundedEscapedExcerptOfTheLine) {

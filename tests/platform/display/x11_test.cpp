@@ -4,6 +4,7 @@
 // client coordinates.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -262,6 +263,25 @@ TEST_F(X11PresenterTest, HiddenWindowsUnmapAndDestroyedOnesGo) {
   EXPECT_TRUE(pump([this] { return viewable(); }));
   win::DestroyWindow(m_top);
   EXPECT_TRUE(pump([this] { return m_presenter->x_window(m_top) == 0; }));
+}
+
+// Xlib's default handler ended the program, with five lines, on any error.
+TEST_F(X11PresenterTest, AnXErrorOnAnotherClientsWindowIsReportedInOneLineAndTheProgramGoesOn) {
+  ASSERT_TRUE(pump([this] { return viewable(); }));
+  const ::Window gone = XCreateSimpleWindow(m_probe, DefaultRootWindow(m_probe), 0, 0, 4, 4, 0, 0, 0);
+  XDestroyWindow(m_probe, gone);
+  XSync(m_probe, False);
+  testing::internal::CaptureStderr();
+  XMapWindow(m_presenter->display(), gone);
+  pump([] { return false; }, 100);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("X error on the display \"" + s_xvfb->display_name() + "\": BadWindow"), std::string::npos)
+      << err;
+  EXPECT_NE(err.find("in request X_MapWindow"), std::string::npos) << err;
+  EXPECT_NE(err.find("; going on\n"), std::string::npos) << err;
+  win::InvalidateRect(m_top, nullptr, win::TRUE);
+  EXPECT_TRUE(pump([this] { return viewable(); }));
 }
 
 // Finds the box by its title on its own connection, then closes it with

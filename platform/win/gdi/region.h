@@ -86,4 +86,22 @@ int OffsetRgn(HRGN rgn, int dx, int dy);
 int GetRgnBox(HRGN rgn, RECT* rect);
 BOOL EqualRgn(HRGN a, HRGN b);
 
+// GetRegionData: the region as rectangles, band by band top to bottom and
+// left to right within a band.
+inline constexpr DWORD RDH_RECTANGLES = 1;
+struct RGNDATAHEADER {
+  DWORD dwSize;    // of this header
+  DWORD iType;     // RDH_RECTANGLES
+  DWORD nCount;    // rectangles in Buffer
+  DWORD nRgnSize;  // bytes of them
+  RECT rcBound;
+};
+struct RGNDATA {
+  RGNDATAHEADER rdh;
+  char Buffer[1];  // nCount RECTs, read by copying them out
+};
+// With a null data, the bytes needed; else count when that is enough (the
+// data filled in), 0 when it is too small or rgn is not a live region.
+DWORD GetRegionData(HRGN rgn, DWORD count, RGNDATA* data);
+
 }  // namespace win

@@ -54,9 +54,6 @@ BOOL PtInRect(const RECT* rect, POINT pt);
 // FillRect for real brushes only; user32's FillRect (user/fill_rect.h) adds
 // the COLOR_x + 1 brush values, which need the system colours.
 int fill_rect(HDC dc, const RECT* rect, HBRUSH brush);
-// fill_rect with a solid brush of the colour, without making the brush: for
-// surfaces that fill boxes in a colour every repaint.
-int fill_solid_rect(HDC dc, const RECT* rect, COLORREF color);
 BOOL FillRgn(HDC dc, HRGN rgn, HBRUSH brush);
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
 BOOL LineTo(HDC dc, int x, int y);
@@ -74,3 +71,6 @@ int SetBkMode(HDC dc, int mode);
 int GetBkMode(HDC dc);
 
 }  // namespace win
+
+// fill_solid_rect, a fast box fill, beside its plain version.
+#include "platform/win/gdi/solid_rect.h"

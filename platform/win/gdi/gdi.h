@@ -3,6 +3,7 @@
 // rectangles exclude right and bottom, a line sets its start pixel and
 // excludes its end pixel.
 #pragma once
+#ifndef _WIN32  // a Windows compiler takes these names from windows.h: see the end
 
 #include "platform/win/kernel/types.h"
 
@@ -74,3 +75,7 @@ int GetBkMode(HDC dc);
 
 // fill_solid_rect, a fast box fill, beside its plain version.
 #include "platform/win/gdi/solid_rect.h"
+
+#else
+#include "platform/win/kernel/windows_build.h"
+#endif  // _WIN32

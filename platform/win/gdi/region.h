@@ -1,7 +1,7 @@
 // Regions: sets of pixels kept as y-x banded rectangles. The interface below
 // is what the rest of the platform relies on; region.cpp documents the bands.
 #pragma once
-
+#ifndef _WIN32  // a Windows compiler takes these names from windows.h: see the end
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -105,3 +105,7 @@ struct RGNDATA {
 DWORD GetRegionData(HRGN rgn, DWORD count, RGNDATA* data);
 
 }  // namespace win
+
+#else
+#include "platform/win/kernel/windows_build.h"
+#endif  // _WIN32

@@ -220,11 +220,4 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
   return region.make_handle();
 }
 
-void XorRectIntoRegion(win::HRGN region, const std::int32_t& left, const std::int32_t& top,
-                       const std::int32_t& right, const std::int32_t& bottom) {
-  const win::HRGN rect = win::CreateRectRgn(left, top, right, bottom);
-  win::CombineRgn(region, region, rect, win::RGN_XOR);
-  win::DeleteObject(rect);
-}
-
 }  // namespace candy

@@ -10,6 +10,7 @@
 #include "candybutton/rounding.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/region.h"
+#include "platform/win/gdi/region_bands.h"
 
 namespace candy {
 
@@ -133,7 +134,7 @@ using Range = std::pair<std::int32_t, std::int32_t>;
 // (0, 1), (2, 3) and (4, 5), the empty ones dropped and touching ones joined.
 // The ends stay in scalars: kept in an array, the mixed-width stores and
 // loads of its elements stall on store forwarding.
-void xor_of(Range a, Range b, Range c, std::vector<win::Region::Span>& spans) {
+void xor_of(Range a, Range b, Range c, std::vector<win::RegionSpan>& spans) {
   std::int32_t e0 = std::min(a.first, a.second), e1 = std::max(a.first, a.second);
   std::int32_t e2 = std::min(b.first, b.second), e3 = std::max(b.first, b.second);
   std::int32_t e4 = std::min(c.first, c.second), e5 = std::max(c.first, c.second);
@@ -176,10 +177,10 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
   if (y + height < 0) return win::CreateRectRgn(0, 0, x + width, y + height);
   const Range base{0, x + width};
   const Range none{0, 0};
-  win::Region region;
+  win::RegionBuilder region;
   region.reserve_bands(std::size_t(std::min(y + height + 1, 1 << 16)));
   // Equal neighbouring bands are joined before they are handed over.
-  std::vector<win::Region::Span> spans, pending;
+  std::vector<win::RegionSpan> spans, pending;
   std::int32_t pending_top = 0, pending_bottom = 0;
   auto emit = [&](std::int32_t top, std::int32_t bottom, Range right_cut, Range left_cut) {
     xor_of(base, right_cut, left_cut, spans);
@@ -187,7 +188,7 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
       pending_bottom = bottom;
       return;
     }
-    region.append_band(pending_top, pending_bottom, std::move(pending));
+    region.append_band(pending_top, pending_bottom, pending);
     pending.clear();
     pending.swap(spans);
     pending_top = top;
@@ -215,15 +216,8 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
     prev_row = row;
   }
   emit(prev_row, y + height, none, none);
-  region.append_band(pending_top, pending_bottom, std::move(pending));
-  return win::make_region_handle(std::move(region));
-}
-
-void XorRectIntoRegion(win::HRGN region, const std::int32_t& left, const std::int32_t& top,
-                       const std::int32_t& right, const std::int32_t& bottom) {
-  const win::HRGN rect = win::CreateRectRgn(left, top, right, bottom);
-  win::CombineRgn(region, region, rect, win::RGN_XOR);
-  win::DeleteObject(rect);
+  region.append_band(pending_top, pending_bottom, pending);
+  return region.make_handle();
 }
 
 }  // namespace candy

@@ -26,12 +26,10 @@ void KeepButtonRegions(const ButtonRegions& regions, forms::DrawingSurface& surf
 // A new region (the caller owns it) holding the rounded shape (x, y, width,
 // height, radius), built from the rectangle (0, 0, x + width, y + height) by
 // cutting the corners of the left half away and mirroring each cut. The
-// radius used, at least 1, is written to corner_radius.
+// radius used, at least 1, is written to corner_radius. The scan that defines
+// the region is CreateRoundedRegionByScan (rounded_region_scan.h); this one
+// writes the same region band by band.
 win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, const std::int32_t& width,
                               const std::int32_t& height, const std::int32_t& radius, std::int32_t& corner_radius);
-
-// region = region XOR rectangle; the corners may come in either order.
-void XorRectIntoRegion(win::HRGN region, const std::int32_t& left, const std::int32_t& top,
-                       const std::int32_t& right, const std::int32_t& bottom);
 
 }  // namespace candy

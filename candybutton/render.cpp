@@ -11,7 +11,7 @@
 #include "platform/forms/offscreen_control.h"
 #include "platform/win/gdi/dib.h"
 #include "platform/win/gdi/gdi.h"
-#include "platform/win/gdi/region.h"
+#include "platform/win/gdi/region_bands.h"
 #include "platform/win/ole/picture.h"
 
 namespace candy {
@@ -81,12 +81,16 @@ win::PicturePtr decode_picture(const std::vector<std::uint8_t>& bytes, const std
 }
 
 std::vector<std::uint8_t> region_mask(win::HRGN region, std::int32_t width, std::int32_t height) {
-  std::vector<std::uint8_t> bits(std::size_t(width) * std::size_t(height), 1);
+  std::vector<std::uint8_t> bits(std::size_t(width) * std::size_t(height), region ? 0 : 1);
   if (!region) return bits;
-  const win::Region& r = *win::region_from_handle(region);
-  for (std::int32_t y = 0; y < height; ++y)
-    for (std::int32_t x = 0; x < width; ++x)
-      bits[std::size_t(y) * std::size_t(width) + std::size_t(x)] = r.contains(x, y) ? 1 : 0;
+  const win::RegionBands bands(region);
+  for (std::int32_t y = 0; y < height; ++y) {
+    std::uint8_t* row = bits.data() + std::size_t(y) * std::size_t(width);
+    for (const win::RegionSpan& s : bands.row(y)) {
+      const std::int32_t left = std::clamp(s.left, 0, width), right = std::clamp(s.right, 0, width);
+      if (left < right) std::fill(row + left, row + right, 1);
+    }
+  }
   return bits;
 }
 

@@ -45,7 +45,7 @@ void scan_border_and_gloss(ButtonFace& button, std::int32_t W, std::int32_t H, w
     if (gloss_x && *gloss_x > half) gloss_x.reset();
     const std::int32_t end = gloss_x ? *gloss_x : half + 1;
     std::int32_t x = first_x;
-    for (const win::Region::Span& span : inside) {
+    for (const win::RegionSpan& span : inside) {
       if (x >= end || span.left >= end) break;
       if (span.right <= x) continue;
       if (span.left > x) fill_mirrored_run(dc, frame, W, y, x, span.left);

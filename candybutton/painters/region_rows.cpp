@@ -4,19 +4,10 @@
 
 namespace candy {
 
-RegionRows::RegionRows(win::HRGN region) : m_region(win::region_from_handle(region)) {}
+RegionRows::RegionRows(win::HRGN region) : m_bands(region) {}
 
-std::span<const win::Region::Span> RegionRows::row(std::int32_t y) const {
-  if (!m_region) return {};
-  const auto& bands = m_region->bands();
-  const auto band = std::upper_bound(bands.begin(), bands.end(), y,
-                                     [](std::int32_t v, const win::Region::Band& b) { return v < b.bottom; });
-  if (band == bands.end() || y < band->top) return {};
-  return band->spans;
-}
-
-std::optional<std::int32_t> RegionRows::first_common(std::span<const win::Region::Span> a,
-                                                     std::span<const win::Region::Span> b, std::int32_t from) {
+std::optional<std::int32_t> RegionRows::first_common(std::span<const win::RegionSpan> a,
+                                                     std::span<const win::RegionSpan> b, std::int32_t from) {
   auto i = a.begin();
   auto j = b.begin();
   while (i != a.end() && j != b.end()) {

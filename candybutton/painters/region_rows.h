@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "platform/win/gdi/region.h"
+#include "platform/win/gdi/region_bands.h"
 
 namespace candy {
 
@@ -16,14 +16,14 @@ class RegionRows {
   explicit RegionRows(win::HRGN region);
 
   // The spans of row y, left to right; empty when the row has none.
-  std::span<const win::Region::Span> row(std::int32_t y) const;
+  std::span<const win::RegionSpan> row(std::int32_t y) const { return m_bands.row(y); }
 
   // The first column x >= from that lies in both rows, or nothing.
-  static std::optional<std::int32_t> first_common(std::span<const win::Region::Span> a,
-                                                  std::span<const win::Region::Span> b, std::int32_t from);
+  static std::optional<std::int32_t> first_common(std::span<const win::RegionSpan> a,
+                                                  std::span<const win::RegionSpan> b, std::int32_t from);
 
  private:
-  const win::Region* m_region;
+  win::RegionBands m_bands;
 };
 
 }  // namespace candy

@@ -6,6 +6,7 @@
 
 #include "candybutton/button_shape.h"
 #include "candybutton/candybutton.h"
+#include "candybutton/rounded_region_scan.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/kernel/handles.h"
 #include "platform/win/gdi/region.h"
@@ -111,28 +112,7 @@ TEST(CreateRoundedRegion, EqualsTheBruteForceShape) {
   }
 }
 
-// The scan as it reads, one XOR of a rectangle into the region at a time.
-win::HRGN rounded_region_by_combines(int x, int y, int width, int height, int radius) {
-  const int R = radius < 1 ? 1 : radius;
-  const win::HRGN region = win::CreateRectRgn(0, 0, x + width, y + height);
-  int prev_col = 0, prev_row = 0;
-  if (y + height < 0) return region;
-  for (int row = 0; row <= y + height; ++row) {
-    for (int col = 0; col <= (x + width) / 2; ++col) {
-      if (PointInRoundedShape(col, row, x, y, width, height, R)) continue;
-      if (row != prev_row) {
-        XorRectIntoRegion(region, x + width - prev_col, prev_row, width - col, row);
-        if (2 * prev_col != x + width) ++prev_col;
-        XorRectIntoRegion(region, col, row, prev_col, prev_row);
-      }
-      prev_col = col;
-      prev_row = row;
-    }
-  }
-  return region;
-}
-
-// Built band by band, the region equals the one the combines give, for every
+// Built band by band, the region equals the one the scan defines, for every
 // shape: narrow and flat ones, radii beyond the size, empty and inverted sizes.
 TEST(CreateRoundedRegion, EqualsTheRegionBuiltOneCombineAtATime) {
   for (int offset = 0; offset <= 1; ++offset) {
@@ -141,7 +121,7 @@ TEST(CreateRoundedRegion, EqualsTheRegionBuiltOneCombineAtATime) {
         for (int radius = -1; radius <= 22; radius += (radius < 8 ? 1 : 3)) {
           std::int32_t cr = 0;
           const win::HRGN fast = CreateRoundedRegion(offset, offset, w, h, radius, cr);
-          const win::HRGN model = rounded_region_by_combines(offset, offset, w, h, radius);
+          const win::HRGN model = CreateRoundedRegionByScan(offset, offset, w, h, radius);
           ASSERT_TRUE(win::EqualRgn(fast, model)) << "offset " << offset << " " << w << "x" << h << " R" << radius;
           win::DeleteObject(fast);
           win::DeleteObject(model);
@@ -153,7 +133,7 @@ TEST(CreateRoundedRegion, EqualsTheRegionBuiltOneCombineAtATime) {
     for (const int radius : {1, 12, h / 2 + 1, w / 3, w}) {
       std::int32_t cr = 0;
       const win::HRGN fast = CreateRoundedRegion(1, 1, w - 2, h - 2, radius, cr);
-      const win::HRGN model = rounded_region_by_combines(1, 1, w - 2, h - 2, radius);
+      const win::HRGN model = CreateRoundedRegionByScan(1, 1, w - 2, h - 2, radius);
       EXPECT_TRUE(win::EqualRgn(fast, model)) << w << "x" << h << " R" << radius;
       win::DeleteObject(fast);
       win::DeleteObject(model);

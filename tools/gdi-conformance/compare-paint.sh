@@ -1,7 +1,8 @@
 #!/bin/sh
 # The painters against the reference GDI: builds the paint harness
-# (tools/gdi-paint) and our painter sources for Windows with MinGW-w64
-# through the compatibility headers in tools/gdi-paint/compat, runs it under
+# (tools/gdi-paint) and our painter sources for Windows with MinGW-w64 (our
+# platform's headers then map onto windows.h and the GDI extensions are their
+# plain versions: platform/win/kernel/windows_build.h), runs it under
 # 64-bit Wine in a fresh prefix, runs our native build of the same harness
 # and compares the faces and window regions (compare-paint.py).
 #   compare-paint.sh [BUILD_DIR]   (BUILD_DIR/tools/gdi-paint must exist)
@@ -15,7 +16,7 @@ mkdir -p "$out"
 cxx=$(command -v x86_64-w64-mingw32-g++-posix || command -v x86_64-w64-mingw32-g++ || true)
 [ -n "$cxx" ] || { echo "compare-paint.sh: x86_64-w64-mingw32-g++ is not installed" >&2; exit 2; }
 "$cxx" -std=c++20 -O2 -Wall -Wextra -Werror -static \
-  -I "$root/tools/gdi-paint/compat" -I "$root" -I "$root/tools/gdi-paint" -o "$out/gdi-paint.exe" \
+  -I "$root" -I "$root/tools/gdi-paint" -o "$out/gdi-paint.exe" \
   "$root/tools/gdi-paint/main.cpp" "$root/tools/gdi-paint/canvas.cpp" "$root"/candybutton/painters/*.cpp \
   "$root/candybutton/button_region.cpp" "$root/candybutton/button_shape.cpp" "$root/candybutton/styles.cpp" \
   "$root/candybutton/color_arithmetic.cpp" "$root/candybutton/color_schemes.cpp" \

@@ -7,13 +7,14 @@
 # cases; extra arguments for compare.py go in COMPARE_ARGS (e.g. --write-known).
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
 build=${1:-build}
 runs=${RUNS:-3}
 out="$build/gdi-conformance"
 mkdir -p "$out"
 cxx=$(command -v x86_64-w64-mingw32-g++-posix || command -v x86_64-w64-mingw32-g++ || true)
 [ -n "$cxx" ] || { echo "compare.sh: x86_64-w64-mingw32-g++ is not installed" >&2; exit 2; }
-"$cxx" -std=c++20 -O2 -Wall -Wextra -Werror -static -o "$out/gdi-conformance.exe" \
+"$cxx" -std=c++20 -O2 -Wall -Wextra -Werror -static -I "$root" -o "$out/gdi-conformance.exe" \
   "$here/main.cpp" "$here/compat.cpp" -lgdi32 -luser32
 "$build/tools/gdi-conformance" > "$out/ours.txt"
 refs=""

@@ -4,7 +4,22 @@
 
 #include <utility>
 
+#include "platform/win/gdi/region_bands.h"
+
 namespace conformance {
+
+// Both builds read a region the one plain way, through GetRegionData, as the
+// painters' Windows build does.
+std::vector<Rows> region_rows(HRGN rgn) {
+  std::vector<Rows> rows;
+  const win::plain::RegionBands bands(rgn);
+  for (std::size_t i = 0; i < bands.size(); ++i) {
+    const win::RegionBand band = bands[i];
+    rows.push_back({band.top, band.bottom, {}});
+    for (const win::RegionSpan& s : band.spans) rows.back().spans.push_back({s.left, s.right});
+  }
+  return rows;
+}
 
 #ifdef _WIN32
 
@@ -27,23 +42,6 @@ void Canvas::clear(std::uint32_t color) {
   GdiFlush();
   const std::uint32_t v = tools::swap_rb(color);
   for (int i = 0; i < m_width * m_height; ++i) m_bits[i] = v;
-}
-
-std::vector<Rows> region_rows(HRGN rgn) {
-  std::vector<Rows> rows;
-  const DWORD size = GetRegionData(rgn, 0, nullptr);
-  if (size == 0) return rows;
-  std::vector<std::uint64_t> buffer(size / 8 + 1);
-  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-  if (GetRegionData(rgn, size, data) == 0) return rows;
-  const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
-  for (DWORD i = 0; i < data->rdh.nCount; ++i) {
-    const RECT& r = rects[i];
-    if (rows.empty() || rows.back().top != r.top || rows.back().bottom != r.bottom)
-      rows.push_back({static_cast<std::int32_t>(r.top), static_cast<std::int32_t>(r.bottom), {}});
-    rows.back().spans.push_back({static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.right)});
-  }
-  return rows;
 }
 
 HBITMAP make_picture(int width, int height, const std::vector<std::uint32_t>& pixels) {
@@ -93,17 +91,6 @@ void Canvas::clear(std::uint32_t color) {
   Surface& s = bitmap_from_handle(m_bitmap)->surface;
   for (int y = 0; y < m_height; ++y)
     for (int x = 0; x < m_width; ++x) s.at(x, y) = color;
-}
-
-std::vector<Rows> region_rows(HRGN rgn) {
-  std::vector<Rows> rows;
-  const Region* region = region_from_handle(rgn);
-  if (!region) return rows;
-  for (const Region::Band& band : region->bands()) {
-    rows.push_back({band.top, band.bottom, {}});
-    for (const Region::Span& s : band.spans) rows.back().spans.push_back({s.left, s.right});
-  }
-  return rows;
 }
 
 HBITMAP make_picture(int width, int height, const std::vector<std::uint32_t>& pixels) {

@@ -1,6 +1,10 @@
 #include "canvas.h"
 
 #ifdef _WIN32
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 #include "../common/dib_canvas.h"
 #endif
 
@@ -35,6 +39,43 @@ void Canvas::clear(std::uint32_t color) const {
   GdiFlush();
   for (int i = 0; i < m_width * m_height; ++i) m_bits[i] = swap_rb(color);
 }
+
+namespace {
+int g_ellipses_outside = 0;
+}  // namespace
+
+int ellipses_drawn_outside_their_box() { return g_ellipses_outside; }
+
+}  // namespace gdipaint
+
+// Ellipse, watching the DC's 32-bit DIB section for pixels changed outside
+// the box.
+win::BOOL win::Ellipse(HDC dc, int left, int top, int right, int bottom) {
+  DIBSECTION dib{};
+  const HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+  if (!bitmap || GetObject(bitmap, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBitsPixel != 32 ||
+      !dib.dsBm.bmBits)
+    return ::Ellipse(dc, left, top, right, bottom);
+  const auto* bits = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
+  const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
+  const std::vector<std::uint32_t> before(bits, bits + std::size_t(width) * std::size_t(height));
+  GdiFlush();
+  const BOOL drawn = ::Ellipse(dc, left, top, right, bottom);
+  GdiFlush();
+  const int l = std::min(left, right), r = std::max(left, right);
+  const int t = std::min(top, bottom), b = std::max(top, bottom);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const std::size_t i = std::size_t(y) * std::size_t(width) + std::size_t(x);
+      if (bits[i] != before[i] && (x < l || x >= r || y < t || y >= b)) {
+        ++gdipaint::g_ellipses_outside;
+        return drawn;
+      }
+    }
+  return drawn;
+}
+
+namespace gdipaint {
 
 #else
 

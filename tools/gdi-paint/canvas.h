@@ -1,6 +1,6 @@
 // A 32-bit memory DC whose pixels are read without GDI, as COLORREF values;
-// the one part of the paint harness that differs between the native build
-// and the Windows one.
+// the part of the paint harness that differs between the native build and
+// the Windows one, with the Windows build's watch on Ellipse.
 #pragma once
 
 #include <cstdint>
@@ -28,5 +28,13 @@ class Canvas {
   win::HGDIOBJ m_old{};
   std::uint32_t* m_bits = nullptr;  // the Windows build's DIB section
 };
+
+#ifdef _WIN32
+// How many Ellipse calls so far changed pixels outside the box they were
+// given: the reference fills the rows of narrow ellipses its outline walk
+// never reaches from whatever its row buffer last held. The Windows build's
+// win::Ellipse (which the painters' plain ellipse stack calls) counts them.
+int ellipses_drawn_outside_their_box();
+#endif
 
 }  // namespace gdipaint

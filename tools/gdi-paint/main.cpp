@@ -4,8 +4,9 @@
 //   style|state|width|height|scheme|border|face=ROWS|mask=ROWS
 // ROWS run-length encodes the rows top to bottom ("colour*count" runs, rows
 // split by '/'). The same source builds natively against platform/win and for
-// Windows against the real windows.h (compat/ maps our names onto it), so the
-// two outputs compare the platforms under one set of painters.
+// Windows against the real windows.h (platform/win/kernel/windows_build.h maps
+// our names onto it, and the GDI extensions the painters call are their plain
+// versions), so the two outputs compare the platforms under one set of painters.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -110,7 +111,7 @@ Image render(int style, int state, int width, int height, int scheme, int border
   Surface surface(width, height);
   surface.canvas().clear(0xFFFFFF);  // what the render API clears to
 #ifdef _WIN32
-  const int outside_before = win::ellipses_drawn_outside_their_box();
+  const int outside_before = gdipaint::ellipses_drawn_outside_their_box();
 #endif
   const win::OLE_COLOR up = colors->ColorButtonUp, hover = colors->ColorButtonHover;
   const win::OLE_COLOR down = colors->ColorButtonDown, bright = colors->ColorBright;
@@ -121,7 +122,7 @@ Image render(int style, int state, int width, int height, int scheme, int border
   candy::PaintFace(face, state);
   Image image;
 #ifdef _WIN32
-  image.ellipses_outside = win::ellipses_drawn_outside_their_box() - outside_before;
+  image.ellipses_outside = gdipaint::ellipses_drawn_outside_their_box() - outside_before;
 #endif
   const win::HRGN region = surface.region();
   for (int y = 0; y < height; ++y)

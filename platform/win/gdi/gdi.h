@@ -3,6 +3,7 @@
 // rectangles exclude right and bottom, a line sets its start pixel and
 // excludes its end pixel.
 #pragma once
+#ifndef _WIN32  // a Windows compiler takes these names from windows.h: see the end
 
 #include "platform/win/kernel/types.h"
 
@@ -54,9 +55,6 @@ BOOL PtInRect(const RECT* rect, POINT pt);
 // FillRect for real brushes only; user32's FillRect (user/fill_rect.h) adds
 // the COLOR_x + 1 brush values, which need the system colours.
 int fill_rect(HDC dc, const RECT* rect, HBRUSH brush);
-// fill_rect with a solid brush of the colour, without making the brush: for
-// surfaces that fill boxes in a colour every repaint.
-int fill_solid_rect(HDC dc, const RECT* rect, COLORREF color);
 BOOL FillRgn(HDC dc, HRGN rgn, HBRUSH brush);
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
 BOOL LineTo(HDC dc, int x, int y);
@@ -74,3 +72,10 @@ int SetBkMode(HDC dc, int mode);
 int GetBkMode(HDC dc);
 
 }  // namespace win
+
+// fill_solid_rect, a fast box fill, beside its plain version.
+#include "platform/win/gdi/solid_rect.h"
+
+#else
+#include "platform/win/kernel/windows_build.h"
+#endif  // _WIN32

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/win/gdi/color.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/gdi_objects.h"
 #include "platform/win/gdi/raster_span.h"
@@ -72,6 +73,10 @@ void draw_line(const DeviceContext& dc, std::int64_t x0, std::int64_t y0, std::i
   }
 }
 
+// The pixel a pen of this colour draws; a plain RGB, nearly every call,
+// needs no lookup.
+COLORREF pen_pixel(COLORREF color) { return color >> 24 ? device_color(color) : color; }
+
 }  // namespace
 
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) {
@@ -99,7 +104,7 @@ BOOL LineTo(HDC dc, int x, int y) {
 BOOL DrawSolidLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color) {
   DeviceContext* target = dc_from_handle(dc);
   if (!target) return 0;
-  draw_line(*target, x1, y1, x2, y2, color & 0x00FFFFFF);
+  draw_line(*target, x1, y1, x2, y2, pen_pixel(color));
   target->position = {x2, y2};
   return 1;
 }
@@ -110,12 +115,13 @@ void SolidRows::line(int x1, int x2, int y, COLORREF color) {
   if (!m_dc) return;
   m_dc->position = {x2, y};
   if (x1 == x2) return;
+  const COLORREF pixel = pen_pixel(color);
   // Either way round, the end column is left out.
   const std::int64_t from = x2 > x1 ? x1 : std::int64_t(x2) + 1;
   const std::int64_t to = x2 > x1 ? x2 : std::int64_t(x1) + 1;
   Surface* s = m_dc->surface;
   if (!s || m_dc->clip) {
-    fill_span(*m_dc, y, from, to, color & 0x00FFFFFF);
+    fill_span(*m_dc, y, from, to, pixel);
     return;
   }
   if (y < 0 || y >= s->height) return;
@@ -123,9 +129,9 @@ void SolidRows::line(int x1, int x2, int y, COLORREF color) {
   if (left >= right) return;
   COLORREF* row = &s->pixels[std::size_t(y) * std::size_t(s->width)];
   if (right - left <= 8) {
-    for (std::int64_t x = left; x < right; ++x) row[x] = color & 0x00FFFFFF;
+    for (std::int64_t x = left; x < right; ++x) row[x] = pixel;
   } else {
-    fill_pixels(row + left, right - left, color & 0x00FFFFFF);
+    fill_pixels(row + left, right - left, pixel);
   }
 }
 

@@ -1,7 +1,7 @@
 // Regions: sets of pixels kept as y-x banded rectangles. The interface below
 // is what the rest of the platform relies on; region.cpp documents the bands.
 #pragma once
-
+#ifndef _WIN32  // a Windows compiler takes these names from windows.h: see the end
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -86,4 +86,26 @@ int OffsetRgn(HRGN rgn, int dx, int dy);
 int GetRgnBox(HRGN rgn, RECT* rect);
 BOOL EqualRgn(HRGN a, HRGN b);
 
+// GetRegionData: the region as rectangles, band by band top to bottom and
+// left to right within a band.
+inline constexpr DWORD RDH_RECTANGLES = 1;
+struct RGNDATAHEADER {
+  DWORD dwSize;    // of this header
+  DWORD iType;     // RDH_RECTANGLES
+  DWORD nCount;    // rectangles in Buffer
+  DWORD nRgnSize;  // bytes of them
+  RECT rcBound;
+};
+struct RGNDATA {
+  RGNDATAHEADER rdh;
+  char Buffer[1];  // nCount RECTs, read by copying them out
+};
+// With a null data, the bytes needed; else count when that is enough (the
+// data filled in), 0 when it is too small or rgn is not a live region.
+DWORD GetRegionData(HRGN rgn, DWORD count, RGNDATA* data);
+
 }  // namespace win
+
+#else
+#include "platform/win/kernel/windows_build.h"
+#endif  // _WIN32

@@ -1,7 +1,7 @@
 // The Windows-style types the program talks in: 32-bit integers, 32-bit
 // handles of distinct types, rectangles, points, messages and their numbers.
 #pragma once
-
+#ifndef _WIN32  // a Windows compiler takes these names from windows.h: see the end
 #include <cstdint>
 
 namespace win {
@@ -169,3 +169,7 @@ inline constexpr DWORD ERROR_PROC_NOT_FOUND = 127;
 inline constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
 
 }  // namespace win
+
+#else
+#include "platform/win/kernel/windows_build.h"
+#endif  // _WIN32

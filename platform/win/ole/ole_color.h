@@ -1,6 +1,6 @@
 // OLE colours: a COLORREF, or 0x80000000 | index naming a system colour.
 #pragma once
-
+#ifndef _WIN32  // a Windows compiler takes these names from windows.h: see the end
 #include "platform/win/kernel/types.h"
 
 namespace win {
@@ -20,3 +20,7 @@ inline constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057);
 HRESULT OleTranslateColor(OLE_COLOR clr, HPALETTE hpal, COLORREF* out);
 
 }  // namespace win
+
+#else
+#include "platform/win/kernel/windows_build.h"
+#endif  // _WIN32

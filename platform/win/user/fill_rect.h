@@ -1,7 +1,7 @@
 // FillRect, a user32 call in Windows: besides a brush handle it takes a
 // system colour as COLOR_x + 1 in place of a brush.
 #pragma once
-
+#ifndef _WIN32  // a Windows compiler takes these names from windows.h: see the end
 #include "platform/win/kernel/types.h"
 
 namespace win {
@@ -12,3 +12,7 @@ namespace win {
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 
 }  // namespace win
+
+#else
+#include "platform/win/kernel/windows_build.h"
+#endif  // _WIN32

@@ -25,7 +25,7 @@ constexpr std::array<Row, 9> kRows{{{0, 20, 0, 0x0000FF},
                                     {15, 40, 4, 0x654321},
                                     {3, 6, -1, 0xABCDEF},
                                     {3, 6, 9, 0xABCDEF},
-                                    {2, 9, 5, 0x01ABCDEF},  // the top byte is not drawn
+                                    {2, 9, 5, 0x01ABCDEF},  // a palette index, as a pen takes it
                                     {19, 18, 6, 0x777777}}};
 
 void expect_same(const Region* clip) {

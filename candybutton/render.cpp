@@ -79,13 +79,21 @@ win::PicturePtr decode_picture(const std::vector<std::uint8_t>& bytes, const std
   }
 }
 
+// Read from the region's bands: each span of a band is a run of ones in
+// every row of the band, clipped to the image.
 std::vector<std::uint8_t> region_mask(win::HRGN region, std::int32_t width, std::int32_t height) {
-  std::vector<std::uint8_t> bits(std::size_t(width) * std::size_t(height), 1);
-  if (!region) return bits;
-  const win::Region& r = *win::region_from_handle(region);
-  for (std::int32_t y = 0; y < height; ++y)
-    for (std::int32_t x = 0; x < width; ++x)
-      bits[std::size_t(y) * std::size_t(width) + std::size_t(x)] = r.contains(x, y) ? 1 : 0;
+  if (!region) return std::vector<std::uint8_t>(std::size_t(width) * std::size_t(height), 1);
+  std::vector<std::uint8_t> bits(std::size_t(width) * std::size_t(height), 0);
+  for (const win::Region::Band& band : win::region_from_handle(region)->bands()) {
+    const std::int32_t top = std::max(band.top, 0), bottom = std::min(band.bottom, height);
+    for (std::int32_t y = top; y < bottom; ++y) {
+      std::uint8_t* row = bits.data() + std::size_t(y) * std::size_t(width);
+      for (const win::Region::Span& span : band.spans) {
+        const std::int32_t left = std::max(span.left, 0), right = std::min(span.right, width);
+        if (left < right) std::fill(row + left, row + right, std::uint8_t{1});
+      }
+    }
+  }
   return bits;
 }
 

@@ -23,8 +23,9 @@ struct Surface {
   void resize(std::int32_t w, std::int32_t h, COLORREF fill = 0) {
     width = w > 0 ? w : 0;
     height = h > 0 ? h : 0;
-    pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    this->fill(fill);
+    pixels.clear();
+    pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));  // zeroed
+    if (fill != 0) this->fill(fill);
   }
   bool contains(std::int32_t x, std::int32_t y) const {
     return x >= 0 && y >= 0 && x < width && y < height;

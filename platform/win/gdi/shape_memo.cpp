@@ -22,7 +22,7 @@ EllipseFill::EllipseFill(const RoundBox& box)
 }
 
 const EllipseFill& ShapeMemo::ellipse(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
-  const std::array<std::int64_t, 4> key{left, top, right, bottom};
+  const Box key{left, top, right, bottom};
   auto found = m_shapes.find(key);
   if (found == m_shapes.end()) {
     found = m_shapes.emplace(key, EllipseFill(RoundBox::ellipse(left, top, right, bottom))).first;

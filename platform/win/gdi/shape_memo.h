@@ -7,7 +7,7 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/win/gdi/dc.h"
@@ -62,7 +62,15 @@ class ShapeMemo {
   std::vector<COLORREF> colors;
 
  private:
-  std::map<std::array<std::int64_t, 4>, EllipseFill> m_shapes;
+  using Box = std::array<std::int64_t, 4>;
+  struct BoxHash {
+    std::size_t operator()(const Box& b) const {
+      std::uint64_t h = 0;
+      for (const std::int64_t v : b) h = (h ^ std::uint64_t(v)) * 0x9E3779B97F4A7C15u;
+      return std::size_t(h ^ (h >> 29));
+    }
+  };
+  std::unordered_map<Box, EllipseFill, BoxHash> m_shapes;
   std::size_t m_rows = 0;  // rows held, a measure of the memory used
 };
 

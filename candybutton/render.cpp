@@ -80,6 +80,8 @@ win::PicturePtr decode_picture(const std::vector<std::uint8_t>& bytes, const std
   }
 }
 
+// Read from the region's bands: each span is a run of ones, clipped to the
+// image.
 std::vector<std::uint8_t> region_mask(win::HRGN region, std::int32_t width, std::int32_t height) {
   std::vector<std::uint8_t> bits(std::size_t(width) * std::size_t(height), region ? 0 : 1);
   if (!region) return bits;
@@ -97,7 +99,7 @@ std::vector<std::uint8_t> region_mask(win::HRGN region, std::int32_t width, std:
 }  // namespace
 
 // The repaints of the single setters are held back: only the last one, for
-// the final shape, is drawn.
+// the final shape, is drawn, and the shape is built once.
 void CandyButtonRenderer::apply(CandyButton& b, const ButtonLook& look, win::PicturePtr picture) {
   b.m_Ready = kFalse;
   b.Caption(look.caption);
@@ -121,9 +123,12 @@ void CandyButtonRenderer::apply(CandyButton& b, const ButtonLook& look, win::Pic
   }
   b.Enabled(look.enabled);
   b.Checked(look.checked);
+  // A new style rebuilds the shape in its setter; only an unchanged one
+  // needs it built here.
+  const bool shape_built = look.style != b.m_Style;
   b.Style(look.style);
   b.m_Ready = kTrue;
-  b.UpdateButtonRegion();
+  if (!shape_built) b.UpdateButtonRegion();
   std::int32_t state = look.state;
   b.Redraw(state);
 }

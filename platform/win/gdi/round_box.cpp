@@ -19,10 +19,18 @@
 // w + h steps; corners past 65,536 pixels use the plain rule instead (a pixel
 // belongs when its centre lies inside or on the ellipse), which differs from
 // the walk by at most a pixel at a row's end.
+//
+// A corner's table depends on its size alone, so each is walked once and
+// kept in a cache that every box shares (CornerTableCache). Corners up to
+// 32,768 pixels walk in 64-bit arithmetic: there |F| stays below 2^61 and
+// the sum of two values below 2^63; larger ones take 128 bits.
 #include "platform/win/gdi/round_box.h"
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <mutex>
+#include <unordered_map>
 #include <utility>
 
 namespace win {
@@ -31,15 +39,17 @@ namespace {
 using I128 = __int128;
 
 constexpr std::int64_t kMaxWalk = 1 << 16;
+constexpr std::int64_t kMaxNarrowWalk = 1 << 15;
 
 // Half-width (doubled) per row of the w × h pixel ellipse, indexed by the
 // doubled distance |Y| of the row from the middle divided by 2; -1: a row the
-// walk did not reach.
+// walk did not reach. Wide holds F exactly for this size.
+template <class Wide>
 std::vector<std::int64_t> walk_reaches(std::int64_t w, std::int64_t h) {
   const std::int64_t A = w - 1, B = h - 1;
   std::vector<std::int64_t> reach(static_cast<std::size_t>(B / 2 + 1), -1);
-  const I128 a2 = I128(A) * A, b2 = I128(B) * B;
-  auto F = [&](std::int64_t X, std::int64_t Y) { return b2 * X * X + a2 * Y * Y - a2 * b2; };
+  const Wide a2 = Wide(A) * A, b2 = Wide(B) * B, a2b2 = a2 * b2;
+  auto F = [&](std::int64_t X, std::int64_t Y) { return b2 * X * X + a2 * Y * Y - a2b2; };
   auto plot = [&](std::int64_t X, std::int64_t Y) {
     std::int64_t& r = reach[static_cast<std::size_t>(Y / 2)];
     r = std::max(r, X);
@@ -88,41 +98,97 @@ bool walkable(std::int64_t w, std::int64_t h) { return w <= kMaxWalk && h <= kMa
 // its middle, so that only the straight part between the corners remains.
 std::int64_t no_pixel_inset(std::int64_t w) { return (w + 1) / 2; }
 
-// The inset of corner row i (0 outermost) of the w × h pixel ellipse by the
-// plain rule.
-std::int64_t plain_inset(std::int64_t w, std::int64_t h, std::int64_t i) {
-  const std::int64_t r = plain_reach(w, h, h - 1 - 2 * i);
-  return r < 0 ? no_pixel_inset(w) : (w - 1 - r) / 2;
+// The tables kept, keyed by corner size, with the order they were made in.
+class Cache {
+ public:
+  std::shared_ptr<const CornerInsets> find(std::uint64_t key) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    const auto found = m_tables.find(key);
+    return found == m_tables.end() ? nullptr : found->second;
+  }
+  // The table kept for key: this one, or one another thread put there first.
+  std::shared_ptr<const CornerInsets> add(std::uint64_t key, std::shared_ptr<const CornerInsets> table) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    const auto [found, added] = m_tables.emplace(key, std::move(table));
+    if (!added) return found->second;
+    m_order.push_back(key);
+    m_rows += found->second->size();
+    std::shared_ptr<const CornerInsets> kept = found->second;
+    while (m_tables.size() > CornerTableCache::kMaxTables || m_rows > CornerTableCache::kMaxRows) {
+      const auto oldest = m_tables.find(m_order.front());
+      m_rows -= oldest->second->size();
+      m_tables.erase(oldest);
+      m_order.pop_front();
+    }
+    return kept;
+  }
+  std::size_t tables() {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_tables.size();
+  }
+  std::size_t rows() {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_rows;
+  }
+  void clear() {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_tables.clear();
+    m_order.clear();
+    m_rows = 0;
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::unordered_map<std::uint64_t, std::shared_ptr<const CornerInsets>> m_tables;
+  std::deque<std::uint64_t> m_order;  // keys of m_tables, oldest first
+  std::size_t m_rows = 0;
+};
+
+Cache& cache() {
+  static Cache instance;
+  return instance;
 }
 
+}  // namespace
+
 // Insets of the corner rows, outermost first: rows 0 .. ceil(h / 2) - 1 of
-// the w × h pixel ellipse, for corners the walk can take.
-std::vector<std::int64_t> corner_insets_of(std::int64_t w, std::int64_t h) {
-  std::vector<std::int64_t> insets;
-  if (w <= 1 || h <= 1) return insets;  // a single column or row is whole
+// the w × h pixel ellipse.
+CornerInsets walk_corner_insets(std::int64_t w, std::int64_t h) {
+  CornerInsets insets;
+  if (w <= 1 || h <= 1 || !walkable(w, h)) return insets;  // a single column or row is whole
   const std::int64_t A = w - 1, B = h - 1;
   const std::int64_t rows = (h + 1) / 2;
-  const std::vector<std::int64_t> reach = walk_reaches(w, h);
+  const std::vector<std::int64_t> reach =
+      w <= kMaxNarrowWalk && h <= kMaxNarrowWalk ? walk_reaches<std::int64_t>(w, h) : walk_reaches<I128>(w, h);
   insets.reserve(static_cast<std::size_t>(rows));
   for (std::int64_t i = 0; i < rows; ++i) {
     const std::int64_t r = reach[static_cast<std::size_t>((B - 2 * i) / 2)];
-    insets.push_back(r < 0 ? no_pixel_inset(w) : (A - r) / 2);
+    insets.push_back(static_cast<std::int32_t>(r < 0 ? no_pixel_inset(w) : (A - r) / 2));
   }
   return insets;
 }
 
-}  // namespace
+std::shared_ptr<const CornerInsets> CornerTableCache::table(std::int64_t w, std::int64_t h) {
+  const std::uint64_t key = (static_cast<std::uint64_t>(w) << 32) | static_cast<std::uint64_t>(h);
+  if (auto found = cache().find(key)) return found;
+  // Walked outside the lock: another thread may walk the same corner meanwhile.
+  return cache().add(key, std::make_shared<const CornerInsets>(walk_corner_insets(w, h)));
+}
+
+std::size_t CornerTableCache::tables() { return cache().tables(); }
+std::size_t CornerTableCache::rows() { return cache().rows(); }
+void CornerTableCache::clear() { cache().clear(); }
 
 RoundBox RoundBox::make(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                         std::int64_t corner_width, std::int64_t corner_height) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
-  RoundBox box{left, top, right, bottom, 0, 0, {}};
+  RoundBox box{left, top, right, bottom, 0, 0, nullptr};
   box.corner_width = std::min(corner_width < 0 ? -corner_width : corner_width, right - left);
   box.corner_height = std::min(corner_height < 0 ? -corner_height : corner_height, bottom - top);
   if (box.corner_width > 1 && box.corner_height > 1) {
     if (walkable(box.corner_width, box.corner_height))
-      box.corner_insets = corner_insets_of(box.corner_width, box.corner_height);
+      box.corner_insets = CornerTableCache::table(box.corner_width, box.corner_height);
     else
       box.corners_by_rule = true;
   }
@@ -133,18 +199,10 @@ RoundBox RoundBox::ellipse(std::int64_t left, std::int64_t top, std::int64_t rig
   return make(left, top, right, bottom, right - left, bottom - top);
 }
 
-bool RoundBox::row(std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) const {
-  if (empty() || y < top || y >= bottom) return false;
-  const std::int64_t from_edge = std::min(y - top, bottom - 1 - y);
-  std::int64_t inset = 0;
-  if (corners_by_rule) {
-    if (from_edge < (corner_height + 1) / 2) inset = plain_inset(corner_width, corner_height, from_edge);
-  } else if (from_edge < static_cast<std::int64_t>(corner_insets.size())) {
-    inset = corner_insets[static_cast<std::size_t>(from_edge)];
-  }
-  x_left = left + inset;
-  x_right = right - inset;
-  return x_left < x_right;
+// The inset of corner row from_edge (0 outermost) by the plain rule.
+std::int64_t RoundBox::rule_inset(std::int64_t from_edge) const {
+  const std::int64_t r = plain_reach(corner_width, corner_height, corner_height - 1 - 2 * from_edge);
+  return r < 0 ? no_pixel_inset(corner_width) : (corner_width - 1 - r) / 2;
 }
 
 }  // namespace win

@@ -5,25 +5,24 @@ namespace {
 
 // Enough for the glow of a button a few thousand pixels tall.
 constexpr std::size_t kMaxRows = std::size_t(1) << 20;
-constexpr std::int64_t kMaxKeptHeight = std::int64_t(1) << 16;
 
 }  // namespace
 
-EllipseFill::EllipseFill(const RoundBox& box) : m_box(box) {
-  const std::int64_t height = m_box.bottom - m_box.top;
-  if (height <= 0 || height > kMaxKeptHeight) return;
-  m_rows.reserve(2 * std::size_t(height));
-  for (std::int64_t y = m_box.top; y < m_box.bottom; ++y) {
-    std::int64_t x_left = 0, x_right = 0;
-    if (!null_pen_ellipse_row(m_box, y, x_left, x_right) || x_left >= x_right) x_left = x_right = 0;
-    // Within the box, whose edges came in as 32-bit values.
-    m_rows.push_back(std::int32_t(x_left));
-    m_rows.push_back(std::int32_t(x_right));
+EllipseFill::EllipseFill(const RoundBox& box)
+    : m_box(box), m_left(box.left), m_top(box.top), m_right(box.right), m_bottom(box.bottom) {
+  if (m_right - m_left <= 2 || m_bottom - m_top <= 2) {
+    --m_right;
+    --m_bottom;
+  } else if (m_box.corners_by_rule) {
+    m_by_rule = true;
+  } else if (m_box.corner_insets) {
+    m_insets = m_box.corner_insets->data();
+    m_corner_rows = std::int64_t(m_box.corner_insets->size());
   }
 }
 
 const EllipseFill& ShapeMemo::ellipse(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
-  const std::array<std::int64_t, 4> key{left, top, right, bottom};
+  const Box key{left, top, right, bottom};
   auto found = m_shapes.find(key);
   if (found == m_shapes.end()) {
     found = m_shapes.emplace(key, EllipseFill(RoundBox::ellipse(left, top, right, bottom))).first;

@@ -1,13 +1,13 @@
 // The ellipses a DC filled lately, kept by their box: a repaint draws the
-// same ellipses again, and working out a box's corner rows (the outline
-// walk) costs far more than filling them. Only a memo: every shape in it is
+// same ellipses again, and finds them here without asking the shared corner
+// tables (round_box.h) again. Only a memo: every shape in it is
 // what RoundBox::ellipse gives for that box, read through the null-pen fill
 // rule of Ellipse, so the pixels stay the rasteriser's.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/win/gdi/dc.h"
@@ -20,26 +20,32 @@ namespace win {
 // none there.
 bool null_pen_ellipse_row(const RoundBox& outer, std::int64_t y, std::int64_t& x_left, std::int64_t& x_right);
 
-// What a null-pen Ellipse of one box fills, row by row.
+// What a null-pen Ellipse of one box fills, row by row, read from the box's
+// shared corner table. A box at most two pixels across or down fills as a
+// null-pen Rectangle: its rows less the last, each less its last pixel.
 class EllipseFill {
  public:
   explicit EllipseFill(const RoundBox& box);
   const RoundBox& box() const { return m_box; }
   bool row(std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) const {
-    if (y < m_box.top || y >= m_box.bottom) return false;
-    if (m_rows.empty()) return null_pen_ellipse_row(m_box, y, x_left, x_right);
-    const std::size_t i = 2 * std::size_t(y - m_box.top);
-    x_left = m_rows[i];
-    x_right = m_rows[i + 1];
+    if (y < m_top || y >= m_bottom) return false;
+    if (m_by_rule) return m_box.row(y, x_left, x_right);
+    const std::int64_t from_edge = y - m_top < m_bottom - 1 - y ? y - m_top : m_bottom - 1 - y;
+    const std::int64_t inset = from_edge < m_corner_rows ? m_insets[from_edge] : 0;
+    x_left = m_left + inset;
+    x_right = m_right - inset;
     return x_left < x_right;
   }
-  std::size_t size() const { return m_rows.size() / 2 + m_box.corner_insets.size() + 1; }
+  std::size_t size() const { return m_box.corner_rows() + 1; }
 
  private:
   RoundBox m_box;
-  // x_left, x_right of every row from the top, equal for an empty row; none
-  // for a box too tall to keep, whose rows are asked of the box instead.
-  std::vector<std::int32_t> m_rows;
+  // The filled rows and columns before the corners are cut, and the corner
+  // table, read straight for speed: the stack fill asks every ring each row.
+  std::int64_t m_left, m_top, m_right, m_bottom;
+  const std::int32_t* m_insets = nullptr;
+  std::int64_t m_corner_rows = 0;
+  bool m_by_rule = false;  // a corner too large for a table
 };
 
 class ShapeMemo {
@@ -56,7 +62,15 @@ class ShapeMemo {
   std::vector<COLORREF> colors;
 
  private:
-  std::map<std::array<std::int64_t, 4>, EllipseFill> m_shapes;
+  using Box = std::array<std::int64_t, 4>;
+  struct BoxHash {
+    std::size_t operator()(const Box& b) const {
+      std::uint64_t h = 0;
+      for (const std::int64_t v : b) h = (h ^ std::uint64_t(v)) * 0x9E3779B97F4A7C15u;
+      return std::size_t(h ^ (h >> 29));
+    }
+  };
+  std::unordered_map<Box, EllipseFill, BoxHash> m_shapes;
   std::size_t m_rows = 0;  // rows held, a measure of the memory used
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cwchar>
 #include <vector>
 
 #include "platform/win/kernel/types.h"
@@ -22,7 +23,9 @@ struct Surface {
   void resize(std::int32_t w, std::int32_t h, COLORREF fill = 0) {
     width = w > 0 ? w : 0;
     height = h > 0 ? h : 0;
-    pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
+    pixels.clear();
+    pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));  // zeroed
+    if (fill != 0) this->fill(fill);
   }
   bool contains(std::int32_t x, std::int32_t y) const {
     return x >= 0 && y >= 0 && x < width && y < height;
@@ -33,7 +36,12 @@ struct Surface {
   COLORREF& at(std::int32_t x, std::int32_t y) {
     return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
   }
-  void fill(COLORREF c) { pixels.assign(pixels.size(), c); }
+  // One wmemset: an element-wise fill of a large image costs as much as
+  // painting it.
+  void fill(COLORREF c) {
+    static_assert(sizeof(wchar_t) == sizeof(COLORREF));
+    if (!pixels.empty()) std::wmemset(reinterpret_cast<wchar_t*>(pixels.data()), static_cast<wchar_t>(c), pixels.size());
+  }
 };
 
 }  // namespace win

@@ -8,10 +8,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <list>
 #include <map>
 #include <stdexcept>
+#include <system_error>
 
 #include "platform/win/kernel/codepage.h"
 #include "platform/win/gdi/font.h"
@@ -19,11 +22,27 @@
 namespace win {
 namespace {
 
-// FreeType, fontconfig and the faces found so far: the platform's font table.
+// FreeType, fontconfig and the faces open now: the platform's font table.
+// A face stays open while a font uses it. When the last one lets go it joins
+// the pool of unused faces, newest first, so that a font made again (a
+// repaint that makes and deletes its font) finds it open; the pool keeps at
+// most kUnusedFaces faces (each some hundred kilobytes and one mapping of
+// its file) and closes the oldest beyond that. So the faces open are those
+// of the live fonts plus at most kUnusedFaces.
+constexpr std::size_t kUnusedFaces = 16;
+
 struct FontLibrary {
+  struct Entry {
+    std::unique_ptr<FontFace> face;
+    std::size_t users = 0;
+    std::list<std::string>::iterator in_pool;  // while users is 0
+  };
+
+  std::mutex lock;  // everything below, FreeType's library and fontconfig
   FT_Library freetype = nullptr;
   FcConfig* config = nullptr;
-  std::map<std::string, std::unique_ptr<FontFace>> faces;
+  std::map<std::string, Entry> faces;
+  std::list<std::string> pool;  // the unused faces' requests, newest first
 
   FontLibrary() {
     if (FT_Init_FreeType(&freetype) != 0) throw std::runtime_error("FreeType cannot be initialised");
@@ -33,16 +52,40 @@ struct FontLibrary {
       throw std::runtime_error("fontconfig cannot load its configuration");
     }
   }
-  ~FontLibrary() {
-    faces.clear();
-    FT_Done_FreeType(freetype);
-    FcConfigDestroy(config);
+
+  std::shared_ptr<FontFace> share(std::map<std::string, Entry>::iterator it) {
+    Entry& entry = it->second;
+    if (entry.users++ == 0 && entry.in_pool != pool.end()) pool.erase(entry.in_pool);
+    entry.in_pool = pool.end();
+    // Should making the pointer fail, the release runs at once.
+    return std::shared_ptr<FontFace>(entry.face.get(), [this, it](FontFace*) { release(it); });
+  }
+
+  void release(std::map<std::string, Entry>::iterator it) {
+    const std::lock_guard<std::mutex> hold(lock);
+    if (--it->second.users != 0) return;
+    pool.push_front(it->first);
+    it->second.in_pool = pool.begin();
+    while (pool.size() > kUnusedFaces) {
+      faces.erase(pool.back());
+      pool.pop_back();
+    }
   }
 };
 
+// Lives as long as the process: fonts still in the handle table at exit give
+// their faces back to it.
 FontLibrary& library() {
-  static FontLibrary instance;
-  return instance;
+  static FontLibrary* const instance = new FontLibrary;
+  return *instance;
+}
+
+// Running out of memory or descriptors is not a missing font: it is thrown
+// with the system's reason.
+[[noreturn]] void fail(int cause, const std::string& what) {
+  if (cause == ENOMEM || cause == EMFILE || cause == ENFILE)
+    throw std::system_error(cause, std::generic_category(), what);
+  throw std::runtime_error(what);
 }
 
 struct Match {
@@ -92,9 +135,11 @@ Match match_face(FontLibrary& lib, const LOGFONTA& log) {
   FcConfigSubstitute(lib.config, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
+  errno = 0;
   FcPattern* found = FcFontMatch(lib.config, pattern, &result);
+  const int cause = errno;
   FcPatternDestroy(pattern);
-  if (!found) throw std::runtime_error("no installed font matches the family \"" + family + "\"");
+  if (!found) fail(cause, "no installed font matches the family \"" + family + "\"");
 
   Match match;
   FcChar8* file = nullptr;
@@ -120,12 +165,12 @@ std::int32_t to_pixels(double units, double scale) {
 
 }  // namespace
 
-FontFace::FontFace(const std::string& path, int index, int lf_height, Synthesis synthesis)
+FontFace::FontFace(FT_LibraryRec_* library, const std::string& path, int index, int lf_height,
+                   Synthesis synthesis)
     : m_synthesis(synthesis) {
-  FontLibrary& lib = library();
-  if (FT_New_Face(lib.freetype, path.c_str(), index, &m_face) != 0) {
-    throw std::runtime_error("FreeType cannot open the font file " + path);
-  }
+  errno = 0;
+  const FT_Error error = FT_New_Face(library, path.c_str(), index, &m_face);
+  if (error != 0) fail(error == FT_Err_Out_Of_Memory ? ENOMEM : errno, "FreeType cannot open the font file " + path);
   m_family = m_face->family_name ? m_face->family_name : "";
   const double units_per_em = m_face->units_per_EM ? m_face->units_per_EM : 1000;
 
@@ -170,17 +215,31 @@ FontFace::FontFace(const std::string& path, int index, int lf_height, Synthesis 
                                                       : glyph('x').advance;
 }
 
-FontFace::~FontFace() { FT_Done_Face(m_face); }
+FontFace::~FontFace() {
+  for (std::atomic<const Glyph*>& known : m_glyphs) delete known.load(std::memory_order_relaxed);
+  FT_Done_Face(m_face);
+}
 
-const Glyph& FontFace::glyph(unsigned char cp1252) {
-  std::unique_ptr<Glyph>& slot = m_glyphs[cp1252];
-  if (!slot) slot = std::make_unique<Glyph>(render(cp1252));
+// A glyph, once published, stays until the face closes.
+const Glyph& FontFace::render_cp1252(unsigned char cp1252) {
+  const std::lock_guard<std::mutex> hold(m_render);
+  std::atomic<const Glyph*>& slot = m_glyphs[cp1252];
+  if (const Glyph* known = slot.load(std::memory_order_relaxed)) return *known;
+  const Glyph* made = new Glyph(render(cp1252_to_unicode(cp1252)));
+  slot.store(made, std::memory_order_release);
+  return *made;
+}
+
+const Glyph& FontFace::glyph_of(char32_t code_point) {
+  if (const auto byte = unicode_to_cp1252(code_point)) return glyph(*byte);
+  const std::lock_guard<std::mutex> hold(m_render);
+  std::unique_ptr<Glyph>& slot = m_more[code_point];
+  if (!slot) slot = std::make_unique<Glyph>(render(code_point));
   return *slot;
 }
 
-Glyph FontFace::render(unsigned char cp1252) {
+Glyph FontFace::render(char32_t code_point) {
   Glyph glyph;
-  const FT_ULong code_point = cp1252_to_unicode(cp1252);
   // A character the face lacks shows its missing-glyph box, as on Windows.
   if (FT_Load_Char(m_face, code_point, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) return glyph;
   FT_GlyphSlot slot = m_face->glyph;
@@ -205,26 +264,26 @@ Glyph FontFace::render(unsigned char cp1252) {
   return glyph;
 }
 
-FontFace& find_font_face(const LOGFONTA& log) {
+std::shared_ptr<FontFace> find_font_face(const LOGFONTA& log) {
   if (log.lfHeight < -2048 || log.lfHeight > 2048) {
     throw std::invalid_argument("font height " + std::to_string(log.lfHeight) +
                                 " is outside -2048..2048 pixels");
   }
-  FontLibrary& lib = library();
   std::string family = family_of(log);
   std::transform(family.begin(), family.end(), family.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   const std::string request = family + '\n' + std::to_string(weight_of(log)) + '\n' +
                               std::to_string(log.lfItalic != 0) + '\n' + std::to_string(log.lfCharSet) +
                               '\n' + std::to_string(log.lfHeight);
+  FontLibrary& lib = library();
+  const std::lock_guard<std::mutex> hold(lib.lock);
   auto it = lib.faces.find(request);
   if (it == lib.faces.end()) {
     const Match match = match_face(lib, log);
-    it = lib.faces.emplace(request, std::make_unique<FontFace>(match.path, match.index, log.lfHeight,
-                                                               match.synthesis))
-             .first;
+    auto face = std::make_unique<FontFace>(lib.freetype, match.path, match.index, log.lfHeight, match.synthesis);
+    it = lib.faces.emplace(request, FontLibrary::Entry{std::move(face), 0, lib.pool.end()}).first;
   }
-  return *it->second;
+  return lib.share(it);
 }
 
 }  // namespace win

@@ -1,5 +1,8 @@
+#include <cerrno>
 #include <cstring>
 #include <exception>
+#include <new>
+#include <system_error>
 
 #include "platform/win/gdi/font.h"
 #include "platform/win/kernel/last_error.h"
@@ -11,12 +14,21 @@ HFONT CreateFontIndirectA(const LOGFONTA* log) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return HFONT{};
   }
+  // Running out of memory or descriptors is told apart from a font that
+  // cannot be had.
   try {
     return HFONT{handle_table().insert(ObjectKind::Font, open_font(*log))};
+  } catch (const std::bad_alloc&) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  } catch (const std::system_error& e) {
+    const int cause = e.code().category() == std::generic_category() ? e.code().value() : 0;
+    SetLastError(cause == ENOMEM                       ? ERROR_NOT_ENOUGH_MEMORY
+                 : cause == EMFILE || cause == ENFILE ? ERROR_TOO_MANY_OPEN_FILES
+                                                      : ERROR_INVALID_PARAMETER);
   } catch (const std::exception&) {
     SetLastError(ERROR_INVALID_PARAMETER);
-    return HFONT{};
   }
+  return HFONT{};
 }
 
 HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,

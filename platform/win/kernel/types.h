@@ -160,6 +160,7 @@ inline constexpr UINT VK_SPACE = 0x20;
 
 // Last-error codes.
 inline constexpr DWORD ERROR_SUCCESS = 0;
+inline constexpr DWORD ERROR_TOO_MANY_OPEN_FILES = 4;
 inline constexpr DWORD ERROR_INVALID_HANDLE = 6;
 inline constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
 inline constexpr DWORD ERROR_INVALID_PARAMETER = 87;

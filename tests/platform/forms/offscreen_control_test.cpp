@@ -5,11 +5,14 @@
 
 #include <array>
 #include <stdexcept>
+#include <string>
+#include <system_error>
 
 #include "platform/forms/offscreen_control.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/region.h"
 #include "platform/win/kernel/handles.h"
+#include "tests/support/descriptors.h"
 
 namespace {
 
@@ -52,6 +55,27 @@ TEST(OffscreenControl, ASurfaceTooLargeToMakeFailsNamingItsSizeAndLeavesNothing)
     EXPECT_STREQ(e.what(), "OffscreenControl: no image of 8193 x 8193");
   }
   EXPECT_EQ(live_counts(), before);
+}
+
+// Out of descriptors is said as such, naming the font, not as a missing font.
+TEST(OffscreenControl, AFontThatRunsOutOfDescriptorsSaysSo) {
+  forms::OffscreenControl surface(4, 4);
+  const auto before = live_counts();
+  std::string what;
+  {
+    const test_support::DescriptorsExhausted exhausted;
+    ASSERT_TRUE(exhausted.active());
+    try {
+      surface.SetFont({"DescriptorProbe", 31, 700, true, false, false, 0});
+    } catch (const std::system_error& e) {
+      what = e.what();
+    }
+  }
+  EXPECT_NE(what.find("\"DescriptorProbe\" of 31 pt"), std::string::npos) << what;
+  EXPECT_NE(what.find("Too many open files"), std::string::npos) << what;
+  EXPECT_EQ(what.find("no font"), std::string::npos) << what;
+  EXPECT_EQ(live_counts(), before);
+  EXPECT_EQ(surface.Font().name, "Tahoma");
 }
 
 }  // namespace

@@ -1,17 +1,16 @@
 // The face cache: faces shared while fonts use them, a bounded pool of the
 // unused ones, and running out of descriptors told apart from a missing font.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdio>
-#include <fcntl.h>
 #include <string>
-#include <unistd.h>
 
 #include "platform/win/gdi/font.h"
 #include "platform/win/gdi/font_face.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/kernel/last_error.h"
+#include "tests/support/descriptors.h"
 
 namespace win {
 namespace {
@@ -65,6 +64,24 @@ TEST(FontCache, FontsOfOneRequestShareAFaceThatOutlivesThemBriefly) {
   const FontFace* shared = first->face.get();
   first.reset();
   EXPECT_EQ(open_font(log)->face.get(), shared);  // still in use by the second
+}
+
+TEST(FontCache, RunningOutOfDescriptorsIsNotAMissingFont) {
+  HFONT font;
+  DWORD error;
+  {
+    const test_support::DescriptorsExhausted exhausted;
+    ASSERT_TRUE(exhausted.active());
+    SetLastError(ERROR_SUCCESS);
+    font = CreateFontA(-41, 0, 0, 0, 300, 1, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DescriptorProbe");
+    error = GetLastError();
+  }
+  EXPECT_FALSE(font);
+  EXPECT_EQ(error, ERROR_TOO_MANY_OPEN_FILES);
+  // With descriptors back the same font is made.
+  const HFONT again = CreateFontA(-41, 0, 0, 0, 300, 1, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DescriptorProbe");
+  EXPECT_TRUE(again);
+  DeleteObject(HGDIOBJ{again});
 }
 
 }  // namespace

@@ -19,8 +19,14 @@ namespace {
 
 class GdiStateDrawing final : public StateDrawing {
  public:
+  explicit GdiStateDrawing(forms::TextCalls calls) : m_calls(calls) {}
   void DrawStateText(win::HDC dc, std::string_view text, std::int32_t x, std::int32_t y,
                      win::UINT flags) override {
+    if (m_calls == forms::TextCalls::Wide) {
+      const std::u16string wide = win::utf8_to_utf16(text);
+      win::DrawStateW(dc, win::HBRUSH{}, nullptr, wide.c_str(), static_cast<int>(wide.size()), x, y, 0, 0, flags);
+      return;
+    }
     const std::string ansi = win::utf8_to_cp1252(text);
     win::DrawStateA(dc, win::HBRUSH{}, nullptr, ansi.c_str(), static_cast<int>(ansi.size()), x, y, 0, 0, flags);
   }
@@ -31,14 +37,17 @@ class GdiStateDrawing final : public StateDrawing {
   }
   win::HBRUSH CreateSolidBrush(win::COLORREF color) override { return win::CreateSolidBrush(color); }
   void DeleteObject(win::HBRUSH brush) override { win::DeleteObject(brush); }
+
+ private:
+  forms::TextCalls m_calls;
 };
 
 }  // namespace
 
-CandyButtonParts standard_parts() {
+CandyButtonParts standard_parts(forms::TextCalls calls) {
   CandyButtonParts parts;
   parts.interception = std::make_unique<SubclassInterception>();
-  parts.state_drawing = std::make_unique<GdiStateDrawing>();
+  parts.state_drawing = std::make_unique<GdiStateDrawing>(calls);
   parts.styles.push_button = PaintPushButtonStyle;
   parts.styles.tool_button = PaintToolButtonStyle;
   parts.styles.rounded = PaintRoundedStyle;

@@ -15,8 +15,8 @@
 
 namespace forms {
 
-OffscreenControl::OffscreenControl(std::int32_t width, std::int32_t height)
-    : m_width(width > 0 ? width : 0), m_height(height > 0 ? height : 0) {
+OffscreenControl::OffscreenControl(std::int32_t width, std::int32_t height, TextCalls calls)
+    : m_width(width > 0 ? width : 0), m_height(height > 0 ? height : 0), m_calls(calls) {
   try {
     m_dc = win::CreateCompatibleDC(win::HDC{});
     if (!m_dc) throw std::runtime_error("OffscreenControl: no device context for the image");
@@ -67,19 +67,21 @@ void OffscreenControl::SetWindowRgn(win::HRGN region) {
   m_window_region = region;
 }
 
-float OffscreenControl::TextWidth(std::string_view text) const {
-  const std::string ansi = win::utf8_to_cp1252(text);
+win::SIZE OffscreenControl::measure(std::string_view text) const {
   win::SIZE size;
-  win::GetTextExtentPoint32A(m_dc, ansi.c_str(), int(ansi.size()), &size);
-  return float(size.cx);
+  if (m_calls == TextCalls::Wide) {
+    const std::u16string wide = win::utf8_to_utf16(text);
+    win::GetTextExtentPoint32W(m_dc, wide.c_str(), int(wide.size()), &size);
+  } else {
+    const std::string ansi = win::utf8_to_cp1252(text);
+    win::GetTextExtentPoint32A(m_dc, ansi.c_str(), int(ansi.size()), &size);
+  }
+  return size;
 }
 
-float OffscreenControl::TextHeight(std::string_view text) const {
-  const std::string ansi = win::utf8_to_cp1252(text);
-  win::SIZE size;
-  win::GetTextExtentPoint32A(m_dc, ansi.c_str(), int(ansi.size()), &size);
-  return float(size.cy);
-}
+float OffscreenControl::TextWidth(std::string_view text) const { return float(measure(text).cx); }
+
+float OffscreenControl::TextHeight(std::string_view text) const { return float(measure(text).cy); }
 
 void OffscreenControl::SetFont(const FontDescription& font) {
   const win::HFONT made = create_font(font);

@@ -17,8 +17,9 @@ namespace forms {
 class OffscreenControl final : public ControlSurface {
  public:
   // Starts with the host's own design: white background, "Tahoma" 9 pt.
+  // Text is measured through the A or the W functions as `calls` says.
   // Throws when the DC, the image or the font cannot be made.
-  OffscreenControl(std::int32_t width, std::int32_t height);
+  OffscreenControl(std::int32_t width, std::int32_t height, TextCalls calls = TextCalls::Ansi);
   ~OffscreenControl() override;
   OffscreenControl(const OffscreenControl&) = delete;
   OffscreenControl& operator=(const OffscreenControl&) = delete;
@@ -53,9 +54,11 @@ class OffscreenControl final : public ControlSurface {
  private:
   void clear_image();
   void release();
+  win::SIZE measure(std::string_view text) const;
 
   std::int32_t m_width;
   std::int32_t m_height;
+  TextCalls m_calls;
   win::HDC m_dc;
   win::HBITMAP m_bitmap;
   win::HBITMAP m_old_bitmap;

@@ -53,12 +53,11 @@ struct FontLibrary {
     }
   }
 
-  std::shared_ptr<FontFace> share(std::map<std::string, Entry>::iterator it) {
+  // With the lock held.
+  void acquire(std::map<std::string, Entry>::iterator it) {
     Entry& entry = it->second;
     if (entry.users++ == 0 && entry.in_pool != pool.end()) pool.erase(entry.in_pool);
     entry.in_pool = pool.end();
-    // Should making the pointer fail, the release runs at once.
-    return std::shared_ptr<FontFace>(entry.face.get(), [this, it](FontFace*) { release(it); });
   }
 
   void release(std::map<std::string, Entry>::iterator it) {
@@ -276,14 +275,19 @@ std::shared_ptr<FontFace> find_font_face(const LOGFONTA& log) {
                               std::to_string(log.lfItalic != 0) + '\n' + std::to_string(log.lfCharSet) +
                               '\n' + std::to_string(log.lfHeight);
   FontLibrary& lib = library();
-  const std::lock_guard<std::mutex> hold(lib.lock);
+  std::unique_lock<std::mutex> hold(lib.lock);
   auto it = lib.faces.find(request);
   if (it == lib.faces.end()) {
     const Match match = match_face(lib, log);
     auto face = std::make_unique<FontFace>(lib.freetype, match.path, match.index, log.lfHeight, match.synthesis);
     it = lib.faces.emplace(request, FontLibrary::Entry{std::move(face), 0, lib.pool.end()}).first;
   }
-  return lib.share(it);
+  lib.acquire(it);
+  FontFace* const face = it->second.face.get();
+  // Should making the pointer fail, its release runs at once: the lock must
+  // be free by then.
+  hold.unlock();
+  return std::shared_ptr<FontFace>(face, [&lib, it](FontFace*) { lib.release(it); });
 }
 
 }  // namespace win

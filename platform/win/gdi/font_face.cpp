@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <list>
 #include <map>
 #include <stdexcept>
 #include <system_error>
@@ -35,14 +34,21 @@ struct FontLibrary {
   struct Entry {
     std::unique_ptr<FontFace> face;
     std::size_t users = 0;
-    std::list<std::string>::iterator in_pool;  // while users is 0
+    const std::string* request = nullptr;  // the entry's key
+    // The pool is linked through its entries, so that a face joins and
+    // leaves it without allocating.
+    bool in_pool = false;
+    Entry* newer = nullptr;
+    Entry* older = nullptr;
   };
 
   std::mutex lock;  // everything below, FreeType's library and fontconfig
   FT_Library freetype = nullptr;
   FcConfig* config = nullptr;
   std::map<std::string, Entry> faces;
-  std::list<std::string> pool;  // the unused faces' requests, newest first
+  Entry* newest = nullptr;  // the pool of unused faces
+  Entry* oldest = nullptr;
+  std::size_t pooled = 0;
 
   FontLibrary() {
     if (FT_Init_FreeType(&freetype) != 0) throw std::runtime_error("FreeType cannot be initialised");
@@ -53,21 +59,31 @@ struct FontLibrary {
     }
   }
 
-  // With the lock held.
-  void acquire(std::map<std::string, Entry>::iterator it) {
-    Entry& entry = it->second;
-    if (entry.users++ == 0 && entry.in_pool != pool.end()) pool.erase(entry.in_pool);
-    entry.in_pool = pool.end();
+  void leave_pool(Entry& entry) {
+    (entry.newer ? entry.newer->older : oldest) = entry.older;
+    (entry.older ? entry.older->newer : newest) = entry.newer;
+    entry.newer = entry.older = nullptr;
+    entry.in_pool = false;
+    --pooled;
   }
 
-  void release(std::map<std::string, Entry>::iterator it) {
+  // With the lock held.
+  void acquire(Entry& entry) {
+    if (entry.users++ == 0 && entry.in_pool) leave_pool(entry);
+  }
+
+  void release(Entry& entry) {
     const std::lock_guard<std::mutex> hold(lock);
-    if (--it->second.users != 0) return;
-    pool.push_front(it->first);
-    it->second.in_pool = pool.begin();
-    while (pool.size() > kUnusedFaces) {
-      faces.erase(pool.back());
-      pool.pop_back();
+    if (--entry.users != 0) return;
+    entry.in_pool = true;
+    entry.older = newest;
+    (newest ? newest->newer : oldest) = &entry;
+    newest = &entry;
+    ++pooled;
+    while (pooled > kUnusedFaces) {
+      Entry& closing = *oldest;
+      leave_pool(closing);
+      faces.erase(faces.find(*closing.request));
     }
   }
 };
@@ -280,14 +296,17 @@ std::shared_ptr<FontFace> find_font_face(const LOGFONTA& log) {
   if (it == lib.faces.end()) {
     const Match match = match_face(lib, log);
     auto face = std::make_unique<FontFace>(lib.freetype, match.path, match.index, log.lfHeight, match.synthesis);
-    it = lib.faces.emplace(request, FontLibrary::Entry{std::move(face), 0, lib.pool.end()}).first;
+    it = lib.faces.emplace(request, FontLibrary::Entry{}).first;
+    it->second.face = std::move(face);
+    it->second.request = &it->first;
   }
-  lib.acquire(it);
-  FontFace* const face = it->second.face.get();
+  FontLibrary::Entry& entry = it->second;
+  lib.acquire(entry);
+  FontFace* const face = entry.face.get();
   // Should making the pointer fail, its release runs at once: the lock must
   // be free by then.
   hold.unlock();
-  return std::shared_ptr<FontFace>(face, [&lib, it](FontFace*) { lib.release(it); });
+  return std::shared_ptr<FontFace>(face, [&lib, &entry](FontFace*) { lib.release(entry); });
 }
 
 }  // namespace win

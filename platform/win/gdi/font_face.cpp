@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <compare>
 #include <cstring>
 #include <map>
 #include <stdexcept>
@@ -30,11 +31,22 @@ namespace {
 // of the live fonts plus at most kUnusedFaces.
 constexpr std::size_t kUnusedFaces = 16;
 
+// What tells faces apart: the family (lower case), weight, italic,
+// character set and height asked for.
+struct Request {
+  std::string family;
+  LONG weight = 0;
+  bool italic = false;
+  BYTE charset = 0;
+  LONG height = 0;
+  auto operator<=>(const Request&) const = default;
+};
+
 struct FontLibrary {
   struct Entry {
     std::unique_ptr<FontFace> face;
     std::size_t users = 0;
-    const std::string* request = nullptr;  // the entry's key
+    const Request* request = nullptr;  // the entry's key
     // The pool is linked through its entries, so that a face joins and
     // leaves it without allocating.
     bool in_pool = false;
@@ -45,7 +57,7 @@ struct FontLibrary {
   std::mutex lock;  // everything below, FreeType's library and fontconfig
   FT_Library freetype = nullptr;
   FcConfig* config = nullptr;
-  std::map<std::string, Entry> faces;
+  std::map<Request, Entry> faces;
   Entry* newest = nullptr;  // the pool of unused faces
   Entry* oldest = nullptr;
   std::size_t pooled = 0;
@@ -287,9 +299,7 @@ std::shared_ptr<FontFace> find_font_face(const LOGFONTA& log) {
   std::string family = family_of(log);
   std::transform(family.begin(), family.end(), family.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  const std::string request = family + '\n' + std::to_string(weight_of(log)) + '\n' +
-                              std::to_string(log.lfItalic != 0) + '\n' + std::to_string(log.lfCharSet) +
-                              '\n' + std::to_string(log.lfHeight);
+  const Request request{std::move(family), weight_of(log), log.lfItalic != 0, log.lfCharSet, log.lfHeight};
   FontLibrary& lib = library();
   std::unique_lock<std::mutex> hold(lib.lock);
   auto it = lib.faces.find(request);

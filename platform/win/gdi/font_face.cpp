@@ -72,8 +72,8 @@ struct FontLibrary {
   }
 
   void leave_pool(Entry& entry) {
-    (entry.newer ? entry.newer->older : oldest) = entry.older;
-    (entry.older ? entry.older->newer : newest) = entry.newer;
+    (entry.newer ? entry.newer->older : newest) = entry.older;
+    (entry.older ? entry.older->newer : oldest) = entry.newer;
     entry.newer = entry.older = nullptr;
     entry.in_pool = false;
     --pooled;

@@ -66,6 +66,22 @@ TEST(FontCache, FontsOfOneRequestShareAFaceThatOutlivesThemBriefly) {
   EXPECT_EQ(open_font(log)->face.get(), shared);  // still in use by the second
 }
 
+// Faces taken back out of the pool from its middle, its ends and while it
+// closes its oldest: every face handed out still draws.
+TEST(FontCache, FacesLeaveAndRejoinThePoolAnywhere) {
+  auto log_of = [](int i) {
+    LOGFONTA log = default_gui_logfont();
+    log.lfHeight = -30 - i;
+    return log;
+  };
+  for (int i = 0; i < 20; ++i) open_font(log_of(i));
+  for (const int i : {10, 19, 4, 10, 30, 31, 4}) {
+    const std::unique_ptr<Font> font = open_font(log_of(i));
+    EXPECT_GT(font->face->glyph_of(U'\u0416').advance, 0) << i;
+    for (int j = 40 + i; j < 45 + i; ++j) open_font(log_of(j));
+  }
+}
+
 TEST(FontCache, RunningOutOfDescriptorsIsNotAMissingFont) {
   HFONT font;
   DWORD error;

@@ -3,6 +3,8 @@
 # make run    build and start the launcher
 # make bench  build and run the benchmarks
 # make asan   build with AddressSanitizer + UBSan (build-asan/) and run every test
+# make tsan   build the test that renders from several threads with ThreadSanitizer
+#             (build-tsan/) and run it
 # make gdi-conformance  compare our GDI with the reference under Wine (tools/gdi-conformance)
 # make gdi-paint        compare our painters' images with the same painters over the reference GDI
 # make fuzz   build the libFuzzer targets with clang (build-fuzz/) and run each
@@ -14,7 +16,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_PARALLEL ?= 2
 JOBS ?= $(shell nproc)
 
-.PHONY: all build test run bench asan fuzz clean gdi-conformance gdi-paint
+.PHONY: all build test run bench asan tsan fuzz clean gdi-conformance gdi-paint
 
 all: build
 
@@ -40,6 +42,9 @@ asan: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+tsan:
+	.ci/tsan.sh
+
 gdi-conformance: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target gdi-conformance
 	tools/gdi-conformance/compare.sh $(BUILD)
@@ -56,4 +61,4 @@ fuzz: $(FUZZ_BUILD)/CMakeCache.txt
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_PARALLEL)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-tsan

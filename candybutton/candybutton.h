@@ -45,9 +45,17 @@ struct CandyButtonParts {
 };
 
 // The style table's painters, the region rebuild and the platform's GDI and
-// interception.
-CandyButtonParts standard_parts();
+// interception. The caption goes to DrawStateA in the ANSI code page, as the
+// Windows control hands it, or with TextCalls::Wide to DrawStateW, every
+// character the font has (the surface must then measure through the W
+// functions too).
+CandyButtonParts standard_parts(forms::TextCalls calls = forms::TextCalls::Ansi);
 
+// A button, like the window and form it lives in, belongs to one
+// user-interface thread: the one that makes the windows and runs their
+// message loop. No other thread may touch it; only render_button (render.h)
+// may be called from any thread.
+//
 // The subclass owner comes first so that the callback methods need no
 // adjustment of the object address when the generated procedure calls them.
 class CandyButton : public subclass::SubclassOwner, public forms::ControlEvents {

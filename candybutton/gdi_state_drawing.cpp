@@ -16,8 +16,14 @@ namespace {
 
 class GdiStateDrawing final : public StateDrawing {
  public:
+  explicit GdiStateDrawing(forms::TextCalls calls) : m_calls(calls) {}
   void DrawStateText(win::HDC dc, std::string_view text, std::int32_t x, std::int32_t y,
                      win::UINT flags) override {
+    if (m_calls == forms::TextCalls::Wide) {
+      const std::u16string wide = win::utf8_to_utf16(text);
+      win::DrawStateW(dc, win::HBRUSH{}, nullptr, wide.c_str(), static_cast<int>(wide.size()), x, y, 0, 0, flags);
+      return;
+    }
     const std::string ansi = win::utf8_to_cp1252(text);
     win::DrawStateA(dc, win::HBRUSH{}, nullptr, ansi.c_str(), static_cast<int>(ansi.size()), x, y, 0, 0, flags);
   }
@@ -28,14 +34,17 @@ class GdiStateDrawing final : public StateDrawing {
   }
   win::HBRUSH CreateSolidBrush(win::COLORREF color) override { return win::CreateSolidBrush(color); }
   void DeleteObject(win::HBRUSH brush) override { win::DeleteObject(brush); }
+
+ private:
+  forms::TextCalls m_calls;
 };
 
 }  // namespace
 
-CandyButtonParts standard_parts() {
+CandyButtonParts standard_parts(forms::TextCalls calls) {
   CandyButtonParts parts;
   parts.interception = std::make_unique<SubclassInterception>();
-  parts.state_drawing = std::make_unique<GdiStateDrawing>();
+  parts.state_drawing = std::make_unique<GdiStateDrawing>(calls);
   parts.faces.paint_face = [](const ButtonFace& button, std::int32_t state) { return PaintFace(button, state); };
   parts.faces.update_button_region = BuildButtonRegions;
   return parts;

@@ -137,9 +137,11 @@ std::vector<std::uint8_t> render_button(const ButtonLook& look, std::span<std::u
   check(look, pixels.size());
   win::PicturePtr picture = decode_picture(look.picture, look.picture_name);
 
-  forms::OffscreenControl surface(look.width, look.height);
+  // The caption came in as UTF-8: the W text calls draw every character the
+  // font has, where the A calls would show "?" outside the ANSI code page.
+  forms::OffscreenControl surface(look.width, look.height, forms::TextCalls::Wide);
   RenderContainer container(look.container_color);
-  CandyButtonParts parts = standard_parts();
+  CandyButtonParts parts = standard_parts(forms::TextCalls::Wide);
   parts.interception.reset();  // no window, so nothing to intercept
   CandyButton button(surface, container, std::move(parts));
   button.ReadProperties(forms::PropertyBag{});

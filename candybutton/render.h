@@ -4,6 +4,13 @@
 // Nothing is left behind: no window, message loop or presenter is created,
 // and every GDI object made for the render is gone when it returns.
 //
+// Threads: render_button may be called from any number of threads at once;
+// each call is independent and gives the same pixels as when made alone.
+// The windows, forms and hosted buttons are another matter: like any
+// Windows user interface they belong to one user-interface thread, the one
+// that creates them and runs their message loop, and no other thread may
+// touch them.
+//
 //   candy::ButtonLook look;
 //   look.style = 2;
 //   look.caption = "Music";
@@ -42,7 +49,10 @@ struct ButtonLook {
   std::optional<std::int32_t> border_brightness;
   bool enabled = true;
   bool checked = false;
-  std::string caption;  // UTF-8
+  // UTF-8, drawn left to right with every character the caption font has; a
+  // character it lacks shows as the font's missing-glyph box, and malformed
+  // UTF-8 as U+FFFD.
+  std::string caption;
   // The font of the caption; by default the container's, MS Sans Serif 8 pt.
   std::optional<forms::FontDescription> font;
   std::optional<std::uint32_t> fore_color;

@@ -20,7 +20,8 @@ class StateDrawing {
  public:
   virtual ~StateDrawing() = default;
   // DrawStateA(dc, 0, 0, text, length, x, y, 0, 0, flags); the text is UTF-8
-  // and goes to the device in the ANSI code page.
+  // and goes to the device in the ANSI code page (or, for a button whose
+  // caption came in through the rendering API, to DrawStateW as UTF-16).
   virtual void DrawStateText(win::HDC dc, std::string_view text, std::int32_t x, std::int32_t y,
                              win::UINT flags) = 0;
   // DrawStateA(dc, brush, 0, handle, 0, x, y, cx, cy, flags) for DST_ICON and DST_BITMAP.

@@ -16,8 +16,9 @@
 
 namespace forms {
 
-ControlImage::ControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color)
-    : m_owner(std::move(owner)), m_back_color(back_color) {
+ControlImage::ControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color,
+                           TextCalls calls)
+    : m_owner(std::move(owner)), m_calls(calls), m_back_color(back_color) {
   try {
     m_dc = win::CreateCompatibleDC(win::HDC{});
     if (!m_dc) throw std::runtime_error(m_owner + ": no device context for the image");
@@ -73,9 +74,14 @@ void ControlImage::Box(float x1, float y1, float x2, float y2, win::OLE_COLOR co
 void ControlImage::PSet(float x, float y, win::OLE_COLOR color) { draw_point(m_dc, x, y, color); }
 
 win::SIZE ControlImage::measure(std::string_view text) const {
-  const std::string ansi = win::utf8_to_cp1252(text);
   win::SIZE size;
-  win::GetTextExtentPoint32A(m_dc, ansi.c_str(), int(ansi.size()), &size);
+  if (m_calls == TextCalls::Wide) {
+    const std::u16string wide = win::utf8_to_utf16(text);
+    win::GetTextExtentPoint32W(m_dc, wide.c_str(), int(wide.size()), &size);
+  } else {
+    const std::string ansi = win::utf8_to_cp1252(text);
+    win::GetTextExtentPoint32A(m_dc, ansi.c_str(), int(ansi.size()), &size);
+  }
   return size;
 }
 

@@ -22,7 +22,9 @@ class ControlImage {
   // `owner` names the surface in error messages. The image starts cleared to
   // back_color, with no font selected. Throws when the DC or the image
   // cannot be made, leaving nothing behind.
-  ControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color);
+  // Text is measured through the A or the W functions as `calls` says.
+  ControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color,
+               TextCalls calls = TextCalls::Ansi);
   ~ControlImage();
   ControlImage(const ControlImage&) = delete;
   ControlImage& operator=(const ControlImage&) = delete;
@@ -40,7 +42,7 @@ class ControlImage {
   void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR color);
   void PSet(float x, float y, win::OLE_COLOR color);
   // The extent of a UTF-8 text in the selected font, as the Windows-1252
-  // text calls measure it.
+  // (A) or the wide (W) text calls measure it.
   win::SIZE measure(std::string_view text) const;
 
   const FontDescription& font() const { return m_font; }
@@ -63,6 +65,7 @@ class ControlImage {
   void release();
 
   std::string m_owner;
+  TextCalls m_calls;
   std::int32_t m_width = 0;
   std::int32_t m_height = 0;
   win::HDC m_dc;

@@ -21,6 +21,12 @@ inline constexpr std::int16_t vbCustom = 99;
 // HIMETRIC (0.01 mm) to pixels at 96 pixels per inch, in single precision.
 inline float himetric_to_pixels(float himetric) { return himetric * 96.0f / 2540.0f; }
 
+// How a control's UTF-8 text reaches GDI: converted to the ANSI code page
+// for the A functions, as a Windows program's control hands it (a character
+// the code page lacks shows as "?"), or as UTF-16 for the W functions, which
+// draw every character the font has.
+enum class TextCalls { Ansi, Wide };
+
 class ControlSurface : public DrawingSurface {
  public:
   // Width and height of the text in the surface's font, in pixels.

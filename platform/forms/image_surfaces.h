@@ -30,8 +30,9 @@ class OverControlImage : public Surface {
   win::HDC hDC() const override { return m_image.dc(); }
 
  protected:
-  OverControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color)
-      : m_image(std::move(owner), width, height, back_color) {}
+  OverControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color,
+                   TextCalls calls = TextCalls::Ansi)
+      : m_image(std::move(owner), width, height, back_color, calls) {}
 
   ControlImage m_image;
 };
@@ -54,8 +55,9 @@ class ImageControlSurface : public OverControlImage<ControlSurface> {
 
  protected:
   // Throws when the image or the font cannot be made.
-  ImageControlSurface(std::string owner, std::int32_t width, std::int32_t height)
-      : OverControlImage(std::move(owner), width, height, 0xFFFFFF) {
+  ImageControlSurface(std::string owner, std::int32_t width, std::int32_t height,
+                      TextCalls calls = TextCalls::Ansi)
+      : OverControlImage(std::move(owner), width, height, 0xFFFFFF, calls) {
     m_image.set_font({"Tahoma", 9, 400, false, false, false, 0});
   }
 };

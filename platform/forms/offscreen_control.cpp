@@ -4,8 +4,8 @@
 
 namespace forms {
 
-OffscreenControl::OffscreenControl(std::int32_t width, std::int32_t height)
-    : ImageControlSurface("OffscreenControl", width, height) {}
+OffscreenControl::OffscreenControl(std::int32_t width, std::int32_t height, TextCalls calls)
+    : ImageControlSurface("OffscreenControl", width, height, calls) {}
 
 OffscreenControl::~OffscreenControl() {
   if (m_window_region) win::DeleteObject(m_window_region);

@@ -18,7 +18,8 @@ class OffscreenControl final : public ImageControlSurface {
  public:
   // Starts with the host's own design: white background, "Tahoma" 9 pt.
   // Throws when the DC, the image or the font cannot be made.
-  OffscreenControl(std::int32_t width, std::int32_t height);
+  // Text is measured through the A or the W functions as `calls` says.
+  OffscreenControl(std::int32_t width, std::int32_t height, TextCalls calls = TextCalls::Ansi);
   ~OffscreenControl() override;
   OffscreenControl(const OffscreenControl&) = delete;
   OffscreenControl& operator=(const OffscreenControl&) = delete;

@@ -30,7 +30,7 @@ LOGFONTA default_gui_logfont() {
 std::unique_ptr<Font> open_font(const LOGFONTA& log) {
   auto font = std::make_unique<Font>();
   font->log = log;
-  font->face = &find_font_face(log);
+  font->face = find_font_face(log);
   return font;
 }
 
@@ -40,7 +40,7 @@ Font* font_from_handle(HFONT font) {
 }
 
 const Font& default_font() {
-  // Shared by every DC without a font of its own; faces live as long as it.
+  // Shared by every DC without a font of its own.
   static const std::unique_ptr<Font> font = open_font(default_gui_logfont());
   return *font;
 }

@@ -72,7 +72,7 @@ LOGFONTA default_gui_logfont();
 
 struct Font : Object {
   LOGFONTA log;
-  FontFace* face = nullptr;  // owned by the face cache, never null
+  std::shared_ptr<FontFace> face;  // shared with the face cache, never null
   bool underline() const { return log.lfUnderline != 0; }
   bool strike_out() const { return log.lfStrikeOut != 0; }
 };
@@ -87,7 +87,8 @@ Font* font_from_handle(HFONT font);
 const Font& font_or_default(HFONT font);
 const Font& default_font();
 
-// Fail with ERROR_INVALID_PARAMETER (null, out-of-range height, no usable face).
+// Fail with ERROR_INVALID_PARAMETER (null, out-of-range height, no usable
+// face), ERROR_NOT_ENOUGH_MEMORY or ERROR_TOO_MANY_OPEN_FILES.
 HFONT CreateFontIndirectA(const LOGFONTA* log);
 HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
                   DWORD underline, DWORD strike_out, DWORD charset, DWORD out_precision,

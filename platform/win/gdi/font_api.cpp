@@ -14,6 +14,8 @@ HFONT CreateFontIndirectA(const LOGFONTA* log) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return HFONT{};
   }
+  // Running out of memory or descriptors is told apart from a font that
+  // cannot be had.
   try {
     return HFONT{handle_table().insert(ObjectKind::Font, open_font(*log))};
   } catch (const std::bad_alloc&) {

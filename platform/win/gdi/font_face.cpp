@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
+#include <compare>
 #include <cstring>
 #include <map>
 #include <new>
@@ -22,11 +24,45 @@
 namespace win {
 namespace {
 
-// FreeType, fontconfig and the faces found so far: the platform's font table.
+// FreeType, fontconfig and the faces open now: the platform's font table.
+// A face stays open while a font uses it. When the last one lets go it joins
+// the pool of unused faces, newest first, so that a font made again (a
+// repaint that makes and deletes its font) finds it open; the pool keeps at
+// most kUnusedFaces faces (each some hundred kilobytes and one mapping of
+// its file) and closes the oldest beyond that. So the faces open are those
+// of the live fonts plus at most kUnusedFaces.
+constexpr std::size_t kUnusedFaces = 16;
+
+// What tells faces apart: the family (lower case), weight, italic,
+// character set and height asked for.
+struct Request {
+  std::string family;
+  LONG weight = 0;
+  bool italic = false;
+  BYTE charset = 0;
+  LONG height = 0;
+  auto operator<=>(const Request&) const = default;
+};
+
 struct FontLibrary {
+  struct Entry {
+    std::unique_ptr<FontFace> face;
+    std::size_t users = 0;
+    const Request* request = nullptr;  // the entry's key
+    // The pool is linked through its entries, so that a face joins and
+    // leaves it without allocating.
+    bool in_pool = false;
+    Entry* newer = nullptr;
+    Entry* older = nullptr;
+  };
+
+  std::mutex lock;  // everything below, FreeType's library and fontconfig
   FT_Library freetype = nullptr;
   FcConfig* config = nullptr;
-  std::map<std::string, std::unique_ptr<FontFace>> faces;
+  std::map<Request, Entry> faces;
+  Entry* newest = nullptr;  // the pool of unused faces
+  Entry* oldest = nullptr;
+  std::size_t pooled = 0;
 
   FontLibrary() {
     if (FT_Init_FreeType(&freetype) != 0) throw std::runtime_error("FreeType cannot be initialised");
@@ -36,16 +72,49 @@ struct FontLibrary {
       throw std::runtime_error("fontconfig cannot load its configuration");
     }
   }
-  ~FontLibrary() {
-    faces.clear();
-    FT_Done_FreeType(freetype);
-    FcConfigDestroy(config);
+
+  void leave_pool(Entry& entry) {
+    (entry.newer ? entry.newer->older : newest) = entry.older;
+    (entry.older ? entry.older->newer : oldest) = entry.newer;
+    entry.newer = entry.older = nullptr;
+    entry.in_pool = false;
+    --pooled;
+  }
+
+  // With the lock held.
+  void acquire(Entry& entry) {
+    if (entry.users++ == 0 && entry.in_pool) leave_pool(entry);
+  }
+
+  void release(Entry& entry) {
+    const std::lock_guard<std::mutex> hold(lock);
+    if (--entry.users != 0) return;
+    entry.in_pool = true;
+    entry.older = newest;
+    (newest ? newest->newer : oldest) = &entry;
+    newest = &entry;
+    ++pooled;
+    while (pooled > kUnusedFaces) {
+      Entry& closing = *oldest;
+      leave_pool(closing);
+      faces.erase(faces.find(*closing.request));
+    }
   }
 };
 
+// Lives as long as the process: fonts still in the handle table at exit give
+// their faces back to it.
 FontLibrary& library() {
-  static FontLibrary instance;
-  return instance;
+  static FontLibrary* const instance = new FontLibrary;
+  return *instance;
+}
+
+// Running out of memory or descriptors is not a missing font: it is thrown
+// with the system's reason.
+[[noreturn]] void fail(int cause, const std::string& what) {
+  if (cause == ENOMEM || cause == EMFILE || cause == ENFILE)
+    throw std::system_error(cause, std::generic_category(), what);
+  throw std::runtime_error(what);
 }
 
 struct Match {
@@ -95,9 +164,11 @@ Match match_face(FontLibrary& lib, const LOGFONTA& log) {
   FcConfigSubstitute(lib.config, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
+  errno = 0;
   FcPattern* found = FcFontMatch(lib.config, pattern, &result);
+  const int cause = errno;
   FcPatternDestroy(pattern);
-  if (!found) throw std::runtime_error("no installed font matches the family \"" + family + "\"");
+  if (!found) fail(cause, "no installed font matches the family \"" + family + "\"");
 
   Match match;
   FcChar8* file = nullptr;
@@ -123,10 +194,10 @@ std::int32_t to_pixels(double units, double scale) {
 
 }  // namespace
 
-FontFace::FontFace(const std::string& path, int index, int lf_height, Synthesis synthesis)
+FontFace::FontFace(FT_LibraryRec_* library, const std::string& path, int index, int lf_height,
+                   Synthesis synthesis)
     : m_synthesis(synthesis) {
-  FontLibrary& lib = library();
-  if (const FT_Error error = FT_New_Face(lib.freetype, path.c_str(), index, &m_face); error != 0) {
+  if (const FT_Error error = FT_New_Face(library, path.c_str(), index, &m_face); error != 0) {
     // Out of memory or of descriptors is the system's shortage, not the font's fault.
     if (error == FT_Err_Out_Of_Memory) throw std::bad_alloc();
     if (const int shortage = font_file_shortage(path))
@@ -177,17 +248,31 @@ FontFace::FontFace(const std::string& path, int index, int lf_height, Synthesis 
                                                       : glyph('x').advance;
 }
 
-FontFace::~FontFace() { FT_Done_Face(m_face); }
+FontFace::~FontFace() {
+  for (std::atomic<const Glyph*>& known : m_glyphs) delete known.load(std::memory_order_relaxed);
+  FT_Done_Face(m_face);
+}
 
-const Glyph& FontFace::glyph(unsigned char cp1252) {
-  std::unique_ptr<Glyph>& slot = m_glyphs[cp1252];
-  if (!slot) slot = std::make_unique<Glyph>(render(cp1252));
+// A glyph, once published, stays until the face closes.
+const Glyph& FontFace::render_cp1252(unsigned char cp1252) {
+  const std::lock_guard<std::mutex> hold(m_render);
+  std::atomic<const Glyph*>& slot = m_glyphs[cp1252];
+  if (const Glyph* known = slot.load(std::memory_order_relaxed)) return *known;
+  const Glyph* made = new Glyph(render(cp1252_to_unicode(cp1252)));
+  slot.store(made, std::memory_order_release);
+  return *made;
+}
+
+const Glyph& FontFace::glyph_of(char32_t code_point) {
+  if (const auto byte = unicode_to_cp1252(code_point)) return glyph(*byte);
+  const std::lock_guard<std::mutex> hold(m_render);
+  std::unique_ptr<Glyph>& slot = m_more[code_point];
+  if (!slot) slot = std::make_unique<Glyph>(render(code_point));
   return *slot;
 }
 
-Glyph FontFace::render(unsigned char cp1252) {
+Glyph FontFace::render(char32_t code_point) {
   Glyph glyph;
-  const FT_ULong code_point = cp1252_to_unicode(cp1252);
   // A character the face lacks shows its missing-glyph box, as on Windows.
   if (FT_Load_Char(m_face, code_point, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) return glyph;
   FT_GlyphSlot slot = m_face->glyph;
@@ -212,26 +297,32 @@ Glyph FontFace::render(unsigned char cp1252) {
   return glyph;
 }
 
-FontFace& find_font_face(const LOGFONTA& log) {
+std::shared_ptr<FontFace> find_font_face(const LOGFONTA& log) {
   if (log.lfHeight < -2048 || log.lfHeight > 2048) {
     throw std::invalid_argument("font height " + std::to_string(log.lfHeight) +
                                 " is outside -2048..2048 pixels");
   }
-  FontLibrary& lib = library();
   std::string family = family_of(log);
   std::transform(family.begin(), family.end(), family.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  const std::string request = family + '\n' + std::to_string(weight_of(log)) + '\n' +
-                              std::to_string(log.lfItalic != 0) + '\n' + std::to_string(log.lfCharSet) +
-                              '\n' + std::to_string(log.lfHeight);
+  const Request request{std::move(family), weight_of(log), log.lfItalic != 0, log.lfCharSet, log.lfHeight};
+  FontLibrary& lib = library();
+  std::unique_lock<std::mutex> hold(lib.lock);
   auto it = lib.faces.find(request);
   if (it == lib.faces.end()) {
     const Match match = match_face(lib, log);
-    it = lib.faces.emplace(request, std::make_unique<FontFace>(match.path, match.index, log.lfHeight,
-                                                               match.synthesis))
-             .first;
+    auto face = std::make_unique<FontFace>(lib.freetype, match.path, match.index, log.lfHeight, match.synthesis);
+    it = lib.faces.emplace(request, FontLibrary::Entry{}).first;
+    it->second.face = std::move(face);
+    it->second.request = &it->first;
   }
-  return *it->second;
+  FontLibrary::Entry& entry = it->second;
+  lib.acquire(entry);
+  FontFace* const face = entry.face.get();
+  // Should making the pointer fail, its release runs at once: the lock must
+  // be free by then.
+  hold.unlock();
+  return std::shared_ptr<FontFace>(face, [&lib, &entry](FontFace*) { lib.release(entry); });
 }
 
 }  // namespace win

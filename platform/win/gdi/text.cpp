@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "platform/win/gdi/dc.h"
@@ -9,6 +10,7 @@
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/raster_span.h"
 #include "platform/win/gdi/text_render.h"
+#include "platform/win/kernel/codepage.h"
 #include "platform/win/kernel/last_error.h"
 
 namespace win {
@@ -22,13 +24,22 @@ DeviceContext* checked_dc(HDC dc) {
 
 // The text a pointer and a length name, or false for a null pointer with a
 // length or a negative length (-1 allowed where it means zero-terminated).
-bool text_view(const char* text, int length, bool allow_terminated, std::string_view* out) {
+template <class Char>
+bool text_view(const Char* text, int length, bool allow_terminated, std::basic_string_view<Char>* out) {
   if (length == -1 && allow_terminated && text) {
-    *out = std::string_view(text, std::strlen(text));
+    *out = std::basic_string_view<Char>(text);
     return true;
   }
   if (length < 0 || (length > 0 && !text)) return false;
-  *out = std::string_view(text ? text : "", static_cast<std::size_t>(length));
+  *out = text ? std::basic_string_view<Char>(text, static_cast<std::size_t>(length)) : std::basic_string_view<Char>();
+  return true;
+}
+
+// The W functions' text as the code points the layout takes.
+bool wide_text(const WCHAR* text, int length, bool allow_terminated, std::u32string* out) {
+  std::u16string_view view;
+  if (!text_view(text, length, allow_terminated, &view)) return false;
+  *out = utf16_to_code_points(view);
   return true;
 }
 
@@ -39,7 +50,8 @@ void fill_cell(const DeviceContext& dc, const RECT& cell, const RECT* limit) {
 }
 
 // Draws the text's cell at (x, y) with the DC's colours, inside `limit` when given.
-void draw_line(DeviceContext& dc, int x, int y, std::string_view text,
+template <class Char>
+void draw_line(DeviceContext& dc, int x, int y, std::basic_string_view<Char> text,
                const std::vector<std::size_t>& underlined, const RECT* limit) {
   if (!dc.surface) return;
   const Font& font = font_or_default(dc.font);
@@ -121,21 +133,18 @@ BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
   return 1;
 }
 
-int DrawTextA(HDC dc, const char* text, int length, RECT* rect, UINT format) {
-  DeviceContext* d = checked_dc(dc);
-  if (!d) return 0;
-  std::string_view view;
-  if (!rect || !text_view(text, length, true, &view)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  PrefixText line;
+namespace {
+
+template <class Char>
+int draw_text(DeviceContext& d, std::basic_string_view<Char> view, RECT* rect, UINT format) {
+  BasicPrefixText<Char> line;
   if (format & DT_NOPREFIX) {
-    line.shown = std::string(view);
+    line.shown = std::basic_string<Char>(view);
   } else {
     line = resolve_prefixes(view);
   }
-  const SIZE extent = text_extent(font_or_default(d->font), line.shown);
+  const std::basic_string_view<Char> shown(line.shown);
+  const SIZE extent = text_extent(font_or_default(d.font), shown);
   if (format & DT_CALCRECT) {
     rect->right = rect->left + extent.cx;
     rect->bottom = rect->top + extent.cy;
@@ -153,8 +162,56 @@ int DrawTextA(HDC dc, const char* text, int length, RECT* rect, UINT format) {
   } else if (format & DT_BOTTOM) {
     y = rect->bottom - extent.cy;
   }
-  draw_line(*d, x, y, line.shown, line.underlined, (format & DT_NOCLIP) ? nullptr : rect);
+  draw_line(d, x, y, shown, line.underlined, (format & DT_NOCLIP) ? nullptr : rect);
   return extent.cy;
+}
+
+}  // namespace
+
+int DrawTextA(HDC dc, const char* text, int length, RECT* rect, UINT format) {
+  DeviceContext* d = checked_dc(dc);
+  if (!d) return 0;
+  std::string_view view;
+  if (!rect || !text_view(text, length, true, &view)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  return draw_text(*d, view, rect, format);
+}
+
+BOOL TextOutW(HDC dc, int x, int y, const WCHAR* text, int length) {
+  DeviceContext* d = checked_dc(dc);
+  if (!d) return 0;
+  std::u32string line;
+  if (!wide_text(text, length, false, &line)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  draw_line(*d, x, y, std::u32string_view(line), {}, nullptr);
+  return 1;
+}
+
+BOOL GetTextExtentPoint32W(HDC dc, const WCHAR* text, int length, SIZE* size) {
+  const DeviceContext* d = checked_dc(dc);
+  if (!d) return 0;
+  std::u32string line;
+  if (!size || !wide_text(text, length, false, &line)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  *size = text_extent(font_or_default(d->font), std::u32string_view(line));
+  return 1;
+}
+
+int DrawTextW(HDC dc, const WCHAR* text, int length, RECT* rect, UINT format) {
+  DeviceContext* d = checked_dc(dc);
+  if (!d) return 0;
+  std::u32string line;
+  if (!rect || !wide_text(text, length, true, &line)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  return draw_text(*d, std::u32string_view(line), rect, format);
 }
 
 }  // namespace win

@@ -1,6 +1,9 @@
 // Text on device contexts: the DC's text colour, measuring and drawing a line
-// of Windows-1252 text in the DC's font (the default GUI font when none is
-// selected). Text is drawn with the top of its cell at y; the DC's
+// of text in the DC's font (the default GUI font when none is selected): the
+// A functions take Windows-1252, the W functions UTF-16 (a surrogate pair is
+// one character, a lone surrogate shows as U+FFFD) and draw every character
+// the font has, left to right, one it lacks as its missing-glyph box. Text
+// of Windows-1252 characters comes out the same through either. Text is drawn with the top of its cell at y; the DC's
 // background mode decides whether the cell is first filled with the
 // background colour.
 #pragma once
@@ -51,5 +54,9 @@ BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
 // sets the rectangle's right and bottom to fit the text. Returns the text's
 // height, 0 on failure.
 int DrawTextA(HDC dc, const char* text, int length, RECT* rect, UINT format);
+
+BOOL TextOutW(HDC dc, int x, int y, const WCHAR* text, int length);
+BOOL GetTextExtentPoint32W(HDC dc, const WCHAR* text, int length, SIZE* size);
+int DrawTextW(HDC dc, const WCHAR* text, int length, RECT* rect, UINT format);
 
 }  // namespace win

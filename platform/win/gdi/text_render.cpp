@@ -23,32 +23,35 @@ struct Box {
   }
 };
 
+const Glyph& glyph_at(FontFace& face, char c) { return face.glyph(static_cast<unsigned char>(c)); }
+const Glyph& glyph_at(FontFace& face, char32_t c) { return face.glyph_of(c); }
 
-}  // namespace
-
-SIZE text_extent(const Font& font, std::string_view text) {
+template <class Char>
+SIZE extent_of(const Font& font, std::basic_string_view<Char> text) {
   FontFace& face = *font.face;
   std::int32_t width = 0;
-  for (const char c : text) width += face.glyph(static_cast<unsigned char>(c)).advance;
+  for (const Char c : text) width += glyph_at(face, c).advance;
   return SIZE{width, face.metrics().height};
 }
 
-PrefixText resolve_prefixes(std::string_view text) {
-  PrefixText out;
+template <class Char>
+BasicPrefixText<Char> prefixes_of(std::basic_string_view<Char> text) {
+  BasicPrefixText<Char> out;
   out.shown.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '&') {
+    if (text[i] != Char('&')) {
       out.shown += text[i];
       continue;
     }
     if (++i == text.size()) break;
-    if (text[i] != '&') out.underlined.push_back(out.shown.size());
+    if (text[i] != Char('&')) out.underlined.push_back(out.shown.size());
     out.shown += text[i];
   }
   return out;
 }
 
-Stencil text_stencil(const Font& font, std::string_view text, const std::vector<std::size_t>& underlined) {
+template <class Char>
+Stencil stencil_of(const Font& font, std::basic_string_view<Char> text, const std::vector<std::size_t>& underlined) {
   FontFace& face = *font.face;
   const FontMetrics& m = face.metrics();
 
@@ -56,7 +59,7 @@ Stencil text_stencil(const Font& font, std::string_view text, const std::vector<
   std::vector<std::int32_t> pen(text.size() + 1, 0);
   Box ink;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const Glyph& g = face.glyph(static_cast<unsigned char>(text[i]));
+    const Glyph& g = glyph_at(face, text[i]);
     ink.add({pen[i] + g.left, m.ascent - g.top, pen[i] + g.left + g.width, m.ascent - g.top + g.rows});
     pen[i + 1] = pen[i] + g.advance;
   }
@@ -80,7 +83,7 @@ Stencil text_stencil(const Font& font, std::string_view text, const std::vector<
            static_cast<std::size_t>(x - ink.left);
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const Glyph& g = face.glyph(static_cast<unsigned char>(text[i]));
+    const Glyph& g = glyph_at(face, text[i]);
     if (g.width <= 0 || g.rows <= 0) continue;
     const std::int32_t gx = pen[i] + g.left;
     const std::int32_t gy = m.ascent - g.top;
@@ -96,6 +99,21 @@ Stencil text_stencil(const Font& font, std::string_view text, const std::vector<
       std::fill_n(row_at(line.left, y), line.right - line.left, std::uint8_t{255});
   }
   return stencil;
+}
+
+}  // namespace
+
+SIZE text_extent(const Font& font, std::string_view text) { return extent_of(font, text); }
+SIZE text_extent(const Font& font, std::u32string_view text) { return extent_of(font, text); }
+
+PrefixText resolve_prefixes(std::string_view text) { return prefixes_of(text); }
+WidePrefixText resolve_prefixes(std::u32string_view text) { return prefixes_of(text); }
+
+Stencil text_stencil(const Font& font, std::string_view text, const std::vector<std::size_t>& underlined) {
+  return stencil_of(font, text, underlined);
+}
+Stencil text_stencil(const Font& font, std::u32string_view text, const std::vector<std::size_t>& underlined) {
+  return stencil_of(font, text, underlined);
 }
 
 }  // namespace win

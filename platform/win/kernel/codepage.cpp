@@ -93,4 +93,36 @@ std::string cp1252_to_utf8(std::string_view text) {
   return out;
 }
 
+std::u16string utf8_to_utf16(std::string_view utf8) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const char32_t cp = decode_utf8(utf8, i).value_or(kReplacementCharacter);
+    if (cp < 0x10000) {
+      out += static_cast<char16_t>(cp);
+    } else {
+      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
+  }
+  return out;
+}
+
+std::u32string utf16_to_code_points(std::u16string_view utf16) {
+  std::u32string out;
+  out.reserve(utf16.size());
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    const char16_t unit = utf16[i];
+    const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+    if (high && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+      out += static_cast<char32_t>(0x10000 + ((unit - 0xD800) << 10) + (utf16[i + 1] - 0xDC00));
+      ++i;
+    } else {
+      out += (unit >= 0xD800 && unit <= 0xDFFF) ? kReplacementCharacter : static_cast<char32_t>(unit);
+    }
+  }
+  return out;
+}
+
 }  // namespace win

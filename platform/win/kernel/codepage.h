@@ -21,4 +21,14 @@ std::optional<unsigned char> unicode_to_cp1252(char32_t code_point);
 std::string utf8_to_cp1252(std::string_view utf8);
 std::string cp1252_to_utf8(std::string_view text);
 
+// The code point that stands in for malformed text, U+FFFD.
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// UTF-8 to UTF-16, the W functions' text; every byte of malformed UTF-8
+// becomes U+FFFD.
+std::u16string utf8_to_utf16(std::string_view utf8);
+// UTF-16 to code points: a surrogate pair is one character, a surrogate
+// without its partner becomes U+FFFD.
+std::u32string utf16_to_code_points(std::u16string_view utf16);
+
 }  // namespace win

@@ -4,58 +4,77 @@
 
 namespace win {
 
+HandleTable::~HandleTable() {
+  for (std::atomic<Slot*>& chunk : m_chunks) {
+    Slot* slots = chunk.load(std::memory_order_relaxed);
+    if (!slots) continue;
+    for (std::uint32_t i = 0; i < kChunkSize; ++i) delete slots[i].object.load(std::memory_order_relaxed);
+    delete[] slots;
+  }
+}
+
+HandleTable::Slot* HandleTable::slot_at(std::uint32_t index) const {
+  Slot* chunk = m_chunks[index >> kChunkBits].load(std::memory_order_acquire);
+  return chunk ? &chunk[index & (kChunkSize - 1)] : nullptr;
+}
+
 std::uint32_t HandleTable::insert(ObjectKind kind, std::unique_ptr<Object> object) {
+  const std::lock_guard<std::mutex> hold(m_lock);
   std::uint32_t index;
   if (!m_free.empty()) {
     index = m_free.back();
     m_free.pop_back();
   } else {
-    if (m_slots.size() > kIndexMask) throw std::runtime_error("handle table is full");
-    index = static_cast<std::uint32_t>(m_slots.size());
-    m_slots.emplace_back();
+    if (m_used > kIndexMask) throw std::runtime_error("handle table is full");
+    index = m_used;
+    std::atomic<Slot*>& chunk = m_chunks[index >> kChunkBits];
+    if (!chunk.load(std::memory_order_relaxed)) chunk.store(new Slot[kChunkSize], std::memory_order_release);
+    ++m_used;
   }
-  Slot& slot = m_slots[index];
+  Slot& slot = *slot_at(index);
   // The generation changes on every reuse and never makes the handle 0.
-  slot.generation = (slot.generation + 1) & 0xFFF;
-  if (slot.generation == 0) slot.generation = 1;
-  slot.object = std::move(object);
-  slot.kind = kind;
-  ++m_live[static_cast<std::size_t>(kind)];
-  return (slot.generation << kIndexBits) | index;
+  std::uint32_t generation = ((slot.stamp.load(std::memory_order_relaxed) >> 8) + 1) & 0xFFF;
+  if (generation == 0) generation = 1;
+  slot.object.store(object.release(), std::memory_order_relaxed);
+  slot.stamp.store(stamp_of(generation, kind), std::memory_order_release);
+  m_live[static_cast<std::size_t>(kind)].fetch_add(1, std::memory_order_relaxed);
+  return (generation << kIndexBits) | index;
 }
 
-const HandleTable::Slot* HandleTable::slot_of(std::uint32_t handle, ObjectKind kind) const {
+HandleTable::Slot* HandleTable::live_slot(std::uint32_t handle, ObjectKind kind) const {
   const std::uint32_t index = handle & kIndexMask;
-  if (index == 0 || index >= m_slots.size()) return nullptr;
-  const Slot& slot = m_slots[index];
-  if (!slot.object || slot.kind != kind || slot.generation != (handle >> kIndexBits)) return nullptr;
-  return &slot;
+  if (index == 0) return nullptr;
+  Slot* slot = slot_at(index);
+  if (!slot || slot->stamp.load(std::memory_order_acquire) != stamp_of(handle >> kIndexBits, kind)) return nullptr;
+  return slot;
 }
 
 Object* HandleTable::lookup(std::uint32_t handle, ObjectKind kind) const {
-  const Slot* slot = slot_of(handle, kind);
-  return slot ? slot->object.get() : nullptr;
+  const Slot* slot = live_slot(handle, kind);
+  return slot ? slot->object.load(std::memory_order_relaxed) : nullptr;
 }
 
 std::unique_ptr<Object> HandleTable::release(std::uint32_t handle, ObjectKind kind) {
-  if (!slot_of(handle, kind)) return nullptr;
-  const std::uint32_t index = handle & kIndexMask;
-  Slot& slot = m_slots[index];
-  --m_live[static_cast<std::size_t>(kind)];
-  slot.kind = ObjectKind::Count;
-  m_free.push_back(index);
-  return std::move(slot.object);
+  const std::lock_guard<std::mutex> hold(m_lock);
+  Slot* slot = live_slot(handle, kind);
+  if (!slot) return nullptr;
+  const std::uint32_t generation = handle >> kIndexBits;
+  slot->stamp.store(stamp_of(generation, ObjectKind::Count), std::memory_order_release);
+  std::unique_ptr<Object> object(slot->object.exchange(nullptr, std::memory_order_relaxed));
+  m_live[static_cast<std::size_t>(kind)].fetch_sub(1, std::memory_order_relaxed);
+  m_free.push_back(handle & kIndexMask);
+  return object;
 }
 
 bool HandleTable::remove(std::uint32_t handle, ObjectKind kind) {
-  // The object is destroyed after its slot is free, so a destructor may
-  // itself create or delete handles.
+  // The object is destroyed after its slot is free (and the lock is let go),
+  // so a destructor may itself create or delete handles.
   std::unique_ptr<Object> object = release(handle, kind);
   return object != nullptr;
 }
 
 std::size_t HandleTable::live(ObjectKind kind) const {
-  return m_live[static_cast<std::size_t>(kind)];
+  return m_live[static_cast<std::size_t>(kind)].load(std::memory_order_relaxed);
 }
 
 HandleTable& handle_table() {

@@ -5,11 +5,21 @@
 //
 //   bit 31 ........ 20 19 ............ 0
 //       generation       slot index (1-based)
+//
+// Any thread may use the table. Inserting and removing take a lock; a lookup,
+// which the painters make per pixel, takes none: slots live in chunks that
+// never move, and each slot's stamp (generation and kind) is published after
+// its object, so a reader sees either the whole entry or none of it. Using
+// an object while another thread deletes it stays the caller's fault, as
+// with any handle.
 #pragma once
 
+#include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace win {
@@ -35,6 +45,11 @@ struct Object {
 
 class HandleTable {
  public:
+  HandleTable() = default;
+  ~HandleTable();
+  HandleTable(const HandleTable&) = delete;
+  HandleTable& operator=(const HandleTable&) = delete;
+
   // Stores the object and returns its new handle (never 0).
   std::uint32_t insert(ObjectKind kind, std::unique_ptr<Object> object);
   // The object, or null for 0, a stale handle or one of another kind.
@@ -51,19 +66,29 @@ class HandleTable {
   }
 
  private:
+  // stamp: generation << 8 | kind; a free slot keeps its last generation
+  // with ObjectKind::Count, so no handle's stamp matches it.
   struct Slot {
-    std::unique_ptr<Object> object;
-    std::uint32_t generation = 0;
-    ObjectKind kind = ObjectKind::Count;
+    std::atomic<Object*> object{nullptr};
+    std::atomic<std::uint32_t> stamp{static_cast<std::uint32_t>(ObjectKind::Count)};
   };
   static constexpr std::uint32_t kIndexBits = 20;
   static constexpr std::uint32_t kIndexMask = (1u << kIndexBits) - 1;
+  static constexpr std::uint32_t kChunkBits = 12;
+  static constexpr std::uint32_t kChunkSize = 1u << kChunkBits;
+  static constexpr std::uint32_t kChunks = (kIndexMask + 1) / kChunkSize;
 
-  const Slot* slot_of(std::uint32_t handle, ObjectKind kind) const;
+  static std::uint32_t stamp_of(std::uint32_t generation, ObjectKind kind) {
+    return (generation << 8) | static_cast<std::uint32_t>(kind);
+  }
+  Slot* slot_at(std::uint32_t index) const;
+  Slot* live_slot(std::uint32_t handle, ObjectKind kind) const;
 
-  std::vector<Slot> m_slots{1};  // slot 0 is never used
+  std::array<std::atomic<Slot*>, kChunks> m_chunks{};
+  std::mutex m_lock;  // guards everything below and every change of a slot
+  std::uint32_t m_used = 1;  // slots handed out so far; slot 0 is never used
   std::vector<std::uint32_t> m_free;
-  std::size_t m_live[static_cast<std::size_t>(ObjectKind::Count)] = {};
+  std::atomic<std::size_t> m_live[static_cast<std::size_t>(ObjectKind::Count)] = {};
 };
 
 // The table of this process.

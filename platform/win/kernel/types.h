@@ -8,6 +8,7 @@ namespace win {
 
 using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
+using WCHAR = char16_t;  // a UTF-16 code unit, the W functions' text
 using DWORD = std::uint32_t;
 using UINT = std::uint32_t;
 using LONG = std::int32_t;

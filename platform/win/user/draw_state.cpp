@@ -1,6 +1,7 @@
 #include "platform/win/user/draw_state.h"
 
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "platform/win/gdi/bitmap.h"
@@ -11,6 +12,7 @@
 #include "platform/win/gdi/stencil.h"
 #include "platform/win/user/syscolor.h"
 #include "platform/win/gdi/text_render.h"
+#include "platform/win/kernel/codepage.h"
 #include "platform/win/user/window.h"
 
 namespace win {
@@ -64,6 +66,36 @@ BOOL DrawStateA(HDC dc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM data, WPARAM, i
   return paint_state(*d, x, y, brush, mask, flags) ? 1 : fail(ERROR_INVALID_PARAMETER);
 }
 
+namespace {
+
+template <class Char>
+BOOL draw_state_text(DeviceContext& d, HBRUSH brush, std::basic_string_view<Char> raw, int x, int y, int cx,
+                     int cy, UINT flags) {
+  BasicPrefixText<Char> line;
+  if ((flags & 0x000F) == DST_PREFIXTEXT) {
+    line = resolve_prefixes(raw);
+  } else {
+    line.shown = std::basic_string<Char>(raw);
+  }
+  if (!d.surface) return 1;
+  Stencil stencil = text_stencil(font_or_default(d.font), std::basic_string_view<Char>(line.shown), line.underlined);
+  if (cx > 0 || cy > 0) stencil = crop(stencil, cx, cy);
+  if (flags & (DSS_DISABLED | DSS_MONO)) {
+    return paint_state(d, x, y, brush, stencil, flags) ? 1 : fail(ERROR_INVALID_PARAMETER);
+  }
+  // paint_stencil keeps to the surface itself; only the clip is left to test,
+  // and without one the blending runs with no test at all.
+  if (!d.clip) {
+    paint_stencil(*d.surface, x, y, stencil, d.text_color, StencilMode::AntiAliased, Anywhere{});
+    return 1;
+  }
+  paint_stencil(*d.surface, x, y, stencil, d.text_color, StencilMode::AntiAliased,
+                [&](std::int32_t px, std::int32_t py) { return d.clip->contains(px, py); });
+  return 1;
+}
+
+}  // namespace
+
 BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t, const char* text, int length, int x, int y, int cx, int cy,
                 UINT flags) {
   DeviceContext* d = dc_from_handle(dc);
@@ -73,27 +105,21 @@ BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t, const char* text, int leng
     return fail(ERROR_INVALID_PARAMETER);
   }
   const std::string_view raw(text, length <= 0 ? std::strlen(text) : static_cast<std::size_t>(length));
-  PrefixText line;
-  if (type == DST_PREFIXTEXT) {
-    line = resolve_prefixes(raw);
-  } else {
-    line.shown = std::string(raw);
+  return draw_state_text(*d, brush, raw, x, y, cx, cy, flags);
+}
+
+BOOL DrawStateW(HDC dc, HBRUSH brush, std::nullptr_t, const WCHAR* text, int length, int x, int y, int cx,
+                int cy, UINT flags) {
+  DeviceContext* d = dc_from_handle(dc);
+  if (!d) return fail(ERROR_INVALID_HANDLE);
+  const UINT type = flags & 0x000F;
+  if ((type != DST_TEXT && type != DST_PREFIXTEXT) || !text || length < -1) {
+    return fail(ERROR_INVALID_PARAMETER);
   }
-  if (!d->surface) return 1;
-  Stencil stencil = text_stencil(font_or_default(d->font), line.shown, line.underlined);
-  if (cx > 0 || cy > 0) stencil = crop(stencil, cx, cy);
-  if (flags & (DSS_DISABLED | DSS_MONO)) {
-    return paint_state(*d, x, y, brush, stencil, flags) ? 1 : fail(ERROR_INVALID_PARAMETER);
-  }
-  // paint_stencil keeps to the surface itself; only the clip is left to test,
-  // and without one the blending runs with no test at all.
-  if (!d->clip) {
-    paint_stencil(*d->surface, x, y, stencil, d->text_color, StencilMode::AntiAliased, Anywhere{});
-    return 1;
-  }
-  paint_stencil(*d->surface, x, y, stencil, d->text_color, StencilMode::AntiAliased,
-                [&](std::int32_t px, std::int32_t py) { return d->clip->contains(px, py); });
-  return 1;
+  const std::u16string_view units =
+      length <= 0 ? std::u16string_view(text) : std::u16string_view(text, static_cast<std::size_t>(length));
+  const std::u32string raw = utf16_to_code_points(units);
+  return draw_state_text(*d, brush, std::u32string_view(raw), x, y, cx, cy, flags);
 }
 
 }  // namespace win

@@ -44,5 +44,8 @@ BOOL DrawStateA(HDC dc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM data, WPARAM wd
 // up to the terminating zero.
 BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t proc, const char* text, int length, int x, int y, int cx,
                 int cy, UINT flags);
+// The same in UTF-16 (text.h tells how): every character the DC's font has.
+BOOL DrawStateW(HDC dc, HBRUSH brush, std::nullptr_t proc, const WCHAR* text, int length, int x, int y, int cx,
+                int cy, UINT flags);
 
 }  // namespace win

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <string>
 
 #include "platform/forms/offscreen_control.h"
 #include "platform/win/gdi/gdi.h"

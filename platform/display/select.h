@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/win/user/presenter.h"
 
@@ -19,7 +20,32 @@ struct PresenterDefaults {
   // directory as PREFIX-XXXXXX, readable by its owner only, with each frame
   // file made new (so no one else can have put a file or link there first).
   std::string private_frames_prefix;
+  // The program's name and class on a desktop (X11's WM_CLASS), by which
+  // docks and task bars match its windows to its desktop entry. Empty: the
+  // executable's file name, and that name capitalised.
+  std::string program_name;
+  std::string program_class;
 };
+
+// A presenter the platform can choose: its name in CANDY_DISPLAY, a probe
+// that says whether it can work here, and the maker. What the probe opened
+// (a display connection) goes to the maker in `opened`, so that probing and
+// using a display is one connection: a server whose last client leaves
+// resets or ends, and a second connection made just after the probe's
+// would race with that.
+struct PresenterProbe {
+  std::string why_not;  // empty: the presenter can work here
+  std::unique_ptr<void, void (*)(void*)> opened{nullptr, [](void*) {}};
+};
+struct PresenterKind {
+  const char* name;
+  PresenterProbe (*probe)();
+  std::unique_ptr<win::Presenter> (*make)(PresenterProbe& probe, const PresenterDefaults& defaults);
+};
+
+// In order of preference: without CANDY_DISPLAY the first whose probe
+// succeeds is used.
+const std::vector<PresenterKind>& presenter_kinds();
 
 // Throws ScriptError for a malformed script and std::runtime_error for a bad
 // setting, before the program has done anything. Says on stderr why X11 is

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/display/x11_identity.h"
 #include "platform/display/x11_keys.h"
 #include "platform/display/x11_message_box.h"
 #include "platform/display/x11_pixels.h"
@@ -74,6 +75,7 @@ struct X11Presenter::State {
     std::string title;
     win::PointerShape cursor = win::PointerShape::Arrow;
     bool hidden = false;
+    std::vector<win::HICON> icons;  // big and small, as _NET_WM_ICON shows them
   };
 
   Display* display = nullptr;
@@ -91,7 +93,7 @@ struct X11Presenter::State {
   Atom utf8_string = 0;
   Cursor arrow = 0;
   Cursor hand = 0;
-  std::vector<unsigned long> icon;  // width, height, then ARGB rows; empty: none
+  ProgramClass program;
   std::vector<Shown> shown;
   std::vector<win::UINT> keys_down;  // keys pressed in our windows, released on focus loss
 
@@ -110,7 +112,7 @@ struct X11Presenter::State {
   void fix_size(::Window xid, int width, int height, const win::POINT* position);
   void create(Shown& s);
   void set_title(Shown& s, const std::string& title);
-  void apply_icon(const Shown& s);
+  void follow_icons(Shown& s);
   void put_image(const Shown& s);
   void handle(XEvent& ev);
   void deliver_key(const XKeyEvent& key, win::KeyAction action);
@@ -162,7 +164,8 @@ void X11Presenter::State::create(Shown& s) {
   XFree(wm);
   XSetWMProtocols(display, s.xid, &wm_delete_window, 1);
   set_title(s, caption_of(s.hwnd));
-  apply_icon(s);
+  set_program_identity(display, s.xid, program);
+  follow_icons(s);
   XDefineCursor(display, s.xid, arrow);
   XMapWindow(display, s.xid);
 }
@@ -176,7 +179,14 @@ void X11Presenter::State::set_title(Shown& s, const std::string& title) {
                   reinterpret_cast<const unsigned char*>(utf8.data()), static_cast<int>(utf8.size()));
 }
 
-void X11Presenter::State::apply_icon(const Shown& s) {
+// The icons the window was given with WM_SETICON, put up again when they change.
+void X11Presenter::State::follow_icons(Shown& s) {
+  std::vector<win::HICON> icons;
+  for (const win::WPARAM which : {win::ICON_BIG, win::ICON_SMALL})
+    icons.push_back(win::HICON{static_cast<std::uint32_t>(win::SendMessageA(s.hwnd, win::WM_GETICON, which, 0))});
+  if (icons == s.icons) return;
+  s.icons = icons;
+  const std::vector<unsigned long> icon = display::net_wm_icon(icons);
   if (icon.empty()) {
     XDeleteProperty(display, s.xid, net_wm_icon);
     return;
@@ -318,6 +328,7 @@ void X11Presenter::State::sweep() {
     }
     const std::string title = caption_of(it->hwnd);
     if (title != it->title) set_title(*it, title);
+    follow_icons(*it);
     ++it;
   }
 }
@@ -406,6 +417,7 @@ X11Presenter::X11Presenter(Display* connection) : m(std::make_unique<State>()) {
   m->utf8_string = XInternAtom(d, "UTF8_STRING", False);
   m->arrow = XCreateFontCursor(d, XC_left_ptr);
   m->hand = XCreateFontCursor(d, XC_hand2);
+  m->program = program_class("", "");
   Bool supported = False;
   XkbSetDetectableAutoRepeat(d, True, &supported);
   win::set_message_box_handler([state = m.get()](const win::MessageBoxEntry& entry) {
@@ -469,20 +481,9 @@ void X11Presenter::wait_for_events(std::int64_t timeout_ms, bool) {
   XFlush(m->display);
 }
 
-void X11Presenter::set_icon(const win::Surface& color, const std::vector<bool>& transparent) {
-  m->icon.clear();
-  if (!color.pixels.empty()) {
-    m->icon.reserve(2 + color.pixels.size());
-    m->icon.push_back(static_cast<unsigned long>(color.width));
-    m->icon.push_back(static_cast<unsigned long>(color.height));
-    for (std::size_t i = 0; i < color.pixels.size(); ++i) {
-      const win::COLORREF v = color.pixels[i];
-      const unsigned long alpha = i < transparent.size() && transparent[i] ? 0 : 0xFF;
-      m->icon.push_back(alpha << 24 | (v & 0xFF) << 16 | (v & 0xFF00) | (v >> 16 & 0xFF));
-    }
-  }
-  for (const auto& s : m->shown) m->apply_icon(s);
-  XFlush(m->display);
+void X11Presenter::set_program_class(std::string name, std::string class_name) {
+  m->program = program_class(std::move(name), std::move(class_name));
+  for (const auto& s : m->shown) set_program_identity(m->display, s.xid, m->program);
 }
 
 _XDisplay* X11Presenter::display() const { return m->display; }

@@ -9,8 +9,10 @@
 #include <string>
 
 #include "platform/display/headless.h"
+#include "platform/display/screen_scale.h"
 #include "platform/display/script.h"
 #include "platform/display/x11_presenter.h"
+#include "platform/win/user/system_metrics.h"
 
 // Last: Xlib's macros (None, Bool, ...) clash with names in the headers above.
 #include <X11/Xlib.h>
@@ -44,6 +46,8 @@ PresenterProbe probe_x11() {
 std::unique_ptr<win::Presenter> make_x11(PresenterProbe& probe, const PresenterDefaults& defaults) {
   auto presenter = std::make_unique<X11Presenter>(static_cast<Display*>(probe.opened.release()));
   presenter->set_program_class(defaults.program_name, defaults.program_class);
+  const char* resources = XResourceManagerString(presenter->display());
+  if (const auto dpi = xft_dpi(resources ? resources : "")) win::set_screen_scale(scale_from_dpi(*dpi));
   return presenter;
 }
 
@@ -66,17 +70,7 @@ std::unique_ptr<win::Presenter> make_headless(PresenterProbe&, const PresenterDe
   return std::make_unique<HeadlessPresenter>(std::move(script), frames, creation);
 }
 
-}  // namespace
-
-const std::vector<PresenterKind>& presenter_kinds() {
-  static const std::vector<PresenterKind> kinds{
-      {"x11", probe_x11, make_x11},
-      {"headless", probe_headless, make_headless},
-  };
-  return kinds;
-}
-
-std::unique_ptr<win::Presenter> make_presenter(const PresenterDefaults& defaults) {
+std::unique_ptr<win::Presenter> make_chosen_presenter(const PresenterDefaults& defaults) {
   const std::string choice = setting("CANDY_DISPLAY");
   const auto& kinds = presenter_kinds();
   if (!choice.empty()) {
@@ -106,6 +100,25 @@ std::unique_ptr<win::Presenter> make_presenter(const PresenterDefaults& defaults
     std::fprintf(stderr, "%s\n", probe.why_not.c_str());
   }
   throw std::runtime_error("no presenter can work here");
+}
+
+}  // namespace
+
+const std::vector<PresenterKind>& presenter_kinds() {
+  static const std::vector<PresenterKind> kinds{
+      {"x11", probe_x11, make_x11},
+      {"headless", probe_headless, make_headless},
+  };
+  return kinds;
+}
+
+std::unique_ptr<win::Presenter> make_presenter(const PresenterDefaults& defaults) {
+  const std::string scale = setting("CANDY_SCALE");
+  win::set_screen_scale(scale.empty() ? 1 : parse_scale_setting(scale));
+  auto presenter = make_chosen_presenter(defaults);
+  // Asked for, the scale holds whatever the desktop says.
+  if (!scale.empty()) win::set_screen_scale(parse_scale_setting(scale));
+  return presenter;
 }
 
 }  // namespace display

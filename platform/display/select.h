@@ -2,6 +2,8 @@
 //   CANDY_DISPLAY=headless|x11   default x11 when a display is reachable, else headless
 //   CANDY_SCRIPT=FILE            input script for the headless presenter
 //   CANDY_FRAMES=DIR             write every presented frame as DIR/00001.png, ...
+//   CANDY_SCALE=NUMBER           the screen's scale, 1 to 8; default on X11 the
+//                                desktop's Xft.dpi / 96, else 1
 #pragma once
 
 #include <memory>
@@ -47,10 +49,10 @@ struct PresenterKind {
 // succeeds is used.
 const std::vector<PresenterKind>& presenter_kinds();
 
-// Throws ScriptError for a malformed script and std::runtime_error for a bad
-// setting, before the program has done anything. Says on stderr why X11 is
-// not used when it was tried and failed, which presenter is in use and
-// where frames go.
+// Sets the screen's scale. Throws ScriptError for a malformed script and
+// std::runtime_error for a bad setting, before the program has done
+// anything. Says on stderr why X11 is not used when it was tried and
+// failed, which presenter is in use and where frames go.
 std::unique_ptr<win::Presenter> make_presenter(const PresenterDefaults& defaults = {});
 
 }  // namespace display

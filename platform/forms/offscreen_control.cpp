@@ -82,7 +82,8 @@ float OffscreenControl::TextHeight(std::string_view text) const {
 }
 
 void OffscreenControl::SetFont(const FontDescription& font) {
-  const win::HFONT made = create_font(font);
+  // Drawn for no screen: points at 96 pixels per inch, whatever the screen's scale.
+  const win::HFONT made = create_font(font, 1);
   if (!made)
     throw std::runtime_error("OffscreenControl: no font \"" + font.name + "\" of " + std::to_string(font.size) +
                              " pt");

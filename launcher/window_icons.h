@@ -16,9 +16,6 @@ class WindowIcons {
   WindowIcons(const WindowIcons&) = delete;
   WindowIcons& operator=(const WindowIcons&) = delete;
 
-  win::HICON big() const { return m_big; }
-  win::HICON small() const { return m_small; }
-
  private:
   win::HWND m_window;
   win::HICON m_big;

@@ -135,7 +135,8 @@ void HeadlessPresenter::run_input_step(const ScriptStep& step) {
 win::POINT HeadlessPresenter::to_screen(int x, int y) const {
   // Scripts speak in pixels at scale 1, so one script drives every scale.
   const double scale = win::screen_scale();
-  win::POINT p{static_cast<win::LONG>(std::floor(x * scale)), static_cast<win::LONG>(std::floor(y * scale))};
+  win::POINT p{static_cast<win::LONG>(std::floor(x * scale)),
+               static_cast<win::LONG>(std::floor(y * scale))};
   if (const win::HWND screen = screen_window()) win::ClientToScreen(screen, &p);
   return p;
 }

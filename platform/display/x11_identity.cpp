@@ -33,7 +33,8 @@ void set_program_identity(Display* display, unsigned long window, const ProgramC
 
   // Format-32 properties travel as longs on the client side.
   const long pid = ::getpid();
-  XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
+  const Atom net_wm_pid = XInternAtom(display, "_NET_WM_PID", False);
+  XChangeProperty(display, window, net_wm_pid, XA_CARDINAL, 32, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(&pid), 1);
   // The pid means something only together with the host it runs on.
   char host[HOST_NAME_MAX + 1] = {};

@@ -182,8 +182,10 @@ void X11Presenter::State::set_title(Shown& s, const std::string& title) {
 // The icons the window was given with WM_SETICON, put up again when they change.
 void X11Presenter::State::follow_icons(Shown& s) {
   std::vector<win::HICON> icons;
-  for (const win::WPARAM which : {win::ICON_BIG, win::ICON_SMALL})
-    icons.push_back(win::HICON{static_cast<std::uint32_t>(win::SendMessageA(s.hwnd, win::WM_GETICON, which, 0))});
+  for (const win::WPARAM which : {win::ICON_BIG, win::ICON_SMALL}) {
+    const win::LRESULT icon = win::SendMessageA(s.hwnd, win::WM_GETICON, which, 0);
+    icons.push_back(win::HICON{static_cast<std::uint32_t>(icon)});
+  }
   if (icons == s.icons) return;
   s.icons = icons;
   const std::vector<unsigned long> icon = display::net_wm_icon(icons);

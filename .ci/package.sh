@@ -78,12 +78,18 @@ step "Debian packages"
 (cd "$build" && cpack -G DEB -B "$scratch/debs" >/dev/null)
 debs=$(ls "$scratch"/debs/*.deb)
 ddebs=$(ls "$scratch"/debs/*.ddeb 2>/dev/null || true)
-names=$(for deb in $debs; do dpkg-deb --field "$deb" Package; done | sort | tr '\n' ' ')
-[ "$names" = "brindlecovemediacenter candybutton-tools libcandybutton-dev " ] ||
-  { echo "package: made [$names]" >&2; exit 1; }
-dbgsym=$(for deb in $ddebs; do dpkg-deb --field "$deb" Package; done | sort | tr '\n' ' ')
-[ "$dbgsym" = "brindlecovemediacenter-dbgsym candybutton-tools-dbgsym " ] ||
-  { echo "package: debug symbol packages [$dbgsym]" >&2; exit 1; }
+# libcandybutton1 comes once the build packages the shared library.
+expected="brindlecovemediacenter candybutton-tools libcandybutton-dev "
+expected_dbgsym="brindlecovemediacenter-dbgsym candybutton-tools-dbgsym "
+if ls "$scratch"/debs/libcandybutton1_*.deb >/dev/null 2>&1; then
+  expected="${expected}libcandybutton1 "
+  expected_dbgsym="${expected_dbgsym}libcandybutton1-dbgsym "
+fi
+names=$(for deb in $debs; do dpkg-deb --field "$deb" Package; done | LC_ALL=C sort | tr '\n' ' ')
+[ "$names" = "$expected" ] || { echo "package: made [$names], expected [$expected]" >&2; exit 1; }
+dbgsym=$(for deb in $ddebs; do dpkg-deb --field "$deb" Package; done | LC_ALL=C sort | tr '\n' ' ')
+[ "$dbgsym" = "$expected_dbgsym" ] ||
+  { echo "package: debug symbol packages [$dbgsym], expected [$expected_dbgsym]" >&2; exit 1; }
 contents() { dpkg-deb --contents "$scratch"/debs/"$1"_*.deb | awk '{print $6}'; }
 contents libcandybutton-dev | grep -q "^\./usr/lib/$multiarch/libcandybutton\.a$"
 contents libcandybutton-dev | grep -q "^\./usr/lib/$multiarch/pkgconfig/candybutton\.pc$"
@@ -105,7 +111,7 @@ lintian --pedantic --fail-on error,warning,pedantic --tag-display-limit 0 $debs
 
 step "dpkg -i"
 dpkg -i $debs
-installed="brindlecovemediacenter libcandybutton-dev candybutton-tools"
+installed="$names"
 test -f /usr/share/applications/brindlecovemediacenter.desktop
 test -f /usr/share/icons/hicolor/32x32/apps/brindlecovemediacenter.png
 candybutton-render --style 3 --caption Music -o "$scratch/from-deb.png"

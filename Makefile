@@ -1,6 +1,6 @@
 # make        build everything (build/)
 # make test   build and run every test
-# make run    build and start the launcher
+# make run    build the launcher and what it needs (no test, no benchmark), start it
 # make bench  build and run the benchmarks
 # make asan   build with AddressSanitizer + UBSan (build-asan/) and run every test
 # make tsan   build the test that renders from several threads with ThreadSanitizer
@@ -29,7 +29,8 @@ build: $(BUILD)/CMakeCache.txt
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-run: build
+run: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target brindlecovemediacenter
 	./$(BUILD)/launcher/brindlecovemediacenter
 
 bench: build

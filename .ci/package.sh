@@ -2,15 +2,17 @@
 # Packaging CI: install into a scratch prefix; build the example from a
 # folder outside the repository against it and run it headless (a click must
 # change the label, Tab the focus); build a tiny program with pkg-config only;
-# make the Debian packages, check them with lintian, install them with dpkg
+# make the Debian packages, check their names, paths, man pages and debug
+# symbol packages, check them with lintian --pedantic, install them with dpkg
 # and build the example once more against the system's package.
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
 if [ "$(id -u)" = 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
-  apt-get install -y --no-install-recommends lintian imagemagick dpkg-dev
+  apt-get install -y --no-install-recommends lintian imagemagick dpkg-dev man-db file
 fi
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 build=${BUILD:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j2 --target candybutton candybutton-render brindlecovemediacenter candy_changelog
@@ -57,26 +59,59 @@ test -f "$scratch/prefix/include/candybutton/candybutton.h"
 test -f "$scratch/prefix/include/candybutton/render.h"
 test -x "$scratch/prefix/bin/candybutton-render"
 test -x "$scratch/prefix/bin/brindlecovemediacenter"
+test -f "$scratch/prefix/lib/$multiarch/pkgconfig/candybutton.pc"
+test -f "$scratch/prefix/lib/$multiarch/cmake/CandyButton/CandyButtonConfig.cmake"
+test -f "$scratch/prefix/share/man/man1/brindlecovemediacenter.1.gz"
 
 step "example against the prefix"
 build_and_run_example "$scratch/hello-prefix" "$scratch/prefix"
 
 step "tiny program with pkg-config"
-PKG_CONFIG_PATH="$scratch/prefix/lib/pkgconfig" pkg-config --exists --print-errors candybutton
+pc_path="$scratch/prefix/lib/$multiarch/pkgconfig"
+PKG_CONFIG_PATH="$pc_path" pkg-config --exists --print-errors candybutton
 # shellcheck disable=SC2046
 g++ -o "$scratch/tiny_render" "$root/.ci/package/tiny_render.cpp" \
-  $(PKG_CONFIG_PATH="$scratch/prefix/lib/pkgconfig" pkg-config --cflags --libs candybutton)
+  $(PKG_CONFIG_PATH="$pc_path" pkg-config --cflags --libs candybutton)
 "$scratch/tiny_render"
 
 step "Debian packages"
 (cd "$build" && cpack -G DEB -B "$scratch/debs" >/dev/null)
 debs=$(ls "$scratch"/debs/*.deb)
-for deb in $debs; do dpkg-deb --info "$deb" | sed -n 's/^ Package: /package: /p'; done
-lintian --fail-on error --tag-display-limit 0 $debs
+ddebs=$(ls "$scratch"/debs/*.ddeb 2>/dev/null || true)
+# libcandybutton1 comes once the build packages the shared library.
+expected="brindlecovemediacenter candybutton-tools libcandybutton-dev "
+expected_dbgsym="brindlecovemediacenter-dbgsym candybutton-tools-dbgsym "
+if ls "$scratch"/debs/libcandybutton1_*.deb >/dev/null 2>&1; then
+  expected="${expected}libcandybutton1 "
+  expected_dbgsym="${expected_dbgsym}libcandybutton1-dbgsym "
+fi
+names=$(for deb in $debs; do dpkg-deb --field "$deb" Package; done | LC_ALL=C sort | tr '\n' ' ')
+[ "$names" = "$expected" ] || { echo "package: made [$names], expected [$expected]" >&2; exit 1; }
+dbgsym=$(for deb in $ddebs; do dpkg-deb --field "$deb" Package; done | LC_ALL=C sort | tr '\n' ' ')
+[ "$dbgsym" = "$expected_dbgsym" ] ||
+  { echo "package: debug symbol packages [$dbgsym], expected [$expected_dbgsym]" >&2; exit 1; }
+contents() { dpkg-deb --contents "$scratch"/debs/"$1"_*.deb | awk '{print $6}'; }
+contents libcandybutton-dev | grep -q "^\./usr/lib/$multiarch/libcandybutton\.a$"
+contents libcandybutton-dev | grep -q "^\./usr/lib/$multiarch/pkgconfig/candybutton\.pc$"
+! contents libcandybutton-dev | grep -q "^\./usr/lib/[^/]*\.a$" || { echo "package: libraries outside $multiarch" >&2; exit 1; }
+for path in usr/share/man/man1/brindlecovemediacenter.1.gz usr/share/icons/hicolor/scalable/apps/brindlecovemediacenter.svg \
+    usr/share/icons/hicolor/16x16/apps/brindlecovemediacenter.png usr/share/applications/brindlecovemediacenter.desktop; do
+  contents brindlecovemediacenter | grep -q "^\./$path$" || { echo "package: no /$path" >&2; exit 1; }
+done
+contents candybutton-tools | grep -q "^\./usr/share/man/man1/candybutton-render\.1\.gz$"
+# Stripped: the symbols are in the -dbgsym package only.
+dpkg-deb -x "$scratch"/debs/brindlecovemediacenter_*.deb "$scratch/unpacked"
+! file "$scratch/unpacked/usr/bin/brindlecovemediacenter" | grep -q "not stripped" ||
+  { echo "package: the launcher is not stripped" >&2; exit 1; }
+for page in "$root"/packaging/man/*.1; do
+  LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null | (! grep .) ||
+    { echo "package: $page has formatting warnings" >&2; exit 1; }
+done
+lintian --pedantic --fail-on error,warning,pedantic --tag-display-limit 0 $debs
 
 step "dpkg -i"
 dpkg -i $debs
-installed="candybutton candybutton-dev candybutton-tools"
+installed="$names"
 test -f /usr/share/applications/brindlecovemediacenter.desktop
 test -f /usr/share/icons/hicolor/32x32/apps/brindlecovemediacenter.png
 candybutton-render --style 3 --caption Music -o "$scratch/from-deb.png"

@@ -3,14 +3,29 @@
 #   cmake --install build --prefix P   libraries, headers, the CMake package
 #                                      CandyButton and candybutton.pc, the
 #                                      tools and the launcher under P
-#   cd build && cpack                  candybutton (launcher, desktop entry,
-#                                      icon), candybutton-dev, candybutton-tools
+#   cd build && cpack                  the Debian packages, by Debian's names:
+#                                      brindlecovemediacenter (launcher, desktop
+#                                      entry, icons, man page), libcandybutton-dev,
+#                                      candybutton-tools, each with a -dbgsym
+#                                      package of its debug symbols, and
+#                                      libcandybutton1 once switched on (below)
 #
 # The libraries are static and position dependent (the generated window
 # procedures need every code address below 2 GiB), so the installed targets
 # and the .pc file hand -fno-pie and -no-pie on to the programs that use them.
+#
+# Libraries go to the multiarch folder (lib/x86_64-linux-gnu) on Debian, for
+# an install under any prefix, as the packages need; a build folder made
+# before, holding GNUInstallDirs' plain "lib", moves over too.
+if(CMAKE_LIBRARY_ARCHITECTURE AND (NOT DEFINED CMAKE_INSTALL_LIBDIR OR CMAKE_INSTALL_LIBDIR STREQUAL "lib"))
+  set(CMAKE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE} CACHE PATH "Object code libraries" FORCE)
+endif()
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
+
+# Installing and packaging take what was built (.ci/package.sh builds just the
+# installed targets) instead of first building every test and benchmark.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(candy_installed_libraries candybutton subclass platform_forms platform_display platform_win)
 foreach(lib IN LISTS candy_installed_libraries)
@@ -53,53 +68,96 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/candybutton.pc.in ${CMAKE_BINARY_DIR}/c
 install(FILES ${CMAKE_BINARY_DIR}/candybutton.pc DESTINATION ${candy_pc_dir} COMPONENT dev)
 
 install(TARGETS candybutton-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tools)
-install(TARGETS brindlecovemediacenter RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
+install(TARGETS brindlecovemediacenter RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT launcher)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/brindlecovemediacenter.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT runtime)
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT launcher)
 foreach(size 16 32)
   install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/brindlecovemediacenter-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-    RENAME brindlecovemediacenter.png COMPONENT runtime)
+    RENAME brindlecovemediacenter.png COMPONENT launcher)
 endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/brindlecovemediacenter.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT launcher)
 
-# Debian packages: one per component, each with its copyright and changelog.
-set(candy_deb_runtime candybutton)
-set(candy_deb_dev candybutton-dev)
+# The shared library's package. Off until the build makes libcandybutton.so.1;
+# then its install(TARGETS ... LIBRARY ... COMPONENT lib NAMELINK_COMPONENT dev)
+# puts it in this component, and CANDY_PACKAGE_SHARED_LIBRARY=ON makes the
+# package and has libcandybutton-dev depend on it.
+option(CANDY_PACKAGE_SHARED_LIBRARY "Package libcandybutton1 (needs the shared library's install rule)" OFF)
+
+# Debian packages: one per component, each with its copyright and changelog,
+# and the man pages of the programs in them; all gzipped as Debian keeps them.
+set(candy_deb_launcher brindlecovemediacenter)
+set(candy_deb_dev libcandybutton-dev)
 set(candy_deb_tools candybutton-tools)
+set(candy_deb_lib libcandybutton1)
+set(candy_components launcher dev tools)
+if(CANDY_PACKAGE_SHARED_LIBRARY)
+  list(APPEND candy_components lib)
+endif()
+set(candy_gzipped)
+foreach(file changelog man/brindlecovemediacenter.1 man/candybutton-render.1)
+  set(out ${CMAKE_BINARY_DIR}/packaging/${file}.gz)
+  get_filename_component(out_dir ${out} DIRECTORY)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+    COMMAND gzip -9n -c ${CMAKE_SOURCE_DIR}/packaging/${file} > ${out}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${file} VERBATIM)
+  list(APPEND candy_gzipped ${out})
+endforeach()
+add_custom_target(candy_changelog ALL DEPENDS ${candy_gzipped})
 set(candy_changelog ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
-add_custom_command(OUTPUT ${candy_changelog}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
-  COMMAND gzip -9n -c ${CMAKE_SOURCE_DIR}/packaging/changelog > ${candy_changelog}
-  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog VERBATIM)
-add_custom_target(candy_changelog ALL DEPENDS ${candy_changelog})
-foreach(component runtime dev tools)
+foreach(component IN LISTS candy_components)
   install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${candy_changelog}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${candy_deb_${component}} COMPONENT ${component})
 endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/packaging/man/brindlecovemediacenter.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT launcher)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/man/candybutton-render.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
+# lintian's overrides, each with its reason beside it.
+foreach(component launcher tools)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian/${candy_deb_${component}}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT ${component})
+endforeach()
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME candybutton)
+set(CPACK_PACKAGE_NAME brindlecovemediacenter)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Brindle Cove")
 set(CPACK_PACKAGE_CONTACT "Brindle Cove team <team@brindlecove.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# Binaries stripped, their debug symbols in brindlecovemediacenter-dbgsym and
+# the like (the build must carry them: RelWithDebInfo or Debug); CPack's own
+# stripping would leave no symbols for those. Static libraries keep no debug
+# sections.
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/strip_static_libraries.cmake)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL runtime dev tools)
+set(CPACK_COMPONENTS_ALL ${candy_components})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/brindlecovemediacenter")
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME ${candy_deb_runtime})
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION video)
-set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "media-center launcher built on the CandyButton control
+set(CPACK_DEBIAN_LAUNCHER_PACKAGE_NAME ${candy_deb_launcher})
+set(CPACK_DEBIAN_LAUNCHER_PACKAGE_SECTION video)
+set(CPACK_COMPONENT_LAUNCHER_DESCRIPTION "media-center launcher built on the CandyButton control
 The front screen of a media-center launcher: a borderless window where a
 logo and a box emblem slide in and out, revealing six category buttons
-drawn by the CandyButton control. Comes with its desktop entry and icon.")
+drawn by the CandyButton control. Comes with its desktop entry and icons.")
+set(CPACK_DEBIAN_LIB_PACKAGE_NAME ${candy_deb_lib})
+set(CPACK_DEBIAN_LIB_PACKAGE_SECTION libs)
+set(CPACK_COMPONENT_LIB_DESCRIPTION "CandyButton owner-drawn button control (shared library)
+The CandyButton control with its message interception and the small
+Windows-style platform it runs on, as a shared library.")
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME ${candy_deb_dev})
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
   "libpng-dev, libfreetype-dev, libfontconfig-dev, libx11-dev, libxtst-dev, pkg-config | pkgconf")
+if(CANDY_PACKAGE_SHARED_LIBRARY)
+  string(APPEND CPACK_DEBIAN_DEV_PACKAGE_DEPENDS ", ${candy_deb_lib} (= ${PROJECT_VERSION})")
+endif()
 set(CPACK_COMPONENT_DEV_DESCRIPTION "CandyButton owner-drawn button control (development files)
 The CandyButton control with its message interception and the small
 Windows-style platform it runs on, as static libraries, with headers, a

@@ -9,13 +9,11 @@
 #include "candybutton/hosted_button.h"
 #include "launcher/mainFRM.h"
 #include "launcher/stored_layout.h"
+#include "launcher/window_icons.h"
 #include "platform/display/script.h"
-#include "platform/display/x11_presenter.h"
 #include "platform/display/select.h"
 #include "platform/forms/layout.h"
-#include "platform/win/gdi/ico.h"
 #include "platform/win/user/message.h"
-#include "resources/icon_group.h"
 
 namespace {
 
@@ -32,31 +30,19 @@ constexpr const char* kTour =
     "move 390 228\n"
     "click left\n";
 
-// The window icon on a desktop: the richest 32 x 32 image of the program's
-// icon group.
-void set_window_icon(win::Presenter& presenter) {
-  auto* x11 = dynamic_cast<display::X11Presenter*>(&presenter);
-  if (!x11) return;
-  const resources::GroupIconEntry* best = nullptr;
-  const auto entries = resources::parse_icon_group(resources::icon_group());
-  for (const auto& entry : entries)
-    if (entry.width == 32 && (!best || entry.bit_count > best->bit_count)) best = &entry;
-  if (!best) return;
-  const auto image = win::decode_icon_image(resources::icon_image(best->id), "icon " + std::to_string(best->id));
-  x11->set_icon(image.color, image.transparent);
-}
-
 }  // namespace
 
 int main() {
   try {
-    auto presenter = display::make_presenter({kTour, "", "brindlecovemediacenter-frames"});
+    // The class a desktop entry names with StartupWMClass.
+    auto presenter = display::make_presenter(
+        {kTour, "", "brindlecovemediacenter-frames", "brindlecovemediacenter", "Brindlecovemediacenter"});
     win::set_presenter(presenter.get());
-    set_window_icon(*presenter);
     forms::ControlRegistry registry = forms::ControlRegistry::with_standard_controls();
     candy::register_candybutton(registry);
     const auto window =
         std::make_unique<launcher::mainFRM>(launcher::mainFRM_layout(), registry, launcher::embedded_pictures());
+    const launcher::WindowIcons icons(window->form().hWnd());
     const int code = win::run_message_loop();
     win::set_presenter(nullptr);
     return code;

@@ -1,6 +1,7 @@
 #include "platform/display/headless.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "platform/win/kernel/clock.h"
 #include "platform/win/user/compose.h"
 #include "platform/win/user/message.h"
+#include "platform/win/user/system_metrics.h"
 #include "platform/win/user/window.h"
 #include "platform/win/user/window_object.h"
 
@@ -135,7 +137,10 @@ void HeadlessPresenter::run_input_step(const ScriptStep& step) {
 }
 
 win::POINT HeadlessPresenter::to_screen(int x, int y) const {
-  win::POINT p{x, y};
+  // Scripts speak in pixels at scale 1, so one script drives every scale.
+  const double scale = win::screen_scale();
+  win::POINT p{static_cast<win::LONG>(std::floor(x * scale)),
+               static_cast<win::LONG>(std::floor(y * scale))};
   if (const win::HWND screen = screen_window()) win::ClientToScreen(screen, &p);
   return p;
 }

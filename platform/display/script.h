@@ -1,6 +1,6 @@
 // Input scripts for the headless presenter: one command a line, `#` starts a
-// comment, coordinates in client pixels of the top-level window, times in
-// milliseconds.
+// comment, coordinates in client pixels of the top-level window at scale 1
+// (multiplied by the screen's scale), times in milliseconds.
 //
 //   wait MS              let the program run for MS milliseconds
 //   wait-idle [MS]       until the program idles in its main loop (at most MS, default 10000)

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/display/x11_errors.h"
+#include "platform/display/x11_identity.h"
 #include "platform/display/x11_keys.h"
 #include "platform/display/x11_message_box.h"
 #include "platform/display/x11_pixels.h"
@@ -89,6 +90,7 @@ struct X11Presenter::State {
     win::PointerShape cursor = win::PointerShape::Arrow;
     bool hidden = false;
     win::RECT exposed{};  // what Expose events asked to repaint since the last repaint
+    std::vector<win::HICON> icons;  // big and small, as _NET_WM_ICON shows them
   };
 
   Display* display = nullptr;
@@ -106,7 +108,7 @@ struct X11Presenter::State {
   Atom utf8_string = 0;
   Cursor arrow = 0;
   Cursor hand = 0;
-  std::vector<unsigned long> icon;  // width, height, then ARGB rows; empty: none
+  ProgramClass program;
   std::vector<Shown> shown;
   std::vector<win::UINT> keys_down;  // keys pressed in our windows, released on focus loss
 
@@ -125,7 +127,7 @@ struct X11Presenter::State {
   void fix_size(::Window xid, int width, int height, const win::POINT* position);
   void create(Shown& s);
   void set_title(Shown& s, const std::string& title);
-  void apply_icon(const Shown& s);
+  void follow_icons(Shown& s);
   void put_image(Shown& s);
   void put_image(Shown& s, const win::RECT& area);
   void repaint_exposed();
@@ -179,7 +181,8 @@ void X11Presenter::State::create(Shown& s) {
   XFree(wm);
   XSetWMProtocols(display, s.xid, &wm_delete_window, 1);
   set_title(s, caption_of(s.hwnd));
-  apply_icon(s);
+  set_program_identity(display, s.xid, program);
+  follow_icons(s);
   XDefineCursor(display, s.xid, arrow);
   XMapWindow(display, s.xid);
 }
@@ -193,7 +196,16 @@ void X11Presenter::State::set_title(Shown& s, const std::string& title) {
                   reinterpret_cast<const unsigned char*>(utf8.data()), static_cast<int>(utf8.size()));
 }
 
-void X11Presenter::State::apply_icon(const Shown& s) {
+// The icons the window was given with WM_SETICON, put up again when they change.
+void X11Presenter::State::follow_icons(Shown& s) {
+  std::vector<win::HICON> icons;
+  for (const win::WPARAM which : {win::ICON_BIG, win::ICON_SMALL}) {
+    const win::LRESULT icon = win::SendMessageA(s.hwnd, win::WM_GETICON, which, 0);
+    icons.push_back(win::HICON{static_cast<std::uint32_t>(icon)});
+  }
+  if (icons == s.icons) return;
+  s.icons = icons;
+  const std::vector<unsigned long> icon = display::net_wm_icon(icons);
   if (icon.empty()) {
     XDeleteProperty(display, s.xid, net_wm_icon);
     return;
@@ -355,6 +367,7 @@ void X11Presenter::State::sweep() {
     }
     const std::string title = caption_of(it->hwnd);
     if (title != it->title) set_title(*it, title);
+    follow_icons(*it);
     ++it;
   }
 }
@@ -433,6 +446,7 @@ X11Presenter::X11Presenter(Display* connection) : m(std::make_unique<State>()) {
   m->utf8_string = XInternAtom(d, "UTF8_STRING", False);
   m->arrow = XCreateFontCursor(d, XC_left_ptr);
   m->hand = XCreateFontCursor(d, XC_hand2);
+  m->program = program_class("", "");
   Bool supported = False;
   XkbSetDetectableAutoRepeat(d, True, &supported);
   win::set_message_box_handler([state = m.get()](const win::MessageBoxEntry& entry) {
@@ -496,20 +510,9 @@ void X11Presenter::wait_for_events(std::int64_t timeout_ms, bool) {
   XFlush(m->display);
 }
 
-void X11Presenter::set_icon(const win::Surface& color, const std::vector<bool>& transparent) {
-  m->icon.clear();
-  if (!color.pixels.empty()) {
-    m->icon.reserve(2 + color.pixels.size());
-    m->icon.push_back(static_cast<unsigned long>(color.width));
-    m->icon.push_back(static_cast<unsigned long>(color.height));
-    for (std::size_t i = 0; i < color.pixels.size(); ++i) {
-      const win::COLORREF v = color.pixels[i];
-      const unsigned long alpha = i < transparent.size() && transparent[i] ? 0 : 0xFF;
-      m->icon.push_back(alpha << 24 | (v & 0xFF) << 16 | (v & 0xFF00) | (v >> 16 & 0xFF));
-    }
-  }
-  for (const auto& s : m->shown) m->apply_icon(s);
-  XFlush(m->display);
+void X11Presenter::set_program_class(std::string name, std::string class_name) {
+  m->program = program_class(std::move(name), std::move(class_name));
+  for (const auto& s : m->shown) set_program_identity(m->display, s.xid, m->program);
 }
 
 _XDisplay* X11Presenter::display() const { return m->display; }

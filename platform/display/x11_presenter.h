@@ -1,6 +1,7 @@
 // The X11 presenter: every shown top-level window of the platform is a
 // borderless X window, centred on the screen at the window's size, titled
-// with its caption. The composed image is put on the screen after each
+// with its caption, with the program's class and the window's WM_SETICON
+// icons. The composed image is put on the screen after each
 // change and on expose; pointer, button and key events go to input.h in
 // screen coordinates (the platform window's position plus the event's
 // place in the X window), and the pointer shape follows the window under it.
@@ -39,10 +40,9 @@ class X11Presenter final : public win::Presenter {
   // The X server repeats held keys; each repeat arrives as another key press.
   bool repeats_keys() const override { return true; }
 
-  // The icon every window shows (_NET_WM_ICON): an icon's colour image and
-  // its AND mask (true where the background shows), as win::Icon keeps
-  // them. An empty image removes it.
-  void set_icon(const win::Surface& color, const std::vector<bool>& transparent);
+  // The program's name and class in WM_CLASS (see x11_identity.h); empty:
+  // the executable's file name, capitalised for the class.
+  void set_program_class(std::string name, std::string class_name);
 
   _XDisplay* display() const;
   // The X window showing a platform window, or 0.

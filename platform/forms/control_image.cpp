@@ -17,8 +17,8 @@
 namespace forms {
 
 ControlImage::ControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color,
-                           TextCalls calls)
-    : m_owner(std::move(owner)), m_calls(calls), m_back_color(back_color) {
+                           TextCalls calls, FontScale font_scale)
+    : m_owner(std::move(owner)), m_calls(calls), m_font_scale(font_scale), m_back_color(back_color) {
   try {
     m_dc = win::CreateCompatibleDC(win::HDC{});
     if (!m_dc) throw std::runtime_error(m_owner + ": no device context for the image");
@@ -86,7 +86,7 @@ win::SIZE ControlImage::measure(std::string_view text) const {
 }
 
 void ControlImage::set_font(const FontDescription& font) {
-  const win::HFONT made = create_font(font);
+  const win::HFONT made = m_font_scale == FontScale::None ? create_font(font, 1) : create_font(font);
   if (!made)
     throw std::runtime_error(m_owner + ": " + font_failure(font));
   win::SelectObject(m_dc, made);

@@ -17,6 +17,10 @@
 
 namespace forms {
 
+// Whether the image's fonts follow the screen's scale (a window's image) or
+// are sized at 96 pixels per inch whatever the screen (an image for no screen).
+enum class FontScale { Screen, None };
+
 class ControlImage {
  public:
   // `owner` names the surface in error messages. The image starts cleared to
@@ -24,7 +28,7 @@ class ControlImage {
   // cannot be made, leaving nothing behind.
   // Text is measured through the A or the W functions as `calls` says.
   ControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color,
-               TextCalls calls = TextCalls::Ansi);
+               TextCalls calls = TextCalls::Ansi, FontScale font_scale = FontScale::Screen);
   ~ControlImage();
   ControlImage(const ControlImage&) = delete;
   ControlImage& operator=(const ControlImage&) = delete;
@@ -66,6 +70,7 @@ class ControlImage {
 
   std::string m_owner;
   TextCalls m_calls;
+  FontScale m_font_scale;
   std::int32_t m_width = 0;
   std::int32_t m_height = 0;
   win::HDC m_dc;

@@ -6,12 +6,15 @@
 
 #include "platform/win/gdi/font.h"
 #include "platform/win/kernel/last_error.h"
+#include "platform/win/user/system_metrics.h"
 
 namespace forms {
 
-win::HFONT create_font(const FontDescription& font) {
+win::HFONT create_font(const FontDescription& font) { return create_font(font, win::screen_scale()); }
+
+win::HFONT create_font(const FontDescription& font, double scale) {
   win::LOGFONTA log;
-  log.lfHeight = win::height_from_points(font.size);
+  log.lfHeight = win::height_from_points(font.size * scale);
   log.lfWeight = font.weight;
   log.lfItalic = font.italic ? 1 : 0;
   log.lfUnderline = font.underline ? 1 : 0;

@@ -8,8 +8,11 @@
 
 namespace forms {
 
-// A new font of the description's face, size in points, weight, styles and
-// character set; 0 when none can be made. The caller owns the handle.
+// A new font of the description's face, size in points at 96 × scale pixels
+// per inch, weight, styles and character set; 0 when none can be made. The
+// caller owns the handle.
+win::HFONT create_font(const FontDescription& font, double scale);
+// The same at the screen's scale.
 win::HFONT create_font(const FontDescription& font);
 
 // Why create_font just gave 0, from the last error: "no font "Tahoma" of

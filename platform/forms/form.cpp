@@ -87,8 +87,8 @@ void Form::set_Picture(win::PicturePtr picture) {
 void Form::Show() {
   if (!m_shown && m_start_up_position == StartUpPosition::CenterScreen) {
     // Centred in twips, as the size is: the pixel position follows from it.
-    const float screen_width = static_cast<float>(win::GetSystemMetrics(win::SM_CXSCREEN)) * kTwipsPerPixel;
-    const float screen_height = static_cast<float>(win::GetSystemMetrics(win::SM_CYSCREEN)) * kTwipsPerPixel;
+    const float screen_width = static_cast<float>(win::GetSystemMetrics(win::SM_CXSCREEN)) * twips_per_pixel();
+    const float screen_height = static_cast<float>(win::GetSystemMetrics(win::SM_CYSCREEN)) * twips_per_pixel();
     m_left = std::floor((screen_width - m_width) / 2);
     m_top = std::floor((screen_height - m_height) / 2);
     resize();
@@ -174,7 +174,7 @@ void Form::paint() {
   const win::HBRUSH brush = win::CreateSolidBrush(translate_color(m_back_color));
   win::FillRect(dc, &client, brush);
   win::DeleteObject(brush);
-  draw_picture(dc, m_picture, 0, 0);
+  m_scaled_picture.draw(dc, m_picture, 0, 0);
   for (const auto& control : m_controls) {
     if (control->Visible() && !control->hWnd()) control->paint(dc);
   }

@@ -1,6 +1,6 @@
 // A form: a borderless top-level window whose position and size are twips,
-// with a background colour, a background picture drawn unscaled at the
-// top-left corner, and its controls in stored order, reachable by name. Its
+// with a background colour, a background picture drawn at the top-left
+// corner at the screen's scale, and its controls in stored order, reachable by name. Its
 // paint draws the background and the windowless controls; its timers tick
 // through the window's WM_TIMER; a click on a windowless control goes to it.
 #pragma once
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/forms/control.h"
+#include "platform/forms/scaled_picture.h"
 #include "platform/win/ole/picture.h"
 #include "platform/win/kernel/types.h"
 
@@ -99,6 +100,7 @@ class Form {
   float m_height = 0;
   win::OLE_COLOR m_back_color = 0x8000000F;
   win::PicturePtr m_picture;
+  ScaledPicture m_scaled_picture;
   StartUpPosition m_start_up_position = StartUpPosition::Manual;
   bool m_shown = false;
   std::vector<std::unique_ptr<Control>> m_controls;

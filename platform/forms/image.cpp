@@ -16,7 +16,7 @@ void Image::set_Picture(win::PicturePtr picture) {
 
 void Image::paint(win::HDC dc) {
   const win::RECT rect = pixel_rect();
-  draw_picture(dc, m_picture, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  m_scaled.draw(dc, m_picture, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 }  // namespace forms

@@ -1,8 +1,10 @@
-// A picture control: windowless, its picture drawn unscaled at its top-left
-// corner and cut to its own rectangle and to the form.
+// A picture control: windowless, its picture drawn at its top-left corner at
+// the screen's scale (not stretched to the control) and cut to its own
+// rectangle and to the form.
 #pragma once
 
 #include "platform/forms/control.h"
+#include "platform/forms/scaled_picture.h"
 #include "platform/win/ole/picture.h"
 
 namespace forms {
@@ -18,6 +20,7 @@ class Image : public Control {
 
  private:
   win::PicturePtr m_picture;
+  ScaledPicture m_scaled;
 };
 
 }  // namespace forms

@@ -31,8 +31,8 @@ class OverControlImage : public Surface {
 
  protected:
   OverControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color,
-                   TextCalls calls = TextCalls::Ansi)
-      : m_image(std::move(owner), width, height, back_color, calls) {}
+                   TextCalls calls = TextCalls::Ansi, FontScale font_scale = FontScale::Screen)
+      : m_image(std::move(owner), width, height, back_color, calls, font_scale) {}
 
   ControlImage m_image;
 };
@@ -56,8 +56,8 @@ class ImageControlSurface : public OverControlImage<ControlSurface> {
  protected:
   // Throws when the image or the font cannot be made.
   ImageControlSurface(std::string owner, std::int32_t width, std::int32_t height,
-                      TextCalls calls = TextCalls::Ansi)
-      : OverControlImage(std::move(owner), width, height, 0xFFFFFF, calls) {
+                      TextCalls calls = TextCalls::Ansi, FontScale font_scale = FontScale::Screen)
+      : OverControlImage(std::move(owner), width, height, 0xFFFFFF, calls, font_scale) {
     m_image.set_font({"Tahoma", 9, 400, false, false, false, 0});
   }
 };

@@ -5,7 +5,7 @@
 namespace forms {
 
 OffscreenControl::OffscreenControl(std::int32_t width, std::int32_t height, TextCalls calls)
-    : ImageControlSurface("OffscreenControl", width, height, calls) {}
+    : ImageControlSurface("OffscreenControl", width, height, calls, FontScale::None) {}
 
 OffscreenControl::~OffscreenControl() {
   if (m_window_region) win::DeleteObject(m_window_region);

@@ -64,6 +64,7 @@ class Program {
   }
 
   bool started() const { return m_pid > 0; }
+  pid_t pid() const { return m_pid; }
   // The raw wait status once the program has ended within the time.
   std::optional<int> wait_for_end(std::chrono::milliseconds limit) {
     const auto until = Clock::now() + limit;
@@ -171,6 +172,30 @@ class Desktop {
       XSendEvent(m_display, w, False, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &button);
     }
     XSync(m_display, False);
+  // WM_CLASS as instance and class.
+  std::pair<std::string, std::string> window_class(Window w) {
+    XClassHint hint{};
+    if (!XGetClassHint(m_display, w, &hint)) return {};
+    std::pair<std::string, std::string> out{hint.res_name ? hint.res_name : "", hint.res_class ? hint.res_class : ""};
+    if (hint.res_name) XFree(hint.res_name);
+    if (hint.res_class) XFree(hint.res_class);
+    return out;
+  }
+  std::vector<unsigned long> cardinals(Window w, const char* name) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> out;
+    if (XGetWindowProperty(m_display, w, XInternAtom(m_display, name, False), 0, 1 << 20, False, XA_CARDINAL, &type,
+                           &format, &count, &after, &data) == Success &&
+        data && format == 32) {
+      // Xlib hands 32-bit items over as longs, sign-extended.
+      const auto* values = reinterpret_cast<const unsigned long*>(data);
+      for (unsigned long i = 0; i < count; ++i) out.push_back(values[i] & 0xFFFFFFFFul);
+    }
+    if (data) XFree(data);
+    return out;
   }
 
  private:
@@ -229,6 +254,26 @@ TEST_F(DesktopSession, ClosingFromTheDesktopAfterTheRevealEndsWithStatusZero) {
   const auto status = program.wait_for_end(10s);
   ASSERT_TRUE(status) << "still running, window gone or not";
   EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status << " " << program.standard_error();
+}
+
+// A dock matches the window to the desktop entry by its class, and shows the
+// icon group's 32 and 16 pixel images.
+TEST_F(DesktopSession, TheWindowCarriesTheDesktopEntrysClassPidAndIcons) {
+  std::ifstream entry("packaging/brindlecovemediacenter.desktop");
+  std::string line, startup_class;
+  while (std::getline(entry, line))
+    if (line.rfind("StartupWMClass=", 0) == 0) startup_class = line.substr(15);
+  EXPECT_EQ(startup_class, "Brindlecovemediacenter");
+  EXPECT_EQ(desktop.window_class(window), std::make_pair(std::string("brindlecovemediacenter"), startup_class));
+  EXPECT_EQ(desktop.cardinals(window, "_NET_WM_PID"), std::vector<unsigned long>{static_cast<unsigned long>(program.pid())});
+  const std::vector<unsigned long> icons = desktop.cardinals(window, "_NET_WM_ICON");
+  ASSERT_EQ(icons.size(), 2u + 32 * 32 + 2 + 16 * 16);
+  EXPECT_EQ(icons[0], 32u);
+  EXPECT_EQ(icons[1], 32u);
+  EXPECT_EQ(icons[2 + 32 * 32], 16u);
+  EXPECT_EQ(icons[3 + 32 * 32], 16u);
+  desktop.request_close(window);
+  EXPECT_TRUE(program.wait_for_end(10s));
 }
 
 // The server killed while the program idles after the reveal, or while it

@@ -498,7 +498,7 @@ LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wparam, LPARAM
   return proc(hwnd, msg, wparam, lparam);
 }
 
-LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM, LPARAM) {
+LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   Window* w = find_window(hwnd);
   if (!w) return 0;
   switch (msg) {
@@ -516,6 +516,16 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM, LPARAM) {
       return 1;
     }
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    case WM_SETICON: {
+      if (wparam != ICON_BIG && wparam != ICON_SMALL) return 0;
+      HICON& icon = wparam == ICON_BIG ? w->icon_big : w->icon_small;
+      const HICON previous = icon;
+      icon = HICON{static_cast<std::uint32_t>(lparam)};
+      return static_cast<LRESULT>(previous.value);
+    }
+    case WM_GETICON:
+      if (wparam != ICON_BIG && wparam != ICON_SMALL) return 0;
+      return static_cast<LRESULT>((wparam == ICON_BIG ? w->icon_big : w->icon_small).value);
     default: return 0;
   }
 }

@@ -38,6 +38,11 @@ inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
 inline constexpr int SW_SHOW = 5;
 
+// WM_SETICON / WM_GETICON: wParam says which icon, lParam is the HICON. The
+// window keeps the handle, not a copy: its owner keeps it alive meanwhile.
+inline constexpr WPARAM ICON_SMALL = 0;
+inline constexpr WPARAM ICON_BIG = 1;
+
 // SetWindowPos.
 inline const HWND HWND_TOP{0};
 inline const HWND HWND_BOTTOM{1};

@@ -56,6 +56,10 @@ struct Window : Object {
   std::uint64_t creation_serial = 0;
   HCURSOR class_cursor;
 
+  // The icons a desktop shows for the window (WM_SETICON).
+  HICON icon_big;
+  HICON icon_small;
+
   bool visible_flag() const { return (style & WS_VISIBLE) != 0; }
 };
 

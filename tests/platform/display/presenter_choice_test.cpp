@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/display/headless.h"
 #include "platform/display/png.h"
@@ -81,6 +82,32 @@ TEST(PresenterChoice, UnreachableDisplaySaysWhyBeforeFallingBackToHeadless) {
   }
 }
 
+// Asked for by name, a presenter must work; an unknown name lists the known.
+TEST(PresenterChoice, ByNameFromTheTableOrAClearRefusal) {
+  std::vector<std::string> names;
+  for (const PresenterKind& kind : presenter_kinds()) names.push_back(kind.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"x11", "headless"}));
+  ScopedEnv display("DISPLAY", nullptr);
+  {
+    ScopedEnv choice("CANDY_DISPLAY", "wayland");
+    try {
+      make_presenter();
+      ADD_FAILURE() << "an unknown presenter was accepted";
+    } catch (const std::runtime_error& e) {
+      EXPECT_STREQ(e.what(), "CANDY_DISPLAY is \"wayland\"; expected x11 or headless");
+    }
+  }
+  {
+    ScopedEnv choice("CANDY_DISPLAY", "x11");
+    try {
+      make_presenter();
+      ADD_FAILURE() << "x11 without a display was accepted";
+    } catch (const std::runtime_error& e) {
+      EXPECT_STREQ(e.what(), "no X display is named (DISPLAY is not set)");
+    }
+  }
+}
+
 // The frames once went to one fixed folder in /tmp, links in it followed: a
 // folder made first by someone else, with a link named 00001.png, let a run
 // overwrite any file its user could write.
@@ -90,7 +117,7 @@ TEST(PresenterChoice, FramesThroughSymlinksGoToAFreshPrivateFolderPerRun) {
   ScopedEnv frames("CANDY_FRAMES", nullptr);
   const auto folder_of_a_run = [] {
     testing::internal::CaptureStderr();
-    const auto presenter = make_presenter({"", "", "presenter-choice-test"});
+    const auto presenter = make_presenter({"", "", "presenter-choice-test", "", ""});
     const std::string err = testing::internal::GetCapturedStderr();
     const std::string mark = "; frames go to ";
     const auto at = err.find(mark);

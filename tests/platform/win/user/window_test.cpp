@@ -170,5 +170,23 @@ TEST_F(WindowProcedure, ProcessIdsTellOurWindowsFromForeignOnes) {
   EXPECT_NE(pid, GetCurrentProcessId());
 }
 
+// Icons travel as Windows sets them: the window keeps the handles and hands
+// back the one it replaced; any other wParam is no icon at all.
+TEST_F(WindowProcedure, SetIconKeepsBigAndSmallAndReturnsThePreviousOne) {
+  const HWND top = make_top(0, 0, 8, 8);
+  const HICON big{0x1234};
+  const HICON small{0x5678};
+  EXPECT_EQ(SendMessageA(top, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_EQ(SendMessageA(top, WM_SETICON, ICON_BIG, LPARAM(big.value)), 0);
+  EXPECT_EQ(SendMessageA(top, WM_SETICON, ICON_SMALL, LPARAM(small.value)), 0);
+  EXPECT_EQ(SendMessageA(top, WM_GETICON, ICON_BIG, 0), LPARAM(big.value));
+  EXPECT_EQ(SendMessageA(top, WM_GETICON, ICON_SMALL, 0), LPARAM(small.value));
+  EXPECT_EQ(SendMessageA(top, WM_SETICON, ICON_BIG, 0), LPARAM(big.value));
+  EXPECT_EQ(SendMessageA(top, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_EQ(SendMessageA(top, WM_SETICON, 7, LPARAM(big.value)), 0);
+  EXPECT_EQ(SendMessageA(top, WM_GETICON, 7, 0), 0);
+  EXPECT_EQ(SendMessageA(top, WM_GETICON, ICON_SMALL, 0), LPARAM(small.value));
+}
+
 }  // namespace
 }  // namespace win::test

@@ -6,9 +6,8 @@
 #   cd build && cpack                  candybutton (launcher, desktop entry,
 #                                      icon), candybutton-dev, candybutton-tools
 #
-# The libraries are static and position dependent (the generated window
-# procedures need every code address below 2 GiB), so the installed targets
-# and the .pc file hand -fno-pie and -no-pie on to the programs that use them.
+# The libraries are position independent: programs that use them build with
+# their toolchain's own defaults (PIE on Debian).
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -21,8 +20,6 @@ foreach(lib IN LISTS candy_installed_libraries)
 endforeach()
 target_include_directories(platform_win INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 target_compile_features(platform_win INTERFACE cxx_std_20)
-target_compile_options(platform_win INTERFACE $<INSTALL_INTERFACE:-fno-pie>)
-target_link_options(platform_win INTERFACE $<INSTALL_INTERFACE:-no-pie>)
 # A program of one's own also needs a presenter to show its windows.
 target_link_libraries(candybutton INTERFACE $<INSTALL_INTERFACE:CandyButton::platform_display>)
 

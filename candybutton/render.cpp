@@ -1,4 +1,4 @@
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 
 #include <algorithm>
 #include <memory>
@@ -79,6 +79,10 @@ win::PicturePtr decode_picture(const std::vector<std::uint8_t>& bytes, const std
   }
 }
 
+forms::FontDescription description_of(const Font& f) {
+  return {f.name, f.size, f.weight, f.italic, f.underline, f.strikethrough, f.charset};
+}
+
 std::vector<std::uint8_t> region_mask(win::HRGN region, std::int32_t width, std::int32_t height) {
   std::vector<std::uint8_t> bits(std::size_t(width) * std::size_t(height), 1);
   if (!region) return bits;
@@ -102,7 +106,7 @@ void CandyButtonRenderer::apply(CandyButton& b, const ButtonLook& look, win::Pic
   if (look.color_down) b.ColorButtonDown(*look.color_down);
   if (look.color_bright) b.ColorBright(*look.color_bright);
   if (look.border_brightness) b.BorderBrightness(*look.border_brightness);
-  if (look.font) b.Font(*look.font);
+  if (look.font) b.Font(description_of(*look.font));
   if (look.fore_color) b.ForeColor(*look.fore_color);
   if (picture) b.Picture(std::move(picture));
   b.PictureAlignment(look.picture_alignment);
@@ -123,8 +127,11 @@ void CandyButtonRenderer::apply(CandyButton& b, const ButtonLook& look, win::Pic
   b.Redraw(state);
 }
 
-std::vector<std::uint8_t> render_button(const ButtonLook& look, std::span<std::uint32_t> pixels) {
-  check(look, pixels.size());
+// Out of line, so that the exception's type information has one home.
+RenderError::~RenderError() = default;
+
+std::vector<std::uint8_t> render_button(const ButtonLook& look, std::uint32_t* pixels, std::size_t count) {
+  check(look, pixels ? count : 0);
   win::PicturePtr picture = decode_picture(look.picture, look.picture_name);
 
   forms::OffscreenControl surface(look.width, look.height);
@@ -136,7 +143,7 @@ std::vector<std::uint8_t> render_button(const ButtonLook& look, std::span<std::u
   CandyButtonRenderer::apply(button, look, std::move(picture));
 
   const win::Surface& image = surface.image();
-  std::copy(image.pixels.begin(), image.pixels.end(), pixels.begin());
+  std::copy(image.pixels.begin(), image.pixels.end(), pixels);
   return region_mask(surface.window_region(), look.width, look.height);
 }
 

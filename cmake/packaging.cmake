@@ -11,28 +11,19 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-set(candy_installed_libraries candybutton subclass platform_forms platform_display platform_win)
-foreach(lib IN LISTS candy_installed_libraries)
-  if(NOT lib STREQUAL "candybutton")
-    # Installed beside other libraries, so under the control's name.
-    set_target_properties(${lib} PROPERTIES OUTPUT_NAME candybutton_${lib})
-  endif()
-endforeach()
-target_include_directories(platform_win INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
-target_compile_features(platform_win INTERFACE cxx_std_20)
-# A program of one's own also needs a presenter to show its windows.
-target_link_libraries(candybutton INTERFACE $<INSTALL_INTERFACE:CandyButton::platform_display>)
-
-install(TARGETS ${candy_installed_libraries} EXPORT CandyButtonTargets
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
-
-# Every header of the installed libraries, in its folder, so that each
-# include of <candybutton/candybutton.h> resolves in the installed tree.
-foreach(dir candybutton candybutton/painters subclass platform/forms platform/display
-            platform/win/kernel platform/win/gdi platform/win/user platform/win/ole)
-  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
-  install(FILES ${headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir} COMPONENT dev)
-endforeach()
+# One library, libcandybutton (api/), with everything it needs bundled, and
+# the public headers of include/candybutton/ only. The shared library's
+# soname link and headers go with the development files; the library itself
+# runs programs.
+if(CANDYBUTTON_SHARED)
+  install(TARGETS candybutton_public EXPORT CandyButtonTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT dev)
+else()
+  install(TARGETS candybutton_public EXPORT CandyButtonTargets
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
+endif()
+file(GLOB candy_public_headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/include/candybutton/*.h)
+install(FILES ${candy_public_headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/candybutton COMPONENT dev)
 
 set(candy_cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/CandyButton)
 install(EXPORT CandyButtonTargets NAMESPACE CandyButton:: DESTINATION ${candy_cmake_dir} COMPONENT dev)
@@ -85,6 +76,7 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL runtime dev tools)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/brindlecovemediacenter")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME ${candy_deb_runtime})
@@ -96,12 +88,12 @@ drawn by the CandyButton control. Comes with its desktop entry and icon.")
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME ${candy_deb_dev})
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
-  "libpng-dev, libfreetype-dev, libfontconfig-dev, libx11-dev, libxtst-dev, pkg-config | pkgconf")
+  "${candy_deb_runtime} (= ${PROJECT_VERSION}), libpng-dev, libfreetype-dev, libfontconfig-dev, libx11-dev, libxtst-dev, pkg-config | pkgconf")
 set(CPACK_COMPONENT_DEV_DESCRIPTION "CandyButton owner-drawn button control (development files)
-The CandyButton control with its message interception and the small
-Windows-style platform it runs on, as static libraries, with headers, a
+The CandyButton control's C++17 interface: windows with CandyButtons and
+labels, pictures, and the window-free rendering API, with the headers, a
 CMake package (find_package(CandyButton)) and a pkg-config module
-(candybutton), including the window-free rendering API.")
+(candybutton) for libcandybutton.")
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME ${candy_deb_tools})
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION graphics)
 set(CPACK_COMPONENT_TOOLS_DESCRIPTION "CandyButton tools: candybutton-render

@@ -20,7 +20,7 @@
 #include "candybutton/painters/paint_tool_button_style.h"
 #include "canvas.h"
 #ifndef _WIN32
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #endif
 #include "platform/forms/drawing_surface.h"
 #include "platform/win/gdi/gdi.h"

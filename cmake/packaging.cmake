@@ -76,7 +76,14 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL runtime dev tools)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+# The runtime package ships libcandybutton.so.1: its shlibs entry, and the
+# ldconfig trigger rather than maintainer scripts.
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/runtime/shlibs
+  "libcandybutton ${PROJECT_VERSION_MAJOR} ${candy_deb_runtime} (>= ${PROJECT_VERSION})\n")
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/runtime/triggers "activate-noawait ldconfig\n")
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA
+  ${CMAKE_BINARY_DIR}/packaging/runtime/shlibs ${CMAKE_BINARY_DIR}/packaging/runtime/triggers)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/brindlecovemediacenter")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME ${candy_deb_runtime})

@@ -7,6 +7,7 @@
 #             (build-tsan/) and run it
 # make gdi-conformance  compare our GDI with the reference under Wine (tools/gdi-conformance)
 # make gdi-paint        compare our painters' images with the same painters over the reference GDI
+# make docs   the API reference of the public headers with Doxygen (build/docs/api/html)
 # make fuzz   build the libFuzzer targets with clang (build-fuzz/) and run each
 #             for FUZZ_SECONDS (default 60), two at a time
 BUILD ?= build
@@ -16,7 +17,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_PARALLEL ?= 2
 JOBS ?= $(shell nproc)
 
-.PHONY: all build test run bench asan tsan fuzz clean gdi-conformance gdi-paint
+.PHONY: all build test run bench asan tsan fuzz clean gdi-conformance gdi-paint docs
 
 all: build
 
@@ -35,6 +36,10 @@ run: $(BUILD)/CMakeCache.txt
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+
+docs:
+	mkdir -p $(BUILD)/docs/api
+	CANDY_DOCS_OUT=$(BUILD)/docs/api doxygen docs/Doxyfile
 
 $(ASAN_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCANDY_SANITIZE=ON

@@ -1,10 +1,14 @@
 #!/bin/sh
-# Packaging CI: install into a scratch prefix; build the example from a
-# folder outside the repository against it and run it headless (a click must
-# change the label, Tab the focus); build a tiny program with pkg-config only;
-# make the Debian packages, check their names, paths, man pages and debug
-# symbol packages, check them with lintian --pedantic, install them with dpkg
-# and build the example once more against the system's package.
+# Packaging CI, everything built from folders outside the repository with
+# the toolchain's default flags (PIE): install into a scratch prefix, which
+# must hold only include/candybutton/ as headers and libcandybutton.so.1 as
+# library; a C++17 program through find_package and one through pkg-config;
+# a plugin (-shared -fPIC) that renders, loaded with dlopen; the example run
+# headless (a click must change the label, Tab the focus); then the Debian
+# packages, checked with lintian, installed with dpkg, and the example once
+# more against the system's package.
+# Names, paths, man pages and debug symbol packages of the Debian packages
+# are checked too, with lintian --pedantic.
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -15,7 +19,7 @@ fi
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 build=${BUILD:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j2 --target candybutton candybutton-render brindlecovemediacenter candy_changelog
+cmake --build "$build" -j2 --target candybutton_public candybutton-render brindlecovemediacenter candy_changelog
 
 scratch=$(mktemp -d /tmp/candy-package.XXXXXX)
 installed=""
@@ -55,24 +59,45 @@ build_and_run_example() {
 
 step "install into a scratch prefix"
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-test -f "$scratch/prefix/include/candybutton/candybutton.h"
-test -f "$scratch/prefix/include/candybutton/render.h"
-test -x "$scratch/prefix/bin/candybutton-render"
-test -x "$scratch/prefix/bin/brindlecovemediacenter"
-test -f "$scratch/prefix/lib/$multiarch/pkgconfig/candybutton.pc"
-test -f "$scratch/prefix/lib/$multiarch/cmake/CandyButton/CandyButtonConfig.cmake"
-test -f "$scratch/prefix/share/man/man1/brindlecovemediacenter.1.gz"
+prefix=$scratch/prefix
+[ "$(ls "$prefix/include")" = candybutton ] || { echo "package: headers outside include/candybutton" >&2; exit 1; }
+test -f "$prefix/include/candybutton/candybutton.h"
+test -f "$prefix/include/candybutton/render.h"
+test -f "$prefix/lib/$multiarch/libcandybutton.so.1"
+[ -z "$(ls "$prefix/lib/$multiarch" | grep '\.a$' || true)" ] || { echo "package: static libraries installed" >&2; exit 1; }
+readelf -d "$prefix/lib/$multiarch/libcandybutton.so.1" | grep -q 'SONAME.*\[libcandybutton.so.1\]'
+for program in candybutton-render brindlecovemediacenter; do
+  test -x "$prefix/bin/$program"
+  readelf -d "$prefix/bin/$program" | grep -q 'FLAGS_1.*PIE' || { echo "package: $program is not PIE" >&2; exit 1; }
+done
+test -f "$prefix/lib/$multiarch/pkgconfig/candybutton.pc"
+test -f "$prefix/lib/$multiarch/cmake/CandyButton/CandyButtonConfig.cmake"
+test -f "$prefix/share/man/man1/brindlecovemediacenter.1.gz"
 
-step "example against the prefix"
-build_and_run_example "$scratch/hello-prefix" "$scratch/prefix"
+step "C++17 program with default flags through find_package"
+cp -r "$root/.ci/package/consumer" "$scratch/consumer"
+cmake -S "$scratch/consumer" -B "$scratch/consumer/build" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$scratch/consumer/build" -j2
+readelf -d "$scratch/consumer/build/consumer" | grep -q 'FLAGS_1.*PIE'
+CANDY_DISPLAY=headless CANDY_SCRIPT="$scratch/consumer/consumer.script" "$scratch/consumer/build/consumer"
 
 step "tiny program with pkg-config"
-pc_path="$scratch/prefix/lib/$multiarch/pkgconfig"
-PKG_CONFIG_PATH="$pc_path" pkg-config --exists --print-errors candybutton
+export PKG_CONFIG_PATH="$prefix/lib/$multiarch/pkgconfig"
+pkg-config --exists --print-errors candybutton
 # shellcheck disable=SC2046
-g++ -o "$scratch/tiny_render" "$root/.ci/package/tiny_render.cpp" \
-  $(PKG_CONFIG_PATH="$pc_path" pkg-config --cflags --libs candybutton)
-"$scratch/tiny_render"
+g++ -std=c++17 -o "$scratch/tiny_render" "$root/.ci/package/tiny_render.cpp" $(pkg-config --cflags --libs candybutton)
+LD_LIBRARY_PATH="$prefix/lib/$multiarch" "$scratch/tiny_render"
+
+step "plugin loaded with dlopen"
+# shellcheck disable=SC2046
+g++ -std=c++17 -shared -fPIC -o "$scratch/plugin.so" "$root/.ci/package/plugin.cpp" \
+  $(pkg-config --cflags --libs candybutton) -Wl,-rpath,"$prefix/lib/$multiarch"
+unset PKG_CONFIG_PATH
+g++ -o "$scratch/plugin_host" "$root/.ci/package/plugin_host.cpp"
+"$scratch/plugin_host" "$scratch/plugin.so"
+
+step "example against the prefix"
+build_and_run_example "$scratch/hello-prefix" "$prefix"
 
 step "Debian packages"
 (cd "$build" && cpack -G DEB -B "$scratch/debs" >/dev/null)
@@ -91,7 +116,8 @@ dbgsym=$(for deb in $ddebs; do dpkg-deb --field "$deb" Package; done | LC_ALL=C 
 [ "$dbgsym" = "$expected_dbgsym" ] ||
   { echo "package: debug symbol packages [$dbgsym], expected [$expected_dbgsym]" >&2; exit 1; }
 contents() { dpkg-deb --contents "$scratch"/debs/"$1"_*.deb | awk '{print $6}'; }
-contents libcandybutton-dev | grep -q "^\./usr/lib/$multiarch/libcandybutton\.a$"
+contents libcandybutton-dev | grep -q "^\./usr/lib/$multiarch/libcandybutton\.so$"
+contents libcandybutton1 | grep -q "^\./usr/lib/$multiarch/libcandybutton\.so\.1"
 contents libcandybutton-dev | grep -q "^\./usr/lib/$multiarch/pkgconfig/candybutton\.pc$"
 ! contents libcandybutton-dev | grep -q "^\./usr/lib/[^/]*\.a$" || { echo "package: libraries outside $multiarch" >&2; exit 1; }
 for path in usr/share/man/man1/brindlecovemediacenter.1.gz usr/share/icons/hicolor/scalable/apps/brindlecovemediacenter.svg \

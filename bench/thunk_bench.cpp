@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "bench/side_by_side.h"
+#include "platform/win/kernel/low_code.h"
 #include "platform/win/kernel/memory.h"
 #include "subclass/thunk_block.h"
 #include "subclass/thunk_code.h"
@@ -16,9 +17,10 @@ namespace {
 
 using namespace win;
 
+// A function's address as a block field holds it: through its low stub.
 template <class F>
 std::uint32_t low(F* f) {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(f));
+  return win::low_code_address(f);
 }
 
 __attribute__((noinline)) LRESULT previous_proc(HWND, UINT message, WPARAM wparam, LPARAM) {

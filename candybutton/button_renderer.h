@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "candybutton/candybutton.h"
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 
 namespace candy {
 

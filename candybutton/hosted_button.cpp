@@ -21,9 +21,11 @@ HostedCandyButton::HostedCandyButton(forms::Form& form, const forms::LayoutBlock
   if (Visible()) win::ShowWindow(m_host.hWnd(), win::SW_SHOW);
 }
 
-// As restored from an empty bag: a program's button has the same colours and
-// the same mouse-leave tracking as one placed in a layout. The window waits,
-// hidden and 0 x 0, for the first Move.
+// A new instance: its name as caption and the surface's own font, Tahoma
+// 9 pt, as a new instance starts; its colours, Enabled and mouse-leave
+// tracking those of a button started in a program, so that it looks and
+// behaves as one placed in a layout. The window waits, hidden and 0 x 0, for
+// the first Move.
 HostedCandyButton::HostedCandyButton(forms::Form& form, std::string name, int tab_index)
     : forms::Control(form, std::move(name), std::string(forms::kCandyButtonType)), m_host(form.hWnd(), 0, 0, 0, 0) {
   set_TabIndex(tab_index);
@@ -31,7 +33,10 @@ HostedCandyButton::HostedCandyButton(forms::Form& form, std::string name, int ta
   forms::ControlContainer& container = *this;
   m_button = std::make_unique<CandyButton>(m_host, container, standard_parts());
   m_host.set_events(m_button.get());
-  m_button->ReadProperties(forms::PropertyBag{});
+  forms::PropertyBag new_instance;
+  new_instance.write("Caption", Name());
+  new_instance.write("Font", forms::FontDescription{"Tahoma", 9, 400, false, false, false, 0});
+  m_button->ReadProperties(new_instance);
 }
 
 // The launcher saves no layout at run time, so no one listens.

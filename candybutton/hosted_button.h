@@ -21,9 +21,9 @@ namespace candy {
 class HostedCandyButton final : public forms::Control, private forms::ControlContainer {
  public:
   HostedCandyButton(forms::Form& form, const forms::LayoutBlock& block, forms::PictureSource pictures);
-  // A button made in code, with every property at its stored default and the
-  // caption "CandyButton"; set its properties through button(), then place
-  // and show it with Move.
+  // A button made in code, a new instance: caption = its name, Tahoma 9 pt,
+  // enabled, the default colours; set its properties through button(), then
+  // place and show it with Move.
   HostedCandyButton(forms::Form& form, std::string name, int tab_index);
 
   CandyButton& button() { return *m_button; }

@@ -1,4 +1,4 @@
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 
 #include <algorithm>
 #include <memory>
@@ -80,6 +80,10 @@ win::PicturePtr decode_picture(const std::vector<std::uint8_t>& bytes, const std
   }
 }
 
+forms::FontDescription description_of(const Font& f) {
+  return {f.name, f.size, f.weight, f.italic, f.underline, f.strikethrough, f.charset};
+}
+
 // Read from the region's bands: each span is a run of ones, clipped to the
 // image.
 std::vector<std::uint8_t> region_mask(win::HRGN region, std::int32_t width, std::int32_t height) {
@@ -109,7 +113,7 @@ void CandyButtonRenderer::apply(CandyButton& b, const ButtonLook& look, win::Pic
   if (look.color_down) b.ColorButtonDown(*look.color_down);
   if (look.color_bright) b.ColorBright(*look.color_bright);
   if (look.border_brightness) b.BorderBrightness(*look.border_brightness);
-  if (look.font) b.Font(*look.font);
+  if (look.font) b.Font(description_of(*look.font));
   if (look.fore_color) b.ForeColor(*look.fore_color);
   if (picture) b.Picture(std::move(picture));
   b.PictureAlignment(look.picture_alignment);
@@ -133,8 +137,11 @@ void CandyButtonRenderer::apply(CandyButton& b, const ButtonLook& look, win::Pic
   b.Redraw(state);
 }
 
-std::vector<std::uint8_t> render_button(const ButtonLook& look, std::span<std::uint32_t> pixels) {
-  check(look, pixels.size());
+// Out of line, so that the exception's type information has one home.
+RenderError::~RenderError() = default;
+
+std::vector<std::uint8_t> render_button(const ButtonLook& look, std::uint32_t* pixels, std::size_t count) {
+  check(look, pixels ? count : 0);
   win::PicturePtr picture = decode_picture(look.picture, look.picture_name);
 
   // The caption came in as UTF-8: the W text calls draw every character the
@@ -148,7 +155,7 @@ std::vector<std::uint8_t> render_button(const ButtonLook& look, std::span<std::u
   CandyButtonRenderer::apply(button, look, std::move(picture));
 
   const win::Surface& image = surface.image();
-  std::copy(image.pixels.begin(), image.pixels.end(), pixels.begin());
+  std::copy(image.pixels.begin(), image.pixels.end(), pixels);
   return region_mask(surface.window_region(), look.width, look.height);
 }
 

@@ -10,9 +10,8 @@
 #                                      package of its debug symbols, and
 #                                      libcandybutton1 once switched on (below)
 #
-# The libraries are static and position dependent (the generated window
-# procedures need every code address below 2 GiB), so the installed targets
-# and the .pc file hand -fno-pie and -no-pie on to the programs that use them.
+# The library is position independent: programs that use it build with
+# their toolchain's own defaults (PIE on Debian).
 #
 # Libraries go to the multiarch folder (lib/x86_64-linux-gnu) on Debian, for
 # an install under any prefix, as the packages need; a build folder made
@@ -27,30 +26,19 @@ include(CMakePackageConfigHelpers)
 # installed targets) instead of first building every test and benchmark.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
-set(candy_installed_libraries candybutton subclass platform_forms platform_display platform_win)
-foreach(lib IN LISTS candy_installed_libraries)
-  if(NOT lib STREQUAL "candybutton")
-    # Installed beside other libraries, so under the control's name.
-    set_target_properties(${lib} PROPERTIES OUTPUT_NAME candybutton_${lib})
-  endif()
-endforeach()
-target_include_directories(platform_win INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
-target_compile_features(platform_win INTERFACE cxx_std_20)
-target_compile_options(platform_win INTERFACE $<INSTALL_INTERFACE:-fno-pie>)
-target_link_options(platform_win INTERFACE $<INSTALL_INTERFACE:-no-pie>)
-# A program of one's own also needs a presenter to show its windows.
-target_link_libraries(candybutton INTERFACE $<INSTALL_INTERFACE:CandyButton::platform_display>)
-
-install(TARGETS ${candy_installed_libraries} EXPORT CandyButtonTargets
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
-
-# Every header of the installed libraries, in its folder, so that each
-# include of <candybutton/candybutton.h> resolves in the installed tree.
-foreach(dir candybutton candybutton/painters subclass platform/forms platform/display
-            platform/win/kernel platform/win/gdi platform/win/user platform/win/ole)
-  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
-  install(FILES ${headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir} COMPONENT dev)
-endforeach()
+# One library, libcandybutton (api/), with everything it needs bundled, and
+# the public headers of include/candybutton/ only. The shared library's
+# soname link and headers go with the development files; the library itself
+# runs programs.
+if(CANDYBUTTON_SHARED)
+  install(TARGETS candybutton_public EXPORT CandyButtonTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT lib NAMELINK_COMPONENT dev)
+else()
+  install(TARGETS candybutton_public EXPORT CandyButtonTargets
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
+endif()
+file(GLOB candy_public_headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/include/candybutton/*.h)
+install(FILES ${candy_public_headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/candybutton COMPONENT dev)
 
 set(candy_cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/CandyButton)
 install(EXPORT CandyButtonTargets NAMESPACE CandyButton:: DESTINATION ${candy_cmake_dir} COMPONENT dev)
@@ -79,12 +67,6 @@ endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/brindlecovemediacenter.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT launcher)
 
-# The shared library's package. Off until the build makes libcandybutton.so.1;
-# then its install(TARGETS ... LIBRARY ... COMPONENT lib NAMELINK_COMPONENT dev)
-# puts it in this component, and CANDY_PACKAGE_SHARED_LIBRARY=ON makes the
-# package and has libcandybutton-dev depend on it.
-option(CANDY_PACKAGE_SHARED_LIBRARY "Package libcandybutton1 (needs the shared library's install rule)" OFF)
-
 # Debian packages: one per component, each with its copyright and changelog,
 # and the man pages of the programs in them; all gzipped as Debian keeps them.
 set(candy_deb_launcher brindlecovemediacenter)
@@ -92,7 +74,7 @@ set(candy_deb_dev libcandybutton-dev)
 set(candy_deb_tools candybutton-tools)
 set(candy_deb_lib libcandybutton1)
 set(candy_components launcher dev tools)
-if(CANDY_PACKAGE_SHARED_LIBRARY)
+if(CANDYBUTTON_SHARED)
   list(APPEND candy_components lib)
 endif()
 set(candy_gzipped)
@@ -138,6 +120,14 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL ${candy_components})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The library's package ships libcandybutton.so.1: its shlibs entry, and the
+# ldconfig trigger rather than maintainer scripts.
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/lib/shlibs
+  "libcandybutton ${PROJECT_VERSION_MAJOR} ${candy_deb_lib} (>= ${PROJECT_VERSION})\n")
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/lib/triggers "activate-noawait ldconfig\n")
+set(CPACK_DEBIAN_LIB_PACKAGE_CONTROL_EXTRA
+  ${CMAKE_BINARY_DIR}/packaging/lib/shlibs ${CMAKE_BINARY_DIR}/packaging/lib/triggers)
+set(CPACK_DEBIAN_LIB_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/brindlecovemediacenter")
 set(CPACK_DEBIAN_LAUNCHER_PACKAGE_NAME ${candy_deb_launcher})
@@ -150,19 +140,20 @@ set(CPACK_DEBIAN_LIB_PACKAGE_NAME ${candy_deb_lib})
 set(CPACK_DEBIAN_LIB_PACKAGE_SECTION libs)
 set(CPACK_COMPONENT_LIB_DESCRIPTION "CandyButton owner-drawn button control (shared library)
 The CandyButton control with its message interception and the small
-Windows-style platform it runs on, as a shared library.")
+Windows-style platform it runs on, as one shared library that exports only
+the control's C++17 interface.")
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME ${candy_deb_dev})
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
   "libpng-dev, libfreetype-dev, libfontconfig-dev, libx11-dev, libxtst-dev, pkg-config | pkgconf")
-if(CANDY_PACKAGE_SHARED_LIBRARY)
+if(CANDYBUTTON_SHARED)
   string(APPEND CPACK_DEBIAN_DEV_PACKAGE_DEPENDS ", ${candy_deb_lib} (= ${PROJECT_VERSION})")
 endif()
 set(CPACK_COMPONENT_DEV_DESCRIPTION "CandyButton owner-drawn button control (development files)
-The CandyButton control with its message interception and the small
-Windows-style platform it runs on, as static libraries, with headers, a
+The CandyButton control's C++17 interface: windows with CandyButtons and
+labels, pictures, and the window-free rendering API, with the headers, a
 CMake package (find_package(CandyButton)) and a pkg-config module
-(candybutton), including the window-free rendering API.")
+(candybutton) for libcandybutton.")
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME ${candy_deb_tools})
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION graphics)
 set(CPACK_COMPONENT_TOOLS_DESCRIPTION "CandyButton tools: candybutton-render

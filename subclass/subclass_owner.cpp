@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/win/kernel/low_code.h"
 #include "subclass/thunk_block.h"
 
 namespace subclass {
@@ -50,10 +51,7 @@ constexpr auto kEntries = make_entries(std::make_index_sequence<kMaxCallbackOrdi
 std::uint32_t callback_entry_address(const SubclassOwner& owner, std::int32_t ordinal) {
   const auto count = static_cast<std::int32_t>(owner.callback_methods().size());
   if (ordinal < 1 || ordinal > count || ordinal > kMaxCallbackOrdinal) return 0;
-  const auto address = reinterpret_cast<std::uintptr_t>(kEntries[ordinal - 1]);
-  if (address > 0x7FFFFFFFu)
-    throw std::logic_error("callback entry lies above 2 GiB: the program must be linked without PIE");
-  return static_cast<std::uint32_t>(address);
+  return win::low_code_address(kEntries[ordinal - 1]);
 }
 
 OwnerRecords::~OwnerRecords() {

@@ -29,7 +29,8 @@ class SubclassOwner {
 inline constexpr std::int32_t kMaxCallbackOrdinal = 8;
 
 // Entry address of the method `ordinal` places from the end of the owner's
-// list, as a 32-bit address; 0 when there is none.
+// list, as a 32-bit address (a low stub: the entry itself may lie anywhere);
+// 0 when there is none.
 std::uint32_t callback_entry_address(const SubclassOwner& owner, std::int32_t ordinal);
 
 // Low-memory records, one per owner, each holding the owner's address.

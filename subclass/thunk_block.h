@@ -2,7 +2,8 @@
 // window, holding the generated window procedure, the data it works on and
 // its two message tables; the block's allocation also holds the procedure's
 // code tail. Every field is 32 bits, little-endian; addresses fit because
-// blocks, code and owner records all lie below 2 GiB.
+// blocks and owner records lie below 2 GiB and code addresses are handed
+// out as low stubs that jump on to the code (platform/win/kernel/low_code.h).
 #pragma once
 
 #include <cstddef>

@@ -1,57 +1,26 @@
-// hello-candybutton: a form made in code, with a label and three CandyButtons
-// in different styles and colour schemes, one with a picture. A click on a
-// button writes its name into the label; Tab moves the focus from button to
-// button; a click on "X" ends the program. On X11 it opens a window; without
-// a display (or with CANDY_DISPLAY=headless) it runs on the headless
-// presenter, driven by CANDY_SCRIPT, writing frames to CANDY_FRAMES.
+// hello-candybutton: a window made in code, with a label and three
+// CandyButtons in different styles and colour schemes, one with a picture.
+// A click on a button writes its name into the label; Tab moves the focus
+// from button to button; a click on "X" or closing the window ends the
+// program. On X11 it opens a window; without a display (or with
+// CANDY_DISPLAY=headless) it runs on the headless presenter, driven by
+// CANDY_SCRIPT, writing frames to CANDY_FRAMES.
+#include <candybutton/candybutton.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <exception>
-#include <memory>
-#include <string>
 #include <vector>
-
-#include <candybutton/candybutton.h>
-#include <candybutton/hosted_button.h>
-#include <platform/display/select.h>
-#include <platform/forms/form.h>
-#include <platform/forms/label.h>
-#include <platform/win/gdi/gdi.h>
-#include <platform/win/ole/picture.h>
-#include <platform/win/user/fill_rect.h>
-#include <platform/win/user/message.h>
 
 namespace {
 
-constexpr float kTwips = 15;  // twips per pixel
-
-// Writes the button's name into the label when it is clicked.
-class ShowName final : public candy::CandyButtonEvents {
- public:
-  ShowName(forms::Label& label, std::string name) : m_label(label), m_name(std::move(name)) {}
-  void Click() override { m_label.set_Caption(m_name); }
-
- private:
-  forms::Label& m_label;
-  std::string m_name;
-};
-
-// A 16 x 16 picture drawn in code: a yellow disc on white.
-win::PicturePtr make_sun() {
-  const win::HDC dc = win::CreateCompatibleDC(win::HDC{});
-  const win::HBITMAP bitmap = win::CreateCompatibleBitmap(dc, 16, 16);
-  const win::HBITMAP old = win::SelectObject(dc, bitmap);
-  const win::HBRUSH back = win::CreateSolidBrush(0xFFFFFF);
-  const win::RECT all{0, 0, 16, 16};
-  win::FillRect(dc, &all, back);
-  const win::HBRUSH sun = win::CreateSolidBrush(0x00D7FF);
-  const win::HBRUSH previous = win::SelectObject(dc, sun);
-  win::Ellipse(dc, 2, 2, 14, 14);
-  win::SelectObject(dc, previous);
-  win::SelectObject(dc, old);
-  win::DeleteObject(sun);
-  win::DeleteObject(back);
-  win::DeleteDC(dc);
-  return win::Picture::from_bitmap(bitmap);
+// A 16 x 16 picture made from pixels: a yellow disc on white.
+candy::Picture make_sun() {
+  std::vector<std::uint32_t> pixels(16 * 16, candy::color::White);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x)
+      if ((2 * x - 15) * (2 * x - 15) + (2 * y - 15) * (2 * y - 15) <= 144) pixels[y * 16 + x] = 0x00D7FF;
+  return candy::Picture::from_pixels(16, 16, pixels.data());
 }
 
 struct ButtonChoice {
@@ -65,44 +34,27 @@ struct ButtonChoice {
 
 int main() {
   try {
-    auto presenter = display::make_presenter();
-    win::set_presenter(presenter.get());
-    int code = 0;
-    {
-      forms::Form form("helloFRM", "Hello, CandyButton");
-      form.set_Width(360 * kTwips);
-      form.set_Height(170 * kTwips);
-      form.set_BackColor(0xFFFFFF);
-      form.set_start_up_position(forms::StartUpPosition::CenterScreen);
+    candy::Application app;
+    candy::Window window(app, "Hello, CandyButton", 360, 170);
+    window.BackColor(candy::color::White);
+    candy::Label& label = window.add_label("nameLBL", "Click a button", 20, 20, 320, 20);
+    window.add_label("closeLBL", "X", 340, 150, 12, 14).on_click([&app] { app.quit(); });
 
-      auto& label = static_cast<forms::Label&>(
-          form.add(std::make_unique<forms::Label>(form, "nameLBL", "Click a button")));
-      label.Move(20 * kTwips, 20 * kTwips, 320 * kTwips, 20 * kTwips);
-      auto& close = static_cast<forms::Label&>(form.add(std::make_unique<forms::Label>(form, "closeLBL", "X")));
-      close.Move(340 * kTwips, 150 * kTwips, 12 * kTwips, 14 * kTwips);
-      close.on_click([] { win::PostQuitMessage(0); });
-
-      const ButtonChoice choices[] = {{"Programs", 0, 1, false}, {"Music", 3, 2, true}, {"Settings", 6, 5, false}};
-      std::vector<std::unique_ptr<ShowName>> handlers;
-      int index = 0;
-      for (const ButtonChoice& choice : choices) {
-        auto& hosted = static_cast<candy::HostedCandyButton&>(
-            form.add(std::make_unique<candy::HostedCandyButton>(form, choice.name, index)));
-        candy::CandyButton& button = hosted.button();
-        button.Style(choice.style);
-        button.ColorScheme(choice.scheme);
-        button.Caption(choice.name);
-        if (choice.picture) button.Picture(make_sun());
-        handlers.push_back(std::make_unique<ShowName>(label, choice.name));
-        button.set_events(handlers.back().get());
-        hosted.Move(float(20 + 110 * index) * kTwips, 60 * kTwips, 100 * kTwips, 70 * kTwips);
-        ++index;
-      }
-      form.Show();
-      code = win::run_message_loop();
+    const ButtonChoice choices[] = {{"Programs", candy::style::PushButton, candy::scheme::LightBlue, false},
+                                    {"Music", candy::style::Rounded3, candy::scheme::SteelBlue, true},
+                                    {"Settings", candy::style::Pixel, candy::scheme::Green, false}};
+    int index = 0;
+    for (const ButtonChoice& choice : choices) {
+      // A new button's caption is its name.
+      candy::Button& button = window.add_button(choice.name, 20 + 110 * index, 60, 100, 70);
+      button.Style(choice.style);
+      button.ColorScheme(choice.scheme);
+      if (choice.picture) button.Picture(make_sun());
+      button.on_click([&label, name = button.name()] { label.Caption(name); });
+      ++index;
     }
-    win::set_presenter(nullptr);
-    return code;
+    window.show();
+    return app.run();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "hello-candybutton: %s\n", e.what());
     return 1;

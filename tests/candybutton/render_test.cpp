@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "candybutton/render.h"
 #include "candybutton/styles.h"
+#include "include/candybutton/render.h"
 #include "platform/win/kernel/handles.h"
 #include "tests/support/windowed_button.h"
 
@@ -58,7 +58,7 @@ std::vector<ButtonLook> looks() {
     dressed.border_brightness = style % 2 ? 60 : -60;
     dressed.container_color = 0x336699;
     dressed.fore_color = 0xFFFFFF;
-    dressed.font = forms::FontDescription{"DejaVu Sans", 11, 400, false, false, false, 0};
+    dressed.font = candy::Font{"DejaVu Sans", 11, 400, false, false, false, 0};
     all.push_back(dressed);
 
     ButtonLook odd;
@@ -138,14 +138,14 @@ TEST(RenderButton, RefusesBadLooksAndBuffersNamingWhatWasWrong) {
       {"huge font",
        [] {
          ButtonLook l;
-         l.font = forms::FontDescription{"Tahoma", 1e30f, 400, false, false, false, 0};
+         l.font = candy::Font{"Tahoma", 1e30f, 400, false, false, false, 0};
          return l;
        }(),
        100000, "font size 1e+30 is outside (0, 1000] points"},
       {"nameless font",
        [] {
          ButtonLook l;
-         l.font = forms::FontDescription{"", 8, 400, false, false, false, 0};
+         l.font = candy::Font{"", 8, 400, false, false, false, 0};
          return l;
        }(),
        100000, "the font has no name"},

@@ -47,13 +47,17 @@ class CodeMadeForm : public ::testing::Test {
   Clicks clicks[2];
 };
 
-TEST_F(CodeMadeForm, ButtonsGetTheStoredDefaultsTheirPlaceAndAreShown) {
+// A button made in code is a new instance: its name as caption, the
+// surface's Tahoma 9 pt, the colours and Enabled of a program's button.
+TEST_F(CodeMadeForm, ButtonsAreNewInstancesInTheirPlaceAndShown) {
   candy::CandyButton& video = buttons[0]->button();
-  EXPECT_EQ(video.Caption(), "CandyButton");
+  EXPECT_EQ(video.Caption(), "Video");
+  EXPECT_EQ(buttons[1]->button().Caption(), "Music");
   EXPECT_TRUE(video.Enabled());
   EXPECT_EQ(video.ColorButtonUp(), 0xE99950u);
   EXPECT_EQ(video.ColorButtonHover(), 0xFFC090u);
-  EXPECT_EQ(video.Font().name, "MS Sans Serif");
+  EXPECT_EQ(video.Font().name, "Tahoma");
+  EXPECT_EQ(video.Font().size, 9.0f);
   EXPECT_TRUE(win::IsWindowVisible(buttons[0]->hWnd()));
   win::RECT rect;
   win::GetClientRect(buttons[1]->hWnd(), &rect);

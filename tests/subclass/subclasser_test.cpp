@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/win/kernel/event_log.h"
+#include "platform/win/kernel/low_code.h"
 #include "platform/win/kernel/memory.h"
 #include "platform/win/user/message_box.h"
 #include "platform/win/kernel/module.h"
@@ -336,7 +337,7 @@ TEST_F(SubclasserTest, GuardOffKeepsTheRunModeSlotAcrossTemplatePreparationWipe)
     std::memcpy(&slot, reinterpret_cast<const void*>(std::uintptr_t{sub.block_of(w)} + 12), 4);
     return slot;
   };
-  const auto query = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&run_mode));
+  const std::uint32_t query = win::low_code_address(&run_mode);
   ASSERT_TRUE(sub.sc_Subclass(window, 0, 1, nullptr, true));
   EXPECT_EQ(slot_of(window), query);
   sub.sc_UnSubclassAll();

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/kernel/low_code.h"
 #include "platform/win/kernel/memory.h"
 #include "subclass/subclass_owner.h"
 #include "subclass/thunk_code.h"
@@ -29,9 +30,10 @@ constexpr std::uint32_t kWindow = 0x00123456;
 struct World;
 World* g_world = nullptr;
 
+// A function's address as a block field holds it: through its low stub.
 template <class F>
 std::uint32_t low(F* f) {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(f));
+  return win::low_code_address(f);
 }
 
 class ScriptedOwner : public SubclassOwner {

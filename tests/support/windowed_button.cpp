@@ -93,7 +93,10 @@ void apply_look(WindowedButton& host, const ButtonLook& o) {
   if (o.color_down) b.ColorButtonDown(*o.color_down);
   if (o.color_bright) b.ColorBright(*o.color_bright);
   if (o.border_brightness) b.BorderBrightness(*o.border_brightness);
-  if (o.font) b.Font(*o.font);
+  if (o.font) {
+    const Font& f = *o.font;
+    b.Font({f.name, f.size, f.weight, f.italic, f.underline, f.strikethrough, f.charset});
+  }
   if (o.fore_color) b.ForeColor(*o.fore_color);
   if (!o.picture.empty()) b.Picture(win::load_picture(o.picture, "picture"));
   b.PictureAlignment(o.picture_alignment);

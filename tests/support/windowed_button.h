@@ -10,7 +10,7 @@
 
 #include "candybutton/button_renderer.h"
 #include "candybutton/candybutton.h"
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #include "platform/forms/user_control.h"
 #include "platform/win/gdi/surface.h"
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #include "tools/candybutton-render/look.h"
 
 namespace {

@@ -37,7 +37,9 @@ candy::ButtonLook look_of(const RenderOptions& o) {
   look.enabled = o.enabled;
   look.checked = o.checked;
   look.caption = o.caption;
-  look.font = o.font;
+  if (o.font)
+    look.font = candy::Font{o.font->name, o.font->size, o.font->weight, o.font->italic, o.font->underline,
+                            o.font->strikethrough, o.font->charset};
   look.fore_color = o.fore_color;
   if (o.picture) {
     look.picture = read_picture(*o.picture);

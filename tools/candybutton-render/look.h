@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #include "tools/candybutton-render/options.h"
 
 namespace render {

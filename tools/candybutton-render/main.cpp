@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #include "platform/win/gdi/surface.h"
 #include "tools/candybutton-render/image_files.h"
 #include "tools/candybutton-render/look.h"

@@ -18,7 +18,7 @@
 #include "candybutton/styles.h"
 #include "canvas.h"
 #ifndef _WIN32
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #endif
 #include "platform/forms/drawing_surface.h"
 #include "platform/win/gdi/gdi.h"

@@ -10,6 +10,7 @@
 
 #include "platform/win/kernel/handles.h"
 #include "platform/win/kernel/last_error.h"
+#include "platform/win/kernel/low_code.h"
 #include "platform/win/kernel/module_definitions.h"
 
 namespace win {
@@ -87,10 +88,9 @@ class ModuleTable {
     const auto& exports = m_definitions.at(module.name).exports;
     const auto found = exports.find(function);
     if (found == exports.end() || found->second == nullptr) return nullptr;
-    if (reinterpret_cast<std::uintptr_t>(found->second) > 0x7FFFFFFFu)
-      throw std::logic_error("export " + function + " of " + module.name +
-                             " lies above 2 GiB: the program must be linked without PIE");
-    return found->second;
+    // Callers keep export addresses in 32-bit fields: hand out the low one.
+    const std::uint32_t low = low_code_address(found->second);
+    return reinterpret_cast<FARPROC>(static_cast<std::uintptr_t>(low));
   }
 
   void withhold_export(const std::string& module, const std::string& function) {

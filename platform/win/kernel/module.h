@@ -19,7 +19,8 @@ using FARPROC = void (*)();
 HMODULE GetModuleHandleA(const char* module_name);
 // Loads the module or adds one to its load count; null when there is no such module.
 HMODULE LoadLibraryA(const char* module_name);
-// The export's address (it fits 32 bits), or null (ERROR_PROC_NOT_FOUND,
+// The export's address as one that fits 32 bits (a low stub leading to the
+// function when the function lies higher), or null (ERROR_PROC_NOT_FOUND,
 // or ERROR_INVALID_HANDLE for a handle that names no loaded module).
 FARPROC GetProcAddress(HMODULE module, const char* function_name);
 // Takes one from the load count and unloads the module at 0. The modules

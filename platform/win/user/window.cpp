@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win/kernel/low_code.h"
 #include "platform/win/user/event_loop.h"
 #include "platform/win/user/message.h"
 #include "platform/win/user/paint.h"
@@ -541,19 +542,13 @@ DWORD GetCurrentProcessId() { return static_cast<DWORD>(getpid()); }
 DWORD GetCurrentThreadId() { return static_cast<DWORD>(gettid()); }
 
 LONG procedure_to_long(WNDPROC proc) {
-  const auto address = reinterpret_cast<std::uintptr_t>(proc);
-  if (address > 0x7FFFFFFFu) {
-    char text[96];
-    std::snprintf(text, sizeof text, "window procedure at %#llx lies above 2 GiB and cannot travel as a LONG",
-                  static_cast<unsigned long long>(address));
-    throw std::out_of_range(text);
-  }
-  return static_cast<LONG>(address);
+  if (!proc) return 0;
+  return static_cast<LONG>(low_code_address(proc));
 }
 
 WNDPROC long_to_procedure(LONG value) {
   if (value <= 0) return nullptr;
-  return reinterpret_cast<WNDPROC>(static_cast<std::uintptr_t>(value));
+  return reinterpret_cast<WNDPROC>(const_cast<void*>(code_behind(static_cast<std::uint32_t>(value))));
 }
 
 }  // namespace win

@@ -84,7 +84,8 @@ void* GetWindowCreateParam(HWND hwnd);
 BOOL SetWindowTextA(HWND hwnd, const char* text);
 int GetWindowTextA(HWND hwnd, char* buffer, int size);
 
-// The procedure travels as a LONG: code addresses are below 2 GiB here.
+// The procedure travels as a LONG: a code address above 2 GiB as the low
+// stub that leads to it (kernel/low_code.h).
 LONG GetWindowLongA(HWND hwnd, int index);
 LONG SetWindowLongA(HWND hwnd, int index, LONG value);
 LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
@@ -94,8 +95,8 @@ DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* process_id);
 DWORD GetCurrentProcessId();
 DWORD GetCurrentThreadId();
 
-// A procedure address as the LONG that SetWindowLongA takes; throws when the
-// address does not fit 31 bits.
+// A procedure address as the LONG that SetWindowLongA takes: the address
+// itself below 2 GiB, else its low stub; and back, a stub to its target.
 LONG procedure_to_long(WNDPROC proc);
 WNDPROC long_to_procedure(LONG value);
 

@@ -3,12 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/kernel/handles.h"
+#include "platform/win/kernel/low_code.h"
 #include "platform/win/kernel/memory.h"
 #include "platform/win/user/mouse_tracking.h"
 #include "platform/win/user/window.h"
 
 namespace win {
 namespace {
+
+// Exports are handed out as the low addresses that lead to the functions.
+template <class F>
+FARPROC low(F* f) {
+  return reinterpret_cast<FARPROC>(static_cast<std::uintptr_t>(low_code_address(f)));
+}
 
 class ModuleTest : public ::testing::Test {
  protected:
@@ -20,9 +27,9 @@ TEST_F(ModuleTest, NamesAreCaseInsensitiveWithOrWithoutDll) {
   const HMODULE k = GetModuleHandleA("kernel32");
   ASSERT_TRUE(k);
   EXPECT_EQ(GetModuleHandleA("KERNEL32.DLL"), k);
-  EXPECT_EQ(GetProcAddress(k, "VirtualFree"), reinterpret_cast<FARPROC>(&VirtualFree));
+  EXPECT_EQ(GetProcAddress(k, "VirtualFree"), low(&VirtualFree));
   EXPECT_EQ(GetProcAddress(GetModuleHandleA("User32"), "TrackMouseEvent"),
-            reinterpret_cast<FARPROC>(&TrackMouseEvent));
+            low(&TrackMouseEvent));
   EXPECT_EQ(GetProcAddress(k, "NoSuchFunction"), nullptr);
   EXPECT_EQ(GetLastError(), ERROR_PROC_NOT_FOUND);
   EXPECT_FALSE(GetModuleHandleA("nosuch"));
@@ -36,7 +43,7 @@ TEST_F(ModuleTest, LoadCountsAndUnloading) {
   ASSERT_TRUE(a);
   EXPECT_EQ(LoadLibraryA("comctl32.dll"), a);
   EXPECT_EQ(module_load_count("comctl32"), 2);
-  EXPECT_EQ(GetProcAddress(a, "_TrackMouseEvent"), reinterpret_cast<FARPROC>(&comctl32_TrackMouseEvent));
+  EXPECT_EQ(GetProcAddress(a, "_TrackMouseEvent"), low(&comctl32_TrackMouseEvent));
   EXPECT_TRUE(FreeLibrary(a));
   EXPECT_TRUE(GetModuleHandleA("comctl32"));
   EXPECT_TRUE(FreeLibrary(a));

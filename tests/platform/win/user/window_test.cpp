@@ -154,9 +154,17 @@ TEST_F(WindowProcedure, SetWindowLongReplacesTheProcedureAndReturnsTheOldOne) {
   EXPECT_EQ(CallWindowProcA(nullptr, top, WM_USER, 0, 0), 0);
 }
 
-TEST(ProcedureAddress, AboveTwoGigabytesIsRefused) {
-  EXPECT_THROW(procedure_to_long(reinterpret_cast<WNDPROC>(std::uintptr_t{0x80000000})), std::out_of_range);
+// A procedure above 2 GiB travels as its low stub and comes back as itself;
+// one below travels as its own address.
+TEST(ProcedureAddress, TravelsAsALongThroughItsLowStub) {
+  const auto high = reinterpret_cast<WNDPROC>(std::uintptr_t{0x7F0000001230});
+  const LONG travelled = procedure_to_long(high);
+  EXPECT_GT(travelled, 0);
+  EXPECT_EQ(procedure_to_long(high), travelled);
+  EXPECT_EQ(long_to_procedure(travelled), high);
+  EXPECT_EQ(procedure_to_long(reinterpret_cast<WNDPROC>(std::uintptr_t{0x40001000})), 0x40001000);
   EXPECT_EQ(long_to_procedure(-5), nullptr);
+  EXPECT_EQ(procedure_to_long(nullptr), 0);
 }
 
 TEST_F(WindowProcedure, ProcessIdsTellOurWindowsFromForeignOnes) {

@@ -111,4 +111,8 @@ set(CPACK_COMPONENT_TOOLS_DESCRIPTION "CandyButton tools: candybutton-render
 candybutton-render draws one CandyButton in any style, state, size, colour
 scheme, caption and picture to a PNG or PPM file, with its window region
 as a PBM mask.")
+# The Qt widget's packages, when it is built.
+if(TARGET candybutton_qt)
+  include(${CMAKE_SOURCE_DIR}/candybutton/qt/install.cmake)
+endif()
 include(CPack)

@@ -14,6 +14,7 @@ fi
 build=${BUILD:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j2 --target candybutton candybutton-render brindlecovemediacenter candy_changelog
+cmake --build "$build" -j2 --target candybutton_qt
 
 scratch=$(mktemp -d /tmp/candy-package.XXXXXX)
 installed=""
@@ -51,6 +52,21 @@ build_and_run_example() {
   ls "$dir/frames" | grep -q '\.png$' || { echo "package: no frames written" >&2; exit 1; }
 }
 
+# Builds examples/qt-candybutton copied to $1 against prefix $2 (empty: the
+# system's) and lets it click its own buttons on Qt's offscreen platform.
+build_and_run_qt_example() {
+  dir=$1
+  mkdir -p "$dir"
+  cp "$root/examples/qt-candybutton/CMakeLists.txt" "$root/examples/qt-candybutton/main.cpp" "$dir/"
+  if [ -n "$2" ]; then
+    cmake -S "$dir" -B "$dir/build" -DCMAKE_PREFIX_PATH="$2" >/dev/null
+  else
+    cmake -S "$dir" -B "$dir/build" >/dev/null
+  fi
+  cmake --build "$dir/build" -j2
+  QT_QPA_PLATFORM=offscreen "$dir/build/qt-candybutton" --check
+}
+
 step "install into a scratch prefix"
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 test -f "$scratch/prefix/include/candybutton/candybutton.h"
@@ -68,6 +84,13 @@ g++ -o "$scratch/tiny_render" "$root/.ci/package/tiny_render.cpp" \
   $(PKG_CONFIG_PATH="$scratch/prefix/lib/pkgconfig" pkg-config --cflags --libs candybutton)
 "$scratch/tiny_render"
 
+step "Qt example against the prefix, with CMake and with pkg-config"
+build_and_run_qt_example "$scratch/qt-prefix" "$scratch/prefix"
+# shellcheck disable=SC2046
+g++ -std=c++17 -o "$scratch/qt-pkg-config" "$root/examples/qt-candybutton/main.cpp" \
+  $(PKG_CONFIG_PATH="$scratch/prefix/lib/pkgconfig" pkg-config --cflags --libs candybutton-qt)
+QT_QPA_PLATFORM=offscreen "$scratch/qt-pkg-config" --check
+
 step "Debian packages"
 (cd "$build" && cpack -G DEB -B "$scratch/debs" >/dev/null)
 debs=$(ls "$scratch"/debs/*.deb)
@@ -76,11 +99,12 @@ lintian --fail-on error --tag-display-limit 0 $debs
 
 step "dpkg -i"
 dpkg -i $debs
-installed="candybutton candybutton-dev candybutton-tools"
+installed="candybutton candybutton-dev candybutton-tools libcandybutton-qt-dev"
 test -f /usr/share/applications/brindlecovemediacenter.desktop
 test -f /usr/share/icons/hicolor/32x32/apps/brindlecovemediacenter.png
 candybutton-render --style 3 --caption Music -o "$scratch/from-deb.png"
 
 step "example against the system's package"
 build_and_run_example "$scratch/hello-system" ""
+build_and_run_qt_example "$scratch/qt-system" ""
 step "done"

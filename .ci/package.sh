@@ -87,7 +87,7 @@ g++ -o "$scratch/tiny_render" "$root/.ci/package/tiny_render.cpp" \
 step "Qt example against the prefix, with CMake and with pkg-config"
 build_and_run_qt_example "$scratch/qt-prefix" "$scratch/prefix"
 # shellcheck disable=SC2046
-g++ -std=c++17 -o "$scratch/qt-pkg-config" "$root/examples/qt-candybutton/main.cpp" \
+g++ -std=c++17 -fPIC -o "$scratch/qt-pkg-config" "$root/examples/qt-candybutton/main.cpp" \
   $(PKG_CONFIG_PATH="$scratch/prefix/lib/pkgconfig" pkg-config --cflags --libs candybutton-qt)
 QT_QPA_PLATFORM=offscreen "$scratch/qt-pkg-config" --check
 

@@ -18,7 +18,9 @@ install(TARGETS candybutton_qt EXPORT CandyButtonQtTargets
 install(EXPORT CandyButtonQtTargets NAMESPACE CandyButton:: DESTINATION ${candy_cmake_dir} COMPONENT qt_dev)
 
 # The .pc file names the control's libraries itself rather than requiring
-# candybutton: pkg-config would put that module's -fno-pie after Qt's -fPIC.
+# candybutton, whose -fno-pie would undo the -fPIC that Qt asks of every
+# program (Qt's own .pc files leave that flag to the program, as this one
+# does).
 if(candy_qt_type STREQUAL "SHARED_LIBRARY")
   set(CANDY_QT_PC_REQUIRES "Qt6Widgets")
   set(CANDY_QT_PC_REQUIRES_PRIVATE "candybutton")

@@ -1,6 +1,6 @@
 # make        build everything (build/)
 # make test   build and run every test
-# make run    build the launcher and what it needs (no test, no benchmark), start it
+# make run    build the launcher and what it needs (no test, no benchmark, no Qt), start it
 # make bench  build and run the benchmarks
 # make asan   build with AddressSanitizer + UBSan (build-asan/) and run every test
 # make tsan   build the test that renders from several threads with ThreadSanitizer
@@ -30,7 +30,11 @@ build: $(BUILD)/CMakeCache.txt
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-run: $(BUILD)/CMakeCache.txt
+# Without Qt 6 a first configure for run leaves out the Qt widget; make and
+# make test configure with it and stop with a clear message when it is missing.
+run:
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCANDY_QT=$$(pkg-config --exists Qt6Widgets Qt6Test && echo ON || echo OFF)
 	cmake --build $(BUILD) -j $(JOBS) --target brindlecovemediacenter
 	./$(BUILD)/launcher/brindlecovemediacenter
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "bench/side_by_side.h"
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #include "candybutton/styles.h"
 #include "platform/forms/user_control.h"
 #include "platform/win/user/window.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench/side_by_side.h"
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 
 namespace {
 

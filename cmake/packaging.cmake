@@ -97,11 +97,6 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/man/brindlecovemediacenter.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT launcher)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/man/candybutton-render.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
-# lintian's overrides, each with its reason beside it.
-foreach(component launcher tools)
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian/${candy_deb_${component}}
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT ${component})
-endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brindlecovemediacenter)

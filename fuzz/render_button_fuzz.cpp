@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 
 namespace {
 
@@ -30,13 +30,13 @@ std::optional<std::uint32_t> some_color(FuzzedDataProvider& in) {
 
 // Fonts from a short list, so that the faces made stay few however long the
 // run; the odd values are there for their edges (no size, NaN, huge).
-forms::FontDescription some_font(FuzzedDataProvider& in) {
+candy::Font some_font(FuzzedDataProvider& in) {
   static constexpr std::array<const char*, 4> kNames = {"MS Sans Serif", "Tahoma", "", "no such family"};
   static constexpr std::array<float, 8> kSizes = {8, 9, 24, 0, -3, 1000, 1e30f,
                                                   std::numeric_limits<float>::quiet_NaN()};
   static constexpr std::array<std::int16_t, 4> kWeights = {400, 700, -5, 32767};
   static constexpr std::array<std::int16_t, 4> kCharsets = {0, 2, 128, 255};
-  forms::FontDescription font;
+  candy::Font font;
   font.name = kNames[in.ConsumeIntegralInRange<std::size_t>(0, kNames.size() - 1)];
   font.size = kSizes[in.ConsumeIntegralInRange<std::size_t>(0, kSizes.size() - 1)];
   font.weight = kWeights[in.ConsumeIntegralInRange<std::size_t>(0, kWeights.size() - 1)];

@@ -25,10 +25,10 @@ QColor from_colorref(std::uint32_t colorref) {
   return QColor(int(colorref & 0xFF), int(colorref >> 8 & 0xFF), int(colorref >> 16 & 0xFF));
 }
 
-forms::FontDescription describe_font(const QFont& font, qreal ratio) {
+candy::Font describe_font(const QFont& font, qreal ratio) {
   // A font sized in pixels has its points at the platform's 96 pixels an inch.
   const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
-  forms::FontDescription description;
+  candy::Font description;
   description.name = font.family().toStdString();
   description.size = float(points * ratio);
   description.weight = std::int16_t(font.weight());
@@ -77,7 +77,7 @@ ButtonLook look_of(const QCandyButton& button, const QCandyButton::Properties& p
   if (button.testAttribute(Qt::WA_SetFont))
     look.font = describe_font(button.font(), ratio);
   else if (ratio != 1)
-    look.font = forms::FontDescription{kDefaultFontName, float(kDefaultFontPoints * ratio), 400, false, false, false, 0};
+    look.font = candy::Font{kDefaultFontName, float(kDefaultFontPoints * ratio), 400, false, false, false, 0};
   if (!button.icon().isNull()) {
     look.picture = picture_of(button, ratio);
     look.picture_name = "the button's icon";

@@ -6,7 +6,7 @@
 #include <QtGui/QFont>
 
 #include "candybutton/qt/qcandybutton.h"
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 
 namespace candy {
 
@@ -36,7 +36,7 @@ inline constexpr const char* kDefaultFontName = "MS Sans Serif";
 inline constexpr float kDefaultFontPoints = 8;
 
 // A Qt font as the control describes fonts, its size multiplied by ratio.
-forms::FontDescription describe_font(const QFont& font, qreal ratio);
+candy::Font describe_font(const QFont& font, qreal ratio);
 
 // The look of the button at a device pixel ratio, painted at its size x ratio
 // in device pixels: fonts and picture are scaled by the same ratio, so the

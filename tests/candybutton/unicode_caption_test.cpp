@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #include "platform/forms/font.h"
 #include "platform/win/gdi/font.h"
 #include "platform/win/gdi/gdi.h"
@@ -20,7 +20,7 @@ namespace {
 
 using candy::ButtonLook;
 
-const forms::FontDescription kCaptionFont{"DejaVu Sans", 11, 400, false, false, false, 0};
+const candy::Font kCaptionFont{"DejaVu Sans", 11, 400, false, false, false, 0};
 
 ButtonLook caption_look(const std::string& caption) {
   ButtonLook look;
@@ -38,7 +38,7 @@ std::vector<std::uint32_t> render(const ButtonLook& look) {
 
 // The extent of the caption in the caption font, as the W calls measure it.
 win::SIZE measured(const std::string& caption) {
-  const win::HFONT font = forms::create_font(kCaptionFont);
+  const win::HFONT font = forms::create_font(forms::FontDescription{kCaptionFont.name, kCaptionFont.size, kCaptionFont.weight, false, false, false, 0});
   const win::SIZE size =
       win::text_extent(*win::font_from_handle(font), win::utf16_to_code_points(win::utf8_to_utf16(caption)));
   win::DeleteObject(win::HGDIOBJ{font});

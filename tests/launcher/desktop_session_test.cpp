@@ -172,6 +172,7 @@ class Desktop {
       XSendEvent(m_display, w, False, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &button);
     }
     XSync(m_display, False);
+  }
   // WM_CLASS as instance and class.
   std::pair<std::string, std::string> window_class(Window w) {
     XClassHint hint{};

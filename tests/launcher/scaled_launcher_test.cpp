@@ -7,7 +7,7 @@
 #include <span>
 
 #include "candybutton/hosted_button.h"
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #include "launcher/stored_layout.h"
 #include "launcher_fixture.h"
 #include "platform/win/user/compose.h"
@@ -110,7 +110,7 @@ TEST(ScaledLauncherButton, AtTwoIsTheControlPaintedAtTwiceItsSize) {
   look.width = 242;
   look.height = 178;
   look.caption = "Programs";
-  look.font = forms::FontDescription{"Tahoma", 18, 400, false, false, false, 0};
+  look.font = candy::Font{"Tahoma", 18, 400, false, false, false, 0};
   look.color_up = 0xE99950;
   look.color_hover = 0xFFC090;
   look.color_down = 0xE99950;

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "candybutton/qt/qcandybutton.h"
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ class LookTest : public QObject {
     look.width = int(std::nearbyint(kWidth * ratio()));
     look.height = int(std::nearbyint(kHeight * ratio()));
     look.container_color = colorref(m_window->palette().color(QPalette::Window));
-    if (ratio() != 1) look.font = forms::FontDescription{"MS Sans Serif", float(8 * ratio()), 400, false, false, false, 0};
+    if (ratio() != 1) look.font = candy::Font{"MS Sans Serif", float(8 * ratio()), 400, false, false, false, 0};
     return look;
   }
 
@@ -177,7 +177,7 @@ class LookTest : public QObject {
     expected.picture_alignment = 2;
     expected.caption_highlite = 0x00FF00;
     expected.icon_highlite = 0xFF00FF;
-    expected.font = forms::FontDescription{"DejaVu Sans", float(9 * ratio()), 700, false, false, false, 0};
+    expected.font = candy::Font{"DejaVu Sans", float(9 * ratio()), 700, false, false, false, 0};
     const QImage icon = test_icon().pixmap(QSize(32, 32), ratio()).toImage().convertToFormat(QImage::Format_ARGB32);
     expected.picture = ico_of(icon);
     compare_inside_mask(m_button->grab().toImage(), render(expected));

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "candybutton/render.h"
+#include "include/candybutton/render.h"
 #include "platform/win/kernel/handles.h"
 
 namespace {
@@ -40,7 +40,7 @@ std::vector<ButtonLook> looks() {
       look.width = variant == 2 ? 64 : 121;
       look.height = variant == 2 ? 30 : 89;
       look.caption = captions[(style + variant) % 4];
-      look.font = forms::FontDescription{variant == 1 ? "DejaVu Serif" : "Tahoma",
+      look.font = candy::Font{variant == 1 ? "DejaVu Serif" : "Tahoma",
                                          float(7 + (style * 3 + variant) % 19), std::int16_t(variant == 1 ? 700 : 400),
                                          variant == 2, false, false, 0};
       if (variant != 0) look.picture = variant == 1 ? bitmap : icon;

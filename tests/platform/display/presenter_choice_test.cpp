@@ -148,7 +148,7 @@ TEST(PresenterChoice, PrivateFramesFollowTmpdirAndItsErrorsNameIt) {
   ScopedEnv frames("CANDY_FRAMES", nullptr);
   const auto frames_folder = [](std::unique_ptr<win::Presenter>* presenter) {
     testing::internal::CaptureStderr();
-    *presenter = make_presenter({"", "", "presenter-choice-test"});
+    *presenter = make_presenter({"", "", "presenter-choice-test", "", ""});
     const std::string err = testing::internal::GetCapturedStderr();
     const std::string mark = "; frames go to ";
     const auto at = err.find(mark);
@@ -166,7 +166,7 @@ TEST(PresenterChoice, PrivateFramesFollowTmpdirAndItsErrorsNameIt) {
   {
     ScopedEnv tmpdir("TMPDIR", missing.c_str());
     try {
-      make_presenter({"", "", "presenter-choice-test"});
+      make_presenter({"", "", "presenter-choice-test", "", ""});
       ADD_FAILURE() << "made a folder in " << missing;
     } catch (const std::runtime_error& e) {
       EXPECT_EQ(std::string(e.what()), "cannot make a private folder for the frames in " + missing + " (TMPDIR=" +

@@ -42,6 +42,7 @@ class RegionBands {
     std::vector<std::uint64_t> buffer(size / sizeof(std::uint64_t) + 1);
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
     if (win::GetRegionData(rgn, size, data) == 0) return;
+    if (data->rdh.nCount == 0) return;
     std::vector<RECT> rects(data->rdh.nCount);
     std::memcpy(rects.data(), reinterpret_cast<const char*>(data) + offsetof(RGNDATA, Buffer),
                 rects.size() * sizeof(RECT));

@@ -83,6 +83,7 @@ TEST(FontCache, FacesLeaveAndRejoinThePoolAnywhere) {
 }
 
 TEST(FontCache, RunningOutOfDescriptorsIsNotAMissingFont) {
+  default_font();  // fontconfig and FreeType are set up: only the face must open a file
   HFONT font;
   DWORD error;
   {

@@ -97,6 +97,11 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/man/brindlecovemediacenter.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT launcher)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/man/candybutton-render.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
+# lintian's overrides, each with its reason beside it.
+if(CANDYBUTTON_SHARED)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian/${candy_deb_lib}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT lib)
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brindlecovemediacenter)

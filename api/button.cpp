@@ -51,8 +51,8 @@ class EventRelay final : public CandyButtonEvents {
     if (const auto e = events) (e.get()->*method)();
   }
   void mouse(const MouseHandler& handler,
-             void (ButtonEvents::*method)(std::int16_t&, std::int16_t&, float&, float&), std::int16_t& b,
-             std::int16_t& s, float& x, float& y) {
+             void (ButtonEvents::*method)(std::int16_t&, std::int16_t&, float&, float&),
+             std::int16_t& b, std::int16_t& s, float& x, float& y) {
     if (const auto h = handler) h(MouseArgs{b, s, x, y});
     if (const auto e = events) (e.get()->*method)(b, s, x, y);
   }
@@ -111,8 +111,12 @@ void Button::ColorButtonHover(std::uint32_t value) { m_impl->b().ColorButtonHove
 std::uint32_t Button::ColorButtonHover() const { return m_impl->b().ColorButtonHover(); }
 void Button::ForeColor(std::uint32_t value) { m_impl->b().ForeColor(value); }
 std::uint32_t Button::ForeColor() const { return m_impl->b().ForeColor(); }
-void Button::Picture(const candy::Picture& value) { m_impl->b().Picture(detail::PictureAccess::platform(value)); }
-candy::Picture Button::Picture() const { return detail::PictureAccess::wrap(m_impl->b().Picture()); }
+void Button::Picture(const candy::Picture& value) {
+  m_impl->b().Picture(detail::PictureAccess::platform(value));
+}
+candy::Picture Button::Picture() const {
+  return detail::PictureAccess::wrap(m_impl->b().Picture());
+}
 void Button::Checked(bool value) { m_impl->b().Checked(value); }
 bool Button::Checked() const { return m_impl->b().Checked(); }
 void Button::Style(std::int32_t value) { m_impl->b().Style(value); }
@@ -125,18 +129,28 @@ void Button::Font(const candy::Font& value) { m_impl->b().Font(to_description(va
 candy::Font Button::Font() const { return to_font(m_impl->b().Font()); }
 
 void Button::DrawIconWCaption(std::int32_t state) { m_impl->b().DrawIconWCaption(state); }
-std::uint32_t Button::BlendColors(std::uint32_t color1, std::uint32_t color2, std::int32_t percentage) {
+std::uint32_t Button::BlendColors(std::uint32_t color1, std::uint32_t color2,
+                                  std::int32_t percentage) {
   return m_impl->b().BlendColors(color1, color2, percentage);
 }
-void Button::GetRGB(std::int32_t& red, std::int32_t& green, std::int32_t& blue, std::uint32_t color) {
+void Button::GetRGB(std::int32_t& red, std::int32_t& green, std::int32_t& blue,
+                    std::uint32_t color) {
   m_impl->b().GetRGB(red, green, blue, color);
 }
 
-void Button::set_events(std::shared_ptr<ButtonEvents> events) { m_impl->relay.events = std::move(events); }
+void Button::set_events(std::shared_ptr<ButtonEvents> events) {
+  m_impl->relay.events = std::move(events);
+}
 void Button::on_click(std::function<void()> handler) { m_impl->relay.click = std::move(handler); }
-void Button::on_dbl_click(std::function<void()> handler) { m_impl->relay.dbl_click = std::move(handler); }
-void Button::on_mouse_enter(std::function<void()> handler) { m_impl->relay.mouse_enter = std::move(handler); }
-void Button::on_mouse_leave(std::function<void()> handler) { m_impl->relay.mouse_leave = std::move(handler); }
+void Button::on_dbl_click(std::function<void()> handler) {
+  m_impl->relay.dbl_click = std::move(handler);
+}
+void Button::on_mouse_enter(std::function<void()> handler) {
+  m_impl->relay.mouse_enter = std::move(handler);
+}
+void Button::on_mouse_leave(std::function<void()> handler) {
+  m_impl->relay.mouse_leave = std::move(handler);
+}
 void Button::on_mouse_move(std::function<void(const MouseArgs&)> handler) {
   m_impl->relay.mouse_move = std::move(handler);
 }

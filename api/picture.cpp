@@ -16,7 +16,8 @@ Picture& Picture::operator=(const Picture&) = default;
 Picture Picture::from_file(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) throw std::runtime_error("candy::Picture: cannot read " + path);
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                        std::istreambuf_iterator<char>()};
   return from_bytes(bytes, path);
 }
 
@@ -35,12 +36,13 @@ Picture Picture::from_bytes(const std::vector<std::uint8_t>& bytes, const std::s
 
 Picture Picture::from_pixels(std::int32_t width, std::int32_t height, const std::uint32_t* pixels) {
   if (width < 1 || width > 8192 || height < 1 || height > 8192)
-    throw std::invalid_argument("candy::Picture::from_pixels: size " + std::to_string(width) + " x " +
-                                std::to_string(height) + " is outside 1..8192 a side");
+    throw std::invalid_argument("candy::Picture::from_pixels: size " + std::to_string(width) +
+                                " x " + std::to_string(height) + " is outside 1..8192 a side");
   if (!pixels) throw std::invalid_argument("candy::Picture::from_pixels: no pixels");
   win::Surface surface(width, height);
   std::copy(pixels, pixels + surface.pixels.size(), surface.pixels.begin());
-  return detail::PictureAccess::wrap(win::Picture::from_bitmap(win::make_bitmap_handle(std::move(surface))));
+  return detail::PictureAccess::wrap(
+      win::Picture::from_bitmap(win::make_bitmap_handle(std::move(surface))));
 }
 
 bool Picture::empty() const noexcept { return !m_impl; }
@@ -55,7 +57,8 @@ Picture detail::PictureAccess::wrap(win::PicturePtr platform) {
 }
 
 forms::FontDescription to_description(const Font& font) {
-  return {font.name, font.size, font.weight, font.italic, font.underline, font.strikethrough, font.charset};
+  return {font.name,      font.size,          font.weight, font.italic,
+          font.underline, font.strikethrough, font.charset};
 }
 
 Font to_font(const forms::FontDescription& d) {

@@ -22,7 +22,8 @@ struct Application::Impl {
 
 Application::Application() {
   if (win::current_presenter())
-    throw std::logic_error("candy::Application: another Application (or presenter) is already running");
+    throw std::logic_error(
+        "candy::Application: another Application (or presenter) is already running");
   m_impl = std::make_unique<Impl>();
   m_impl->presenter = display::make_presenter();
   win::set_presenter(m_impl->presenter.get());
@@ -44,7 +45,8 @@ struct Window::Impl {
   std::vector<std::unique_ptr<Button>> button_list;
   std::vector<std::unique_ptr<Label>> label_list;
 
-  Impl(Application::Impl& app, const std::string& caption) : application(app), form("candyWindow", caption) {}
+  Impl(Application::Impl& app, const std::string& caption)
+      : application(app), form("candyWindow", caption) {}
 
   void close() {
     if (!shown) return;
@@ -54,10 +56,11 @@ struct Window::Impl {
   }
 };
 
-Window::Window(Application& application, const std::string& caption, std::int32_t width, std::int32_t height) {
+Window::Window(Application& application, const std::string& caption, std::int32_t width,
+               std::int32_t height) {
   if (width < 1 || height < 1)
-    throw std::invalid_argument("candy::Window: size " + std::to_string(width) + " x " + std::to_string(height) +
-                                " is not at least 1 x 1");
+    throw std::invalid_argument("candy::Window: size " + std::to_string(width) + " x " +
+                                std::to_string(height) + " is not at least 1 x 1");
   m_impl = std::make_unique<Impl>(*application.m_impl, caption);
   forms::Form& form = m_impl->form;
   form.set_Width(float(width) * forms::kTwipsPerPixel);
@@ -78,8 +81,8 @@ Window::~Window() {
   if (m_impl->shown) --m_impl->application.shown_windows;
 }
 
-Button& Window::add_button(const std::string& name, std::int32_t x, std::int32_t y, std::int32_t width,
-                           std::int32_t height) {
+Button& Window::add_button(const std::string& name, std::int32_t x, std::int32_t y,
+                           std::int32_t width, std::int32_t height) {
   auto& hosted = static_cast<HostedCandyButton&>(
       m_impl->form.add(std::make_unique<HostedCandyButton>(m_impl->form, name, m_impl->buttons++)));
   m_impl->button_list.push_back(detail::ButtonAccess::make(hosted));
@@ -88,8 +91,8 @@ Button& Window::add_button(const std::string& name, std::int32_t x, std::int32_t
   return button;
 }
 
-Label& Window::add_label(const std::string& name, const std::string& caption, std::int32_t x, std::int32_t y,
-                         std::int32_t width, std::int32_t height) {
+Label& Window::add_label(const std::string& name, const std::string& caption, std::int32_t x,
+                         std::int32_t y, std::int32_t width, std::int32_t height) {
   auto& label = static_cast<forms::Label&>(
       m_impl->form.add(std::make_unique<forms::Label>(m_impl->form, name, caption)));
   m_impl->label_list.push_back(detail::LabelAccess::make(label));

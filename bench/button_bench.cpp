@@ -21,7 +21,9 @@ std::vector<std::int64_t> all_styles() {
 
 // The fixtures' button with a lightened rim, painted through the style table.
 struct Button : candy::testing::TestButton {
-  Button(std::int32_t w, std::int32_t h, std::int32_t style) : TestButton(w, h, style) { m_BorderBrightness = 40; }
+  Button(std::int32_t w, std::int32_t h, std::int32_t style) : TestButton(w, h, style) {
+    m_BorderBrightness = 40;
+  }
 };
 
 void BM_Memset(benchmark::State& state) {
@@ -30,7 +32,8 @@ void BM_Memset(benchmark::State& state) {
 BENCHMARK(BM_Memset)->ArgNames({"w", "h"})->Args({121, 89})->Args({600, 400});
 
 void BM_PaintFace(benchmark::State& state) {
-  Button b(std::int32_t(state.range(1)), std::int32_t(state.range(2)), std::int32_t(state.range(0)));
+  Button b(std::int32_t(state.range(1)), std::int32_t(state.range(2)),
+           std::int32_t(state.range(0)));
   b.update_region();
   const candy::ButtonFace face = b.face();
   const std::int32_t draw_state = 3;
@@ -43,10 +46,15 @@ BENCHMARK(BM_PaintFace)->ArgNames({"style", "w", "h"})->ArgsProduct({all_styles(
 BENCHMARK(BM_PaintFace)->ArgNames({"style", "w", "h"})->ArgsProduct({all_styles(), {600}, {400}});
 
 void BM_UpdateButtonRegion(benchmark::State& state) {
-  Button b(std::int32_t(state.range(1)), std::int32_t(state.range(2)), std::int32_t(state.range(0)));
+  Button b(std::int32_t(state.range(1)), std::int32_t(state.range(2)),
+           std::int32_t(state.range(0)));
   for (auto _ : state) b.update_region();
 }
-BENCHMARK(BM_UpdateButtonRegion)->ArgNames({"style", "w", "h"})->Args({2, 121, 89})->Args({6, 121, 89})->Args({2, 600, 400});
+BENCHMARK(BM_UpdateButtonRegion)
+    ->ArgNames({"style", "w", "h"})
+    ->Args({2, 121, 89})
+    ->Args({6, 121, 89})
+    ->Args({2, 600, 400});
 
 }  // namespace
 

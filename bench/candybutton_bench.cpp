@@ -72,7 +72,9 @@ class BenchContainer : public forms::ControlContainer {
  public:
   void PropertyChanged(std::string_view) override {}
   bool AmbientUserMode() const override { return true; }
-  forms::FontDescription AmbientFont() const override { return {"MS Sans Serif", 8, 400, false, false, false, 0}; }
+  forms::FontDescription AmbientFont() const override {
+    return {"MS Sans Serif", 8, 400, false, false, false, 0};
+  }
   std::string ExtenderName() const override { return "CandyButton1"; }
   std::optional<win::OLE_COLOR> BackColor() const override { return 0xC0C0C0; }
   win::PicturePtr LoadPictureRef(const forms::PictureRef&) override { return nullptr; }
@@ -82,7 +84,8 @@ class BenchContainer : public forms::ControlContainer {
 // A button as a form makes it: its window and surface, restored from a bag
 // holding its style and caption, not painted yet.
 struct NewButton {
-  NewButton(win::HWND parent, BenchContainer& container, std::int32_t w, std::int32_t h, std::int32_t style)
+  NewButton(win::HWND parent, BenchContainer& container, std::int32_t w, std::int32_t h,
+            std::int32_t style)
       : control(parent, 0, 0, w, h), button(control, container, candy::standard_parts()) {
     control.set_events(&button);
     forms::PropertyBag bag;
@@ -101,7 +104,8 @@ win::HWND bench_parent() {
   wc.lpfnWndProc = win::DefWindowProcA;
   wc.lpszClassName = "CandyButtonBenchParent";
   win::RegisterClassA(&wc);
-  return win::CreateWindowExA(0, "CandyButtonBenchParent", "", win::WS_POPUP, 0, 0, 700, 500, win::HWND{});
+  return win::CreateWindowExA(0, "CandyButtonBenchParent", "", win::WS_POPUP, 0, 0, 700, 500,
+                              win::HWND{});
 }
 
 // The first paint of a button just made, as showing it gives: the shape for
@@ -151,13 +155,17 @@ BENCHMARK(BM_Memset)->ArgNames({"w", "h"})->Args({121, 89})->Args({600, 400});
 BENCHMARK(BM_Redraw)->ArgNames({"w", "h", "style"})->ArgsProduct({{121}, {89}, all_styles()});
 BENCHMARK(BM_Redraw)->ArgNames({"w", "h", "style"})->ArgsProduct({{600}, {400}, all_styles()});
 BENCHMARK(BM_RenderButton)->ArgNames({"w", "h", "style"})->ArgsProduct({{121}, {89}, all_styles()});
-BENCHMARK(BM_RenderButton)->ArgNames({"w", "h", "style"})->ArgsProduct({{600}, {400}, all_styles()});
+BENCHMARK(BM_RenderButton)
+    ->ArgNames({"w", "h", "style"})
+    ->ArgsProduct({{600}, {400}, all_styles()});
 BENCHMARK(BM_FirstPaint)->ArgNames({"w", "h", "style"})->ArgsProduct({{121}, {89}, {0, 2, 6}});
 BENCHMARK(BM_FirstPaint)->ArgNames({"w", "h", "style"})->ArgsProduct({{600}, {400}, {0, 2, 6}});
 BENCHMARK(BM_Resize)->ArgNames({"w", "h", "style"})->ArgsProduct({{121}, {89}, {0, 2, 6}});
 BENCHMARK(BM_Resize)->ArgNames({"w", "h", "style"})->ArgsProduct({{600}, {400}, {0, 2, 6}});
 BENCHMARK(BM_UpdateButtonRegion)->ArgNames({"w", "h", "style"})->ArgsProduct({{121}, {89}, {2, 6}});
-BENCHMARK(BM_UpdateButtonRegion)->ArgNames({"w", "h", "style"})->ArgsProduct({{600}, {400}, {2, 6}});
+BENCHMARK(BM_UpdateButtonRegion)
+    ->ArgNames({"w", "h", "style"})
+    ->ArgsProduct({{600}, {400}, {2, 6}});
 
 }  // namespace
 

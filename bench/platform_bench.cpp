@@ -26,7 +26,9 @@ constexpr std::int64_t kPixels = std::int64_t(kWidth) * kHeight;
 std::vector<int> corner_cuts() {
   std::vector<int> cuts(kHeight, 0);
   for (int y = 0; y < kHeight; ++y) {
-    const int dy = y < kRadius ? kRadius - y : y >= kHeight - kRadius ? y - (kHeight - kRadius - 1) : 0;
+    const int dy = y < kRadius              ? kRadius - y
+                   : y >= kHeight - kRadius ? y - (kHeight - kRadius - 1)
+                                            : 0;
     if (dy == 0) continue;
     int cut = 0;
     while (cut < kRadius && std::hypot(kRadius - cut - 0.5, dy - 0.5) > kRadius) ++cut;
@@ -64,8 +66,9 @@ struct MemoryCanvas {
 
 void per_pixel(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kPixels);
-  state.counters["ns_per_px"] = benchmark::Counter(double(state.iterations() * kPixels),
-                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_px"] =
+      benchmark::Counter(double(state.iterations() * kPixels),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_CombineRgnXorRoundedShape(benchmark::State& state) {
@@ -125,4 +128,6 @@ BENCHMARK(BM_CombineRgnXorRoundedShape);
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::run_side_by_side(argc, argv, "BM_MemsetReference"); }
+int main(int argc, char** argv) {
+  return bench::run_side_by_side(argc, argv, "BM_MemsetReference");
+}

@@ -26,20 +26,24 @@ class SideBySide : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs)
       if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-        m_rows.push_back({run.benchmark_name(),
-                          run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit)});
+        m_rows.push_back(
+            {run.benchmark_name(),
+             run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit)});
   }
 
   void Finalize() override {
     std::size_t width = 4;
     for (const Row& row : m_rows) width = std::max(width, row.name.size());
-    const std::string ratio = "x " + (m_prefix.rfind("BM_", 0) == 0 ? m_prefix.substr(3) : m_prefix);
+    const std::string ratio =
+        "x " + (m_prefix.rfind("BM_", 0) == 0 ? m_prefix.substr(3) : m_prefix);
     const int ratio_width = int(std::max<std::size_t>(12, ratio.size()));
-    std::printf("\n%-*s %16s %*s\n", int(width), "run", "CPU ns per run", ratio_width, ratio.c_str());
+    std::printf("\n%-*s %16s %*s\n", int(width), "run", "CPU ns per run", ratio_width,
+                ratio.c_str());
     for (const Row& row : m_rows) {
       const double reference = reference_of(row.name);
       if (reference > 0) {
-        std::printf("%-*s %16.1f %*.2f\n", int(width), row.name.c_str(), row.ns, ratio_width, row.ns / reference);
+        std::printf("%-*s %16.1f %*.2f\n", int(width), row.name.c_str(), row.ns, ratio_width,
+                    row.ns / reference);
       } else {
         std::printf("%-*s %16.1f %*s\n", int(width), row.name.c_str(), row.ns, ratio_width, "-");
       }

@@ -38,7 +38,8 @@ void unused_callback(std::uint32_t, std::int32_t, std::int32_t*, std::int32_t*, 
 // A block whose two tables each hold `count` other messages; 32 fills them,
 // the longest unselected path.
 subclass::ThunkBlock* make_block(std::int32_t count) {
-  void* allocation = VirtualAlloc(nullptr, subclass::kAllocationSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE);
+  void* allocation =
+      VirtualAlloc(nullptr, subclass::kAllocationSize, MEM_COMMIT, PAGE_EXECUTE_READWRITE);
   subclass::ThunkBlock* b = subclass::block_in(allocation);
   const auto self = low(b);
   const subclass::Code& code = subclass::thunk_code();

@@ -35,8 +35,8 @@ ButtonRegions BuildButtonRegions(const ButtonFace& button) {
   return regions;
 }
 
-void KeepButtonRegions(const ButtonRegions& regions, forms::DrawingSurface& surface, win::HRGN& m_Region,
-                       std::int32_t& m_CornerRadius) {
+void KeepButtonRegions(const ButtonRegions& regions, forms::DrawingSurface& surface,
+                       win::HRGN& m_Region, std::int32_t& m_CornerRadius) {
   if (m_Region) win::DeleteObject(m_Region);
   m_Region = regions.inner;
   surface.SetWindowRgn(regions.outer);
@@ -62,7 +62,8 @@ struct RowCuts {
 // the columns before it are outside and those after inside. The search
 // starts at the previous row's answer, which the next row's is usually
 // within a few columns of, and widens its steps from there.
-std::int64_t first_inside(const RoundedShape& shape, std::int32_t row, std::int64_t end, std::int64_t hint) {
+std::int64_t first_inside(const RoundedShape& shape, std::int32_t row, std::int64_t end,
+                          std::int64_t hint) {
   auto inside = [&](std::int64_t c) { return shape.contains(std::int32_t(c), row); };
   std::int64_t lo = 0, hi = end;  // the answer lies in lo .. hi
   if (end <= 0) return 0;
@@ -94,8 +95,9 @@ std::int64_t first_inside(const RoundedShape& shape, std::int32_t row, std::int6
   return std::min(lo, end);
 }
 
-std::optional<RowCuts> row_cuts(const RoundedShape& shape, std::int32_t x, std::int32_t width, std::int32_t R,
-                                std::int32_t row, std::int32_t last, std::int64_t& hint) {
+std::optional<RowCuts> row_cuts(const RoundedShape& shape, std::int32_t x, std::int32_t width,
+                                std::int32_t R, std::int32_t row, std::int32_t last,
+                                std::int64_t& hint) {
   const std::int64_t run_end =
       std::min({std::int64_t(x) + R, std::int64_t(x) + width, std::int64_t(last) + 1});
   // Cut columns 0 .. run-1.
@@ -103,7 +105,8 @@ std::optional<RowCuts> row_cuts(const RoundedShape& shape, std::int32_t x, std::
   hint = run;
   const std::int64_t block_first = std::max<std::int64_t>(std::int64_t(x) + R, 0);
   const std::int64_t block_last = std::min<std::int64_t>(std::int64_t(x) + width - R, last);
-  const bool block_cut = block_first <= block_last && !shape.contains(std::int32_t(block_first), row);
+  const bool block_cut =
+      block_first <= block_last && !shape.contains(std::int32_t(block_first), row);
   std::optional<std::int64_t> first, final;
   if (run > 0) first = 0;
   auto cut = [&](std::int64_t c) {
@@ -170,8 +173,9 @@ void xor_of(Range a, Range b, Range c, std::vector<win::RegionSpan>& spans) {
 // the starting rectangle's bottom, so the region is written band by band as
 // the scan goes: each run's rows are the rectangle XOR its two cuts, the
 // rows below the last run the rectangle alone.
-win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, const std::int32_t& width,
-                              const std::int32_t& height, const std::int32_t& radius, std::int32_t& corner_radius) {
+win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y,
+                              const std::int32_t& width, const std::int32_t& height,
+                              const std::int32_t& radius, std::int32_t& corner_radius) {
   corner_radius = radius < 1 ? 1 : radius;
   const RoundedShape shape(x, y, width, height, corner_radius);
   if (y + height < 0) return win::CreateRectRgn(0, 0, x + width, y + height);
@@ -204,7 +208,8 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, cons
   for (std::int32_t row = 0; row <= y + height; ++row) {
     std::int64_t hint = 2 * run - prev_run;
     prev_run = run;
-    const std::optional<RowCuts> cuts = row_cuts(shape, x, width, corner_radius, row, (x + width) / 2, hint);
+    const std::optional<RowCuts> cuts =
+        row_cuts(shape, x, width, corner_radius, row, (x + width) / 2, hint);
     run = hint;
     if (!cuts) continue;
     if (row != prev_row) {

@@ -20,8 +20,8 @@ ButtonRegions BuildButtonRegions(const ButtonFace& button);
 // Keeps a rebuild: the kept inner region is deleted and replaced, the window
 // gets the outer region (and owns it from then on), and the corner radius is
 // taken when the rebuild set one.
-void KeepButtonRegions(const ButtonRegions& regions, forms::DrawingSurface& surface, win::HRGN& m_Region,
-                       std::int32_t& m_CornerRadius);
+void KeepButtonRegions(const ButtonRegions& regions, forms::DrawingSurface& surface,
+                       win::HRGN& m_Region, std::int32_t& m_CornerRadius);
 
 // A new region (the caller owns it) holding the rounded shape (x, y, width,
 // height, radius), built from the rectangle (0, 0, x + width, y + height) by
@@ -29,7 +29,8 @@ void KeepButtonRegions(const ButtonRegions& regions, forms::DrawingSurface& surf
 // radius used, at least 1, is written to corner_radius. The scan that defines
 // the region is CreateRoundedRegionByScan (rounded_region_scan.h); this one
 // writes the same region band by band.
-win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y, const std::int32_t& width,
-                              const std::int32_t& height, const std::int32_t& radius, std::int32_t& corner_radius);
+win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y,
+                              const std::int32_t& width, const std::int32_t& height,
+                              const std::int32_t& radius, std::int32_t& corner_radius);
 
 }  // namespace candy

@@ -21,8 +21,9 @@ std::int64_t half_chord(std::int64_t p, std::int64_t radius) {
 
 // The shape's branches, with the corner circle test supplied by the caller.
 template <class CornerCircle>
-bool in_rounded_shape(std::int32_t c, std::int32_t r, std::int32_t x, std::int32_t y, std::int32_t width,
-                      std::int32_t height, std::int32_t R, const CornerCircle& in_circle) {
+bool in_rounded_shape(std::int32_t c, std::int32_t r, std::int32_t x, std::int32_t y,
+                      std::int32_t width, std::int32_t height, std::int32_t R,
+                      const CornerCircle& in_circle) {
   const std::int32_t dx = c - x;
   const std::int32_t dy = r - y;
   if (dy > R && dx > R && dx + R < width && dy + R < height) return true;
@@ -43,10 +44,11 @@ bool PointInCornerCircle(const std::int32_t& p, const std::int32_t& q, const std
 }
 
 bool PointInRoundedShape(const std::int32_t& c, const std::int32_t& r, const std::int32_t& x,
-                         const std::int32_t& y, const std::int32_t& width, const std::int32_t& height,
-                         const std::int32_t& radius) {
-  return in_rounded_shape(c, r, x, y, width, height, radius,
-                          [radius](std::int32_t p, std::int32_t q) { return PointInCornerCircle(p, q, radius); });
+                         const std::int32_t& y, const std::int32_t& width,
+                         const std::int32_t& height, const std::int32_t& radius) {
+  return in_rounded_shape(
+      c, r, x, y, width, height, radius,
+      [radius](std::int32_t p, std::int32_t q) { return PointInCornerCircle(p, q, radius); });
 }
 
 RoundedShape::RoundedShape(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
@@ -64,8 +66,9 @@ bool RoundedShape::in_corner_circle(std::int32_t p, std::int32_t q) const {
 }
 
 bool RoundedShape::contains(std::int32_t c, std::int32_t r) const {
-  return in_rounded_shape(c, r, m_x, m_y, m_width, m_height, m_radius,
-                          [this](std::int32_t p, std::int32_t q) { return in_corner_circle(p, q); });
+  return in_rounded_shape(
+      c, r, m_x, m_y, m_width, m_height, m_radius,
+      [this](std::int32_t p, std::int32_t q) { return in_corner_circle(p, q); });
 }
 
 void RoundedShape::inside_runs(std::int32_t r, std::int32_t from, std::int32_t to,
@@ -119,7 +122,8 @@ std::optional<std::int32_t> corner_radius_quarter_height(std::int32_t W, std::in
   return ClampValue(H / 4 + 1, 1, W / 4);
 }
 
-std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W, std::int32_t H) {
+std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W,
+                                                 std::int32_t H) {
   const StyleRow* row = style_row(style);
   if (!row || !row->corner_radius) return std::nullopt;
   return row->corner_radius(W, H);

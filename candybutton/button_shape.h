@@ -30,15 +30,16 @@ bool PointInCornerCircle(const std::int32_t& p, const std::int32_t& q, const std
 
 // True when pixel (c, r) belongs to the rounded shape (x, y, width, height, R).
 bool PointInRoundedShape(const std::int32_t& c, const std::int32_t& r, const std::int32_t& x,
-                         const std::int32_t& y, const std::int32_t& width, const std::int32_t& height,
-                         const std::int32_t& radius);
+                         const std::int32_t& y, const std::int32_t& width,
+                         const std::int32_t& height, const std::int32_t& radius);
 
 // The same test for many pixels of one shape: the corner circle's half chord
 // round(sqrt(R*R - p*p)) is worked out once per column offset p rather than
 // once per pixel. Answers equal PointInRoundedShape's for every pixel.
 class RoundedShape {
  public:
-  RoundedShape(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, std::int32_t radius);
+  RoundedShape(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+               std::int32_t radius);
   bool contains(std::int32_t c, std::int32_t r) const;
   // The columns of row r from `from` to `to` (both included) for which
   // contains answers true, as runs [left, right) from left to right. Found
@@ -65,6 +66,7 @@ std::optional<std::int32_t> corner_radius_quarter_height(std::int32_t W, std::in
 
 // The corner radius of any style, through the style table: nothing for a
 // style without a shape.
-std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W, std::int32_t H);
+std::optional<std::int32_t> button_corner_radius(std::int32_t style, std::int32_t W,
+                                                 std::int32_t H);
 
 }  // namespace candy

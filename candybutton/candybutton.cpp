@@ -134,7 +134,8 @@ win::COLORREF CandyButton::BlendColors(const win::OLE_COLOR& Color1, const win::
   return candy::BlendColors(Color1, Color2, Percentage);
 }
 
-void CandyButton::GetRGB(std::int32_t& r, std::int32_t& g, std::int32_t& b, const win::OLE_COLOR& Color) {
+void CandyButton::GetRGB(std::int32_t& r, std::int32_t& g, std::int32_t& b,
+                         const win::OLE_COLOR& Color) {
   candy::GetRGB(r, g, b, Color);
 }
 

@@ -62,7 +62,8 @@ class CandyButton : public subclass::SubclassOwner, public forms::ControlEvents 
  public:
   static constexpr const char* kTypeName = "CandyButton";
 
-  CandyButton(forms::ControlSurface& surface, forms::ControlContainer& container, CandyButtonParts parts);
+  CandyButton(forms::ControlSurface& surface, forms::ControlContainer& container,
+              CandyButtonParts parts);
   // Stops the interception, then deletes the inner region.
   ~CandyButton() override;
   CandyButton(const CandyButton&) = delete;
@@ -157,8 +158,9 @@ class CandyButton : public subclass::SubclassOwner, public forms::ControlEvents 
   void RequestMouseLeave(win::HWND hWnd);
   // The subclasser's callback: WM_PAINT before, WM_MOUSEMOVE and
   // WM_MOUSELEAVE after the window's own processing.
-  void HandleWindowMessage(win::BOOL IsBefore, win::BOOL& Handled, win::LRESULT& ReturnValue, win::HWND hWnd,
-                           win::UINT uMsg, win::WPARAM wParam, win::LPARAM lParam, win::LONG& UserValue);
+  void HandleWindowMessage(win::BOOL IsBefore, win::BOOL& Handled, win::LRESULT& ReturnValue,
+                           win::HWND hWnd, win::UINT uMsg, win::WPARAM wParam, win::LPARAM lParam,
+                           win::LONG& UserValue);
 
   forms::ControlSurface& m_surface;
   forms::ControlContainer& m_container;

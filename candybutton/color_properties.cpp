@@ -6,7 +6,8 @@
 
 namespace candy {
 
-void CandyButton::SetSchemeColor(win::OLE_COLOR& member, win::OLE_COLOR value, const char* notification) {
+void CandyButton::SetSchemeColor(win::OLE_COLOR& member, win::OLE_COLOR value,
+                                 const char* notification) {
   member = value;
   if (m_ColorScheme != 0) {
     m_ColorScheme = 0;

@@ -25,8 +25,8 @@ namespace {
 // Integer steps of the layout, done wide and saturated into 32 bits so that
 // absurd sizes can not overflow.
 std::int32_t saturate(std::int64_t value) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                            std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 std::int64_t half(std::int64_t value) { return value / 2; }  // truncates toward zero
 
@@ -61,8 +61,7 @@ Layout lay_out(std::int32_t alignment, double SW, double SH, std::int64_t picW, 
       out.capX = saturate(centred_capX);
       out.capY = saturate(std::llabs(half(RoundToInt(SH)) - half(capH)));
       break;
-    default:
-      break;
+    default: break;
   }
   return out;
 }
@@ -106,7 +105,8 @@ void CandyButton::DrawIconWCaption(const std::int32_t& vState) {
     const win::OLE_COLOR saved = m_surface.ForeColor();
     m_surface.SetForeColor(m_CaptionHighLiteColor);
     try {
-      if (!m_Caption.empty()) m_state_drawing->DrawStateText(dc, m_Caption, at.capX, at.capY, caption_flags);
+      if (!m_Caption.empty())
+        m_state_drawing->DrawStateText(dc, m_Caption, at.capX, at.capY, caption_flags);
     } catch (...) {
       m_surface.SetForeColor(saved);
       throw;
@@ -129,7 +129,8 @@ void CandyButton::DrawIconWCaption(const std::int32_t& vState) {
       brush = m_state_drawing->CreateSolidBrush(m_IconHighLiteColor);
       picture_flags |= DSS_MONO;
     }
-    m_state_drawing->DrawStateImage(dc, brush, m_Picture->Handle(), at.picX, at.picY, picW, picH, picture_flags);
+    m_state_drawing->DrawStateImage(dc, brush, m_Picture->Handle(), at.picX, at.picY, picW, picH,
+                                    picture_flags);
     if (brush) m_state_drawing->DeleteObject(brush);
   }
 

@@ -21,18 +21,22 @@ class GdiStateDrawing final : public StateDrawing {
                      win::UINT flags) override {
     if (m_calls == forms::TextCalls::Wide) {
       const std::u16string wide = win::utf8_to_utf16(text);
-      win::DrawStateW(dc, win::HBRUSH{}, nullptr, wide.c_str(), static_cast<int>(wide.size()), x, y, 0, 0, flags);
+      win::DrawStateW(dc, win::HBRUSH{}, nullptr, wide.c_str(), static_cast<int>(wide.size()), x, y,
+                      0, 0, flags);
       return;
     }
     const std::string ansi = win::utf8_to_cp1252(text);
-    win::DrawStateA(dc, win::HBRUSH{}, nullptr, ansi.c_str(), static_cast<int>(ansi.size()), x, y, 0, 0, flags);
+    win::DrawStateA(dc, win::HBRUSH{}, nullptr, ansi.c_str(), static_cast<int>(ansi.size()), x, y,
+                    0, 0, flags);
   }
-  void DrawStateImage(win::HDC dc, win::HBRUSH brush, std::uint32_t handle, std::int32_t x, std::int32_t y,
-                      std::int32_t cx, std::int32_t cy, win::UINT flags) override {
-    win::DrawStateA(dc, brush, win::DRAWSTATEPROC{nullptr}, static_cast<win::LPARAM>(handle), 0, x, y, cx, cy,
-                    flags);
+  void DrawStateImage(win::HDC dc, win::HBRUSH brush, std::uint32_t handle, std::int32_t x,
+                      std::int32_t y, std::int32_t cx, std::int32_t cy, win::UINT flags) override {
+    win::DrawStateA(dc, brush, win::DRAWSTATEPROC{nullptr}, static_cast<win::LPARAM>(handle), 0, x,
+                    y, cx, cy, flags);
   }
-  win::HBRUSH CreateSolidBrush(win::COLORREF color) override { return win::CreateSolidBrush(color); }
+  win::HBRUSH CreateSolidBrush(win::COLORREF color) override {
+    return win::CreateSolidBrush(color);
+  }
   void DeleteObject(win::HBRUSH brush) override { win::DeleteObject(brush); }
 
  private:
@@ -45,7 +49,9 @@ CandyButtonParts standard_parts(forms::TextCalls calls) {
   CandyButtonParts parts;
   parts.interception = std::make_unique<SubclassInterception>();
   parts.state_drawing = std::make_unique<GdiStateDrawing>(calls);
-  parts.faces.paint_face = [](const ButtonFace& button, std::int32_t state) { return PaintFace(button, state); };
+  parts.faces.paint_face = [](const ButtonFace& button, std::int32_t state) {
+    return PaintFace(button, state);
+  };
   parts.faces.update_button_region = BuildButtonRegions;
   return parts;
 }

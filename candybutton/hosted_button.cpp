@@ -8,8 +8,8 @@ HostedCandyButton::HostedCandyButton(forms::Form& form, const forms::LayoutBlock
                                      forms::PictureSource pictures)
     : forms::Control(form, block),
       m_pictures(std::move(pictures)),
-      m_host(form.hWnd(), pixel_rect().left, pixel_rect().top, pixel_rect().right - pixel_rect().left,
-             pixel_rect().bottom - pixel_rect().top) {
+      m_host(form.hWnd(), pixel_rect().left, pixel_rect().top,
+             pixel_rect().right - pixel_rect().left, pixel_rect().bottom - pixel_rect().top) {
   m_host.SetTabIndex(TabIndex());
   forms::ControlContainer& container = *this;
   m_button = std::make_unique<CandyButton>(m_host, container, standard_parts());
@@ -27,7 +27,8 @@ HostedCandyButton::HostedCandyButton(forms::Form& form, const forms::LayoutBlock
 // behaves as one placed in a layout. The window waits, hidden and 0 x 0, for
 // the first Move.
 HostedCandyButton::HostedCandyButton(forms::Form& form, std::string name, int tab_index)
-    : forms::Control(form, std::move(name), std::string(forms::kCandyButtonType)), m_host(form.hWnd(), 0, 0, 0, 0) {
+    : forms::Control(form, std::move(name), std::string(forms::kCandyButtonType)),
+      m_host(form.hWnd(), 0, 0, 0, 0) {
   set_TabIndex(tab_index);
   m_host.SetTabIndex(tab_index);
   forms::ControlContainer& container = *this;
@@ -43,7 +44,9 @@ HostedCandyButton::HostedCandyButton(forms::Form& form, std::string name, int ta
 void HostedCandyButton::PropertyChanged(std::string_view) {}
 
 // The form stores no font: the platform's default window font.
-forms::FontDescription HostedCandyButton::AmbientFont() const { return {"MS Sans Serif", 8, 400, false, false, false, 0}; }
+forms::FontDescription HostedCandyButton::AmbientFont() const {
+  return {"MS Sans Serif", 8, 400, false, false, false, 0};
+}
 
 win::PicturePtr HostedCandyButton::LoadPictureRef(const forms::PictureRef& ref) {
   if (ref.empty() || !m_pictures) return nullptr;

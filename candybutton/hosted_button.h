@@ -20,7 +20,8 @@ namespace candy {
 
 class HostedCandyButton final : public forms::Control, private forms::ControlContainer {
  public:
-  HostedCandyButton(forms::Form& form, const forms::LayoutBlock& block, forms::PictureSource pictures);
+  HostedCandyButton(forms::Form& form, const forms::LayoutBlock& block,
+                    forms::PictureSource pictures);
   // A button made in code, a new instance: caption = its name, Tahoma 9 pt,
   // enabled, the default colours; set its properties through button(), then
   // place and show it with Move.

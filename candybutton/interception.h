@@ -44,7 +44,9 @@ class WindowInterception {
 class NoInterception final : public WindowInterception {
  public:
   bool IsFunctionExported(std::string_view, std::string_view) override { return false; }
-  bool sc_Subclass(win::HWND, std::int32_t, std::int32_t, subclass::SubclassOwner*, bool) override { return false; }
+  bool sc_Subclass(win::HWND, std::int32_t, std::int32_t, subclass::SubclassOwner*, bool) override {
+    return false;
+  }
   void sc_AddMessage(win::HWND, std::int32_t, std::int32_t) override {}
   void sc_UnSubclassAll() override {}
 };

@@ -7,8 +7,16 @@
 namespace candy {
 
 ButtonFace CandyButton::face() {
-  return ButtonFace{m_surface,          m_Style,   m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown,
-                    m_ColorBright,      m_BorderBrightness, m_Enabled, m_CornerRadius, m_Region,
+  return ButtonFace{m_surface,
+                    m_Style,
+                    m_ColorButtonUp,
+                    m_ColorButtonHover,
+                    m_ColorButtonDown,
+                    m_ColorBright,
+                    m_BorderBrightness,
+                    m_Enabled,
+                    m_CornerRadius,
+                    m_Region,
                     [this] { return m_container.BackColor(); }};
 }
 

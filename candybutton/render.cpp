@@ -25,7 +25,9 @@ class RenderContainer final : public forms::ControlContainer {
   explicit RenderContainer(win::OLE_COLOR back) : m_back(back) {}
   void PropertyChanged(std::string_view) override {}
   bool AmbientUserMode() const override { return true; }
-  forms::FontDescription AmbientFont() const override { return {"MS Sans Serif", 8, 400, false, false, false, 0}; }
+  forms::FontDescription AmbientFont() const override {
+    return {"MS Sans Serif", 8, 400, false, false, false, 0};
+  }
   std::string ExtenderName() const override { return "CandyButton1"; }
   std::optional<win::OLE_COLOR> BackColor() const override { return m_back; }
   win::PicturePtr LoadPictureRef(const forms::PictureRef&) override { return nullptr; }
@@ -37,8 +39,8 @@ class RenderContainer final : public forms::ControlContainer {
 
 void require_range(const char* field, std::int64_t value, std::int64_t low, std::int64_t high) {
   if (value < low || value > high)
-    throw RenderError(std::string("render_button: ") + field + " " + std::to_string(value) + " is outside " +
-                      std::to_string(low) + ".." + std::to_string(high));
+    throw RenderError(std::string("render_button: ") + field + " " + std::to_string(value) +
+                      " is outside " + std::to_string(low) + ".." + std::to_string(high));
 }
 
 std::string points_text(float points) {
@@ -63,9 +65,9 @@ void check(const ButtonLook& look, std::size_t buffer_size) {
   }
   const std::size_t needed = std::size_t(look.width) * std::size_t(look.height);
   if (buffer_size < needed)
-    throw RenderError("render_button: the pixel buffer holds " + std::to_string(buffer_size) + " pixels, a " +
-                      std::to_string(look.width) + " x " + std::to_string(look.height) + " button needs " +
-                      std::to_string(needed));
+    throw RenderError("render_button: the pixel buffer holds " + std::to_string(buffer_size) +
+                      " pixels, a " + std::to_string(look.width) + " x " +
+                      std::to_string(look.height) + " button needs " + std::to_string(needed));
 }
 
 win::PicturePtr decode_picture(const std::vector<std::uint8_t>& bytes, const std::string& name) {
@@ -73,7 +75,8 @@ win::PicturePtr decode_picture(const std::vector<std::uint8_t>& bytes, const std
   try {
     win::PicturePtr picture = win::load_picture(bytes, name);
     if (!picture || picture->Type() == win::PICTYPE_NONE)
-      throw RenderError("render_button: the picture does not decode: " + name + ": neither a BMP nor an ICO file");
+      throw RenderError("render_button: the picture does not decode: " + name +
+                        ": neither a BMP nor an ICO file");
     return picture;
   } catch (const win::ImageFormatError& e) {
     throw RenderError(std::string("render_button: the picture does not decode: ") + e.what());
@@ -140,7 +143,8 @@ void CandyButtonRenderer::apply(CandyButton& b, const ButtonLook& look, win::Pic
 // Out of line, so that the exception's type information has one home.
 RenderError::~RenderError() = default;
 
-std::vector<std::uint8_t> render_button(const ButtonLook& look, std::uint32_t* pixels, std::size_t count) {
+std::vector<std::uint8_t> render_button(const ButtonLook& look, std::uint32_t* pixels,
+                                        std::size_t count) {
   check(look, pixels ? count : 0);
   win::PicturePtr picture = decode_picture(look.picture, look.picture_name);
 

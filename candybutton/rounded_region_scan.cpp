@@ -6,8 +6,8 @@
 
 namespace candy {
 
-win::HRGN CreateRoundedRegionByScan(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                                    std::int32_t radius) {
+win::HRGN CreateRoundedRegionByScan(std::int32_t x, std::int32_t y, std::int32_t width,
+                                    std::int32_t height, std::int32_t radius) {
   const std::int32_t R = radius < 1 ? 1 : radius;
   const win::HRGN region = win::CreateRectRgn(0, 0, x + width, y + height);
   std::int32_t prev_col = 0, prev_row = 0;

@@ -15,8 +15,8 @@ namespace candy {
 // least 1) whose row differs from the previous cut pixel's closes that cut,
 // once on the right half (mirrored) and once on the left. A new region; the
 // caller owns it.
-win::HRGN CreateRoundedRegionByScan(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                                    std::int32_t radius);
+win::HRGN CreateRoundedRegionByScan(std::int32_t x, std::int32_t y, std::int32_t width,
+                                    std::int32_t height, std::int32_t radius);
 
 // region = region XOR rectangle; the corners may come in either order.
 void XorRectIntoRegion(win::HRGN region, const std::int32_t& left, const std::int32_t& top,

@@ -13,8 +13,10 @@ namespace candy {
 inline std::int32_t RoundToInt(double value) {
   if (std::isnan(value)) return 0;
   const double rounded = std::nearbyint(value);
-  if (rounded <= double(std::numeric_limits<std::int32_t>::min())) return std::numeric_limits<std::int32_t>::min();
-  if (rounded >= double(std::numeric_limits<std::int32_t>::max())) return std::numeric_limits<std::int32_t>::max();
+  if (rounded <= double(std::numeric_limits<std::int32_t>::min()))
+    return std::numeric_limits<std::int32_t>::min();
+  if (rounded >= double(std::numeric_limits<std::int32_t>::max()))
+    return std::numeric_limits<std::int32_t>::max();
   return static_cast<std::int32_t>(rounded);
 }
 

@@ -26,7 +26,8 @@ class StateDrawing {
                              win::UINT flags) = 0;
   // DrawStateA(dc, brush, 0, handle, 0, x, y, cx, cy, flags) for DST_ICON and DST_BITMAP.
   virtual void DrawStateImage(win::HDC dc, win::HBRUSH brush, std::uint32_t handle, std::int32_t x,
-                              std::int32_t y, std::int32_t cx, std::int32_t cy, win::UINT flags) = 0;
+                              std::int32_t y, std::int32_t cx, std::int32_t cy,
+                              win::UINT flags) = 0;
   virtual win::HBRUSH CreateSolidBrush(win::COLORREF color) = 0;
   virtual void DeleteObject(win::HBRUSH brush) = 0;
 };

@@ -25,12 +25,14 @@ bool SubclassInterception::IsFunctionExported(std::string_view function, std::st
   return candy::IsFunctionExported(function, library);
 }
 
-bool SubclassInterception::sc_Subclass(win::HWND window, std::int32_t user_value, std::int32_t callback_ordinal,
+bool SubclassInterception::sc_Subclass(win::HWND window, std::int32_t user_value,
+                                       std::int32_t callback_ordinal,
                                        subclass::SubclassOwner* owner, bool ide_guard) {
   return require().sc_Subclass(window, user_value, callback_ordinal, owner, ide_guard);
 }
 
-void SubclassInterception::sc_AddMessage(win::HWND window, std::int32_t message, std::int32_t when) {
+void SubclassInterception::sc_AddMessage(win::HWND window, std::int32_t message,
+                                         std::int32_t when) {
   require().sc_AddMessage(window, message, when);
 }
 

@@ -27,13 +27,15 @@ bool IsFunctionExported(std::string_view function, std::string_view library) {
 }
 
 std::span<const subclass::SubclassOwner::Callback> CandyButton::callback_methods() const {
-  static const std::array<Callback, 1> methods{static_cast<Callback>(&CandyButton::HandleWindowMessage)};
+  static const std::array<Callback, 1> methods{
+      static_cast<Callback>(&CandyButton::HandleWindowMessage)};
   return methods;
 }
 
 void CandyButton::StartInterception() {
   m_TrackAvailable = kTrue;
-  m_TrackInUser32 = m_interception->IsFunctionExported("TrackMouseEvent", "User32") ? kTrue : kFalse;
+  m_TrackInUser32 =
+      m_interception->IsFunctionExported("TrackMouseEvent", "User32") ? kTrue : kFalse;
   if (!m_TrackInUser32 && !m_interception->IsFunctionExported("_TrackMouseEvent", "Comctl32")) {
     m_TrackAvailable = kFalse;
   }
@@ -63,11 +65,10 @@ void CandyButton::RequestMouseLeave(win::HWND hWnd) {
 // disabled button still shows and reports the mouse over it.
 void CandyButton::HandleWindowMessage(win::BOOL /*IsBefore*/, win::BOOL& /*Handled*/,
                                       win::LRESULT& /*ReturnValue*/, win::HWND hWnd, win::UINT uMsg,
-                                      win::WPARAM wParam, win::LPARAM lParam, win::LONG& /*UserValue*/) {
+                                      win::WPARAM wParam, win::LPARAM lParam,
+                                      win::LONG& /*UserValue*/) {
   switch (uMsg) {
-    case win::WM_PAINT:
-      UpdateButtonRegion();
-      break;
+    case win::WM_PAINT: UpdateButtonRegion(); break;
     case win::WM_MOUSEMOVE: {
       // The left button alone: a drag, which never enters.
       if (wParam == win::MK_LBUTTON) return;
@@ -90,8 +91,7 @@ void CandyButton::HandleWindowMessage(win::BOOL /*IsBefore*/, win::BOOL& /*Handl
       if (m_events) m_events->MouseLeave();
       if (!m_Checked) Redraw(m_HasFocus ? 2 : 0);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -29,7 +29,9 @@ class NoScreen final : public win::Presenter {
 };
 
 // Twips to a pixel coordinate, kept where the platform's int arithmetic holds.
-int pixels(float twips) { return static_cast<int>(std::clamp(twips / 15.0f, -100000.0f, 100000.0f)); }
+int pixels(float twips) {
+  return static_cast<int>(std::clamp(twips / 15.0f, -100000.0f, 100000.0f));
+}
 
 void click(win::MouseButton button) {
   win::deliver_mouse_button(button, win::ButtonAction::Press);
@@ -47,7 +49,8 @@ void use(forms::Form& form) {
   form.Show();
   win::process_pending_messages();
   for (const auto& control : form.controls()) {
-    win::POINT centre{pixels(control->Left() + control->Width() / 2), pixels(control->Top() + control->Height() / 2)};
+    win::POINT centre{pixels(control->Left() + control->Width() / 2),
+                      pixels(control->Top() + control->Height() / 2)};
     win::ClientToScreen(form.hWnd(), &centre);
     win::deliver_mouse_move(centre.x, centre.y);
     win::process_pending_messages();
@@ -74,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   win::set_presenter(&screen);
   std::unique_ptr<forms::Form> form;
   try {
-    const forms::LayoutBlock layout = forms::parse_layout(std::string_view(reinterpret_cast<const char*>(data), size));
+    const forms::LayoutBlock layout =
+        forms::parse_layout(std::string_view(reinterpret_cast<const char*>(data), size));
     form = forms::build_form(layout, registry, pictures);
     use(*form);
   } catch (const std::exception&) {

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }();
   static const forms::PictureSource pictures = launcher::embedded_pictures();
   try {
-    const forms::LayoutBlock layout = forms::parse_layout(std::string_view(reinterpret_cast<const char*>(data), size));
+    const forms::LayoutBlock layout =
+        forms::parse_layout(std::string_view(reinterpret_cast<const char*>(data), size));
     auto form = forms::build_form(layout, registry, pictures);
   } catch (const std::exception&) {
   }

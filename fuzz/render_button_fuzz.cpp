@@ -19,7 +19,8 @@ namespace {
 
 // Mostly small, sometimes anything: the edges get their share.
 std::int32_t some_int(FuzzedDataProvider& in, std::int32_t low, std::int32_t high) {
-  return in.ConsumeBool() ? in.ConsumeIntegral<std::int32_t>() : in.ConsumeIntegralInRange(low, high);
+  return in.ConsumeBool() ? in.ConsumeIntegral<std::int32_t>()
+                          : in.ConsumeIntegralInRange(low, high);
 }
 
 std::optional<std::uint32_t> some_color(FuzzedDataProvider& in) {
@@ -31,9 +32,10 @@ std::optional<std::uint32_t> some_color(FuzzedDataProvider& in) {
 // Fonts from a short list, so that the faces made stay few however long the
 // run; the odd values are there for their edges (no size, NaN, huge).
 candy::Font some_font(FuzzedDataProvider& in) {
-  static constexpr std::array<const char*, 4> kNames = {"MS Sans Serif", "Tahoma", "", "no such family"};
-  static constexpr std::array<float, 8> kSizes = {8, 9, 24, 0, -3, 1000, 1e30f,
-                                                  std::numeric_limits<float>::quiet_NaN()};
+  static constexpr std::array<const char*, 4> kNames = {"MS Sans Serif", "Tahoma", "",
+                                                        "no such family"};
+  static constexpr std::array<float, 8> kSizes = {
+      8, 9, 24, 0, -3, 1000, 1e30f, std::numeric_limits<float>::quiet_NaN()};
   static constexpr std::array<std::int16_t, 4> kWeights = {400, 700, -5, 32767};
   static constexpr std::array<std::int16_t, 4> kCharsets = {0, 2, 128, 255};
   candy::Font font;
@@ -79,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Only sizes the renderer accepts get a buffer of theirs, and only up to a
   // few megapixels, so one input stays quick; larger ones get an empty one.
   std::size_t pixels = 0;
-  if (look.width > 0 && look.height > 0 && std::int64_t(look.width) * look.height <= (std::int64_t(1) << 22))
+  if (look.width > 0 && look.height > 0 &&
+      std::int64_t(look.width) * look.height <= (std::int64_t(1) << 22))
     pixels = std::size_t(look.width) * std::size_t(look.height);
   if (buffer == 1 && pixels > 0) --pixels;
   if (buffer == 2) pixels = 0;

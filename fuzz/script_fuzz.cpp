@@ -7,7 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {
-    (void)display::parse_script(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
+    (void)display::parse_script(std::string_view(reinterpret_cast<const char*>(data), size),
+                                "fuzz");
   } catch (const display::ScriptError&) {
   }
   return 0;

@@ -11,8 +11,9 @@
 
 namespace {
 
-constexpr forms::ValueType kTypes[] = {forms::ValueType::Flag, forms::ValueType::Byte,    forms::ValueType::Integer,
-                                       forms::ValueType::Long, forms::ValueType::Text,    forms::ValueType::Font,
+constexpr forms::ValueType kTypes[] = {forms::ValueType::Flag,    forms::ValueType::Byte,
+                                       forms::ValueType::Integer, forms::ValueType::Long,
+                                       forms::ValueType::Text,    forms::ValueType::Font,
                                        forms::ValueType::Picture};
 
 void convert_every_way(const forms::Value& value) {

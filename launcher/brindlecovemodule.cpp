@@ -21,8 +21,7 @@ void WaitSeconds(float seconds) {
     // half a day is midnight: the time up to midnight and past it counts. A
     // smaller drop is the clock being set back and counts as no time, so it
     // can neither end the wait early nor stretch it beyond the time asked.
-    if (now >= last)
-      elapsed += static_cast<double>(now) - static_cast<double>(last);
+    if (now >= last) elapsed += static_cast<double>(now) - static_cast<double>(last);
     else if (static_cast<double>(last) - static_cast<double>(now) > kSecondsPerDay / 2)
       elapsed += kSecondsPerDay - static_cast<double>(last) + static_cast<double>(now);
     last = now;

@@ -35,13 +35,13 @@ constexpr const char* kTour =
 int main() {
   try {
     // The class a desktop entry names with StartupWMClass.
-    auto presenter = display::make_presenter(
-        {kTour, "", "brindlecovemediacenter-frames", "brindlecovemediacenter", "Brindlecovemediacenter"});
+    auto presenter = display::make_presenter({kTour, "", "brindlecovemediacenter-frames",
+                                              "brindlecovemediacenter", "Brindlecovemediacenter"});
     win::set_presenter(presenter.get());
     forms::ControlRegistry registry = forms::ControlRegistry::with_standard_controls();
     candy::register_candybutton(registry);
-    const auto window =
-        std::make_unique<launcher::mainFRM>(launcher::mainFRM_layout(), registry, launcher::embedded_pictures());
+    const auto window = std::make_unique<launcher::mainFRM>(launcher::mainFRM_layout(), registry,
+                                                            launcher::embedded_pictures());
     const launcher::WindowIcons icons(window->form().hWnd());
     const int code = win::run_message_loop();
     win::set_presenter(nullptr);

@@ -25,7 +25,8 @@ class mainFRM {
   // layout that does not load) and runs the load handler, which shows it.
   // `end_process` is what a click on the close mark or a close request from
   // the desktop does.
-  mainFRM(std::string_view layout, const forms::ControlRegistry& registry, const forms::PictureSource& pictures,
+  mainFRM(std::string_view layout, const forms::ControlRegistry& registry,
+          const forms::PictureSource& pictures,
           std::function<void()> end_process = end_process_now);
 
   forms::Form& form() const { return *m_form; }

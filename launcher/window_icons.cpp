@@ -18,7 +18,8 @@ win::HICON richest_icon(int size) {
   for (const auto& entry : entries)
     if (entry.width == size && (!best || entry.bit_count > best->bit_count)) best = &entry;
   if (!best) return {};
-  auto image = win::decode_icon_image(resources::icon_image(best->id), "icon " + std::to_string(best->id));
+  auto image =
+      win::decode_icon_image(resources::icon_image(best->id), "icon " + std::to_string(best->id));
   return win::make_icon_handle(std::move(image.color), std::move(image.transparent));
 }
 

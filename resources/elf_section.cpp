@@ -12,7 +12,8 @@ namespace {
 
 template <class T>
 T read_at(const std::vector<unsigned char>& file, std::uint64_t offset, const std::string& path) {
-  if (offset > file.size() || sizeof(T) > file.size() - offset) throw ResourceError(path + ": truncated ELF file");
+  if (offset > file.size() || sizeof(T) > file.size() - offset)
+    throw ResourceError(path + ": truncated ELF file");
   T value;
   std::memcpy(&value, file.data() + offset, sizeof(T));
   return value;
@@ -27,14 +28,20 @@ std::vector<unsigned char> read_elf_section(const std::string& path, const std::
   stream.seekg(0);
   if (!stream.read(reinterpret_cast<char*>(file.data()), std::streamsize(file.size())))
     throw ResourceError("cannot read " + path);
-  if (file.size() < 64 || std::memcmp(file.data(), "\x7f" "ELF", 4) != 0 || file[4] != 2 || file[5] != 1)
+  if (file.size() < 64 ||
+      std::memcmp(file.data(),
+                  "\x7f"
+                  "ELF",
+                  4) != 0 ||
+      file[4] != 2 || file[5] != 1)
     throw ResourceError(path + ": not a 64-bit little-endian ELF file");
   // Host byte order is little-endian here, so the fields are copied as they are.
   const auto section_headers = read_at<std::uint64_t>(file, 0x28, path);
   const auto entry_size = read_at<std::uint16_t>(file, 0x3A, path);
   const auto count = read_at<std::uint16_t>(file, 0x3C, path);
   const auto names_index = read_at<std::uint16_t>(file, 0x3E, path);
-  if (entry_size < 64 || names_index >= count) throw ResourceError(path + ": bad section header table");
+  if (entry_size < 64 || names_index >= count)
+    throw ResourceError(path + ": bad section header table");
   const auto header = [&](std::uint64_t index) { return section_headers + index * entry_size; };
   const auto names_offset = read_at<std::uint64_t>(file, header(names_index) + 0x18, path);
   const auto names_size = read_at<std::uint64_t>(file, header(names_index) + 0x20, path);

@@ -9,8 +9,8 @@ std::vector<GroupIconEntry> parse_icon_group(Bytes group) {
   if (group.size() < 6 || u16(0) != 0 || u16(2) != 1) throw ResourceError("icon group: bad header");
   const std::size_t count = u16(4);
   if (group.size() != 6 + 14 * count)
-    throw ResourceError("icon group: " + std::to_string(group.size()) + " bytes for " + std::to_string(count) +
-                        " entries");
+    throw ResourceError("icon group: " + std::to_string(group.size()) + " bytes for " +
+                        std::to_string(count) + " entries");
   std::vector<GroupIconEntry> entries;
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t at = 6 + 14 * i;

@@ -17,7 +17,8 @@ std::uint32_t u32_at(Bytes bytes, std::size_t offset) {
 }  // namespace
 
 std::vector<ResourceEntry> parse_section(Bytes section) {
-  if (section.size() < kSectionHeaderSize || !std::equal(kSectionMagic, kSectionMagic + 8, section.begin()))
+  if (section.size() < kSectionHeaderSize ||
+      !std::equal(kSectionMagic, kSectionMagic + 8, section.begin()))
     throw ResourceError("resource section: bad magic");
   const std::size_t count = u32_at(section, 8);
   if (count > (section.size() - kSectionHeaderSize) / kSectionEntrySize)
@@ -27,8 +28,10 @@ std::vector<ResourceEntry> parse_section(Bytes section) {
     const std::size_t at = kSectionHeaderSize + i * kSectionEntrySize;
     const std::uint32_t offset = u32_at(section, at + 8), size = u32_at(section, at + 12);
     if (offset > section.size() || size > section.size() - offset)
-      throw ResourceError("resource section: entry " + std::to_string(i + 1) + " lies past the end");
-    entries.push_back({u32_at(section, at), u32_at(section, at + 4), section.subspan(offset, size)});
+      throw ResourceError("resource section: entry " + std::to_string(i + 1) +
+                          " lies past the end");
+    entries.push_back(
+        {u32_at(section, at), u32_at(section, at + 4), section.subspan(offset, size)});
   }
   return entries;
 }
@@ -36,7 +39,8 @@ std::vector<ResourceEntry> parse_section(Bytes section) {
 Bytes find_resource(Bytes section, std::uint32_t type, std::uint32_t id) {
   for (const ResourceEntry& entry : parse_section(section))
     if (entry.type == type && entry.id == id) return entry.bytes;
-  throw ResourceError("no resource of type " + std::to_string(type) + " with id " + std::to_string(id));
+  throw ResourceError("no resource of type " + std::to_string(type) + " with id " +
+                      std::to_string(id));
 }
 
 Bytes resource_section() { return embedded("rsrc"); }

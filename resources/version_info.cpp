@@ -4,7 +4,9 @@ namespace resources {
 
 namespace {
 
-std::uint16_t u16_at(Bytes bytes, std::size_t at) { return std::uint16_t(bytes[at] | (bytes[at + 1] << 8)); }
+std::uint16_t u16_at(Bytes bytes, std::size_t at) {
+  return std::uint16_t(bytes[at] | (bytes[at + 1] << 8));
+}
 std::uint32_t u32_at(Bytes bytes, std::size_t at) {
   return u16_at(bytes, at) | (std::uint32_t(u16_at(bytes, at + 2)) << 16);
 }
@@ -23,15 +25,25 @@ std::string narrow(Bytes utf16) {
 
 FixedFileInfo parse_fixed(Bytes value) {
   if (value.size() != 52)
-    throw ResourceError("version block: VS_FIXEDFILEINFO is " + std::to_string(value.size()) + " bytes, not 52");
+    throw ResourceError("version block: VS_FIXEDFILEINFO is " + std::to_string(value.size()) +
+                        " bytes, not 52");
   FixedFileInfo f;
-  std::uint32_t* fields[] = {&f.signature,          &f.struct_version,     &f.file_version_ms,
-                             &f.file_version_ls,    &f.product_version_ms, &f.product_version_ls,
-                             &f.flags_mask,         &f.flags,              &f.os,
-                             &f.type,               &f.subtype,            &f.date_ms,
+  std::uint32_t* fields[] = {&f.signature,
+                             &f.struct_version,
+                             &f.file_version_ms,
+                             &f.file_version_ls,
+                             &f.product_version_ms,
+                             &f.product_version_ls,
+                             &f.flags_mask,
+                             &f.flags,
+                             &f.os,
+                             &f.type,
+                             &f.subtype,
+                             &f.date_ms,
                              &f.date_ls};
   for (std::size_t i = 0; i < std::size(fields); ++i) *fields[i] = u32_at(value, 4 * i);
-  if (f.signature != 0xFEEF04BD) throw ResourceError("version block: bad VS_FIXEDFILEINFO signature");
+  if (f.signature != 0xFEEF04BD)
+    throw ResourceError("version block: bad VS_FIXEDFILEINFO signature");
   return f;
 }
 
@@ -41,7 +53,8 @@ constexpr int kMaxDepth = 16;
 
 VersionNode parse_node(Bytes bytes, int depth) {
   if (depth > kMaxDepth)
-    throw ResourceError("version block: nodes nest deeper than " + std::to_string(kMaxDepth) + " levels");
+    throw ResourceError("version block: nodes nest deeper than " + std::to_string(kMaxDepth) +
+                        " levels");
   if (bytes.size() < 6) throw ResourceError("version block: truncated node header");
   const std::size_t length = u16_at(bytes, 0);
   if (length < 6 || length > bytes.size())
@@ -59,10 +72,12 @@ VersionNode parse_node(Bytes bytes, int depth) {
   }
   node.key = narrow(bytes.subspan(6, at - 6));
   at = align4(at + 2);
-  const std::size_t value_size = node.type == 1 ? 2 * std::size_t(node.value_length) : node.value_length;
+  const std::size_t value_size =
+      node.type == 1 ? 2 * std::size_t(node.value_length) : node.value_length;
   if (at > length || value_size > length - at) {
     // A key with no value may end right after its key's padding.
-    if (value_size != 0) throw ResourceError("version block: value of \"" + node.key + "\" lies past its node");
+    if (value_size != 0)
+      throw ResourceError("version block: value of \"" + node.key + "\" lies past its node");
     return node;
   }
   node.value = bytes.subspan(at, value_size);
@@ -81,14 +96,16 @@ VersionNode parse_version_node(Bytes bytes) { return parse_node(bytes, 1); }
 
 VersionInfo parse_version_info(Bytes block) {
   const VersionNode root = parse_version_node(block);
-  if (root.key != "VS_VERSION_INFO") throw ResourceError("version block: root key is \"" + root.key + "\"");
+  if (root.key != "VS_VERSION_INFO")
+    throw ResourceError("version block: root key is \"" + root.key + "\"");
   VersionInfo info;
   info.fixed = parse_fixed(root.value);
   for (const VersionNode& child : root.children) {
     if (child.key == "StringFileInfo") {
       for (const VersionNode& table : child.children) {
         StringTable strings{table.key, {}};
-        for (const VersionNode& entry : table.children) strings.strings.emplace_back(entry.key, narrow(entry.value));
+        for (const VersionNode& entry : table.children)
+          strings.strings.emplace_back(entry.key, narrow(entry.value));
         info.string_tables.push_back(std::move(strings));
       }
     } else if (child.key == "VarFileInfo") {

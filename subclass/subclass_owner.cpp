@@ -41,7 +41,8 @@ void callback_entry(std::uint32_t owner, std::int32_t is_before, std::int32_t* h
 
 template <std::size_t... I>
 constexpr auto make_entries(std::index_sequence<I...>) {
-  return std::array<CallbackEntry, sizeof...(I)>{&callback_entry<static_cast<std::int32_t>(I + 1)>...};
+  return std::array<CallbackEntry, sizeof...(I)>{
+      &callback_entry<static_cast<std::int32_t>(I + 1)>...};
 }
 
 constexpr auto kEntries = make_entries(std::make_index_sequence<kMaxCallbackOrdinal>{});

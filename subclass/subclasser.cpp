@@ -56,7 +56,8 @@ bool Subclasser::sc_Subclass(win::HWND window, win::LONG user_value, win::LONG c
     m_WindowMap.emplace();
     prepare_template();
   }
-  void* memory = win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE);
+  void* memory =
+      win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE);
   if (!memory) {
     zReportError(routine, "VirtualAlloc failed, error: " +
                               std::to_string(static_cast<std::int32_t>(win::GetLastError())));
@@ -69,8 +70,9 @@ bool Subclasser::sc_Subclass(win::HWND window, win::LONG user_value, win::LONG c
     return false;
   }
   m_WindowMap->emplace_back(key_of(window), block);
-  if (guard) write_template(offsetof(ThunkBlock, run_mode_query),
-                            zProcAddress(kDesignEnvironmentModule, kRunModeQueryName));
+  if (guard)
+    write_template(offsetof(ThunkBlock, run_mode_query),
+                   zProcAddress(kDesignEnvironmentModule, kRunModeQueryName));
   write_template(kProcedureOffset + kSelfAddressInCode, block);
   write_template(offsetof(ThunkBlock, window), window.value);
   write_template(offsetof(ThunkBlock, before_table), block + offsetof(ThunkBlock, before));
@@ -79,8 +81,8 @@ bool Subclasser::sc_Subclass(win::HWND window, win::LONG user_value, win::LONG c
   write_template(offsetof(ThunkBlock, callback), callback);
   write_template(offsetof(ThunkBlock, user_value), static_cast<std::uint32_t>(user_value));
 
-  const win::LONG previous =
-      win::SetWindowLongA(window, win::GWL_WNDPROC, static_cast<win::LONG>(block + kProcedureOffset));
+  const win::LONG previous = win::SetWindowLongA(window, win::GWL_WNDPROC,
+                                                 static_cast<win::LONG>(block + kProcedureOffset));
   if (previous == 0) {
     zReportError(routine, "SetWindowLong failed, error #" +
                               std::to_string(static_cast<std::int32_t>(win::GetLastError())));
@@ -231,8 +233,8 @@ std::uint32_t Subclasser::zCallbackAddress(SubclassOwner& owner, win::LONG ordin
 }
 
 std::uint32_t Subclasser::zProcAddress(const char* module, const char* function) {
-  return address_of(reinterpret_cast<const void*>(
-      win::GetProcAddress(win::GetModuleHandleA(module), function)));
+  return address_of(
+      reinterpret_cast<const void*>(win::GetProcAddress(win::GetModuleHandleA(module), function)));
 }
 
 void Subclasser::zReportError(const std::string& routine, const std::string& message) {

@@ -72,8 +72,12 @@ inline constexpr std::size_t kAllocationSize = kTailOffset + kTailSize;
 inline ThunkBlock* block_in(void* allocation) {
   return reinterpret_cast<ThunkBlock*>(static_cast<std::uint8_t*>(allocation) + kBlockPlacement);
 }
-inline void* allocation_of(ThunkBlock* block) { return reinterpret_cast<std::uint8_t*>(block) - kBlockPlacement; }
-inline std::uint8_t* tail_in(void* allocation) { return static_cast<std::uint8_t*>(allocation) + kTailOffset; }
+inline void* allocation_of(ThunkBlock* block) {
+  return reinterpret_cast<std::uint8_t*>(block) - kBlockPlacement;
+}
+inline std::uint8_t* tail_in(void* allocation) {
+  return static_cast<std::uint8_t*>(allocation) + kTailOffset;
+}
 
 static_assert(sizeof(MessageTable) == 132);
 static_assert(sizeof(ThunkBlock) == kBlockSize);

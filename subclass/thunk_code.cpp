@@ -42,8 +42,23 @@ namespace {
 class Assembler {
  public:
   enum Section { PROCEDURE, TAIL, SectionCount };
-  enum Label { BEFORE, PHASE, CALL, PHASE_END, FORWARD, AFTER, ZERO, DONE, RELEASE, PAUSED,
-               SCAN, WIDE, ODD, SLOT, LabelCount };
+  enum Label {
+    BEFORE,
+    PHASE,
+    CALL,
+    PHASE_END,
+    FORWARD,
+    AFTER,
+    ZERO,
+    DONE,
+    RELEASE,
+    PAUSED,
+    SCAN,
+    WIDE,
+    ODD,
+    SLOT,
+    LabelCount
+  };
 
   void section(Section s) { m_section = s; }
   // One byte at a time: GCC 12 at -O3 takes a range insert into the byte
@@ -77,7 +92,8 @@ class Assembler {
         c[f.at] = static_cast<std::uint8_t>(displacement);
       } else {
         for (int i = 0; i < 4; ++i)
-          c[f.at + i] = static_cast<std::uint8_t>(static_cast<unsigned long>(displacement) >> (8 * i));
+          c[f.at + i] =
+              static_cast<std::uint8_t>(static_cast<unsigned long>(displacement) >> (8 * i));
       }
     }
     return out;
@@ -102,7 +118,8 @@ class Assembler {
   }
   // Where a section's byte lies in the allocation.
   static long address(Section s, int at) {
-    return static_cast<long>(s == PROCEDURE ? kBlockPlacement + kProcedureOffset : kTailOffset) + at;
+    return static_cast<long>(s == PROCEDURE ? kBlockPlacement + kProcedureOffset : kTailOffset) +
+           at;
   }
   Section m_section = PROCEDURE;
   std::vector<std::uint8_t> m_code[SectionCount];
@@ -110,24 +127,25 @@ class Assembler {
   Place m_labels[LabelCount];
 };
 
-constexpr std::uint8_t JZ = 0x74, JNZ = 0x75, JB = 0x72, JA = 0x77, JS = 0x78, JMP = 0xEB, JRCXZ = 0xE3;
+constexpr std::uint8_t JZ = 0x74, JNZ = 0x75, JB = 0x72, JA = 0x77, JS = 0x78, JMP = 0xEB,
+                       JRCXZ = 0xE3;
 
 Code assemble() {
   using A = Assembler;
   A a;
   // Entry: edi window, esi message, edx wParam, ecx lParam.
-  a.bytes({0x53});                          // push rbx
-  a.bytes({0x55});                          // push rbp
-  a.bytes({0x6A, 0x00});                    // push 0            Handled = 0, phase = before
-  a.bytes({0x6A, 0x00});                    // push 0            ReturnValue = 0
-  a.bytes({0x96});                          // xchg eax, esi     eax = message
-  a.bytes({0xBB, 0, 0, 0, 0});              // mov ebx, block    (the block's own address)
-  a.bytes({0x95});                          // xchg eax, ebp     ebp = message
-  a.bytes({0x8D, 0x43, 0x34});              // lea eax, [rbx+52] &UserValue
-  a.bytes({0x50, 0x51, 0x52});              // push rax, rcx (lParam), rdx (wParam)
+  a.bytes({0x53});              // push rbx
+  a.bytes({0x55});              // push rbp
+  a.bytes({0x6A, 0x00});        // push 0            Handled = 0, phase = before
+  a.bytes({0x6A, 0x00});        // push 0            ReturnValue = 0
+  a.bytes({0x96});              // xchg eax, esi     eax = message
+  a.bytes({0xBB, 0, 0, 0, 0});  // mov ebx, block    (the block's own address)
+  a.bytes({0x95});              // xchg eax, ebp     ebp = message
+  a.bytes({0x8D, 0x43, 0x34});  // lea eax, [rbx+52] &UserValue
+  a.bytes({0x50, 0x51, 0x52});  // push rax, rcx (lParam), rdx (wParam)
 
   // The design environment's run-mode query, when there is one.
-  a.bytes({0x8B, 0x4B, 0x0C});              // mov ecx, [rbx+12]
+  a.bytes({0x8B, 0x4B, 0x0C});  // mov ecx, [rbx+12]
   a.jump(JRCXZ, A::BEFORE);
   a.bytes({0xFF, 0xD1});                    // call rcx
   a.bytes({0x83, 0xF8, 0x01});              // cmp eax, 1
@@ -138,21 +156,21 @@ Code assemble() {
   a.jump(JMP, A::FORWARD);
 
   a.bind(A::BEFORE);
-  a.bytes({0x8B, 0x43, 0x2C});              // mov eax, [rbx+44]   the before table
+  a.bytes({0x8B, 0x43, 0x2C});  // mov eax, [rbx+44]   the before table
 
   // Does the table at eax select the message? A count of 0 leaves the
   // phase at once; every other count goes to the scan in the tail.
   a.bind(A::PHASE);
-  a.bytes({0x8B, 0x08});                    // mov ecx, [rax]      count
+  a.bytes({0x8B, 0x08});  // mov ecx, [rax]      count
   a.jump(JRCXZ, A::PHASE_END);
   a.near_jump(A::SCAN);
 
   // Selected: call back when IsBadCodePtr accepts the callback.
   a.bind(A::CALL);
-  a.bytes({0x8B, 0x7B, 0x28});              // mov edi, [rbx+40]
-  a.bytes({0x8B, 0x43, 0x1C});              // mov eax, [rbx+28]   IsBadCodePtr
-  a.bytes({0xFF, 0xD0});                    // call rax
-  a.bytes({0x85, 0xC0});                    // test eax, eax
+  a.bytes({0x8B, 0x7B, 0x28});  // mov edi, [rbx+40]
+  a.bytes({0x8B, 0x43, 0x1C});  // mov eax, [rbx+28]   IsBadCodePtr
+  a.bytes({0xFF, 0xD0});        // call rax
+  a.bytes({0x85, 0xC0});        // test eax, eax
   a.jump(JNZ, A::PHASE_END);
   a.bytes({0x8B, 0x7B, 0x20});              // mov edi, [rbx+32]   owner
   a.bytes({0x48, 0x8D, 0x54, 0x24, 0x24});  // lea rdx, [rsp+36]   &Handled
@@ -162,7 +180,7 @@ Code assemble() {
   a.bytes({0x44, 0x8B, 0x43, 0x08});        // mov r8d, [rbx+8]    hWnd
   a.bytes({0x41, 0x89, 0xE9});              // mov r9d, ebp        uMsg
   a.bytes({0x8B, 0x43, 0x28});              // mov eax, [rbx+40]
-  a.bytes({0xFF, 0xD0});                    // call rax            wParam, lParam, &UserValue on the stack
+  a.bytes({0xFF, 0xD0});  // call rax            wParam, lParam, &UserValue on the stack
 
   // After the before phase, go on only when not Handled; after the after phase, stop.
   a.bind(A::PHASE_END);
@@ -170,57 +188,57 @@ Code assemble() {
   a.jump(JNZ, A::DONE);
 
   a.bind(A::FORWARD);
-  a.bytes({0xFF, 0x03});                    // inc dword [rbx]     nesting
-  a.bytes({0x8B, 0x7B, 0x24});              // mov edi, [rbx+36]   previous procedure
-  a.bytes({0x8B, 0x73, 0x08});              // mov esi, [rbx+8]    window
-  a.bytes({0x89, 0xEA});                    // mov edx, ebp        message
-  a.bytes({0x59});                          // pop rcx             wParam
-  a.bytes({0x41, 0x58});                    // pop r8              lParam
-  a.bytes({0x41, 0x50, 0x51});              // push r8; push rcx   (kept for the after phase)
-  a.bytes({0x8B, 0x43, 0x10});              // mov eax, [rbx+16]   CallWindowProcA
-  a.bytes({0xFF, 0xD0});                    // call rax
-  a.bytes({0x89, 0x44, 0x24, 0x18});        // mov [rsp+24], eax   ReturnValue
-  a.bytes({0xFF, 0x0B});                    // dec dword [rbx]
+  a.bytes({0xFF, 0x03});              // inc dword [rbx]     nesting
+  a.bytes({0x8B, 0x7B, 0x24});        // mov edi, [rbx+36]   previous procedure
+  a.bytes({0x8B, 0x73, 0x08});        // mov esi, [rbx+8]    window
+  a.bytes({0x89, 0xEA});              // mov edx, ebp        message
+  a.bytes({0x59});                    // pop rcx             wParam
+  a.bytes({0x41, 0x58});              // pop r8              lParam
+  a.bytes({0x41, 0x50, 0x51});        // push r8; push rcx   (kept for the after phase)
+  a.bytes({0x8B, 0x43, 0x10});        // mov eax, [rbx+16]   CallWindowProcA
+  a.bytes({0xFF, 0xD0});              // call rax
+  a.bytes({0x89, 0x44, 0x24, 0x18});  // mov [rsp+24], eax   ReturnValue
+  a.bytes({0xFF, 0x0B});              // dec dword [rbx]
   a.jump(JNZ, A::AFTER);
-  a.bytes({0x83, 0x7B, 0x04, 0x00});        // cmp dword [rbx+4], 0
-  a.jump(JNZ, A::RELEASE);                  // outermost forward with removal requested
+  a.bytes({0x83, 0x7B, 0x04, 0x00});  // cmp dword [rbx+4], 0
+  a.jump(JNZ, A::RELEASE);            // outermost forward with removal requested
 
   a.bind(A::AFTER);
   a.bytes({0x48, 0xFF, 0x44, 0x24, 0x20});  // inc qword [rsp+32]  phase: 0 -> after, -1 -> done
   a.jump(JZ, A::DONE);
-  a.bytes({0x8B, 0x43, 0x30});              // mov eax, [rbx+48]   the after table
+  a.bytes({0x8B, 0x43, 0x30});  // mov eax, [rbx+48]   the after table
   a.jump(JMP, A::PHASE);
 
   // Stopped by the design environment: release now, or, while a call out of
   // the block is in progress, leave it to the outermost forward.
   a.bind(A::ZERO);
-  a.bytes({0xFF, 0x4B, 0x04});              // dec dword [rbx+4]   request removal (0 -> -1)
-  a.bytes({0x83, 0x3B, 0x00});              // cmp dword [rbx], 0
+  a.bytes({0xFF, 0x4B, 0x04});  // dec dword [rbx+4]   request removal (0 -> -1)
+  a.bytes({0x83, 0x3B, 0x00});  // cmp dword [rbx], 0
   a.jump(JZ, A::RELEASE);
 
   a.bind(A::DONE);
-  a.bytes({0x59, 0x59, 0x59});              // pop rcx x3          the stack arguments
-  a.bytes({0x58});                          // pop rax             ReturnValue
-  a.bytes({0x59});                          // pop rcx             Handled and phase
-  a.bytes({0x5D, 0x5B, 0xC3});              // pop rbp; pop rbx; ret
+  a.bytes({0x59, 0x59, 0x59});  // pop rcx x3          the stack arguments
+  a.bytes({0x58});              // pop rax             ReturnValue
+  a.bytes({0x59});              // pop rcx             Handled and phase
+  a.bytes({0x5D, 0x5B, 0xC3});  // pop rbp; pop rbx; ret
 
   // Put the previous procedure back and free the block's allocation, tail
   // and all; VirtualFree returns straight to our caller, so nothing of the
   // allocation runs after it.
   a.bind(A::RELEASE);
-  a.bytes({0x8B, 0x7B, 0x08});              // mov edi, [rbx+8]
-  a.bytes({0x6A, 0xFC, 0x5E});              // push -4; pop rsi    GWL_WNDPROC
-  a.bytes({0x8B, 0x53, 0x24});              // mov edx, [rbx+36]
-  a.bytes({0x8B, 0x43, 0x14});              // mov eax, [rbx+20]   SetWindowLongA
-  a.bytes({0xFF, 0xD0});                    // call rax
-  a.bytes({0x99});                          // cdq                 edx = 0: procedures lie below 2 GiB
-  a.bytes({0xB6, 0x80});                    // mov dh, 0x80        MEM_RELEASE
-  a.bytes({0x31, 0xF6});                    // xor esi, esi
-  a.bytes({0x8D, 0x7B, 0xF8});              // lea edi, [rbx-8]    the block's allocation
-  a.bytes({0x8B, 0x43, 0x18});              // mov eax, [rbx+24]   VirtualFree
-  a.bytes({0x48, 0x83, 0xC4, 0x28});        // add rsp, 40
-  a.bytes({0x5D, 0x5B});                    // pop rbp; pop rbx
-  a.bytes({0xFF, 0xE0});                    // jmp rax
+  a.bytes({0x8B, 0x7B, 0x08});        // mov edi, [rbx+8]
+  a.bytes({0x6A, 0xFC, 0x5E});        // push -4; pop rsi    GWL_WNDPROC
+  a.bytes({0x8B, 0x53, 0x24});        // mov edx, [rbx+36]
+  a.bytes({0x8B, 0x43, 0x14});        // mov eax, [rbx+20]   SetWindowLongA
+  a.bytes({0xFF, 0xD0});              // call rax
+  a.bytes({0x99});                    // cdq                 edx = 0: procedures lie below 2 GiB
+  a.bytes({0xB6, 0x80});              // mov dh, 0x80        MEM_RELEASE
+  a.bytes({0x31, 0xF6});              // xor esi, esi
+  a.bytes({0x8D, 0x7B, 0xF8});        // lea edi, [rbx-8]    the block's allocation
+  a.bytes({0x8B, 0x43, 0x18});        // mov eax, [rbx+24]   VirtualFree
+  a.bytes({0x48, 0x83, 0xC4, 0x28});  // add rsp, 40
+  a.bytes({0x5D, 0x5B});              // pop rbp; pop rbx
+  a.bytes({0xFF, 0xE0});              // jmp rax
 
   // The scan, in the tail: eax the table, ecx its count (not 0), ebp the
   // message; it may change ecx, edx, esi and xmm0 to xmm4. Counts 1 to 4
@@ -236,11 +254,11 @@ Code assemble() {
   a.bytes({0x66, 0x0F, 0x76, 0xC8});        // pcmpeqd xmm1, xmm0
   a.bytes({0x83, 0xF9, 0x04});              // cmp ecx, 4
   a.jump(JA, A::WIDE);
-  a.bytes({0x0F, 0x50, 0xD1});              // movmskps edx, xmm1     bit k: slot k+1
-  a.bytes({0x31, 0xF6});                    // xor esi, esi
-  a.bytes({0x0F, 0xAB, 0xCE});              // bts esi, ecx
-  a.bytes({0xFF, 0xCE});                    // dec esi                bits 0..count-1
-  a.bytes({0x85, 0xF2});                    // test edx, esi
+  a.bytes({0x0F, 0x50, 0xD1});  // movmskps edx, xmm1     bit k: slot k+1
+  a.bytes({0x31, 0xF6});        // xor esi, esi
+  a.bytes({0x0F, 0xAB, 0xCE});  // bts esi, ecx
+  a.bytes({0xFF, 0xCE});        // dec esi                bits 0..count-1
+  a.bytes({0x85, 0xF2});        // test edx, esi
   a.near_jump(JNZ, A::CALL);
   a.near_jump(A::PHASE_END);
 
@@ -279,19 +297,20 @@ Code assemble() {
   // A negative count selects everything; one above 32 is scanned slot by
   // slot from the count down, past the table's end as the count says.
   a.bind(A::ODD);
-  a.bytes({0x85, 0xC9});                    // test ecx, ecx
+  a.bytes({0x85, 0xC9});  // test ecx, ecx
   a.near_jump(JS, A::CALL);
   a.bind(A::SLOT);
-  a.bytes({0x39, 0x2C, 0x88});              // cmp [rax+rcx*4], ebp
+  a.bytes({0x39, 0x2C, 0x88});  // cmp [rax+rcx*4], ebp
   a.near_jump(JZ, A::CALL);
-  a.bytes({0xFF, 0xC9});                    // dec ecx
+  a.bytes({0xFF, 0xC9});  // dec ecx
   a.jump(JNZ, A::SLOT);
   a.near_jump(A::PHASE_END);
 
   const A::Output sections = a.finish();
   const auto& procedure = sections.code[A::PROCEDURE];
   const auto& tail = sections.code[A::TAIL];
-  if (procedure.size() > kCodeSize) throw std::logic_error("thunk code exceeds its 204 bytes in the block");
+  if (procedure.size() > kCodeSize)
+    throw std::logic_error("thunk code exceeds its 204 bytes in the block");
   if (tail.size() > kTailSize) throw std::logic_error("thunk code exceeds the allocation's tail");
   Code out{};
   std::copy(procedure.begin(), procedure.end(), out.procedure.begin());

@@ -20,8 +20,8 @@ using IsBadCodePtrFn = win::BOOL (*)(const void*);
 // Restores the previous procedure and frees the block's allocation; the procedure
 // returns what VirtualFree returns, as the machine code's tail jump does.
 LRESULT release(ThunkBlock* block) {
-  function_at<SetWindowLongFn>(block->set_window_long)(win::HWND{block->window}, -4,
-                                                       static_cast<win::LONG>(block->previous_proc));
+  function_at<SetWindowLongFn>(block->set_window_long)(
+      win::HWND{block->window}, -4, static_cast<win::LONG>(block->previous_proc));
   const auto virtual_free = function_at<VirtualFreeFn>(block->virtual_free);
   return virtual_free(allocation_of(block), 0, 0x8000);
 }
@@ -36,8 +36,8 @@ void phase(ThunkBlock* block, std::uint32_t table, win::UINT message, std::int32
           function_at<const void*>(block->callback)))
     return;
   function_at<CallbackEntry>(block->callback)(block->owner, is_before, handled, return_value,
-                                             block->window, message, wparam, lparam,
-                                             &block->user_value);
+                                              block->window, message, wparam, lparam,
+                                              &block->user_value);
 }
 
 }  // namespace
@@ -49,8 +49,8 @@ bool table_selects(const MessageTable& table, win::UINT message) {
   return false;
 }
 
-LRESULT model_window_procedure(ThunkBlock* block, win::HWND, win::UINT message,
-                               win::WPARAM wparam, win::LPARAM lparam) {
+LRESULT model_window_procedure(ThunkBlock* block, win::HWND, win::UINT message, win::WPARAM wparam,
+                               win::LPARAM lparam) {
   std::int32_t return_value = 0;
   std::int32_t handled = 0;
   bool callbacks = true;
@@ -72,7 +72,8 @@ LRESULT model_window_procedure(ThunkBlock* block, win::HWND, win::UINT message,
       function_at<win::WNDPROC>(block->previous_proc), win::HWND{block->window}, message, wparam,
       lparam);
   if (--block->nesting == 0 && block->release_request != 0) return release(block);
-  if (callbacks) phase(block, block->after_table, message, 0, &handled, &return_value, wparam, lparam);
+  if (callbacks)
+    phase(block, block->after_table, message, 0, &handled, &return_value, wparam, lparam);
   return return_value;
 }
 

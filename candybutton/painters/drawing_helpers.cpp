@@ -24,9 +24,10 @@ bool exact_in_float(std::int32_t v) { return v > -(1 << 24) && v < (1 << 24); }
 
 }  // namespace
 
-void draw_line(forms::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-               win::COLORREF color) {
-  if ((color >> 24) == 0 && exact_in_float(x1) && exact_in_float(y1) && exact_in_float(x2) && exact_in_float(y2)) {
+void draw_line(forms::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+               std::int32_t y2, win::COLORREF color) {
+  if ((color >> 24) == 0 && exact_in_float(x1) && exact_in_float(y1) && exact_in_float(x2) &&
+      exact_in_float(y2)) {
     win::DrawSolidLine(surface.hDC(), x1, y1, x2, y2, color);
     return;
   }
@@ -41,7 +42,8 @@ void SurfaceRows::line(std::int32_t x1, std::int32_t x2, std::int32_t y, win::CO
   m_surface.Line(px(x1), px(y), px(x2), px(y), color);
 }
 
-void draw_pixel(forms::DrawingSurface& surface, std::int32_t x, std::int32_t y, win::COLORREF color) {
+void draw_pixel(forms::DrawingSurface& surface, std::int32_t x, std::int32_t y,
+                win::COLORREF color) {
   if ((color >> 24) == 0 && exact_in_float(x) && exact_in_float(y)) {
     win::SetPixelV(surface.hDC(), x, y, color);
     return;
@@ -66,7 +68,8 @@ void draw_gradient_band(SurfaceRows& rows, const GradientBand& band) {
   }
 }
 
-void draw_rounded_frame(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const FrameColors& c) {
+void draw_rounded_frame(forms::DrawingSurface& s, std::int32_t w, std::int32_t h,
+                        const FrameColors& c) {
   draw_pixel(s, 1, 0, c.dot);
   draw_pixel(s, 0, 1, c.dot);
   draw_line(s, 0, 2, 2, 0, c.diagonal);

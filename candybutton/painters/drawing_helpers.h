@@ -17,18 +17,20 @@ namespace candy {
 // nothing would change on the way (points that convert to float exactly, a
 // plain colour that needs no translation), which saves the conversions of
 // the general path on the thousands of rows a repaint draws.
-void draw_line(forms::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-               win::COLORREF color);
+void draw_line(forms::DrawingSurface& surface, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+               std::int32_t y2, win::COLORREF color);
 
 // The surface's PSet of (x, y), under the same conditions as draw_line.
-void draw_pixel(forms::DrawingSurface& surface, std::int32_t x, std::int32_t y, win::COLORREF color);
+void draw_pixel(forms::DrawingSurface& surface, std::int32_t x, std::int32_t y,
+                win::COLORREF color);
 
 // Rows on the surface, one colour each, for the bands and rims drawn row by
 // row: each the surface's Line from (x1, y) to (x2, y), taken straight to its
 // device context under the same conditions as draw_line above.
 class SurfaceRows {
  public:
-  explicit SurfaceRows(forms::DrawingSurface& surface) : m_surface(surface), m_rows(surface.hDC()) {}
+  explicit SurfaceRows(forms::DrawingSurface& surface)
+      : m_surface(surface), m_rows(surface.hDC()) {}
   void line(std::int32_t x1, std::int32_t x2, std::int32_t y, win::COLORREF color);
 
  private:
@@ -64,7 +66,8 @@ struct FrameColors {
   win::COLORREF diagonal;
   win::COLORREF edge;
 };
-void draw_rounded_frame(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h, const FrameColors& colors);
+void draw_rounded_frame(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h,
+                        const FrameColors& colors);
 
 // Fills (0, 0) .. (w, h) with the container's BackColor, translated; skipped
 // when the container or its BackColor cannot be read (an empty answer or an

@@ -91,7 +91,8 @@ std::optional<FaceParams> face_params_style7(float SW, float SH, std::int32_t CR
   return p;
 }
 
-std::optional<FaceParams> fill_face_params(std::int32_t style, float SW, float SH, std::int32_t CR) {
+std::optional<FaceParams> fill_face_params(std::int32_t style, float SW, float SH,
+                                           std::int32_t CR) {
   const StyleRow* row = style_row(style);
   if (!row || !row->face_params) return FaceParams{};
   return row->face_params(SW, SH, CR);
@@ -100,15 +101,11 @@ std::optional<FaceParams> fill_face_params(std::int32_t style, float SW, float S
 std::optional<win::OLE_COLOR> face_color_for_state(const ButtonFace& button, std::int32_t state) {
   switch (state) {
     case 0:
-    case 2:
-      return button.m_ColorButtonUp;
-    case 3:
-      return button.m_ColorButtonHover;
+    case 2: return button.m_ColorButtonUp;
+    case 3: return button.m_ColorButtonHover;
     case 1:
-    case 4:
-      return button.m_ColorButtonDown;
-    default:
-      return std::nullopt;
+    case 4: return button.m_ColorButtonDown;
+    default: return std::nullopt;
   }
 }
 

@@ -12,9 +12,9 @@
 namespace candy {
 
 struct FaceParams {
-  std::int32_t GlossBase = 0;      // percentage at the top row of the gloss
-  std::int32_t GlossSlope = 0;     // percentage gained per row, before division by CR
-  std::int32_t GlossLeft = 0;      // gloss rounded rectangle
+  std::int32_t GlossBase = 0;   // percentage at the top row of the gloss
+  std::int32_t GlossSlope = 0;  // percentage gained per row, before division by CR
+  std::int32_t GlossLeft = 0;   // gloss rounded rectangle
   std::int32_t GlossTop = 0;
   std::int32_t GlossRadius = 0;
   std::int32_t GlossBottom = 0;
@@ -23,7 +23,7 @@ struct FaceParams {
   std::int32_t GlowHeightPct = 0;  // vertical glow radius, percent of the face height
   std::int32_t GlowCenterX = 0;
   std::int32_t GlowCenterY = 0;
-  std::int32_t GlowStep = 0;       // percentage per glow ring, before division by the vertical radius
+  std::int32_t GlowStep = 0;  // percentage per glow ring, before division by the vertical radius
   friend bool operator==(const FaceParams&, const FaceParams&) = default;
 };
 

@@ -3,12 +3,14 @@
 
 namespace candy {
 
-std::optional<GlowGeometry> make_glow_geometry(const FaceParams& P, std::int32_t W, std::int32_t H) {
+std::optional<GlowGeometry> make_glow_geometry(const FaceParams& P, std::int32_t W,
+                                               std::int32_t H) {
   GlowGeometry g;
   g.rx = RoundToInt(double(W) * P.GlowWidthPct / 100.0);
   g.ry = RoundToInt(double(H) * P.GlowHeightPct / 100.0);
   if (g.rx == 0 || g.ry == 0) return std::nullopt;
-  g.outer = {P.GlowCenterX - g.rx, P.GlowCenterY - g.ry, P.GlowCenterX + g.rx, P.GlowCenterY + g.ry};
+  g.outer = {P.GlowCenterX - g.rx, P.GlowCenterY - g.ry, P.GlowCenterX + g.rx,
+             P.GlowCenterY + g.ry};
   if (g.rx > g.ry) {
     g.sx = float(g.rx) / float(g.ry);
     g.sy = 1.0f;

@@ -13,8 +13,8 @@ namespace candy {
 // The rings are gathered first and drawn as one stack: the same pixels as a
 // null-pen Ellipse per ring with a brush of the ring's colour, but each pixel
 // is written once instead of once per ring that covers it.
-void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int32_t H, win::OLE_COLOR face,
-                      win::OLE_COLOR bright) {
+void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int32_t H,
+                      win::OLE_COLOR face, win::OLE_COLOR bright) {
   const std::optional<GlowGeometry> glow = make_glow_geometry(P, W, H);
   if (!glow) return;
   win::RECT rect = glow->outer;

@@ -17,7 +17,7 @@ struct GlowGeometry {
   std::int32_t ry = 0;  // round(H * GlowHeightPct / 100)
   float sx = 0;         // shrink per ring, horizontal and vertical
   float sy = 0;
-  win::RECT outer;      // the outermost ellipse's box
+  win::RECT outer;  // the outermost ellipse's box
 };
 
 // Nothing when a radius is 0: the step sizes and the ring percentages would
@@ -28,7 +28,7 @@ std::optional<GlowGeometry> make_glow_geometry(const FaceParams& P, std::int32_t
 // drawn before the first counter is used, so ring n uses k = n + 1).
 std::int32_t glow_ring_percentage(const FaceParams& P, const GlowGeometry& glow, std::int32_t k);
 
-void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int32_t H, win::OLE_COLOR face,
-                      win::OLE_COLOR bright);
+void PaintEllipseGlow(win::HDC dc, const FaceParams& P, std::int32_t W, std::int32_t H,
+                      win::OLE_COLOR face, win::OLE_COLOR bright);
 
 }  // namespace candy

@@ -20,7 +20,8 @@ bool covers(const std::vector<std::pair<std::int32_t, std::int32_t>>& runs, std:
 
 }  // namespace
 
-void PaintPixelFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face) {
+void PaintPixelFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H,
+                    win::OLE_COLOR face) {
   // The body percentage divides by H; a face without width or height shows nothing.
   if (W <= 0 || H <= 0) return;
   const win::HDC dc = button.surface.hDC();
@@ -45,7 +46,8 @@ void PaintPixelFace(ButtonFace& button, const std::int32_t& W, const std::int32_
   for (std::int32_t y = 0; y <= H; ++y) {
     if (y < CR) highlight = BlendColors(0xFFFFFF, face, (y * 30) / CR);
     // The body colour depends on the row alone.
-    const win::COLORREF body = BlendColors(face, button.m_ColorBright, std::abs(((2 * y - H) * 100) / H));
+    const win::COLORREF body =
+        BlendColors(face, button.m_ColorBright, std::abs(((2 * y - H) * 100) / H));
     inner.inside_runs(y, 0, half, in_inner);
     outer.inside_runs(y, 0, half, in_outer);
     crescent.inside_runs(y, 0, half, in_crescent);

@@ -16,6 +16,7 @@ namespace candy {
 void PaintPixelStyle(ButtonFace& button, const std::int32_t& state);
 
 // Paints columns 0 .. W and rows 0 .. H; a width or height of 0 or less shows nothing.
-void PaintPixelFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face);
+void PaintPixelFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H,
+                    win::OLE_COLOR face);
 
 }  // namespace candy

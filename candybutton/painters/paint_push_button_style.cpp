@@ -6,16 +6,19 @@ namespace candy {
 namespace {
 
 struct Rim {
-  win::COLORREF row1, row2;        // the two rows under the top edge
+  win::COLORREF row1, row2;            // the two rows under the top edge
   win::COLORREF side_start, side_end;  // the sides, from row 3 down
-  win::COLORREF row_h2, row_h1;    // the two rows above the bottom edge
+  win::COLORREF row_h2, row_h1;        // the two rows above the bottom edge
 };
 
-constexpr Rim kFocusRim = {win::RGB(206, 231, 255), win::RGB(188, 212, 246), win::RGB(188, 212, 246),
-                           win::RGB(137, 173, 228), win::RGB(137, 173, 228), win::RGB(105, 130, 238)};
-constexpr Rim kMouseOverRim = {win::RGB(255, 240, 202), win::RGB(253, 216, 137), win::RGB(253, 216, 137),
-                               win::RGB(248, 178, 48),  win::RGB(248, 178, 48),  win::RGB(229, 151, 0)};
-constexpr FrameColors kFrame = {win::RGB(122, 149, 168), win::RGB(37, 87, 131), win::RGB(0, 60, 116)};
+constexpr Rim kFocusRim = {win::RGB(206, 231, 255), win::RGB(188, 212, 246),
+                           win::RGB(188, 212, 246), win::RGB(137, 173, 228),
+                           win::RGB(137, 173, 228), win::RGB(105, 130, 238)};
+constexpr Rim kMouseOverRim = {win::RGB(255, 240, 202), win::RGB(253, 216, 137),
+                               win::RGB(253, 216, 137), win::RGB(248, 178, 48),
+                               win::RGB(248, 178, 48),  win::RGB(229, 151, 0)};
+constexpr FrameColors kFrame = {win::RGB(122, 149, 168), win::RGB(37, 87, 131),
+                                win::RGB(0, 60, 116)};
 
 void paint_pressed(forms::DrawingSurface& surface, std::int32_t w, std::int32_t h) {
   SurfaceRows s(surface);

@@ -14,8 +14,8 @@ constexpr win::COLORREF kBlack = 0x000000;
 constexpr win::COLORREF kDisabledFace = 0xB0C0C0;
 
 // Fills columns a .. b-1 of row y and their mirrors W-b+1 .. W-a.
-void fill_mirrored_run(win::HDC dc, win::HBRUSH brush, std::int32_t W, std::int32_t y, std::int32_t a,
-                       std::int32_t b) {
+void fill_mirrored_run(win::HDC dc, win::HBRUSH brush, std::int32_t W, std::int32_t y,
+                       std::int32_t a, std::int32_t b) {
   const win::RECT left{a, y, b, y + 1};
   const win::RECT right{W - b + 1, y, W - a + 1, y + 1};
   win::FillRect(dc, &left, brush);
@@ -68,8 +68,8 @@ void scan_border_and_gloss(ButtonFace& button, std::int32_t W, std::int32_t H, w
 
 }  // namespace
 
-void PaintRoundedFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face,
-                      const FaceParams& P) {
+void PaintRoundedFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H,
+                      win::OLE_COLOR face, const FaceParams& P) {
   if (button.m_CornerRadius < 1) button.m_CornerRadius = 1;
   win::OLE_COLOR bright = button.m_ColorBright;
   if (button.m_Enabled == 0) {
@@ -78,14 +78,15 @@ void PaintRoundedFace(ButtonFace& button, const std::int32_t& W, const std::int3
   }
   win::COLORREF border;
   if (button.m_BorderBrightness >= 0) {
-    border = BlendColors(face, kWhite, button.m_BorderBrightness);  // writes back a value above 100 as 100
+    border = BlendColors(face, kWhite,
+                         button.m_BorderBrightness);  // writes back a value above 100 as 100
   } else {
     // Any value below -100 darkens fully; negating the 32-bit minimum would overflow.
     const std::int32_t darken = button.m_BorderBrightness < -100 ? 100 : -button.m_BorderBrightness;
     border = BlendColors(face, kBlack, std::int32_t{darken});
   }
-  const win::HRGN gloss = win::CreateRoundRectRgn(P.GlossLeft, P.GlossTop, P.GlossRight, P.GlossBottom,
-                                                  2 * P.GlossRadius, 2 * P.GlossRadius);
+  const win::HRGN gloss = win::CreateRoundRectRgn(
+      P.GlossLeft, P.GlossTop, P.GlossRight, P.GlossBottom, 2 * P.GlossRadius, 2 * P.GlossRadius);
   const win::HDC dc = button.surface.hDC();
   win::RECT rect;
   win::SetRect(&rect, 0, 0, W, H);

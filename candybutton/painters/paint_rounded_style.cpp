@@ -5,8 +5,9 @@
 namespace candy {
 
 void PaintRoundedStyle(ButtonFace& button, const std::int32_t& state) {
-  const std::optional<FaceParams> params = fill_face_params(
-      button.m_Style, button.surface.ScaleWidth(), button.surface.ScaleHeight(), button.m_CornerRadius);
+  const std::optional<FaceParams> params =
+      fill_face_params(button.m_Style, button.surface.ScaleWidth(), button.surface.ScaleHeight(),
+                       button.m_CornerRadius);
   // A style 3 face less than half a pixel high has no glow height to compute
   // and nothing to show.
   if (!params) return;

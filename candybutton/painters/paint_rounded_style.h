@@ -19,7 +19,7 @@ void PaintRoundedStyle(ButtonFace& button, const std::int32_t& state);
 // Paints the face of size W x H (the window region's pixels span 1 .. W - 1).
 // Raises m_CornerRadius to 1 when below; lowers m_BorderBrightness to 100 when
 // above. A disabled button uses the face (192, 192, 176) and a white glow.
-void PaintRoundedFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H, win::OLE_COLOR face,
-                      const FaceParams& P);
+void PaintRoundedFace(ButtonFace& button, const std::int32_t& W, const std::int32_t& H,
+                      win::OLE_COLOR face, const FaceParams& P);
 
 }  // namespace candy

@@ -12,13 +12,20 @@ struct ToolLook {
   FrameColors frame;
 };
 
-constexpr ToolLook kPressed = {win::RGB(220, 218, 209), win::RGB(231, 230, 224), win::RGB(225, 224, 216),
-                               win::RGB(235, 234, 229),
-                               {win::RGB(215, 215, 204), win::RGB(179, 179, 168), win::RGB(157, 157, 146)}};
-constexpr ToolLook kMouseOver = {win::RGB(254, 254, 253), win::RGB(252, 252, 249), win::RGB(238, 237, 229),
-                                 win::RGB(215, 210, 198),
-                                 {win::RGB(232, 232, 221), win::RGB(216, 216, 205), win::RGB(206, 206, 195)}};
-constexpr FrameColors kCheckedFrame = {win::RGB(203, 213, 214), win::RGB(152, 175, 190), win::RGB(122, 152, 175)};
+constexpr ToolLook kPressed = {
+    win::RGB(220, 218, 209),
+    win::RGB(231, 230, 224),
+    win::RGB(225, 224, 216),
+    win::RGB(235, 234, 229),
+    {win::RGB(215, 215, 204), win::RGB(179, 179, 168), win::RGB(157, 157, 146)}};
+constexpr ToolLook kMouseOver = {
+    win::RGB(254, 254, 253),
+    win::RGB(252, 252, 249),
+    win::RGB(238, 237, 229),
+    win::RGB(215, 210, 198),
+    {win::RGB(232, 232, 221), win::RGB(216, 216, 205), win::RGB(206, 206, 195)}};
+constexpr FrameColors kCheckedFrame = {win::RGB(203, 213, 214), win::RGB(152, 175, 190),
+                                       win::RGB(122, 152, 175)};
 
 void paint_bands(forms::DrawingSurface& s, std::int32_t w, std::int32_t h, const ToolLook& look) {
   SurfaceRows rows(s);
@@ -36,18 +43,13 @@ void PaintToolButtonStyle(ButtonFace& button, const std::int32_t& state) {
   const std::int32_t w = last_column(s);
   fill_with_container_color(button, w, h);
   switch (state) {
-    case 1:
-      paint_bands(s, w, h, kPressed);
-      break;
-    case 3:
-      paint_bands(s, w, h, kMouseOver);
-      break;
+    case 1: paint_bands(s, w, h, kPressed); break;
+    case 3: paint_bands(s, w, h, kMouseOver); break;
     case 4:
       s.Box(1.0f, 1.0f, float(w - 1), float(h - 1), win::RGB(255, 255, 255));
       draw_rounded_frame(s, w, h, kCheckedFrame);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -7,7 +7,8 @@ namespace candy {
 RegionRows::RegionRows(win::HRGN region) : m_bands(region) {}
 
 std::optional<std::int32_t> RegionRows::first_common(std::span<const win::RegionSpan> a,
-                                                     std::span<const win::RegionSpan> b, std::int32_t from) {
+                                                     std::span<const win::RegionSpan> b,
+                                                     std::int32_t from) {
   auto i = a.begin();
   auto j = b.begin();
   while (i != a.end() && j != b.end()) {

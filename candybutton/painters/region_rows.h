@@ -20,7 +20,8 @@ class RegionRows {
 
   // The first column x >= from that lies in both rows, or nothing.
   static std::optional<std::int32_t> first_common(std::span<const win::RegionSpan> a,
-                                                  std::span<const win::RegionSpan> b, std::int32_t from);
+                                                  std::span<const win::RegionSpan> b,
+                                                  std::int32_t from);
 
  private:
   win::RegionBands m_bands;

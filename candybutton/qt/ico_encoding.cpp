@@ -24,8 +24,9 @@ std::vector<std::uint8_t> encode_ico(const QImage& image) {
   const int width = image.width();
   const int height = image.height();
   if (width > kMaxIcoSide || height > kMaxIcoSide)
-    throw std::invalid_argument("encode_ico: a " + std::to_string(width) + " x " + std::to_string(height) +
-                                " image is larger than an icon's " + std::to_string(kMaxIcoSide) + " pixels a side");
+    throw std::invalid_argument("encode_ico: a " + std::to_string(width) + " x " +
+                                std::to_string(height) + " image is larger than an icon's " +
+                                std::to_string(kMaxIcoSide) + " pixels a side");
   const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
   const std::uint32_t mask_stride = std::uint32_t((width + 31) / 32 * 4);
   const std::uint32_t header_size = 40;

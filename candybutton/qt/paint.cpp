@@ -18,7 +18,8 @@ namespace qt {
 
 std::uint32_t to_colorref(const QColor& color) {
   const QColor rgb = color.toRgb();
-  return std::uint32_t(rgb.red()) | std::uint32_t(rgb.green()) << 8 | std::uint32_t(rgb.blue()) << 16;
+  return std::uint32_t(rgb.red()) | std::uint32_t(rgb.green()) << 8 |
+         std::uint32_t(rgb.blue()) << 16;
 }
 
 QColor from_colorref(std::uint32_t colorref) {
@@ -46,7 +47,8 @@ int device_pixels(int logical, qreal ratio) { return int(std::nearbyint(logical 
 // sits on.
 QColor container_color(const QWidget& button) {
   const QWidget* parent = button.parentWidget();
-  return parent ? parent->palette().color(parent->backgroundRole()) : button.palette().color(QPalette::Window);
+  return parent ? parent->palette().color(parent->backgroundRole())
+                : button.palette().color(QPalette::Window);
 }
 
 std::vector<std::uint8_t> picture_of(const QCandyButton& button, qreal ratio) {
@@ -60,7 +62,8 @@ std::vector<std::uint8_t> picture_of(const QCandyButton& button, qreal ratio) {
 
 }  // namespace
 
-ButtonLook look_of(const QCandyButton& button, const QCandyButton::Properties& properties, qreal ratio) {
+ButtonLook look_of(const QCandyButton& button, const QCandyButton::Properties& properties,
+                   qreal ratio) {
   ButtonLook look;
   look.style = properties.style;
   look.state = button.drawingState();
@@ -74,17 +77,19 @@ ButtonLook look_of(const QCandyButton& button, const QCandyButton::Properties& p
   look.enabled = button.isEnabled();
   look.checked = button.isChecked();
   look.caption = button.text().toStdString();
-  if (button.testAttribute(Qt::WA_SetFont))
-    look.font = describe_font(button.font(), ratio);
+  if (button.testAttribute(Qt::WA_SetFont)) look.font = describe_font(button.font(), ratio);
   else if (ratio != 1)
-    look.font = candy::Font{kDefaultFontName, float(kDefaultFontPoints * ratio), 400, false, false, false, 0};
+    look.font = candy::Font{
+        kDefaultFontName, float(kDefaultFontPoints * ratio), 400, false, false, false, 0};
   if (!button.icon().isNull()) {
     look.picture = picture_of(button, ratio);
     look.picture_name = "the button's icon";
   }
   look.picture_alignment = properties.picture_alignment;
-  if (properties.caption_highlight.isValid()) look.caption_highlite = to_colorref(properties.caption_highlight);
-  if (properties.icon_highlight.isValid()) look.icon_highlite = to_colorref(properties.icon_highlight);
+  if (properties.caption_highlight.isValid())
+    look.caption_highlite = to_colorref(properties.caption_highlight);
+  if (properties.icon_highlight.isValid())
+    look.icon_highlite = to_colorref(properties.icon_highlight);
   look.container_color = to_colorref(container_color(button));
   return look;
 }
@@ -113,7 +118,8 @@ QRegion region_of(const std::vector<std::uint8_t>& mask, int width, int height) 
     const std::size_t previous = rects.size() - band_start;
     bool same = !row.empty() && previous == row.size() && rects.back().bottom() == y - 1;
     for (std::size_t i = 0; same && i < row.size(); ++i)
-      same = rects[band_start + i].left() == row[i].left() && rects[band_start + i].right() == row[i].right();
+      same = rects[band_start + i].left() == row[i].left() &&
+             rects[band_start + i].right() == row[i].right();
     if (same) {
       for (std::size_t i = 0; i < row.size(); ++i) rects[band_start + i].setBottom(y);
     } else if (!row.empty()) {
@@ -143,7 +149,8 @@ void QCandyButton::paintEvent(QPaintEvent*) {
   for (int y = 0; y < look.height; ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     const std::uint32_t* from = pixels.data() + std::size_t(y) * std::size_t(look.width);
-    for (int x = 0; x < look.width; ++x) row[x] = qRgb(from[x] & 0xFF, from[x] >> 8 & 0xFF, from[x] >> 16 & 0xFF);
+    for (int x = 0; x < look.width; ++x)
+      row[x] = qRgb(from[x] & 0xFF, from[x] >> 8 & 0xFF, from[x] >> 16 & 0xFF);
   }
   // Device pixels one to one: the image is already at the screen's density.
   image.setDevicePixelRatio(ratio);
@@ -173,10 +180,8 @@ void QCandyButton::updateShape() {
     clearMask();
     return;
   }
-  if (std::all_of(mask.begin(), mask.end(), [](std::uint8_t bit) { return bit != 0; }))
-    clearMask();
-  else
-    setMask(region_of(mask, look.width, look.height));
+  if (std::all_of(mask.begin(), mask.end(), [](std::uint8_t bit) { return bit != 0; })) clearMask();
+  else setMask(region_of(mask, look.width, look.height));
 }
 
 bool QCandyButton::hitButton(const QPoint& pos) const {

@@ -41,7 +41,8 @@ candy::Font describe_font(const QFont& font, qreal ratio);
 // The look of the button at a device pixel ratio, painted at its size x ratio
 // in device pixels: fonts and picture are scaled by the same ratio, so the
 // result is the look rendered at that size, not an enlarged image.
-ButtonLook look_of(const QCandyButton& button, const QCandyButton::Properties& properties, qreal ratio);
+ButtonLook look_of(const QCandyButton& button, const QCandyButton::Properties& properties,
+                   qreal ratio);
 
 }  // namespace qt
 }  // namespace candy

@@ -19,8 +19,8 @@ constexpr int kMaxPictureAlignment = 4;
 
 bool in_range(const char* property, int value, int low, int high) {
   if (value >= low && value <= high) return true;
-  qWarning().nospace() << "QCandyButton: " << property << " " << value << " is outside " << low << ".." << high
-                       << "; the property keeps its value";
+  qWarning().nospace() << "QCandyButton: " << property << " " << value << " is outside " << low
+                       << ".." << high << "; the property keeps its value";
   return false;
 }
 
@@ -35,7 +35,9 @@ QCandyButton::QCandyButton(QWidget* parent)
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-QCandyButton::QCandyButton(const QString& text, QWidget* parent) : QCandyButton(parent) { setText(text); }
+QCandyButton::QCandyButton(const QString& text, QWidget* parent) : QCandyButton(parent) {
+  setText(text);
+}
 
 QCandyButton::~QCandyButton() = default;
 
@@ -140,8 +142,7 @@ bool QCandyButton::event(QEvent* e) {
         Q_EMIT mouseLeft();
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return QAbstractButton::event(e);
 }
@@ -150,11 +151,8 @@ void QCandyButton::changeEvent(QEvent* e) {
   switch (e->type()) {
     case QEvent::FontChange:
     case QEvent::PaletteChange:
-    case QEvent::EnabledChange:
-      update();
-      break;
-    default:
-      break;
+    case QEvent::EnabledChange: update(); break;
+    default: break;
   }
   QAbstractButton::changeEvent(e);
 }
@@ -175,7 +173,9 @@ void QCandyButton::mouseMoveEvent(QMouseEvent* e) {
 
 namespace {
 
-bool is_enter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+bool is_enter(const QKeyEvent* e) {
+  return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
 
 // Enter works as the space bar does: down on press, a click on release.
 QKeyEvent as_space(const QKeyEvent* e) {

@@ -19,7 +19,8 @@ candy::Picture make_sun() {
   std::vector<std::uint32_t> pixels(16 * 16, candy::color::White);
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x)
-      if ((2 * x - 15) * (2 * x - 15) + (2 * y - 15) * (2 * y - 15) <= 144) pixels[y * 16 + x] = 0x00D7FF;
+      if ((2 * x - 15) * (2 * x - 15) + (2 * y - 15) * (2 * y - 15) <= 144)
+        pixels[y * 16 + x] = 0x00D7FF;
   return candy::Picture::from_pixels(16, 16, pixels.data());
 }
 
@@ -40,9 +41,10 @@ int main() {
     candy::Label& label = window.add_label("nameLBL", "Click a button", 20, 20, 320, 20);
     window.add_label("closeLBL", "X", 340, 150, 12, 14).on_click([&app] { app.quit(); });
 
-    const ButtonChoice choices[] = {{"Programs", candy::style::PushButton, candy::scheme::LightBlue, false},
-                                    {"Music", candy::style::Rounded3, candy::scheme::SteelBlue, true},
-                                    {"Settings", candy::style::Pixel, candy::scheme::Green, false}};
+    const ButtonChoice choices[] = {
+        {"Programs", candy::style::PushButton, candy::scheme::LightBlue, false},
+        {"Music", candy::style::Rounded3, candy::scheme::SteelBlue, true},
+        {"Settings", candy::style::Pixel, candy::scheme::Green, false}};
     int index = 0;
     for (const ButtonChoice& choice : choices) {
       // A new button's caption is its name.

@@ -31,8 +31,9 @@ int main(int argc, char** argv) {
     button->setButtonStyle(i + 1);
     button->setColorScheme(i + 1);
     button->setFont(QFont(QStringLiteral("Tahoma"), 9));
-    QObject::connect(button, &QAbstractButton::clicked, label,
-                     [label, button] { label->setText(button->text() + QStringLiteral(" clicked")); });
+    QObject::connect(button, &QAbstractButton::clicked, label, [label, button] {
+      label->setText(button->text() + QStringLiteral(" clicked"));
+    });
     grid->addWidget(button, 1 + i / 3, i % 3);
     buttons.push_back(button);
   }
@@ -50,7 +51,8 @@ int main(int argc, char** argv) {
   for (candy::QCandyButton* button : buttons) {
     button->click();
     if (label->text() != button->text() + QStringLiteral(" clicked")) {
-      std::fprintf(stderr, "qt-candybutton: clicking %s did not reach the label\n", qPrintable(button->text()));
+      std::fprintf(stderr, "qt-candybutton: clicking %s did not reach the label\n",
+                   qPrintable(button->text()));
       return 1;
     }
   }

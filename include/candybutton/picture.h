@@ -32,7 +32,8 @@ class CANDYBUTTON_API Picture {
   static Picture from_file(const std::string& path);
   /// Decodes the bytes of a BMP or ICO file; `name` goes into the error
   /// message. Throws std::runtime_error when they do not decode.
-  static Picture from_bytes(const std::vector<std::uint8_t>& bytes, const std::string& name = "picture");
+  static Picture from_bytes(const std::vector<std::uint8_t>& bytes,
+                            const std::string& name = "picture");
   /// A bitmap of width × height pixels, each 0x00BBGGRR, row-major, top row
   /// first (width * height values). Throws std::invalid_argument for a size
   /// outside 1..8192 or a null buffer.

@@ -110,17 +110,19 @@ class CANDYBUTTON_API RenderError : public std::invalid_argument {
 /// rectangular styles). Throws RenderError for a bad look, a short buffer or
 /// a picture that does not decode, std::runtime_error when a font cannot be
 /// made.
-CANDYBUTTON_API std::vector<std::uint8_t> render_button(const ButtonLook& look, std::uint32_t* pixels,
-                                                        std::size_t count);
+CANDYBUTTON_API std::vector<std::uint8_t> render_button(const ButtonLook& look,
+                                                        std::uint32_t* pixels, std::size_t count);
 
 /// render_button into a vector of pixels.
-inline std::vector<std::uint8_t> render_button(const ButtonLook& look, std::vector<std::uint32_t>& pixels) {
+inline std::vector<std::uint8_t> render_button(const ButtonLook& look,
+                                               std::vector<std::uint32_t>& pixels) {
   return render_button(look, pixels.data(), pixels.size());
 }
 
 #if __cplusplus >= 202002L
 /// render_button into a span of pixels.
-inline std::vector<std::uint8_t> render_button(const ButtonLook& look, std::span<std::uint32_t> pixels) {
+inline std::vector<std::uint8_t> render_button(const ButtonLook& look,
+                                               std::span<std::uint32_t> pixels) {
   return render_button(look, pixels.data(), pixels.size());
 }
 #endif

@@ -54,7 +54,8 @@ class CANDYBUTTON_API Application {
 class CANDYBUTTON_API Window {
  public:
   /// A hidden window of width × height pixels.
-  Window(Application& application, const std::string& caption, std::int32_t width, std::int32_t height);
+  Window(Application& application, const std::string& caption, std::int32_t width,
+         std::int32_t height);
   ~Window();
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -65,8 +66,8 @@ class CANDYBUTTON_API Window {
   Button& add_button(const std::string& name, std::int32_t x, std::int32_t y, std::int32_t width,
                      std::int32_t height);
   /// Adds a label with this caption.
-  Label& add_label(const std::string& name, const std::string& caption, std::int32_t x, std::int32_t y,
-                   std::int32_t width, std::int32_t height);
+  Label& add_label(const std::string& name, const std::string& caption, std::int32_t x,
+                   std::int32_t y, std::int32_t width, std::int32_t height);
 
   /// Sets the caption the desktop shows for the window.
   void Caption(const std::string& value);

@@ -30,10 +30,12 @@ std::string temporary_directory() {
   return tmpdir.empty() ? "/tmp" : tmpdir;
 }
 
-FramesFolder choose_frames_folder(const std::string& program_folder, const std::string& private_prefix) {
+FramesFolder choose_frames_folder(const std::string& program_folder,
+                                  const std::string& private_prefix) {
   if (const std::string frames = setting("CANDY_FRAMES"); !frames.empty())
     return {frames, FileCreation::Replace, "CANDY_FRAMES chooses it"};
-  if (!program_folder.empty()) return {program_folder, FileCreation::Replace, "the program chooses it"};
+  if (!program_folder.empty())
+    return {program_folder, FileCreation::Replace, "the program chooses it"};
   if (private_prefix.empty()) return {};
   // mkdtemp makes the folder with a name no one could have guessed, mode 0700.
   const std::string dir = temporary_directory();

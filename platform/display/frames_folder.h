@@ -18,7 +18,8 @@ struct FramesFolder {
 // `private_prefix` is not empty) a new folder PREFIX-XXXXXX of mode 0700 in
 // the temporary directory, its frame files made new. Throws naming the
 // folder, the setting and the system's reason when that folder cannot be made.
-FramesFolder choose_frames_folder(const std::string& program_folder, const std::string& private_prefix);
+FramesFolder choose_frames_folder(const std::string& program_folder,
+                                  const std::string& private_prefix);
 
 // The temporary directory: TMPDIR, or /tmp when it is unset or empty, as the
 // C library's convention has it.

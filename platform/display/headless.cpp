@@ -36,8 +36,8 @@ void sleep_at_most(std::int64_t timeout_ms, std::int64_t limit_ms) {
 
 }  // namespace
 
-HeadlessPresenter::HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir, FileCreation frames,
-                                     std::string frames_origin)
+HeadlessPresenter::HeadlessPresenter(std::vector<ScriptStep> script, std::string frames_dir,
+                                     FileCreation frames, std::string frames_origin)
     : m_script(std::move(script)),
       m_frames_dir(std::move(frames_dir)),
       m_frame_creation(frames),
@@ -97,8 +97,9 @@ void HeadlessPresenter::wait_for_events(std::int64_t timeout_ms, bool main_loop_
         begin_step(now);
         if (!main_loop_idle) {
           if (now >= m_deadline) {
-            m_failure = "script line " + std::to_string(step.line) + ": the program did not become idle within " +
-                        std::to_string(step.ms) + " ms";
+            m_failure = "script line " + std::to_string(step.line) +
+                        ": the program did not become idle within " + std::to_string(step.ms) +
+                        " ms";
             std::fprintf(stderr, "%s\n", m_failure.c_str());
             end_run(kScriptFailedExitCode);
             return;
@@ -107,9 +108,7 @@ void HeadlessPresenter::wait_for_events(std::int64_t timeout_ms, bool main_loop_
           return;
         }
         break;
-      case ScriptOp::Snapshot:
-        snapshot(step);
-        break;
+      case ScriptOp::Snapshot: snapshot(step); break;
       case ScriptOp::Move:
       case ScriptOp::Button:
       case ScriptOp::Key:
@@ -148,8 +147,8 @@ win::POINT HeadlessPresenter::to_screen(int x, int y) const {
 void HeadlessPresenter::snapshot(const ScriptStep& step) const {
   const win::HWND screen = screen_window();
   if (!screen) {
-    throw std::runtime_error("script line " + std::to_string(step.line) + ": snapshot " + step.file +
-                             ": no window is shown");
+    throw std::runtime_error("script line " + std::to_string(step.line) + ": snapshot " +
+                             step.file + ": no window is shown");
   }
   write_png(win::compose_screen(screen), step.file);
 }

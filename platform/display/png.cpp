@@ -21,11 +21,13 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // libpng reports errors by longjmp to the setjmp of the function that made
 // the failing call; these two functions hold nothing that needs destroying.
-bool write_rows(png_structp png, png_infop info, std::FILE* file, const win::Surface& image, png_byte* row) {
+bool write_rows(png_structp png, png_infop info, std::FILE* file, const win::Surface& image,
+                png_byte* row) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width),
+               static_cast<png_uint_32>(image.height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   for (std::int32_t y = 0; y < image.height; ++y) {
     for (std::int32_t x = 0; x < image.width; ++x) {
@@ -41,7 +43,8 @@ bool write_rows(png_structp png, png_infop info, std::FILE* file, const win::Sur
 }
 
 // Reads into `image`, which the caller sized from read_header.
-bool read_header(png_structp png, png_infop info, std::FILE* file, png_uint_32* width, png_uint_32* height) {
+bool read_header(png_structp png, png_infop info, std::FILE* file, png_uint_32* width,
+                 png_uint_32* height) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_init_io(png, file);
   png_read_info(png, info);
@@ -71,7 +74,8 @@ bool read_rows(png_structp png, win::Surface* image, png_byte* row) {
 }  // namespace
 
 void write_png(const win::Surface& image, const std::string& path, FileCreation how) {
-  if (image.width <= 0 || image.height <= 0) throw std::runtime_error("cannot write an empty image to " + path);
+  if (image.width <= 0 || image.height <= 0)
+    throw std::runtime_error("cannot write an empty image to " + path);
   WholeFile file(path, how);
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
@@ -91,7 +95,8 @@ win::Surface read_png(const std::string& path) {
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   png_uint_32 width = 0;
   png_uint_32 height = 0;
-  bool ok = info && read_header(png, info, file.get(), &width, &height) && width <= 0x7FFF && height <= 0x7FFF;
+  bool ok = info && read_header(png, info, file.get(), &width, &height) && width <= 0x7FFF &&
+            height <= 0x7FFF;
   win::Surface image;
   if (ok) {
     image.resize(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));

@@ -28,7 +28,8 @@ std::optional<double> number(std::string_view text) {
 double parse_scale_setting(std::string_view value) {
   const std::optional<double> scale = number(value);
   if (!scale || *scale < 1 || *scale > win::kMaxScreenScale)
-    throw std::runtime_error("CANDY_SCALE is \"" + std::string(value) + "\"; expected a number from 1 to " +
+    throw std::runtime_error("CANDY_SCALE is \"" + std::string(value) +
+                             "\"; expected a number from 1 to " +
                              std::to_string(static_cast<int>(win::kMaxScreenScale)));
   return *scale;
 }

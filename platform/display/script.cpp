@@ -28,7 +28,8 @@ std::vector<std::string> words_of(std::string_view line) {
 bool parse_int(const std::string& word, std::int64_t min, std::int64_t max, std::int64_t* out) {
   std::int64_t value = 0;
   const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (error != std::errc{} || end != word.data() + word.size() || value < min || value > max) return false;
+  if (error != std::errc{} || end != word.data() + word.size() || value < min || value > max)
+    return false;
   *out = value;
   return true;
 }
@@ -37,7 +38,8 @@ bool parse_int(const std::string& word, std::int64_t min, std::int64_t max, std:
 bool is_whole_number(const std::string& word) {
   std::int64_t value = 0;
   const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-  return end == word.data() + word.size() && (error == std::errc{} || error == std::errc::result_out_of_range);
+  return end == word.data() + word.size() &&
+         (error == std::errc{} || error == std::errc::result_out_of_range);
 }
 
 bool parse_button(const std::string& word, win::MouseButton* out) {
@@ -84,9 +86,11 @@ std::vector<ScriptStep> parse_script(std::string_view text, const std::string& s
     const std::string& command = words[0];
     // A number out of range is told the limits as well.
     const auto fail = [&](const std::string& expected, const std::string& limits = {}) {
-      const bool out_of_range = !limits.empty() && std::any_of(words.begin() + 1, words.end(), is_whole_number);
-      throw ScriptError(source + ":" + std::to_string(line_number) + ": expected " + expected + ", got \"" +
-                        win::printable_excerpt(line) + "\"" + (out_of_range ? "; " + limits : ""));
+      const bool out_of_range =
+          !limits.empty() && std::any_of(words.begin() + 1, words.end(), is_whole_number);
+      throw ScriptError(source + ":" + std::to_string(line_number) + ": expected " + expected +
+                        ", got \"" + win::printable_excerpt(line) + "\"" +
+                        (out_of_range ? "; " + limits : ""));
     };
     ScriptStep step;
     step.line = line_number;
@@ -97,7 +101,8 @@ std::vector<ScriptStep> parse_script(std::string_view text, const std::string& s
       steps.push_back(step);
     } else if (command == "wait-idle") {
       step.ms = kDefaultIdleLimitMs;
-      if (words.size() > 2 || (words.size() == 2 && !parse_int(words[1], 0, kLongestWait, &step.ms)))
+      if (words.size() > 2 ||
+          (words.size() == 2 && !parse_int(words[1], 0, kLongestWait, &step.ms)))
         fail("wait-idle [MS] with MS a whole number of milliseconds", kWaitLimits);
       step.op = ScriptOp::WaitIdle;
       steps.push_back(step);
@@ -111,7 +116,8 @@ std::vector<ScriptStep> parse_script(std::string_view text, const std::string& s
       step.x = static_cast<int>(x);
       step.y = static_cast<int>(y);
       steps.push_back(step);
-    } else if (command == "press" || command == "release" || command == "click" || command == "dblclick") {
+    } else if (command == "press" || command == "release" || command == "click" ||
+               command == "dblclick") {
       if (words.size() != 2 || !parse_button(words[1], &step.button))
         fail(command + " B with B one of left, right, middle");
       step.op = ScriptOp::Button;
@@ -130,7 +136,8 @@ std::vector<ScriptStep> parse_script(std::string_view text, const std::string& s
       }
     } else if (command == "keydown" || command == "keyup" || command == "key") {
       if (words.size() != 2 || !parse_key(words[1], &step.key))
-        fail(command + " K with K one of Enter, Tab, Shift, Ctrl, Space, Escape, a letter or a digit");
+        fail(command +
+             " K with K one of Enter, Tab, Shift, Ctrl, Space, Escape, a letter or a digit");
       step.op = ScriptOp::Key;
       step.key_action = command == "keyup" ? win::KeyAction::Up : win::KeyAction::Down;
       steps.push_back(step);
@@ -144,7 +151,9 @@ std::vector<ScriptStep> parse_script(std::string_view text, const std::string& s
       step.file = words[1];
       steps.push_back(step);
     } else {
-      fail("one of wait, wait-idle, move, press, release, click, dblclick, keydown, keyup, key, snapshot");
+      fail(
+          "one of wait, wait-idle, move, press, release, click, dblclick, keydown, keyup, key, "
+          "snapshot");
     }
   }
   return steps;
@@ -170,8 +179,8 @@ std::vector<ScriptStep> load_script(const std::string& path) {
                                     : "it is not a regular file");
   }
   if (info.st_size > kMaxScriptBytes)
-    refuse("it is " + std::to_string(info.st_size) + " bytes, more than the " + std::to_string(kMaxScriptBytes) +
-           " a script may have");
+    refuse("it is " + std::to_string(info.st_size) + " bytes, more than the " +
+           std::to_string(kMaxScriptBytes) + " a script may have");
   std::string text(static_cast<std::size_t>(info.st_size), '\0');
   std::size_t got = 0;
   while (got < text.size()) {

@@ -38,7 +38,8 @@ std::unique_ptr<win::Presenter> make_x11(PresenterProbe& probe, const PresenterD
   auto presenter = std::make_unique<X11Presenter>(static_cast<Display*>(probe.opened.release()));
   presenter->set_program_class(defaults.program_name, defaults.program_class);
   const char* resources = XResourceManagerString(presenter->display());
-  if (const auto dpi = xft_dpi(resources ? resources : "")) win::set_screen_scale(scale_from_dpi(*dpi));
+  if (const auto dpi = xft_dpi(resources ? resources : ""))
+    win::set_screen_scale(scale_from_dpi(*dpi));
   return presenter;
 }
 
@@ -46,13 +47,15 @@ PresenterProbe probe_headless() { return {}; }
 
 std::unique_ptr<win::Presenter> make_headless(PresenterProbe&, const PresenterDefaults& defaults) {
   const std::string script_path = setting("CANDY_SCRIPT");
-  auto script = script_path.empty() ? parse_script(defaults.script, "built-in script") : load_script(script_path);
+  auto script = script_path.empty() ? parse_script(defaults.script, "built-in script")
+                                    : load_script(script_path);
   FramesFolder frames = choose_frames_folder(defaults.frames_dir, defaults.private_frames_prefix);
 
   std::fprintf(stderr, "using the headless presenter");
   if (!frames.path.empty()) std::fprintf(stderr, "; frames go to %s", frames.path.c_str());
   std::fprintf(stderr, "\n");
-  return std::make_unique<HeadlessPresenter>(std::move(script), frames.path, frames.creation, frames.origin);
+  return std::make_unique<HeadlessPresenter>(std::move(script), frames.path, frames.creation,
+                                             frames.origin);
 }
 
 std::unique_ptr<win::Presenter> make_chosen_presenter(const PresenterDefaults& defaults) {

@@ -48,7 +48,8 @@ WholeFile::WholeFile(std::string path, FileCreation how) : m_path(std::move(path
     fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0 && errno != EEXIST) break;
   }
-  if (fd < 0) throw std::runtime_error("cannot open " + m_path + " for writing: " + std::strerror(errno));
+  if (fd < 0)
+    throw std::runtime_error("cannot open " + m_path + " for writing: " + std::strerror(errno));
   m_file = ::fdopen(fd, "wb");
   if (!m_file) {
     const int error = errno;
@@ -69,7 +70,8 @@ void WholeFile::discard() {
 
 void WholeFile::fail(int error) {
   discard();
-  throw std::runtime_error("cannot write " + m_path + (error ? std::string(": ") + std::strerror(error) : ""));
+  throw std::runtime_error("cannot write " + m_path +
+                           (error ? std::string(": ") + std::strerror(error) : ""));
 }
 
 void WholeFile::commit() {
@@ -78,8 +80,9 @@ void WholeFile::commit() {
   std::FILE* file = m_file;
   m_file = nullptr;
   if (std::fclose(file) != 0) fail(errno);
-  const int renamed = m_how == FileCreation::NewOnly ? rename_new_only(m_temp.c_str(), m_path.c_str())
-                                                     : ::rename(m_temp.c_str(), m_path.c_str());
+  const int renamed = m_how == FileCreation::NewOnly
+                          ? rename_new_only(m_temp.c_str(), m_path.c_str())
+                          : ::rename(m_temp.c_str(), m_path.c_str());
   if (renamed != 0) fail(errno);
   m_temp.clear();
 }

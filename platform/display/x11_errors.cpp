@@ -60,7 +60,8 @@ int x_error(Display* d, XErrorEvent* e) {
   const std::string code = std::to_string(e->request_code);
   char request[80] = {};
   XGetErrorDatabaseText(d, "XRequest", code.c_str(), code.c_str(), request, sizeof request);
-  std::fprintf(stderr, "%s: X error on the display \"%s\": %s, in request %s on resource 0x%lx; going on\n",
+  std::fprintf(stderr,
+               "%s: X error on the display \"%s\": %s, in request %s on resource 0x%lx; going on\n",
                program_invocation_short_name, DisplayString(d), what, request, e->resourceid);
   return 0;
 }
@@ -86,8 +87,10 @@ X11ErrorHandlers::~X11ErrorHandlers() {
 }
 
 void end_for_lost_window(Display* display, const std::string& caption) {
-  std::fprintf(stderr, "%s: the window \"%s\" on the X display \"%s\" was destroyed by another client; ending\n",
-               program_invocation_short_name, caption.c_str(), DisplayString(display));
+  std::fprintf(
+      stderr,
+      "%s: the window \"%s\" on the X display \"%s\" was destroyed by another client; ending\n",
+      program_invocation_short_name, caption.c_str(), DisplayString(display));
   std::fflush(nullptr);
   std::_Exit(1);
 }

@@ -40,7 +40,8 @@ void set_program_identity(Display* display, unsigned long window, const ProgramC
   char host[HOST_NAME_MAX + 1] = {};
   if (gethostname(host, sizeof host - 1) == 0) {
     XChangeProperty(display, window, XA_WM_CLIENT_MACHINE, XA_STRING, 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(host), static_cast<int>(std::strlen(host)));
+                    reinterpret_cast<const unsigned char*>(host),
+                    static_cast<int>(std::strlen(host)));
   }
 }
 

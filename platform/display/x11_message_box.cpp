@@ -48,11 +48,12 @@ struct Box {
 
   int line_height() const { return font ? font->ascent + font->descent : 13; }
   int text_width(const std::string& s) const {
-    return font ? XTextWidth(font, s.data(), static_cast<int>(s.size())) : static_cast<int>(s.size()) * 6;
+    return font ? XTextWidth(font, s.data(), static_cast<int>(s.size()))
+                : static_cast<int>(s.size()) * 6;
   }
   XRectangle button() const {
-    return {static_cast<short>((width - kButtonWidth) / 2), static_cast<short>(height - kPadding - kButtonHeight),
-            kButtonWidth, kButtonHeight};
+    return {static_cast<short>((width - kButtonWidth) / 2),
+            static_cast<short>(height - kPadding - kButtonHeight), kButtonWidth, kButtonHeight};
   }
   bool in_button(int x, int y) const {
     const XRectangle b = button();
@@ -62,12 +63,14 @@ struct Box {
 
   void draw() {
     color(kFace);
-    XFillRectangle(display, xid, gc, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XFillRectangle(display, xid, gc, 0, 0, static_cast<unsigned>(width),
+                   static_cast<unsigned>(height));
     color(kText);
     const int ascent = font ? font->ascent : 10;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      XDrawString(display, xid, gc, kPadding, kPadding + ascent + static_cast<int>(i) * line_height(),
-                  lines[i].data(), static_cast<int>(lines[i].size()));
+      XDrawString(display, xid, gc, kPadding,
+                  kPadding + ascent + static_cast<int>(i) * line_height(), lines[i].data(),
+                  static_cast<int>(lines[i].size()));
     }
     // The button: a raised rim, sunken while pressed.
     const XRectangle b = button();
@@ -98,23 +101,26 @@ int run_x11_message_box(const MessageBoxContext& context, const win::MessageBoxE
   int text_width = 0;
   for (const auto& line : box.lines) text_width = std::max(text_width, box.text_width(line));
   box.width = std::max(kMinWidth, text_width + 2 * kPadding);
-  box.height = kPadding + static_cast<int>(box.lines.size()) * box.line_height() + kPadding + kButtonHeight + kPadding;
+  box.height = kPadding + static_cast<int>(box.lines.size()) * box.line_height() + kPadding +
+               kButtonHeight + kPadding;
 
   XSetWindowAttributes a{};
   a.background_pixel = to_pixel(kFace, context.format);
-  a.event_mask = ExposureMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | StructureNotifyMask;
+  a.event_mask =
+      ExposureMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | StructureNotifyMask;
   const int x = (DisplayWidth(d, screen) - box.width) / 2;
   const int y = (DisplayHeight(d, screen) - box.height) / 2;
   box.xid = XCreateWindow(d, RootWindow(d, screen), x, y, static_cast<unsigned>(box.width),
-                          static_cast<unsigned>(box.height), 0, CopyFromParent, InputOutput, CopyFromParent,
-                          CWBackPixel | CWEventMask, &a);
+                          static_cast<unsigned>(box.height), 0, CopyFromParent, InputOutput,
+                          CopyFromParent, CWBackPixel | CWEventMask, &a);
   box.gc = XCreateGC(d, box.xid, 0, nullptr);
   if (box.font) XSetFont(d, box.gc, box.font->fid);
   XStoreName(d, box.xid, entry.caption.c_str());
   if (context.owner) XSetTransientForHint(d, box.xid, context.owner);
   const Atom type = XInternAtom(d, "_NET_WM_WINDOW_TYPE", False);
   const Atom dialog = XInternAtom(d, "_NET_WM_WINDOW_TYPE_DIALOG", False);
-  XChangeProperty(d, box.xid, type, XA_ATOM, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(&dialog), 1);
+  XChangeProperty(d, box.xid, type, XA_ATOM, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(&dialog), 1);
   Atom delete_window = XInternAtom(d, "WM_DELETE_WINDOW", False);
   XSetWMProtocols(d, box.xid, &delete_window, 1);
   XMapRaised(d, box.xid);
@@ -134,7 +140,8 @@ int run_x11_message_box(const MessageBoxContext& context, const win::MessageBoxE
       case MapNotify: XSetInputFocus(d, box.xid, RevertToParent, CurrentTime); break;
       case KeyPress: {
         const KeySym key = XLookupKeysym(&ev.xkey, 0);
-        if (key == XK_Return || key == XK_KP_Enter || key == XK_Escape || key == XK_space) open = false;
+        if (key == XK_Return || key == XK_KP_Enter || key == XK_Escape || key == XK_space)
+          open = false;
         break;
       }
       case ButtonPress:

@@ -15,8 +15,8 @@ namespace display {
 
 struct MessageBoxContext {
   _XDisplay* display = nullptr;
-  PixelFormat format;             // of the default visual
-  unsigned long owner = 0;        // the X window the box belongs to, or 0
+  PixelFormat format;       // of the default visual
+  unsigned long owner = 0;  // the X window the box belongs to, or 0
   // Called with each event that is not the box's own (exposes of the
   // presenter's windows).
   std::function<void(void* x_event)> other_event;

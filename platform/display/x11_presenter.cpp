@@ -74,8 +74,8 @@ void add_exposed(win::RECT* area, const win::RECT& more) {
     *area = more;
     return;
   }
-  *area = {std::min(area->left, more.left), std::min(area->top, more.top), std::max(area->right, more.right),
-           std::max(area->bottom, more.bottom)};
+  *area = {std::min(area->left, more.left), std::min(area->top, more.top),
+           std::max(area->right, more.right), std::max(area->bottom, more.bottom)};
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ struct X11Presenter::State {
     std::string title;
     win::PointerShape cursor = win::PointerShape::Arrow;
     bool hidden = false;
-    win::RECT exposed{};  // what Expose events asked to repaint since the last repaint
+    win::RECT exposed{};            // what Expose events asked to repaint since the last repaint
     std::vector<win::HICON> icons;  // big and small, as _NET_WM_ICON shows them
   };
 
@@ -113,16 +113,19 @@ struct X11Presenter::State {
   std::vector<win::UINT> keys_down;  // keys pressed in our windows, released on focus loss
 
   Shown* find(win::HWND hwnd) {
-    auto it = std::find_if(shown.begin(), shown.end(), [hwnd](const Shown& s) { return s.hwnd == hwnd; });
+    auto it =
+        std::find_if(shown.begin(), shown.end(), [hwnd](const Shown& s) { return s.hwnd == hwnd; });
     return it == shown.end() ? nullptr : &*it;
   }
   Shown* find(::Window xid) {
-    auto it = std::find_if(shown.begin(), shown.end(), [xid](const Shown& s) { return s.xid == xid; });
+    auto it =
+        std::find_if(shown.begin(), shown.end(), [xid](const Shown& s) { return s.xid == xid; });
     return it == shown.end() ? nullptr : &*it;
   }
 
   win::POINT centred(int width, int height) const {
-    return {(DisplayWidth(display, screen) - width) / 2, (DisplayHeight(display, screen) - height) / 2};
+    return {(DisplayWidth(display, screen) - width) / 2,
+            (DisplayHeight(display, screen) - height) / 2};
   }
   void fix_size(::Window xid, int width, int height, const win::POINT* position);
   void create(Shown& s);
@@ -140,7 +143,8 @@ struct X11Presenter::State {
 };
 
 // Tells the window manager the window keeps this size (and, when given, this place).
-void X11Presenter::State::fix_size(::Window xid, int width, int height, const win::POINT* position) {
+void X11Presenter::State::fix_size(::Window xid, int width, int height,
+                                   const win::POINT* position) {
   XSizeHints* size = XAllocSizeHints();
   size->flags = PMinSize | PMaxSize;
   if (position) {
@@ -161,12 +165,14 @@ void X11Presenter::State::create(Shown& s) {
   a.colormap = colormap;
   a.background_pixmap = None;
   a.border_pixel = 0;
-  a.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
-                 PointerMotionMask | EnterWindowMask | LeaveWindowMask | StructureNotifyMask | FocusChangeMask;
+  a.event_mask = ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask |
+                 ButtonReleaseMask | PointerMotionMask | EnterWindowMask | LeaveWindowMask |
+                 StructureNotifyMask | FocusChangeMask;
   const win::POINT at = centred(width, height);
-  s.xid = XCreateWindow(display, RootWindow(display, screen), at.x, at.y, static_cast<unsigned>(width),
-                        static_cast<unsigned>(height), 0, depth, InputOutput, visual,
-                        CWColormap | CWBackPixmap | CWBorderPixel | CWEventMask, &a);
+  s.xid =
+      XCreateWindow(display, RootWindow(display, screen), at.x, at.y, static_cast<unsigned>(width),
+                    static_cast<unsigned>(height), 0, depth, InputOutput, visual,
+                    CWColormap | CWBackPixmap | CWBorderPixel | CWEventMask, &a);
   s.gc = XCreateGC(display, s.xid, 0, nullptr);
 
   const MotifHints hints;
@@ -191,9 +197,11 @@ void X11Presenter::State::set_title(Shown& s, const std::string& title) {
   s.title = title;
   const std::string utf8 = win::cp1252_to_utf8(title);
   XChangeProperty(display, s.xid, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(title.data()), static_cast<int>(title.size()));
+                  reinterpret_cast<const unsigned char*>(title.data()),
+                  static_cast<int>(title.size()));
   XChangeProperty(display, s.xid, net_wm_name, utf8_string, 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(utf8.data()), static_cast<int>(utf8.size()));
+                  reinterpret_cast<const unsigned char*>(utf8.data()),
+                  static_cast<int>(utf8.size()));
 }
 
 // The icons the window was given with WM_SETICON, put up again when they change.
@@ -212,10 +220,13 @@ void X11Presenter::State::follow_icons(Shown& s) {
   }
   // Format-32 properties travel as longs on the client side.
   XChangeProperty(display, s.xid, net_wm_icon, XA_CARDINAL, 32, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(icon.data()), static_cast<int>(icon.size()));
+                  reinterpret_cast<const unsigned char*>(icon.data()),
+                  static_cast<int>(icon.size()));
 }
 
-void X11Presenter::State::put_image(Shown& s) { put_image(s, {0, 0, s.image.width, s.image.height}); }
+void X11Presenter::State::put_image(Shown& s) {
+  put_image(s, {0, 0, s.image.width, s.image.height});
+}
 
 void X11Presenter::State::put_image(Shown& s, const win::RECT& area) {
   const win::RECT whole{0, 0, s.image.width, s.image.height};
@@ -225,23 +236,27 @@ void X11Presenter::State::put_image(Shown& s, const win::RECT& area) {
   if (s.hidden || s.image.pixels.empty() || !any) return;
   const auto width = static_cast<unsigned>(r.right - r.left);
   const auto height = static_cast<unsigned>(r.bottom - r.top);
-  XImage* image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, width, height,
-                               32, 0);
-  if (!image) throw std::runtime_error("the X server gave no image of " + std::to_string(width) + " x " +
-                                       std::to_string(height) + " pixels");
+  XImage* image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
+                               width, height, 32, 0);
+  if (!image)
+    throw std::runtime_error("the X server gave no image of " + std::to_string(width) + " x " +
+                             std::to_string(height) + " pixels");
   std::vector<char> data(static_cast<std::size_t>(image->bytes_per_line) * height);
   image->data = data.data();
-  const bool direct = image->bits_per_pixel == 32 &&
-                      (image->byte_order == LSBFirst) == (std::endian::native == std::endian::little);
+  const bool direct =
+      image->bits_per_pixel == 32 &&
+      (image->byte_order == LSBFirst) == (std::endian::native == std::endian::little);
   for (unsigned y = 0; y < height; ++y) {
     for (unsigned x = 0; x < width; ++x) {
       const unsigned long pixel =
           to_pixel(s.image.at(r.left + static_cast<int>(x), r.top + static_cast<int>(y)), format);
       if (direct) {
         const auto value = static_cast<std::uint32_t>(pixel);
-        std::memcpy(data.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image->bytes_per_line) +
-                        x * 4u,
-                    &value, 4);
+        std::memcpy(
+            data.data() +
+                static_cast<std::size_t>(y) * static_cast<std::size_t>(image->bytes_per_line) +
+                x * 4u,
+            &value, 4);
       } else {
         XPutPixel(image, static_cast<int>(x), static_cast<int>(y), pixel);
       }
@@ -304,14 +319,16 @@ void X11Presenter::State::handle(XEvent& ev) {
     case LeaveNotify:
       // While a button is held the pointer stays grabbed and motion keeps
       // reporting, outside coordinates included.
-      if (ev.xcrossing.mode == NotifyNormal && (ev.xcrossing.state & kButtonMasks) == 0) move_to(kOutside);
+      if (ev.xcrossing.mode == NotifyNormal && (ev.xcrossing.state & kButtonMasks) == 0)
+        move_to(kOutside);
       break;
     case ButtonPress:
     case ButtonRelease: {
       win::MouseButton button;
       if (!mouse_button(ev.xbutton.button, &button)) break;
       move_to(to_screen(ev.xbutton.x, ev.xbutton.y));
-      win::deliver_mouse_button(button, ev.type == ButtonPress ? win::ButtonAction::Press : win::ButtonAction::Release);
+      win::deliver_mouse_button(
+          button, ev.type == ButtonPress ? win::ButtonAction::Press : win::ButtonAction::Release);
       break;
     }
     case KeyPress: deliver_key(ev.xkey, win::KeyAction::Down); break;
@@ -321,7 +338,9 @@ void X11Presenter::State::handle(XEvent& ev) {
       if (XEventsQueued(display, QueuedAfterReading) > 0) {
         XEvent next;
         XPeekEvent(display, &next);
-        if (next.type == KeyPress && next.xkey.keycode == ev.xkey.keycode && next.xkey.time == ev.xkey.time) break;
+        if (next.type == KeyPress && next.xkey.keycode == ev.xkey.keycode &&
+            next.xkey.time == ev.xkey.time)
+          break;
       }
       deliver_key(ev.xkey, win::KeyAction::Up);
       break;
@@ -379,7 +398,9 @@ int X11Presenter::State::message_box(const win::MessageBoxEntry& entry) {
   const Shown* owner = find(top);
   if (!owner && !shown.empty()) owner = &shown.back();
   Visual* v = DefaultVisual(display, screen);
-  MessageBoxContext context{display, {v->red_mask, v->green_mask, v->blue_mask}, owner ? owner->xid : 0,
+  MessageBoxContext context{display,
+                            {v->red_mask, v->green_mask, v->blue_mask},
+                            owner ? owner->xid : 0,
                             [this](void* event) {
                               const XEvent& ev = *static_cast<const XEvent*>(event);
                               if (ev.type != Expose || ev.xexpose.count != 0) return;
@@ -411,7 +432,8 @@ Display* X11Presenter::open_display(const char* display_name, std::string* why_n
   if (!d && why_not) {
     const int error = errno;
     *why_not = "cannot open the X display \"" + name + "\"" +
-               (error != 0 ? std::string(": ") + std::strerror(error) : std::string(": the server refused the connection"));
+               (error != 0 ? std::string(": ") + std::strerror(error)
+                           : std::string(": the server refused the connection"));
   }
   return d;
 }
@@ -430,9 +452,11 @@ X11Presenter::X11Presenter(Display* connection) : m(std::make_unique<State>()) {
   // Forms centre themselves on the real screen.
   win::set_screen_size({DisplayWidth(d, m->screen), DisplayHeight(d, m->screen)});
   XVisualInfo info{};
-  if (!XMatchVisualInfo(d, m->screen, 24, TrueColor, &info) && !XMatchVisualInfo(d, m->screen, 32, TrueColor, &info)) {
+  if (!XMatchVisualInfo(d, m->screen, 24, TrueColor, &info) &&
+      !XMatchVisualInfo(d, m->screen, 32, TrueColor, &info)) {
     XCloseDisplay(d);
-    throw std::runtime_error("the X display \"" + name + "\" offers no 24- or 32-bit TrueColor visual");
+    throw std::runtime_error("the X display \"" + name +
+                             "\" offers no 24- or 32-bit TrueColor visual");
   }
   m->visual = info.visual;
   m->depth = info.depth;
@@ -449,9 +473,8 @@ X11Presenter::X11Presenter(Display* connection) : m(std::make_unique<State>()) {
   m->program = program_class("", "");
   Bool supported = False;
   XkbSetDetectableAutoRepeat(d, True, &supported);
-  win::set_message_box_handler([state = m.get()](const win::MessageBoxEntry& entry) {
-    return state->message_box(entry);
-  });
+  win::set_message_box_handler(
+      [state = m.get()](const win::MessageBoxEntry& entry) { return state->message_box(entry); });
 }
 
 X11Presenter::~X11Presenter() {
@@ -482,7 +505,8 @@ void X11Presenter::present(win::HWND window, const win::Surface& image, win::POI
     const int height = std::max(1, image.height);
     m->fix_size(s->xid, width, height, nullptr);
     const win::POINT at = m->centred(width, height);
-    XMoveResizeWindow(m->display, s->xid, at.x, at.y, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XMoveResizeWindow(m->display, s->xid, at.x, at.y, static_cast<unsigned>(width),
+                      static_cast<unsigned>(height));
   }
   s->image = image;
   m->put_image(*s);
@@ -495,9 +519,11 @@ void X11Presenter::wait_for_events(std::int64_t timeout_ms, bool) {
   XFlush(m->display);
   if (XPending(m->display) == 0) {
     pollfd fd{ConnectionNumber(m->display), POLLIN, 0};
-    const int timeout = timeout_ms < 0 ? -1 : static_cast<int>(std::min<std::int64_t>(timeout_ms, INT_MAX));
+    const int timeout =
+        timeout_ms < 0 ? -1 : static_cast<int>(std::min<std::int64_t>(timeout_ms, INT_MAX));
     if (poll(&fd, 1, timeout) < 0 && errno != EINTR) {
-      throw std::runtime_error(std::string("waiting for the X display failed: ") + std::strerror(errno));
+      throw std::runtime_error(std::string("waiting for the X display failed: ") +
+                               std::strerror(errno));
     }
   }
   while (XPending(m->display) > 0) {
@@ -521,6 +547,5 @@ unsigned long X11Presenter::x_window(win::HWND window) const {
   const State::Shown* s = m->find(window);
   return s ? s->xid : 0;
 }
-
 
 }  // namespace display

@@ -25,8 +25,10 @@ Control::Control(Form& form, const LayoutBlock& block) : Control(form, block.nam
   m_top = number_or(block, "Top", 0);
   m_width = number_or(block, "Width", 0);
   m_height = number_or(block, "Height", 0);
-  if (const auto visible = block.optional("Visible", ValueType::Flag)) m_visible = std::get<Flag>(*visible).value;
-  if (const auto index = block.optional("TabIndex", ValueType::Long)) m_tab_index = std::get<std::int32_t>(*index);
+  if (const auto visible = block.optional("Visible", ValueType::Flag))
+    m_visible = std::get<Flag>(*visible).value;
+  if (const auto index = block.optional("TabIndex", ValueType::Long))
+    m_tab_index = std::get<std::int32_t>(*index);
 }
 
 win::RECT Control::pixel_rect() const {
@@ -48,7 +50,9 @@ void Control::set_Left(float twips) { place(twips, m_top, m_width, m_height); }
 void Control::set_Top(float twips) { place(m_left, twips, m_width, m_height); }
 void Control::set_Width(float twips) { place(m_left, m_top, twips, m_height); }
 void Control::set_Height(float twips) { place(m_left, m_top, m_width, twips); }
-void Control::Move(float left, float top, float width, float height) { place(left, top, width, height); }
+void Control::Move(float left, float top, float width, float height) {
+  place(left, top, width, height);
+}
 
 void Control::set_Visible(bool visible) {
   if (visible == m_visible) return;

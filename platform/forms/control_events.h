@@ -16,9 +16,12 @@ class ControlEvents {
   virtual void OnShow() {}
   virtual void OnKeyDown(std::int16_t& /*KeyCode*/, std::int16_t& /*Shift*/) {}
   virtual void OnKeyUp(std::int16_t& /*KeyCode*/, std::int16_t& /*Shift*/) {}
-  virtual void OnMouseDown(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {}
-  virtual void OnMouseMove(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {}
-  virtual void OnMouseUp(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/, float& /*Y*/) {}
+  virtual void OnMouseDown(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/,
+                           float& /*Y*/) {}
+  virtual void OnMouseMove(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/,
+                           float& /*Y*/) {}
+  virtual void OnMouseUp(std::int16_t& /*Button*/, std::int16_t& /*Shift*/, float& /*X*/,
+                         float& /*Y*/) {}
   virtual void OnClick() {}
   virtual void OnDblClick() {}
   virtual void OnGotFocus() {}

@@ -16,9 +16,12 @@
 
 namespace forms {
 
-ControlImage::ControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color,
-                           TextCalls calls, FontScale font_scale)
-    : m_owner(std::move(owner)), m_calls(calls), m_font_scale(font_scale), m_back_color(back_color) {
+ControlImage::ControlImage(std::string owner, std::int32_t width, std::int32_t height,
+                           win::OLE_COLOR back_color, TextCalls calls, FontScale font_scale)
+    : m_owner(std::move(owner)),
+      m_calls(calls),
+      m_font_scale(font_scale),
+      m_back_color(back_color) {
   try {
     m_dc = win::CreateCompatibleDC(win::HDC{});
     if (!m_dc) throw std::runtime_error(m_owner + ": no device context for the image");
@@ -44,9 +47,11 @@ void ControlImage::resize(std::int32_t width, std::int32_t height) {
   const std::int32_t w = std::max(width, 0);
   const std::int32_t h = std::max(height, 0);
   // The platform makes no empty bitmap: a control of no size keeps one pixel.
-  const win::HBITMAP bitmap = win::CreateCompatibleBitmap(win::HDC{}, std::max(w, 1), std::max(h, 1));
+  const win::HBITMAP bitmap =
+      win::CreateCompatibleBitmap(win::HDC{}, std::max(w, 1), std::max(h, 1));
   if (!bitmap)
-    throw std::runtime_error(m_owner + ": no image of " + std::to_string(width) + " x " + std::to_string(height));
+    throw std::runtime_error(m_owner + ": no image of " + std::to_string(width) + " x " +
+                             std::to_string(height));
   const win::HBITMAP previous = win::SelectObject(m_dc, bitmap);
   if (!m_old_bitmap) m_old_bitmap = previous;
   else win::DeleteObject(previous);
@@ -56,7 +61,9 @@ void ControlImage::resize(std::int32_t width, std::int32_t height) {
   clear();
 }
 
-const win::Surface& ControlImage::pixels() const { return win::bitmap_from_handle(m_bitmap)->surface; }
+const win::Surface& ControlImage::pixels() const {
+  return win::bitmap_from_handle(m_bitmap)->surface;
+}
 
 void ControlImage::clear() {
   const win::RECT all{0, 0, m_width, m_height};
@@ -86,9 +93,9 @@ win::SIZE ControlImage::measure(std::string_view text) const {
 }
 
 void ControlImage::set_font(const FontDescription& font) {
-  const win::HFONT made = m_font_scale == FontScale::None ? create_font(font, 1) : create_font(font);
-  if (!made)
-    throw std::runtime_error(m_owner + ": " + font_failure(font));
+  const win::HFONT made =
+      m_font_scale == FontScale::None ? create_font(font, 1) : create_font(font);
+  if (!made) throw std::runtime_error(m_owner + ": " + font_failure(font));
   win::SelectObject(m_dc, made);
   if (m_hfont) win::DeleteObject(m_hfont);
   m_hfont = made;

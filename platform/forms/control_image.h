@@ -27,8 +27,9 @@ class ControlImage {
   // back_color, with no font selected. Throws when the DC or the image
   // cannot be made, leaving nothing behind.
   // Text is measured through the A or the W functions as `calls` says.
-  ControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color,
-               TextCalls calls = TextCalls::Ansi, FontScale font_scale = FontScale::Screen);
+  ControlImage(std::string owner, std::int32_t width, std::int32_t height,
+               win::OLE_COLOR back_color, TextCalls calls = TextCalls::Ansi,
+               FontScale font_scale = FontScale::Screen);
   ~ControlImage();
   ControlImage(const ControlImage&) = delete;
   ControlImage& operator=(const ControlImage&) = delete;

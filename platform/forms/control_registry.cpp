@@ -31,11 +31,13 @@ std::vector<FieldSpec> placed_control_fields(bool with_tab_index) {
 
 ControlRegistry ControlRegistry::with_standard_controls() {
   ControlRegistry registry;
-  registry.add("Timer", {{{"Interval", ValueType::Long, true, {}, {0, 65535}}, {"Enabled", ValueType::Flag}},
-                         false,
-                         [](Form& form, const LayoutBlock& block, const PictureSource&) -> std::unique_ptr<Control> {
-                           return std::make_unique<Timer>(form, block);
-                         }});
+  registry.add(
+      "Timer",
+      {{{"Interval", ValueType::Long, true, {}, {0, 65535}}, {"Enabled", ValueType::Flag}},
+       false,
+       [](Form& form, const LayoutBlock& block, const PictureSource&) -> std::unique_ptr<Control> {
+         return std::make_unique<Timer>(form, block);
+       }});
   registry.add("Label", {with(placed_control_fields(),
                               {{"Caption", ValueType::Text},
                                {"Font", ValueType::Font},
@@ -47,21 +49,25 @@ ControlRegistry ControlRegistry::with_standard_controls() {
                                {"WordWrap", ValueType::Flag, true, {0}},
                                {"AutoSize", ValueType::Flag, true, {0}}}),
                          false,
-                         [](Form& form, const LayoutBlock& block, const PictureSource&) -> std::unique_ptr<Control> {
+                         [](Form& form, const LayoutBlock& block,
+                            const PictureSource&) -> std::unique_ptr<Control> {
                            return std::make_unique<Label>(form, block);
                          }});
-  registry.add("Image", {with(placed_control_fields(false),
-                              {{"Picture", ValueType::Picture}, {"Stretch", ValueType::Flag, true, {0}}}),
-                         false,
-                         [](Form& form, const LayoutBlock& block, const PictureSource& pictures) -> std::unique_ptr<Control> {
-                           const auto ref = std::get<PictureRef>(block.require("Picture", ValueType::Picture));
-                           return std::make_unique<Image>(form, block, ref.empty() ? nullptr : pictures(ref.name));
-                         }});
-  registry.add(kCandyButtonType,
-               {placed_control_fields(), true,
-                [](Form& form, const LayoutBlock& block, const PictureSource&) -> std::unique_ptr<Control> {
-                  return std::make_unique<Placeholder>(form, block);
-                }});
+  registry.add(
+      "Image",
+      {with(placed_control_fields(false),
+            {{"Picture", ValueType::Picture}, {"Stretch", ValueType::Flag, true, {0}}}),
+       false,
+       [](Form& form, const LayoutBlock& block,
+          const PictureSource& pictures) -> std::unique_ptr<Control> {
+         const auto ref = std::get<PictureRef>(block.require("Picture", ValueType::Picture));
+         return std::make_unique<Image>(form, block, ref.empty() ? nullptr : pictures(ref.name));
+       }});
+  registry.add(kCandyButtonType, {placed_control_fields(), true,
+                                  [](Form& form, const LayoutBlock& block,
+                                     const PictureSource&) -> std::unique_ptr<Control> {
+                                    return std::make_unique<Placeholder>(form, block);
+                                  }});
   return registry;
 }
 

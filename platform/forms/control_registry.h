@@ -34,8 +34,8 @@ struct FieldSpec {
   FieldRange range = {};
 };
 
-using ControlFactory =
-    std::function<std::unique_ptr<Control>(Form& form, const LayoutBlock& block, const PictureSource& pictures)>;
+using ControlFactory = std::function<std::unique_ptr<Control>(Form& form, const LayoutBlock& block,
+                                                              const PictureSource& pictures)>;
 
 struct ControlKind {
   std::vector<FieldSpec> fields;

@@ -10,7 +10,9 @@
 
 namespace forms {
 
-win::HFONT create_font(const FontDescription& font) { return create_font(font, win::screen_scale()); }
+win::HFONT create_font(const FontDescription& font) {
+  return create_font(font, win::screen_scale());
+}
 
 win::HFONT create_font(const FontDescription& font, double scale) {
   win::LOGFONTA log;
@@ -29,7 +31,8 @@ std::string font_failure(const FontDescription& font) {
   std::snprintf(size, sizeof size, "%g", double(font.size));
   const std::string what = "no font \"" + font.name + "\" of " + size + " pt";
   switch (win::GetLastError()) {
-    case win::ERROR_NOT_ENOUGH_MEMORY: return what + ": out of memory (" + std::strerror(ENOMEM) + ")";
+    case win::ERROR_NOT_ENOUGH_MEMORY:
+      return what + ": out of memory (" + std::strerror(ENOMEM) + ")";
     case win::ERROR_TOO_MANY_OPEN_FILES:
       return what + ": out of file descriptors (" + std::strerror(EMFILE) + ")";
     default: return what;

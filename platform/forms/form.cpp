@@ -24,26 +24,30 @@ constexpr const char* kFormClass = "forms.Form";
 }  // namespace
 
 void fatal_run_time_error(std::string_view where, std::string_view what) {
-  std::fprintf(stderr, "brindlecovemediacenter: run-time error in %.*s: %.*s\n", static_cast<int>(where.size()),
-               where.data(), static_cast<int>(what.size()), what.data());
+  std::fprintf(stderr, "brindlecovemediacenter: run-time error in %.*s: %.*s\n",
+               static_cast<int>(where.size()), where.data(), static_cast<int>(what.size()),
+               what.data());
   std::fflush(nullptr);
   std::_Exit(1);
 }
 
-Form::Form(std::string name, std::string caption) : m_name(std::move(name)), m_caption(std::move(caption)) {
+Form::Form(std::string name, std::string caption)
+    : m_name(std::move(name)), m_caption(std::move(caption)) {
   win::WNDCLASSA wc;
   wc.lpfnWndProc = &Form::window_procedure;
   wc.lpszClassName = kFormClass;
   wc.background = 0xFFFFFF;
   win::RegisterClassA(&wc);  // fails harmlessly once the class exists
-  m_hwnd = win::CreateWindowExA(0, kFormClass, m_caption.c_str(), win::WS_POPUP | win::WS_CLIPCHILDREN, 0, 0, 0, 0,
-                                win::HWND{}, this);
+  m_hwnd =
+      win::CreateWindowExA(0, kFormClass, m_caption.c_str(), win::WS_POPUP | win::WS_CLIPCHILDREN,
+                           0, 0, 0, 0, win::HWND{}, this);
   if (!m_hwnd) throw std::runtime_error("cannot create the window of form " + m_name);
 }
 
 Form::~Form() {
   m_pressed = nullptr;
-  while (!m_controls.empty()) m_controls.pop_back();  // later controls first, as they were created last
+  while (!m_controls.empty())
+    m_controls.pop_back();  // later controls first, as they were created last
   win::DestroyWindow(m_hwnd);
 }
 
@@ -87,8 +91,10 @@ void Form::set_Picture(win::PicturePtr picture) {
 void Form::Show() {
   if (!m_shown && m_start_up_position == StartUpPosition::CenterScreen) {
     // Centred in twips, as the size is: the pixel position follows from it.
-    const float screen_width = static_cast<float>(win::GetSystemMetrics(win::SM_CXSCREEN)) * twips_per_pixel();
-    const float screen_height = static_cast<float>(win::GetSystemMetrics(win::SM_CYSCREEN)) * twips_per_pixel();
+    const float screen_width =
+        static_cast<float>(win::GetSystemMetrics(win::SM_CXSCREEN)) * twips_per_pixel();
+    const float screen_height =
+        static_cast<float>(win::GetSystemMetrics(win::SM_CYSCREEN)) * twips_per_pixel();
     m_left = std::floor((screen_width - m_width) / 2);
     m_top = std::floor((screen_height - m_height) / 2);
     resize();
@@ -100,7 +106,8 @@ void Form::Show() {
 Control& Form::add(std::unique_ptr<Control> control) {
   for (const auto& existing : m_controls) {
     if (same_name(existing->Name(), control->Name()))
-      throw std::runtime_error("form " + m_name + " already has a control named " + control->Name());
+      throw std::runtime_error("form " + m_name + " already has a control named " +
+                               control->Name());
   }
   m_controls.push_back(std::move(control));
   Control& added = *m_controls.back();
@@ -126,7 +133,8 @@ void Form::unregister_timer(unsigned id) {
   if (id >= 1 && id <= m_timers.size()) m_timers[id - 1] = nullptr;
 }
 
-win::LRESULT Form::window_procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
+win::LRESULT Form::window_procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wparam,
+                                    win::LPARAM lparam) {
   auto* form = static_cast<Form*>(win::GetWindowCreateParam(hwnd));
   if (!form || !form->m_hwnd) return win::DefWindowProcA(hwnd, msg, wparam, lparam);
   try {
@@ -141,11 +149,8 @@ win::LRESULT Form::window_procedure(win::HWND hwnd, win::UINT msg, win::WPARAM w
 win::LRESULT Form::handle(win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
   const win::POINT point{win::GET_X_LPARAM(lparam), win::GET_Y_LPARAM(lparam)};
   switch (msg) {
-    case win::WM_PAINT:
-      paint();
-      return 0;
-    case win::WM_ERASEBKGND:
-      return 1;  // the paint covers everything
+    case win::WM_PAINT: paint(); return 0;
+    case win::WM_ERASEBKGND: return 1;  // the paint covers everything
     case win::WM_TIMER: {
       const auto id = static_cast<std::size_t>(wparam);
       if (id >= 1 && id <= m_timers.size() && m_timers[id - 1]) m_timers[id - 1]->tick();
@@ -155,14 +160,9 @@ win::LRESULT Form::handle(win::UINT msg, win::WPARAM wparam, win::LPARAM lparam)
       if (!m_on_close) return win::DefWindowProcA(m_hwnd, msg, wparam, lparam);
       m_on_close();
       return 0;
-    case win::WM_LBUTTONDOWN:
-      mouse_down(point);
-      return 0;
-    case win::WM_LBUTTONUP:
-      mouse_up(point);
-      return 0;
-    default:
-      return win::DefWindowProcA(m_hwnd, msg, wparam, lparam);
+    case win::WM_LBUTTONDOWN: mouse_down(point); return 0;
+    case win::WM_LBUTTONUP: mouse_up(point); return 0;
+    default: return win::DefWindowProcA(m_hwnd, msg, wparam, lparam);
   }
 }
 
@@ -185,7 +185,8 @@ void Form::paint() {
 Control* Form::windowless_at(win::POINT point) const {
   win::RECT client;
   win::GetClientRect(m_hwnd, &client);
-  if (!win::PtInRect(&client, point)) return nullptr;  // a control's rectangle is clipped by the form
+  if (!win::PtInRect(&client, point))
+    return nullptr;  // a control's rectangle is clipped by the form
   for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
     Control& control = **it;
     if (control.Visible() && !control.hWnd() && control.hit_test(point)) return &control;

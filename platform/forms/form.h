@@ -83,7 +83,8 @@ class Form {
   void unregister_timer(unsigned id);
 
  private:
-  static win::LRESULT window_procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam);
+  static win::LRESULT window_procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wparam,
+                                       win::LPARAM lparam);
   win::LRESULT handle(win::UINT msg, win::WPARAM wparam, win::LPARAM lparam);
   void paint();
   void resize();
@@ -118,8 +119,8 @@ template <class T>
 T& Form::control_as(std::string_view name) const {
   Control& found = control(name);
   if (auto* typed = dynamic_cast<T*>(&found)) return *typed;
-  throw std::runtime_error("control " + std::string(name) + " of form " + m_name + " is a " + found.kind() +
-                           ", not the kind asked for");
+  throw std::runtime_error("control " + std::string(name) + " of form " + m_name + " is a " +
+                           found.kind() + ", not the kind asked for");
 }
 
 }  // namespace forms

@@ -30,8 +30,9 @@ class OverControlImage : public Surface {
   win::HDC hDC() const override { return m_image.dc(); }
 
  protected:
-  OverControlImage(std::string owner, std::int32_t width, std::int32_t height, win::OLE_COLOR back_color,
-                   TextCalls calls = TextCalls::Ansi, FontScale font_scale = FontScale::Screen)
+  OverControlImage(std::string owner, std::int32_t width, std::int32_t height,
+                   win::OLE_COLOR back_color, TextCalls calls = TextCalls::Ansi,
+                   FontScale font_scale = FontScale::Screen)
       : m_image(std::move(owner), width, height, back_color, calls, font_scale) {}
 
   ControlImage m_image;

@@ -27,11 +27,14 @@ Label::Label(Form& form, const LayoutBlock& block) : Control(form, block) {
   m_caption = std::get<std::string>(block.require("Caption", ValueType::Text));
   m_font = std::get<FontDescription>(block.require("Font", ValueType::Font));
   m_hfont = font_or_throw(m_font);
-  m_fore_color = static_cast<win::OLE_COLOR>(std::get<std::int32_t>(block.require("ForeColor", ValueType::Long)));
+  m_fore_color = static_cast<win::OLE_COLOR>(
+      std::get<std::int32_t>(block.require("ForeColor", ValueType::Long)));
   if (const auto back = block.optional("BackColor", ValueType::Long))
     m_back_color = static_cast<win::OLE_COLOR>(std::get<std::int32_t>(*back));
-  m_back_style = static_cast<forms::BackStyle>(std::get<std::int32_t>(block.require("BackStyle", ValueType::Long)));
-  m_alignment = static_cast<forms::Alignment>(std::get<std::int32_t>(block.require("Alignment", ValueType::Long)));
+  m_back_style = static_cast<forms::BackStyle>(
+      std::get<std::int32_t>(block.require("BackStyle", ValueType::Long)));
+  m_alignment = static_cast<forms::Alignment>(
+      std::get<std::int32_t>(block.require("Alignment", ValueType::Long)));
 }
 
 Label::Label(Form& form, std::string name, std::string caption)
@@ -77,7 +80,8 @@ void Label::paint(win::HDC dc) {
   const win::UINT align = m_alignment == forms::Alignment::Center  ? win::DT_CENTER
                           : m_alignment == forms::Alignment::Right ? win::DT_RIGHT
                                                                    : win::DT_LEFT;
-  win::DrawTextA(dc, m_caption.c_str(), static_cast<int>(m_caption.size()), &rect, align | win::DT_NOPREFIX);
+  win::DrawTextA(dc, m_caption.c_str(), static_cast<int>(m_caption.size()), &rect,
+                 align | win::DT_NOPREFIX);
   win::SetBkMode(dc, mode);
   win::SelectObject(dc, previous);
 }

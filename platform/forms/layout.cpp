@@ -15,7 +15,8 @@ constexpr std::size_t kProblemBytes = 400;
 }  // namespace
 
 LayoutError::LayoutError(int line, std::string_view key, std::string_view problem)
-    : std::runtime_error("stored layout, line " + std::to_string(line) + ", key \"" + win::printable_excerpt(key) +
+    : std::runtime_error("stored layout, line " + std::to_string(line) + ", key \"" +
+                         win::printable_excerpt(key) +
                          "\": " + win::printable_excerpt(problem, kProblemBytes)),
       m_line(line),
       m_key(key) {}
@@ -44,23 +45,25 @@ std::optional<Value> LayoutBlock::optional(std::string_view key, ValueType type)
     return t == ValueType::Byte || t == ValueType::Integer || t == ValueType::Long;
   };
   if (stored != type && !(is_number(stored) && is_number(type))) {
-    throw LayoutError(property->line, property->key,
-                      "expected " + std::string(describe(type)) + ", found " + to_literal(property->value));
+    throw LayoutError(
+        property->line, property->key,
+        "expected " + std::string(describe(type)) + ", found " + to_literal(property->value));
   }
   try {
     return convert(property->key, property->value, type);
   } catch (const PropertyTypeError&) {
     throw LayoutError(property->line, property->key,
-                      "expected " + std::string(describe(type)) + ", found " + to_literal(property->value) +
-                          " (out of range)");
+                      "expected " + std::string(describe(type)) + ", found " +
+                          to_literal(property->value) + " (out of range)");
   }
 }
 
 Value LayoutBlock::require(std::string_view key, ValueType type) const {
   auto value = optional(key, type);
   if (!value) {
-    throw LayoutError(line, key,
-                      "missing in " + kind + " " + name + " (expected " + std::string(describe(type)) + ")");
+    throw LayoutError(
+        line, key,
+        "missing in " + kind + " " + name + " (expected " + std::string(describe(type)) + ")");
   }
   return *value;
 }

@@ -18,7 +18,8 @@ bool is_word_char(char c) {
 // Reads one value literal; every failure names the line and the key.
 class LiteralReader {
  public:
-  LiteralReader(std::string_view text, int line, std::string_view key) : m_text(text), m_line(line), m_key(key) {}
+  LiteralReader(std::string_view text, int line, std::string_view key)
+      : m_text(text), m_line(line), m_key(key) {}
 
   Value value() {
     skip_spaces();
@@ -34,7 +35,9 @@ class LiteralReader {
     if (w == "Integer") return small<std::int16_t>(ValueType::Integer);
     if (w == "Font") return font();
     if (w == "Picture") return picture();
-    fail("a value (True, False, a number, &H..&, \"text\", Byte(..), Integer(..), Font(..) or Picture(..))");
+    fail(
+        "a value (True, False, a number, &H..&, \"text\", Byte(..), Integer(..), Font(..) or "
+        "Picture(..))");
   }
 
   void finish() {
@@ -44,8 +47,8 @@ class LiteralReader {
 
  private:
   [[noreturn]] void fail(std::string_view expected) const {
-    const std::string found =
-        at_end() ? std::string("the end of the line") : "\"" + win::printable_excerpt(m_text.substr(m_pos)) + "\"";
+    const std::string found = at_end() ? std::string("the end of the line")
+                                       : "\"" + win::printable_excerpt(m_text.substr(m_pos)) + "\"";
     throw LayoutError(m_line, m_key, "expected " + std::string(expected) + ", found " + found);
   }
   bool at_end() const { return m_pos >= m_text.size(); }
@@ -91,9 +94,10 @@ class LiteralReader {
     int digits = 0;
     while (!at_end() && std::isxdigit(static_cast<unsigned char>(m_text[m_pos]))) {
       const char c = m_text[m_pos++];
-      bits = bits * 16 + static_cast<std::uint32_t>(std::isdigit(static_cast<unsigned char>(c))
-                                                         ? c - '0'
-                                                         : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10);
+      bits = bits * 16 + static_cast<std::uint32_t>(
+                             std::isdigit(static_cast<unsigned char>(c))
+                                 ? c - '0'
+                                 : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10);
       ++digits;
     }
     if (digits == 0 || digits > 8 || at_end() || m_text[m_pos] != '&') {
@@ -110,11 +114,13 @@ class LiteralReader {
     if (!at_end() && (m_text[m_pos] == '-' || m_text[m_pos] == '+')) ++m_pos;
     const std::size_t digits_start = m_pos;
     while (!at_end() && std::isdigit(static_cast<unsigned char>(m_text[m_pos]))) ++m_pos;
-    if (m_pos == digits_start || m_pos - digits_start > 11 || (!at_end() && is_word_char(m_text[m_pos]))) {
+    if (m_pos == digits_start || m_pos - digits_start > 11 ||
+        (!at_end() && is_word_char(m_text[m_pos]))) {
       m_pos = start;
       fail(expected);
     }
-    const std::int64_t value = std::strtoll(std::string(m_text.substr(start, m_pos - start)).c_str(), nullptr, 10);
+    const std::int64_t value =
+        std::strtoll(std::string(m_text.substr(start, m_pos - start)).c_str(), nullptr, 10);
     if (value < min || value > max) {
       m_pos = start;
       fail(std::string(expected) + " in range");
@@ -124,13 +130,15 @@ class LiteralReader {
 
   std::int32_t long_value() {
     return static_cast<std::int32_t>(whole(std::numeric_limits<std::int32_t>::min(),
-                                           std::numeric_limits<std::int32_t>::max(), "a 32-bit integer"));
+                                           std::numeric_limits<std::int32_t>::max(),
+                                           "a 32-bit integer"));
   }
 
   template <class T>
   T small(ValueType type) {
     expect('(');
-    const auto value = whole(std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), describe(type));
+    const auto value =
+        whole(std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), describe(type));
     expect(')');
     return static_cast<T>(value);
   }
@@ -148,7 +156,9 @@ class LiteralReader {
   float size() {
     skip_spaces();
     const std::size_t start = m_pos;
-    while (!at_end() && (std::isdigit(static_cast<unsigned char>(m_text[m_pos])) || m_text[m_pos] == '.')) ++m_pos;
+    while (!at_end() &&
+           (std::isdigit(static_cast<unsigned char>(m_text[m_pos])) || m_text[m_pos] == '.'))
+      ++m_pos;
     char* end = nullptr;
     const std::string digits(m_text.substr(start, m_pos - start));
     const float value = std::strtof(digits.c_str(), &end);
@@ -211,8 +221,10 @@ std::string_view strip(std::string_view line) {
       break;
     }
   }
-  while (!line.empty() && std::isspace(static_cast<unsigned char>(line.front()))) line.remove_prefix(1);
-  while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back()))) line.remove_suffix(1);
+  while (!line.empty() && std::isspace(static_cast<unsigned char>(line.front())))
+    line.remove_prefix(1);
+  while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back())))
+    line.remove_suffix(1);
   return line;
 }
 
@@ -248,19 +260,24 @@ LayoutBlock parse_layout(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     const std::size_t end = text.find('\n', pos);
-    const std::string_view raw = text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+    const std::string_view raw =
+        text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
     pos = end == std::string_view::npos ? text.size() : end + 1;
     ++line_number;
     const std::string_view line = strip(raw);
     if (line.empty()) continue;
     const auto w = words(line);
-    const std::string_view context = open.empty() ? std::string_view{} : std::string_view(open.back().name);
+    const std::string_view context =
+        open.empty() ? std::string_view{} : std::string_view(open.back().name);
 
-    if (root) throw LayoutError(line_number, w[0], "expected nothing after the End of the form's block");
+    if (root)
+      throw LayoutError(line_number, w[0], "expected nothing after the End of the form's block");
     if (w[0] == "Begin") {
-      if (in_bag) throw LayoutError(line_number, context, "expected a bag entry or EndBag, found Begin");
+      if (in_bag)
+        throw LayoutError(line_number, context, "expected a bag entry or EndBag, found Begin");
       if (w.size() != 3 || !is_identifier(w[1]) || !is_identifier(w[2]))
-        throw LayoutError(line_number, w.size() > 2 ? w[2] : context, "expected Begin <kind> <name>");
+        throw LayoutError(line_number, w.size() > 2 ? w[2] : context,
+                          "expected Begin <kind> <name>");
       LayoutBlock block;
       block.kind = w[1];
       block.name = w[2];
@@ -280,19 +297,24 @@ LayoutBlock parse_layout(std::string_view text) {
       }
     } else if (w[0] == "BeginBag") {
       if (open.empty() || in_bag || open.back().bag || w.size() != 1)
-        throw LayoutError(line_number, context, "expected BeginBag once, alone, inside a control's block");
+        throw LayoutError(line_number, context,
+                          "expected BeginBag once, alone, inside a control's block");
       in_bag = true;
       bag_line = line_number;
       open.back().bag.emplace();
     } else if (w[0] == "EndBag") {
-      if (!in_bag || w.size() != 1) throw LayoutError(line_number, context, "expected EndBag only to close BeginBag");
+      if (!in_bag || w.size() != 1)
+        throw LayoutError(line_number, context, "expected EndBag only to close BeginBag");
       in_bag = false;
     } else {
       const std::size_t equals = line.find('=');
-      std::string_view key = strip(line.substr(0, equals == std::string_view::npos ? line.size() : equals));
+      std::string_view key =
+          strip(line.substr(0, equals == std::string_view::npos ? line.size() : equals));
       if (equals == std::string_view::npos || !is_identifier(key))
-        throw LayoutError(line_number, key.empty() ? context : key, "expected <key> = <value>, Begin, End, BeginBag or EndBag");
-      if (open.empty()) throw LayoutError(line_number, key, "expected Begin before the first property");
+        throw LayoutError(line_number, key.empty() ? context : key,
+                          "expected <key> = <value>, Begin, End, BeginBag or EndBag");
+      if (open.empty())
+        throw LayoutError(line_number, key, "expected Begin before the first property");
       LiteralReader reader(line.substr(equals + 1), line_number, key);
       Value value = reader.value();
       reader.finish();
@@ -307,13 +329,17 @@ LayoutBlock parse_layout(std::string_view text) {
       }
     }
   }
-  if (in_bag) throw LayoutError(line_number, open.back().name, "truncated: expected EndBag for the bag begun on line " + std::to_string(bag_line));
+  if (in_bag)
+    throw LayoutError(
+        line_number, open.back().name,
+        "truncated: expected EndBag for the bag begun on line " + std::to_string(bag_line));
   if (!open.empty()) {
     throw LayoutError(line_number, open.back().name,
-                      "truncated: expected End for " + open.back().kind + " " + open.back().name + " begun on line " +
-                          std::to_string(open.back().line));
+                      "truncated: expected End for " + open.back().kind + " " + open.back().name +
+                          " begun on line " + std::to_string(open.back().line));
   }
-  if (!root) throw LayoutError(line_number, "", "expected a Begin <kind> <name> block, found no block");
+  if (!root)
+    throw LayoutError(line_number, "", "expected a Begin <kind> <name> block, found no block");
   return std::move(*root);
 }
 

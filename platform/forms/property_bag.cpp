@@ -9,7 +9,6 @@ namespace forms {
 
 namespace {
 
-
 std::string quoted(std::string_view text) {
   std::string out = "\"";
   for (char c : text) {
@@ -59,14 +58,15 @@ std::string to_literal(const Value& value) {
   switch (type_of(value)) {
     case ValueType::Flag: return flag_text(std::get<Flag>(value).value);
     case ValueType::Byte: return "Byte(" + std::to_string(std::get<std::uint8_t>(value)) + ")";
-    case ValueType::Integer: return "Integer(" + std::to_string(std::get<std::int16_t>(value)) + ")";
+    case ValueType::Integer:
+      return "Integer(" + std::to_string(std::get<std::int16_t>(value)) + ")";
     case ValueType::Long: return std::to_string(std::get<std::int32_t>(value));
     case ValueType::Text: return quoted(std::get<std::string>(value));
     case ValueType::Font: {
       const auto& f = std::get<FontDescription>(value);
-      return "Font(" + quoted(f.name) + ", " + number_text(f.size) + ", " + std::to_string(f.weight) + ", " +
-             flag_text(f.italic) + ", " + flag_text(f.underline) + ", " + flag_text(f.strikethrough) + ", " +
-             std::to_string(f.charset) + ")";
+      return "Font(" + quoted(f.name) + ", " + number_text(f.size) + ", " +
+             std::to_string(f.weight) + ", " + flag_text(f.italic) + ", " + flag_text(f.underline) +
+             ", " + flag_text(f.strikethrough) + ", " + std::to_string(f.charset) + ")";
     }
     case ValueType::Picture: return "Picture(" + quoted(std::get<PictureRef>(value).name) + ")";
   }
@@ -123,7 +123,8 @@ std::string PropertyBag::read_text(std::string_view key, std::string_view defaul
   return stored ? to_text(key, *stored) : std::string(default_value);
 }
 
-FontDescription PropertyBag::read_font(std::string_view key, const FontDescription& default_value) const {
+FontDescription PropertyBag::read_font(std::string_view key,
+                                       const FontDescription& default_value) const {
   const Value* stored = find(key);
   return stored ? to_font(key, *stored) : default_value;
 }
@@ -143,7 +144,9 @@ void PropertyBag::put_at(std::size_t position, std::string_view key, Value value
                    {std::string(key), std::move(value)});
 }
 
-void PropertyBag::write(std::string_view key, Value value) { put_at(m_entries.size(), key, std::move(value)); }
+void PropertyBag::write(std::string_view key, Value value) {
+  put_at(m_entries.size(), key, std::move(value));
+}
 
 void PropertyBag::write(std::string_view key, Value value, const Value& default_value) {
   if (values_equal(value, default_value)) {
@@ -177,7 +180,8 @@ std::optional<std::pair<std::int32_t, std::int32_t>> PropertyBag::extent() const
 bool operator==(const PropertyBag& a, const PropertyBag& b) {
   if (a.m_entries.size() != b.m_entries.size()) return false;
   for (std::size_t i = 0; i < a.m_entries.size(); ++i) {
-    if (!same_name(a.m_entries[i].first, b.m_entries[i].first) || a.m_entries[i].second != b.m_entries[i].second)
+    if (!same_name(a.m_entries[i].first, b.m_entries[i].first) ||
+        a.m_entries[i].second != b.m_entries[i].second)
       return false;
   }
   return true;

@@ -45,8 +45,8 @@ struct PictureRef {
 
 enum class ValueType { Flag, Byte, Integer, Long, Text, Font, Picture };
 
-using Value = std::variant<Flag, std::uint8_t, std::int16_t, std::int32_t, std::string, FontDescription,
-                           PictureRef>;
+using Value = std::variant<Flag, std::uint8_t, std::int16_t, std::int32_t, std::string,
+                           FontDescription, PictureRef>;
 
 ValueType type_of(const Value& value);
 // "a flag", "an 8-bit integer", ... for error messages.

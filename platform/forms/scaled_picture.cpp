@@ -12,7 +12,9 @@ namespace forms {
 
 namespace {
 
-int scaled_length(int length, double scale) { return static_cast<int>(std::nearbyint(length * scale)); }
+int scaled_length(int length, double scale) {
+  return static_cast<int>(std::nearbyint(length * scale));
+}
 
 win::COLORREF mix(win::COLORREF a, win::COLORREF b, double t) {
   win::COLORREF out = 0;
@@ -53,15 +55,18 @@ win::Surface scale_surface(const win::Surface& source, double scale) {
     const Sample sy = sample(y, scale, source.height);
     for (int x = 0; x < out.width; ++x) {
       const Sample sx = sample(x, scale, source.width);
-      const win::COLORREF top = mix(source.at(sx.first, sy.first), source.at(sx.second, sy.first), sx.t);
-      const win::COLORREF bottom = mix(source.at(sx.first, sy.second), source.at(sx.second, sy.second), sx.t);
+      const win::COLORREF top =
+          mix(source.at(sx.first, sy.first), source.at(sx.second, sy.first), sx.t);
+      const win::COLORREF bottom =
+          mix(source.at(sx.first, sy.second), source.at(sx.second, sy.second), sx.t);
       out.at(x, y) = mix(top, bottom, sy.t);
     }
   }
   return out;
 }
 
-void ScaledPicture::draw(win::HDC dc, const win::PicturePtr& picture, int x, int y, int width, int height) {
+void ScaledPicture::draw(win::HDC dc, const win::PicturePtr& picture, int x, int y, int width,
+                         int height) {
   const double scale = win::screen_scale();
   if (scale == 1 || !picture || !picture->bitmap()) {
     draw_picture(dc, picture, x, y, width, height);

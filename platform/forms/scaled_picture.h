@@ -20,7 +20,8 @@ class ScaledPicture {
   // Draws the picture at (x, y), at most width × height pixels of it from its
   // top-left corner, scaled by the screen's scale. At scale 1 this is
   // draw_picture.
-  void draw(win::HDC dc, const win::PicturePtr& picture, int x, int y, int width = INT_MAX, int height = INT_MAX);
+  void draw(win::HDC dc, const win::PicturePtr& picture, int x, int y, int width = INT_MAX,
+            int height = INT_MAX);
 
  private:
   win::PicturePtr m_source;

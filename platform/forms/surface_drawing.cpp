@@ -16,7 +16,8 @@ int to_pixel(float v) {
 }
 
 void draw_line(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
-  win::DrawSolidLine(dc, to_pixel(x1), to_pixel(y1), to_pixel(x2), to_pixel(y2), translate_color(color));
+  win::DrawSolidLine(dc, to_pixel(x1), to_pixel(y1), to_pixel(x2), to_pixel(y2),
+                     translate_color(color));
 }
 
 bool draw_box(win::HDC dc, float x1, float y1, float x2, float y2, win::OLE_COLOR color) {
@@ -29,7 +30,8 @@ void draw_point(win::HDC dc, float x, float y, win::OLE_COLOR color) {
   win::SetPixelV(dc, to_pixel(x), to_pixel(y), translate_color(color));
 }
 
-void draw_picture(win::HDC dc, const win::PicturePtr& picture, int x, int y, int width, int height) {
+void draw_picture(win::HDC dc, const win::PicturePtr& picture, int x, int y, int width,
+                  int height) {
   if (!picture || !picture->bitmap()) return;
   const win::SIZE size = picture->pixel_size();
   width = std::min<int>(size.cx, width);

@@ -7,14 +7,18 @@
 namespace forms {
 
 Timer::Timer(Form& form, std::string name, unsigned interval_ms, bool enabled)
-    : Control(form, std::move(name), "Timer"), m_id(form.register_timer(*this)), m_interval(interval_ms),
+    : Control(form, std::move(name), "Timer"),
+      m_id(form.register_timer(*this)),
+      m_interval(interval_ms),
       m_enabled(enabled) {
   arm();
 }
 
 Timer::Timer(Form& form, const LayoutBlock& block)
-    : Timer(form, block.name, static_cast<unsigned>(std::get<std::int32_t>(block.require("Interval", ValueType::Long))),
-            std::get<Flag>(block.require("Enabled", ValueType::Flag)).value) {}
+    : Timer(
+          form, block.name,
+          static_cast<unsigned>(std::get<std::int32_t>(block.require("Interval", ValueType::Long))),
+          std::get<Flag>(block.require("Enabled", ValueType::Flag)).value) {}
 
 Timer::~Timer() {
   win::KillTimer(form().hWnd(), m_id);

@@ -15,6 +15,8 @@ inline constexpr float kTwipsPerPixel = 15.0f;
 inline float twips_per_pixel() { return kTwipsPerPixel / static_cast<float>(win::screen_scale()); }
 
 // Round to nearest, ties to even (490 twips is 32.67 px, drawn at 33).
-inline int twips_to_pixels(float twips) { return static_cast<int>(std::nearbyint(twips / twips_per_pixel())); }
+inline int twips_to_pixels(float twips) {
+  return static_cast<int>(std::nearbyint(twips / twips_per_pixel()));
+}
 
 }  // namespace forms

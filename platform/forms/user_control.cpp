@@ -60,15 +60,17 @@ std::int16_t shift_of(win::WPARAM wparam) {
                       (win::key_is_down(win::VK_MENU) ? 4 : 0));
 }
 std::int16_t key_shift() {
-  return std::int16_t((win::key_is_down(win::VK_SHIFT) ? 1 : 0) | (win::key_is_down(win::VK_CONTROL) ? 2 : 0) |
+  return std::int16_t((win::key_is_down(win::VK_SHIFT) ? 1 : 0) |
+                      (win::key_is_down(win::VK_CONTROL) ? 2 : 0) |
                       (win::key_is_down(win::VK_MENU) ? 4 : 0));
 }
 
 }  // namespace
 
 ImageTooLarge::ImageTooLarge(std::int32_t width, std::int32_t height)
-    : std::runtime_error("UserControl: an image of " + std::to_string(width) + " x " + std::to_string(height) +
-                         " pixels is more than the " + std::to_string(win::kMaxBitmapPixels) +
+    : std::runtime_error("UserControl: an image of " + std::to_string(width) + " x " +
+                         std::to_string(height) + " pixels is more than the " +
+                         std::to_string(win::kMaxBitmapPixels) +
                          " pixels a control image may have"),
       m_width(width),
       m_height(height) {}
@@ -88,7 +90,8 @@ std::int32_t checked_width(std::int32_t width, std::int32_t height) {
 UserControl::Window::Window(UserControl* host, win::HWND parent, std::int32_t x, std::int32_t y,
                             std::int32_t width, std::int32_t height) {
   register_class();
-  hwnd = win::CreateWindowExA(0, kClassName, "", win::WS_CHILD | win::WS_TABSTOP, x, y, width, height, parent);
+  hwnd = win::CreateWindowExA(0, kClassName, "", win::WS_CHILD | win::WS_TABSTOP, x, y, width,
+                              height, parent);
   if (!hwnd) throw std::runtime_error("UserControl: the control window could not be created");
   hosts()[hwnd.value] = host;
 }
@@ -160,8 +163,7 @@ win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win:
       win::EndPaint(m_hwnd, &ps);
       return 0;
     }
-    case win::WM_ERASEBKGND:
-      return 1;
+    case win::WM_ERASEBKGND: return 1;
     case win::WM_SIZE: {
       const int width = win::LOWORD(win::DWORD(lparam));
       const int height = win::HIWORD(win::DWORD(lparam));
@@ -184,8 +186,7 @@ win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win:
       std::int16_t KeyShift = key_shift();
       if (msg == win::WM_KEYDOWN)
         deliver("key down", [&](ControlEvents& e) { e.OnKeyDown(KeyCode, KeyShift); });
-      else
-        deliver("key up", [&](ControlEvents& e) { e.OnKeyUp(KeyCode, KeyShift); });
+      else deliver("key up", [&](ControlEvents& e) { e.OnKeyUp(KeyCode, KeyShift); });
       return 0;
     }
     case win::WM_LBUTTONDOWN:
@@ -196,37 +197,29 @@ win::LRESULT UserControl::handle_message(win::UINT msg, win::WPARAM wparam, win:
     // middle press, which the class's double-click style turns into a
     // DBLCLK message, is an ordinary press.
     case win::WM_RBUTTONDOWN:
-    case win::WM_RBUTTONDBLCLK:
-      mouse("mouse down", 2, &ControlEvents::OnMouseDown);
-      return 0;
+    case win::WM_RBUTTONDBLCLK: mouse("mouse down", 2, &ControlEvents::OnMouseDown); return 0;
     case win::WM_MBUTTONDOWN:
-    case win::WM_MBUTTONDBLCLK:
-      mouse("mouse down", 4, &ControlEvents::OnMouseDown);
-      return 0;
+    case win::WM_MBUTTONDBLCLK: mouse("mouse down", 4, &ControlEvents::OnMouseDown); return 0;
     case win::WM_MOUSEMOVE:
       mouse("mouse move", buttons_of(wparam), &ControlEvents::OnMouseMove);
       return 0;
     case win::WM_LBUTTONUP: {
       // A click is a left press and release both on the control.
-      const bool click = m_left_down && X >= 0 && Y >= 0 && X < float(m_image.width()) && Y < float(m_image.height());
+      const bool click = m_left_down && X >= 0 && Y >= 0 && X < float(m_image.width()) &&
+                         Y < float(m_image.height());
       m_left_down = false;
       mouse("mouse up", 1, &ControlEvents::OnMouseUp);
       if (click) deliver("click", [](ControlEvents& e) { e.OnClick(); });
       return 0;
     }
-    case win::WM_RBUTTONUP:
-      mouse("mouse up", 2, &ControlEvents::OnMouseUp);
-      return 0;
-    case win::WM_MBUTTONUP:
-      mouse("mouse up", 4, &ControlEvents::OnMouseUp);
-      return 0;
+    case win::WM_RBUTTONUP: mouse("mouse up", 2, &ControlEvents::OnMouseUp); return 0;
+    case win::WM_MBUTTONUP: mouse("mouse up", 4, &ControlEvents::OnMouseUp); return 0;
     // The second press of a double click: its release raises no second Click.
     case win::WM_LBUTTONDBLCLK:
       m_left_down = false;
       deliver("double click", [](ControlEvents& e) { e.OnDblClick(); });
       return 0;
-    default:
-      return win::DefWindowProcA(m_hwnd, msg, wparam, lparam);
+    default: return win::DefWindowProcA(m_hwnd, msg, wparam, lparam);
   }
 }
 

@@ -38,7 +38,8 @@ class UserControl final : public ImageControlSurface {
   // Creates the child window, hidden, at (x, y) in the parent's client area.
   // Throws when the window or its image cannot be made (ImageTooLarge past
   // the largest image), leaving nothing behind.
-  UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+  UserControl(win::HWND parent, std::int32_t x, std::int32_t y, std::int32_t width,
+              std::int32_t height);
   ~UserControl() override;
   UserControl(const UserControl&) = delete;
   UserControl& operator=(const UserControl&) = delete;

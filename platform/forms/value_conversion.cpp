@@ -18,8 +18,10 @@ std::string lower(std::string_view text) {
 }
 
 std::string_view trim(std::string_view text) {
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+    text.remove_prefix(1);
+  while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+    text.remove_suffix(1);
   return text;
 }
 
@@ -34,7 +36,8 @@ std::optional<double> parse_number(std::string_view text) {
     if (digits.empty() || digits.size() > 8) return std::nullopt;
     for (char c : digits) {
       if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
-      const int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(c) - 'a' + 10;
+      const int d =
+          std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(c) - 'a' + 10;
       bits = bits * 16 + static_cast<std::uint64_t>(d);
     }
     return bits > 0x7FFFFFFF ? static_cast<double>(static_cast<std::int64_t>(bits) - 0x100000000LL)
@@ -88,7 +91,8 @@ T to_whole(std::string_view key, const Value& value, ValueType target) {
 PropertyTypeError::PropertyTypeError(std::string_view key, const Value& value, ValueType expected,
                                      std::string_view why)
     : std::runtime_error(std::string(why) + ": property \"" + std::string(key) + "\" holds " +
-                         std::string(describe(type_of(value))) + " " + win::printable_excerpt(to_literal(value)) + ", expected " +
+                         std::string(describe(type_of(value))) + " " +
+                         win::printable_excerpt(to_literal(value)) + ", expected " +
                          std::string(describe(expected))),
       m_key(key),
       m_expected(expected) {}

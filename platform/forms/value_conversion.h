@@ -21,7 +21,8 @@ namespace forms {
 
 class PropertyTypeError : public std::runtime_error {
  public:
-  PropertyTypeError(std::string_view key, const Value& value, ValueType expected, std::string_view why);
+  PropertyTypeError(std::string_view key, const Value& value, ValueType expected,
+                    std::string_view why);
   const std::string& key() const { return m_key; }
   ValueType expected() const { return m_expected; }
 

@@ -18,7 +18,9 @@
 namespace {
 
 // Alt+F4 on the topmost shown window.
-void close_from_desktop() { win::PostMessageA(win::topmost_shown_top_level(), win::WM_CLOSE, 0, 0); }
+void close_from_desktop() {
+  win::PostMessageA(win::topmost_shown_top_level(), win::WM_CLOSE, 0, 0);
+}
 
 // Runs on the headless presenter with this script, written to a file.
 class PublicApi : public ::testing::Test {
@@ -50,7 +52,9 @@ class Recorder final : public candy::ButtonEvents {
 // Hover reaches the program through the generated window procedures (enter
 // and leave), a click through both the callback and the event interface.
 TEST_F(PublicApi, HoverAndClickReachCallbacksAndTheEventInterface) {
-  script("wait-idle 5000\nmove 60 50\nwait-idle 5000\nclick left\nwait-idle 5000\nmove 200 150\nwait-idle 5000\n");
+  script(
+      "wait-idle 5000\nmove 60 50\nwait-idle 5000\nclick left\nwait-idle 5000\nmove 200 "
+      "150\nwait-idle 5000\n");
   candy::Application app;
   candy::Window window(app, "test", 240, 160);
   candy::Label& label = window.add_label("nameLBL", "none", 10, 130, 200, 20);
@@ -61,7 +65,8 @@ TEST_F(PublicApi, HoverAndClickReachCallbacksAndTheEventInterface) {
   button.on_click([&] { label.Caption(button.Caption()); });
   button.on_mouse_enter([&] { callbacks.push_back("enter"); });
   button.on_mouse_leave([&] { callbacks.push_back("leave"); });
-  button.on_mouse_down([&](const candy::MouseArgs& a) { callbacks.push_back("down " + std::to_string(int(a.x))); });
+  button.on_mouse_down(
+      [&](const candy::MouseArgs& a) { callbacks.push_back("down " + std::to_string(int(a.x))); });
   window.show();
   EXPECT_EQ(app.run(), 3) << "the script ends the run";
   EXPECT_EQ(label.Caption(), "Music");
@@ -162,7 +167,9 @@ TEST(PublicRender, RendersThroughTheLibraryAndItsErrorsAreCatchable) {
   std::vector<std::uint32_t> pixels(std::size_t(look.width) * std::size_t(look.height));
   const std::vector<std::uint8_t> mask = candy::render_button(look, pixels);
   EXPECT_EQ(mask.front(), 0);
-  EXPECT_EQ(mask[std::size_t(look.height / 2) * std::size_t(look.width) + std::size_t(look.width / 2)], 1);
+  EXPECT_EQ(
+      mask[std::size_t(look.height / 2) * std::size_t(look.width) + std::size_t(look.width / 2)],
+      1);
   look.width = 0;
   EXPECT_THROW(candy::render_button(look, pixels), candy::RenderError);
   EXPECT_STREQ(candy::version(), CANDYBUTTON_VERSION);

@@ -34,7 +34,8 @@ TEST(UpdateButtonRegion, Style3At121x89) {
   const win::HRGN outer = b.surface.window_region();
   ASSERT_TRUE(outer);
   EXPECT_EQ(b.m_CornerRadius, 12);
-  const Span expected[] = {{-1, -1}, {9, 112}, {7, 114}, {5, 116}, {4, 117}, {3, 118}, {2, 119}, {2, 119}};
+  const Span expected[] = {{-1, -1}, {9, 112}, {7, 114}, {5, 116},
+                           {4, 117}, {3, 118}, {2, 119}, {2, 119}};
   for (int r = 0; r < 8; ++r) {
     EXPECT_EQ(row_span(outer, r, 121), expected[r]) << "row " << r;
     if (r > 0) {
@@ -97,10 +98,13 @@ TEST(CreateRoundedRegion, EqualsTheBruteForceShape) {
         const win::HRGN inner = CreateRoundedRegion(1, 1, w - 2, h - 2, radius, cr);
         for (int r = -1; r <= h + 1; ++r) {
           for (int c = -1; c <= w + 1; ++c) {
-            const bool in = c >= 0 && c < w && r >= 0 && r < h && PointInRoundedShape(c, r, 0, 0, w, h, cr);
-            ASSERT_EQ(win::PtInRegion(outer, c, r) != 0, in) << w << "x" << h << " R" << radius << " at " << c << "," << r;
+            const bool in =
+                c >= 0 && c < w && r >= 0 && r < h && PointInRoundedShape(c, r, 0, 0, w, h, cr);
+            ASSERT_EQ(win::PtInRegion(outer, c, r) != 0, in)
+                << w << "x" << h << " R" << radius << " at " << c << "," << r;
             if (2 * cr <= w - 2 && h - 2 > cr && c >= 0 && c <= (w - 1) / 2 && r >= 0) {
-              ASSERT_EQ(win::PtInRegion(inner, c, r) != 0, PointInRoundedShape(c, r, 1, 1, w - 2, h - 2, cr))
+              ASSERT_EQ(win::PtInRegion(inner, c, r) != 0,
+                        PointInRoundedShape(c, r, 1, 1, w - 2, h - 2, cr))
                   << "inner " << w << "x" << h << " R" << radius << " at " << c << "," << r;
             }
           }
@@ -122,7 +126,8 @@ TEST(CreateRoundedRegion, EqualsTheRegionBuiltOneCombineAtATime) {
           std::int32_t cr = 0;
           const win::HRGN fast = CreateRoundedRegion(offset, offset, w, h, radius, cr);
           const win::HRGN model = CreateRoundedRegionByScan(offset, offset, w, h, radius);
-          ASSERT_TRUE(win::EqualRgn(fast, model)) << "offset " << offset << " " << w << "x" << h << " R" << radius;
+          ASSERT_TRUE(win::EqualRgn(fast, model))
+              << "offset " << offset << " " << w << "x" << h << " R" << radius;
           win::DeleteObject(fast);
           win::DeleteObject(model);
         }
@@ -166,7 +171,8 @@ TEST(UpdateButtonRegion, IsTheControlsStandardRegionRebuild) {
   const CandyButtonParts parts = standard_parts();
   ASSERT_TRUE(parts.faces.update_button_region);
   TestButton b(121, 89, 6);
-  KeepButtonRegions(parts.faces.update_button_region(b.face()), b.surface, b.m_Region, b.m_CornerRadius);
+  KeepButtonRegions(parts.faces.update_button_region(b.face()), b.surface, b.m_Region,
+                    b.m_CornerRadius);
   EXPECT_EQ(b.m_CornerRadius, 29);
   EXPECT_TRUE(b.m_Region);
   EXPECT_EQ(row_span(b.surface.window_region(), 44, 121), Span(1, 120));

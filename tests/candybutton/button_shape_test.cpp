@@ -29,25 +29,32 @@ TEST(CornerRadius, FollowsTheStyleTable) {
   EXPECT_EQ(button_corner_radius(2, 40, 89), 20);  // limited to half the width
   EXPECT_EQ(button_corner_radius(6, 0, 0), 1);     // low bound tested first
   EXPECT_EQ(button_corner_radius(7, 1, 1), 0);     // then above the high bound 0
-  for (std::int32_t style : {-1, 0, 1, 8, 9}) EXPECT_FALSE(button_corner_radius(style, 121, 89)) << style;
+  for (std::int32_t style : {-1, 0, 1, 8, 9})
+    EXPECT_FALSE(button_corner_radius(style, 121, 89)) << style;
 }
 
 // The tabled shape must agree with the direct test everywhere, including
 // degenerate radii and a radius past the table.
 TEST(RoundedShape, AgreesWithTheDirectTest) {
-  struct Shape { std::int32_t x, y, width, height, radius; };
+  struct Shape {
+    std::int32_t x, y, width, height, radius;
+  };
   for (const Shape& s : {Shape{0, 0, 40, 30, 16}, Shape{1, 1, 38, 28, 16}, Shape{4, 2, 30, 9, 3},
                          Shape{0, 0, 12, 12, 0}, Shape{0, 0, 12, 12, -3}, Shape{2, 3, 5, 40, 25},
                          Shape{0, 0, 9000, 20, 5000}}) {
     const RoundedShape shape(s.x, s.y, s.width, s.height, s.radius);
     for (std::int32_t r = -2; r <= s.height + s.y + 2; ++r) {
       for (std::int32_t c = -2; c <= 60; ++c) {
-        ASSERT_EQ(shape.contains(c, r), PointInRoundedShape(c, r, s.x, s.y, s.width, s.height, s.radius))
-            << c << "," << r << " in " << s.x << "," << s.y << "," << s.width << "," << s.height << "," << s.radius;
+        ASSERT_EQ(shape.contains(c, r),
+                  PointInRoundedShape(c, r, s.x, s.y, s.width, s.height, s.radius))
+            << c << "," << r << " in " << s.x << "," << s.y << "," << s.width << "," << s.height
+            << "," << s.radius;
       }
       for (std::int32_t c = s.x + s.width - 60; c <= s.x + s.width + 2; ++c) {
-        ASSERT_EQ(shape.contains(c, r), PointInRoundedShape(c, r, s.x, s.y, s.width, s.height, s.radius))
-            << c << "," << r << " in " << s.x << "," << s.y << "," << s.width << "," << s.height << "," << s.radius;
+        ASSERT_EQ(shape.contains(c, r),
+                  PointInRoundedShape(c, r, s.x, s.y, s.width, s.height, s.radius))
+            << c << "," << r << " in " << s.x << "," << s.y << "," << s.width << "," << s.height
+            << "," << s.radius;
       }
     }
   }
@@ -73,7 +80,8 @@ TEST(RoundedShapeRuns, HoldExactlyThePixelsTheTestAccepts) {
             for (int c = -1; c <= w + x + 1; ++c) {
               bool in_runs = false;
               for (const auto& [left, right] : runs) in_runs = in_runs || (c >= left && c < right);
-              ASSERT_EQ(in_runs, shape.contains(c, r)) << x << " " << w << "x" << h << " R" << R << " at " << c << "," << r;
+              ASSERT_EQ(in_runs, shape.contains(c, r))
+                  << x << " " << w << "x" << h << " R" << R << " at " << c << "," << r;
             }
           }
         }

@@ -9,8 +9,9 @@ namespace {
 using Inspect = CandyButtonInspector;
 
 win::PicturePtr square_icon(std::int32_t size) {
-  return win::Picture::from_icon(win::make_icon_handle(
-      win::Surface(size, size, 0x0000FF), std::vector<bool>(std::size_t(size) * std::size_t(size), false)));
+  return win::Picture::from_icon(
+      win::make_icon_handle(win::Surface(size, size, 0x0000FF),
+                            std::vector<bool>(std::size_t(size) * std::size_t(size), false)));
 }
 
 // The caption and picture calls of one DrawIconWCaption, with the caption
@@ -25,11 +26,12 @@ Log draw(Host& h, std::int32_t alignment, std::int32_t state, float capW = 40, f
 }
 
 std::string caption_at(int x, int y, int flags = 2, const char* color = "0") {
-  return "text 'CandyButton' " + std::to_string(x) + "," + std::to_string(y) + " flags " + std::to_string(flags) +
-         " color " + color;
+  return "text 'CandyButton' " + std::to_string(x) + "," + std::to_string(y) + " flags " +
+         std::to_string(flags) + " color " + color;
 }
 std::string picture_at(int x, int y, int flags = 3) {
-  return "image " + std::to_string(x) + "," + std::to_string(y) + " 32x32 flags " + std::to_string(flags);
+  return "image " + std::to_string(x) + "," + std::to_string(y) + " 32x32 flags " +
+         std::to_string(flags);
 }
 
 TEST(DrawIconWCaption, LaysOutEachAlignmentOn121By89) {
@@ -62,8 +64,8 @@ TEST(DrawIconWCaption, HighlightsInStateThreeAndRestoresTheTextColour) {
   b.IconHighLiteColor(0x80000005);
   h.surface.fore = 0x123456;
   EXPECT_EQ(draw(h, 0, 3), (Log{"ForeColor FF00", caption_at(40, 54, 2, "FF00"), "ForeColor 123456",
-                                "brush 80000005", picture_at(45, 23, 0x83) + " brush", "delete brush",
-                                "refresh"}));
+                                "brush 80000005", picture_at(45, 23, 0x83) + " brush",
+                                "delete brush", "refresh"}));
   EXPECT_EQ(h.surface.fore, 0x123456u);
 
   // The colour comes back even without a caption.
@@ -94,7 +96,8 @@ TEST(DrawIconWCaption, AbsurdSizesDoNotOverflow) {
   b.Picture(square_icon(32));
   h.surface.width = 3e38f;
   h.surface.height = -3e38f;
-  for (std::int32_t alignment = 0; alignment < 5; ++alignment) EXPECT_NO_THROW(draw(h, alignment, 1, 1e30f, -1e30f));
+  for (std::int32_t alignment = 0; alignment < 5; ++alignment)
+    EXPECT_NO_THROW(draw(h, alignment, 1, 1e30f, -1e30f));
 }
 
 }  // namespace

@@ -41,7 +41,8 @@ TEST(BlendColors, MatchesAStraightforwardModelOnRandomInput) {
       expected |= win::COLORREF(a + (b - a) * p / 100) << shift;
     }
     std::int32_t pct = asked;
-    ASSERT_EQ(BlendColors(c1, c2, pct), expected) << std::hex << c1 << " " << c2 << std::dec << " " << asked;
+    ASSERT_EQ(BlendColors(c1, c2, pct), expected)
+        << std::hex << c1 << " " << c2 << std::dec << " " << asked;
     ASSERT_EQ(pct, p);
   }
 }
@@ -91,7 +92,8 @@ TEST(SignedWords, ReadEachHalfAsSigned16Bit) {
   EXPECT_EQ(SignedHiWord(std::int32_t(0xFFFF0010u)), -1);
   EXPECT_EQ(SignedHiWord(0x7FFF0000), 32767);
   EXPECT_EQ(SignedHiWord(std::int32_t(0x8000FFFFu)), -32768);
-  for (std::int32_t v : {0, 1, -1, 0x12345678, std::int32_t(0x87654321u), std::int32_t(0x80000000u)}) {
+  for (std::int32_t v :
+       {0, 1, -1, 0x12345678, std::int32_t(0x87654321u), std::int32_t(0x80000000u)}) {
     EXPECT_EQ(SignedLoWord(v), win::GET_X_LPARAM(v));
     EXPECT_EQ(SignedHiWord(v), win::GET_Y_LPARAM(v));
   }

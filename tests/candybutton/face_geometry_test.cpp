@@ -17,8 +17,10 @@ TEST(BandRowColor, RoundsHalfToEvenInTheGivenOrder) {
   // The pressed push-button middle band at its largest fraction, 2.
   EXPECT_EQ(band_row_color(2.0, RGB(229, 228, 221), RGB(226, 226, 218)), RGB(223, 224, 215));
   // Fixed four-row bands: pressed tool-button top and mouse-over bottom.
-  const win::COLORREF pressed_top[] = {RGB(220, 218, 209), RGB(224, 222, 214), RGB(227, 226, 219), RGB(231, 230, 224)};
-  const win::COLORREF over_bottom[] = {RGB(238, 237, 229), RGB(230, 228, 219), RGB(223, 219, 208), RGB(215, 210, 198)};
+  const win::COLORREF pressed_top[] = {RGB(220, 218, 209), RGB(224, 222, 214), RGB(227, 226, 219),
+                                       RGB(231, 230, 224)};
+  const win::COLORREF over_bottom[] = {RGB(238, 237, 229), RGB(230, 228, 219), RGB(223, 219, 208),
+                                       RGB(215, 210, 198)};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(band_row_color(i / 3.0, RGB(220, 218, 209), RGB(231, 230, 224)), pressed_top[i]) << i;
     EXPECT_EQ(band_row_color(i / 3.0, RGB(238, 237, 229), RGB(215, 210, 198)), over_bottom[i]) << i;
@@ -28,14 +30,17 @@ TEST(BandRowColor, RoundsHalfToEvenInTheGivenOrder) {
 }
 
 TEST(FaceParams, PerStyleAt121x89) {
-  EXPECT_EQ(*fill_face_params(2, 121, 89, 45), (FaceParams{0, 50, 22, 1, 22, 50, 211, 300, 60, 60, 89, 120}));
+  EXPECT_EQ(*fill_face_params(2, 121, 89, 45),
+            (FaceParams{0, 50, 22, 1, 22, 50, 211, 300, 60, 60, 89, 120}));
   const FaceParams s3 = *fill_face_params(3, 121, 89, 12);
   EXPECT_EQ(s3.GlowHeightPct, 80);  // 100 - 700 \ 89 = 93, limited to 80
   EXPECT_EQ(s3.GlossLeft, 4);
   EXPECT_EQ(s3.GlossBottom, 12);
   EXPECT_EQ(s3.GlossRadius, 10);
-  EXPECT_EQ(*fill_face_params(4, 121, 89, 45), (FaceParams{0, 70, 14, 0, 22, 45, 211, 200, 70, 60, 89, 130}));
-  EXPECT_EQ(*fill_face_params(5, 121, 89, 45), (FaceParams{0, 40, -23, -45, 45, 46, 211, 60, 60, 60, 89, 130}));
+  EXPECT_EQ(*fill_face_params(4, 121, 89, 45),
+            (FaceParams{0, 70, 14, 0, 22, 45, 211, 200, 70, 60, 89, 130}));
+  EXPECT_EQ(*fill_face_params(5, 121, 89, 45),
+            (FaceParams{0, 40, -23, -45, 45, 46, 211, 60, 60, 60, 89, 130}));
   const FaceParams s7 = *fill_face_params(7, 121, 89, 23);
   EXPECT_EQ(s7.GlossLeft, 12);  // 11.5 to even
   EXPECT_EQ(s7.GlossRadius, 12);

@@ -86,7 +86,8 @@ class FakeContainer : public forms::ControlContainer {
   void PropertyChanged(std::string_view n) override {
     m_log.push_back("notify " + std::string(n));
     notified.emplace_back(n);
-    if (failing.count(std::string(n))) throw std::runtime_error("container refused " + std::string(n));
+    if (failing.count(std::string(n)))
+      throw std::runtime_error("container refused " + std::string(n));
   }
   bool AmbientUserMode() const override { return user_mode; }
   forms::FontDescription AmbientFont() const override { return ambient_font; }
@@ -111,15 +112,19 @@ class FakeContainer : public forms::ControlContainer {
 
 class RecordingStateDrawing : public StateDrawing {
  public:
-  explicit RecordingStateDrawing(Log& log, const FakeSurface& surface) : m_log(log), m_surface(surface) {}
-  void DrawStateText(win::HDC, std::string_view text, std::int32_t x, std::int32_t y, win::UINT flags) override {
-    m_log.push_back("text '" + std::string(text) + "' " + std::to_string(x) + "," + std::to_string(y) +
-                    " flags " + std::to_string(flags) + " color " + hex(m_surface.fore));
+  explicit RecordingStateDrawing(Log& log, const FakeSurface& surface)
+      : m_log(log), m_surface(surface) {}
+  void DrawStateText(win::HDC, std::string_view text, std::int32_t x, std::int32_t y,
+                     win::UINT flags) override {
+    m_log.push_back("text '" + std::string(text) + "' " + std::to_string(x) + "," +
+                    std::to_string(y) + " flags " + std::to_string(flags) + " color " +
+                    hex(m_surface.fore));
   }
   void DrawStateImage(win::HDC, win::HBRUSH brush, std::uint32_t, std::int32_t x, std::int32_t y,
                       std::int32_t cx, std::int32_t cy, win::UINT flags) override {
-    m_log.push_back("image " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(cx) + "x" +
-                    std::to_string(cy) + " flags " + std::to_string(flags) + (brush ? " brush" : ""));
+    m_log.push_back("image " + std::to_string(x) + "," + std::to_string(y) + " " +
+                    std::to_string(cx) + "x" + std::to_string(cy) + " flags " +
+                    std::to_string(flags) + (brush ? " brush" : ""));
   }
   win::HBRUSH CreateSolidBrush(win::COLORREF color) override {
     m_log.push_back("brush " + hex(color));
@@ -142,10 +147,11 @@ class RecordingInterception : public WindowInterception {
     m_log.push_back("exported? " + key);
     return exported.count(key) != 0;
   }
-  bool sc_Subclass(win::HWND w, std::int32_t user, std::int32_t ordinal, subclass::SubclassOwner* owner,
-                   bool guard) override {
+  bool sc_Subclass(win::HWND w, std::int32_t user, std::int32_t ordinal,
+                   subclass::SubclassOwner* owner, bool guard) override {
     m_log.push_back("subclass " + std::to_string(w.value) + " " + std::to_string(user) + " " +
-                    std::to_string(ordinal) + (owner ? " owner" : " self") + (guard ? " guard" : ""));
+                    std::to_string(ordinal) + (owner ? " owner" : " self") +
+                    (guard ? " guard" : ""));
     return true;
   }
   void sc_AddMessage(win::HWND, std::int32_t msg, std::int32_t when) override {

@@ -42,7 +42,8 @@ TEST(PushButton, RestingColumnAt121x89) {
   EXPECT_EQ(s.pixel(60, 86), RGB(221, 217, 208));
   EXPECT_EQ(s.pixel(60, 87), RGB(214, 208, 197));
   EXPECT_EQ(s.pixel(60, 88), kFrameEdge);
-  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {0, 88}, {120, 88}}) EXPECT_EQ(s.pixel(x, y), kContainer);
+  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {0, 88}, {120, 88}})
+    EXPECT_EQ(s.pixel(x, y), kContainer);
   // The frame's cut corner: dots beside a two-pixel diagonal.
   EXPECT_EQ(s.pixel(1, 0), RGB(122, 149, 168));
   EXPECT_EQ(s.pixel(1, 1), RGB(37, 87, 131));
@@ -77,7 +78,8 @@ TEST(PushButton, PressedCornerShowsTheFifthBottomRow) {
   TestButton b(121, 89);
   push(b, 1);
   EXPECT_EQ(b.surface.pixel(0, 88), RGB(247, 246, 245));
-  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {120, 88}}) EXPECT_EQ(b.surface.pixel(x, y), kContainer);
+  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {120, 88}})
+    EXPECT_EQ(b.surface.pixel(x, y), kContainer);
   EXPECT_EQ(b.surface.pixel(60, 1), RGB(209, 204, 193));
   EXPECT_EQ(b.surface.pixel(60, 87), RGB(242, 241, 238));
 }
@@ -91,7 +93,9 @@ TEST(PushButton, UnreadableContainerColourSkipsOnlyTheFill) {
 
   TestButton throwing(121, 89);
   ButtonFace c = throwing.face();
-  c.container_back_color = []() -> std::optional<win::OLE_COLOR> { throw std::runtime_error("no BackColor"); };
+  c.container_back_color = []() -> std::optional<win::OLE_COLOR> {
+    throw std::runtime_error("no BackColor");
+  };
   PaintPushButtonStyle(c, 3);
   EXPECT_EQ(throwing.surface.pixel(0, 0), kBackground);
   EXPECT_EQ(throwing.surface.pixel(1, 44), RGB(250, 197, 92));
@@ -130,11 +134,13 @@ TEST(ToolButton, BandsAndFrame) {
   EXPECT_EQ(s.pixel(60, 0), RGB(206, 206, 195));
   EXPECT_EQ(s.pixel(119, 1), RGB(216, 216, 205));
   EXPECT_EQ(s.pixel(120, 1), RGB(232, 232, 221));
-  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {0, 88}, {120, 88}}) EXPECT_EQ(s.pixel(x, y), kContainer);
+  for (auto [x, y] : {std::pair{0, 0}, {120, 0}, {0, 88}, {120, 88}})
+    EXPECT_EQ(s.pixel(x, y), kContainer);
 
   TestButton pressed(121, 89);
   tool(pressed, 1);
-  EXPECT_EQ(pressed.surface.pixel(60, 4), band_row_color(4.0 / 82, RGB(231, 230, 224), RGB(225, 224, 216)));
+  EXPECT_EQ(pressed.surface.pixel(60, 4),
+            band_row_color(4.0 / 82, RGB(231, 230, 224), RGB(225, 224, 216)));
   EXPECT_EQ(pressed.surface.pixel(60, 87), RGB(235, 234, 229));
   EXPECT_EQ(pressed.surface.pixel(0, 44), RGB(157, 157, 146));
 

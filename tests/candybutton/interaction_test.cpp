@@ -99,8 +99,8 @@ TEST_F(Interaction, DoubleClickPressesAndTheSecondReleaseRaisesNoClick) {
   release();
   press();
   release();
-  EXPECT_EQ(take(), (Log{"paint 1", "MouseDown 1 0 5 5", "paint 3", "MouseUp 1 0 5 5", "Click", "paint 1",
-                         "DblClick", "paint 3", "MouseUp 1 0 5 5"}));
+  EXPECT_EQ(take(), (Log{"paint 1", "MouseDown 1 0 5 5", "paint 3", "MouseUp 1 0 5 5", "Click",
+                         "paint 1", "DblClick", "paint 3", "MouseUp 1 0 5 5"}));
 }
 
 TEST_F(Interaction, EnterPressesAndReleasesLikeTheLeftButtonAndClicks) {

@@ -28,9 +28,15 @@ struct EventLog : CandyButtonEvents {
   void DblClick() override { m_log.push_back("DblClick"); }
   void MouseEnter() override { m_log.push_back("MouseEnter"); }
   void MouseLeave() override { m_log.push_back("MouseLeave"); }
-  void MouseMove(std::int16_t& b, std::int16_t& s, float& x, float& y) override { mouse("MouseMove", b, s, x, y); }
-  void MouseUp(std::int16_t& b, std::int16_t& s, float& x, float& y) override { mouse("MouseUp", b, s, x, y); }
-  void MouseDown(std::int16_t& b, std::int16_t& s, float& x, float& y) override { mouse("MouseDown", b, s, x, y); }
+  void MouseMove(std::int16_t& b, std::int16_t& s, float& x, float& y) override {
+    mouse("MouseMove", b, s, x, y);
+  }
+  void MouseUp(std::int16_t& b, std::int16_t& s, float& x, float& y) override {
+    mouse("MouseUp", b, s, x, y);
+  }
+  void MouseDown(std::int16_t& b, std::int16_t& s, float& x, float& y) override {
+    mouse("MouseDown", b, s, x, y);
+  }
   bool log_moves = false;
 
  private:
@@ -62,7 +68,8 @@ class LiveButton : public ::testing::Test {
       return win::RegisterClassA(&wc) != 0;
     }();
     ASSERT_TRUE(registered);
-    m_top = win::CreateWindowExA(0, "LiveButtonTop", "", win::WS_POPUP | win::WS_VISIBLE, 100, 50, 200, 100, {});
+    m_top = win::CreateWindowExA(0, "LiveButtonTop", "", win::WS_POPUP | win::WS_VISIBLE, 100, 50,
+                                 200, 100, {});
     m_control = std::make_unique<forms::UserControl>(m_top, 10, 10, kWidth, kHeight);
   }
   void TearDown() override {
@@ -112,8 +119,12 @@ class LiveButton : public ::testing::Test {
     win::deliver_mouse_button(b, a);
     drain();
   }
-  void press(win::MouseButton b = win::MouseButton::Left) { button_action(b, win::ButtonAction::Press); }
-  void release(win::MouseButton b = win::MouseButton::Left) { button_action(b, win::ButtonAction::Release); }
+  void press(win::MouseButton b = win::MouseButton::Left) {
+    button_action(b, win::ButtonAction::Press);
+  }
+  void release(win::MouseButton b = win::MouseButton::Left) {
+    button_action(b, win::ButtonAction::Release);
+  }
   void key(win::UINT vk, win::KeyAction a) {
     win::deliver_key(vk, a);
     drain();
@@ -136,7 +147,9 @@ class LiveButton : public ::testing::Test {
     drain();
   }
   std::uint32_t block() const {
-    return interception && interception->subclasser() ? interception->subclasser()->block_of(m_control->hWnd()) : 0;
+    return interception && interception->subclasser()
+               ? interception->subclasser()->block_of(m_control->hWnd())
+               : 0;
   }
   Log take() {
     Log out;

@@ -49,8 +49,8 @@ TEST(CandyButtonPersistence, AnEmptyBagRestoresTheDefaults) {
 TEST(CandyButtonPersistence, RunModeStartsTheInterceptionWhenTrackingExists) {
   Host h;
   h.button->ReadProperties(forms::PropertyBag{});
-  EXPECT_EQ(h.log, (Log{"ForeColor 0", "exported? User32!TrackMouseEvent", "subclass 88 0 1 self guard",
-                        "add F 1", "add 200 2", "add 2A3 2"}));
+  EXPECT_EQ(h.log, (Log{"ForeColor 0", "exported? User32!TrackMouseEvent",
+                        "subclass 88 0 1 self guard", "add F 1", "add 200 2", "add 2A3 2"}));
   EXPECT_EQ(Inspect::track_in_user32(*h.button), kTrue);
 
   Host older;
@@ -63,7 +63,8 @@ TEST(CandyButtonPersistence, RunModeStartsTheInterceptionWhenTrackingExists) {
   Host none;
   none.interception->exported.clear();
   none.button->ReadProperties(forms::PropertyBag{});
-  EXPECT_EQ(none.log, (Log{"ForeColor 0", "exported? User32!TrackMouseEvent", "exported? Comctl32!_TrackMouseEvent"}));
+  EXPECT_EQ(none.log, (Log{"ForeColor 0", "exported? User32!TrackMouseEvent",
+                           "exported? Comctl32!_TrackMouseEvent"}));
   EXPECT_EQ(Inspect::track_available(*none.button), kFalse);
 
   Host designer;
@@ -79,9 +80,10 @@ TEST(CandyButtonPersistence, AFreshButtonWritesExactlyTheAlwaysStoredKeysAndItsD
   h.button->InitProperties();
   forms::PropertyBag bag;
   h.button->WriteProperties(bag);
-  EXPECT_EQ(keys_of(bag), (std::vector<std::string>{"Font", "Caption", "IconHighLiteColor", "CaptionHighLiteColor", "Checked", "ColorButtonHover",
-                                                     "ColorButtonUp", "ColorButtonDown", "BorderBrightness",
-                                                     "ColorBright", "DisplayHand", "ColorScheme"}));
+  EXPECT_EQ(keys_of(bag), (std::vector<std::string>{
+                              "Font", "Caption", "IconHighLiteColor", "CaptionHighLiteColor",
+                              "Checked", "ColorButtonHover", "ColorButtonUp", "ColorButtonDown",
+                              "BorderBrightness", "ColorBright", "DisplayHand", "ColorScheme"}));
   EXPECT_EQ(bag.read_text("caption", ""), "CandyButton1");
   // A new button's highlight colours are 0, not the stored default 0xFF00.
   EXPECT_EQ(bag.read_long("iconhighlitecolor", -1), 0);

@@ -16,26 +16,31 @@ TEST(CandyButtonProperties, StyleAndAlignmentSetToTheirOwnValueDoNothing) {
   EXPECT_EQ(h.log, Log{});
 
   b.Style(3);
-  EXPECT_EQ(h.log, (Log{"notify Style", "region", "clear", "paint rounded 0", "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
+  EXPECT_EQ(h.log, (Log{"notify Style", "region", "clear", "paint rounded 0",
+                        "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
   h.log.clear();
   b.Style(3);
   b.PictureAlignment(2);
-  EXPECT_EQ(h.log, (Log{"notify PictureAlignment", "clear", "paint rounded 0", "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
+  EXPECT_EQ(h.log, (Log{"notify PictureAlignment", "clear", "paint rounded 0",
+                        "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
 }
 
 TEST(CandyButtonProperties, CheckedRepaintsBeforeItNotifies) {
   Host h;
   CandyButton& b = h.ready();
   b.Checked(true);
-  EXPECT_EQ(h.log, (Log{"clear", "paint push 4", "text 'CandyButton' 40,38 flags 2 color 0", "refresh", "notify Checked"}));
+  EXPECT_EQ(h.log, (Log{"clear", "paint push 4", "text 'CandyButton' 40,38 flags 2 color 0",
+                        "refresh", "notify Checked"}));
   h.log.clear();
   Inspect::set_mouse_over(b, true);
   b.Checked(false);
-  EXPECT_EQ(h.log, (Log{"clear", "paint push 3", "text 'CandyButton' 40,38 flags 2 color 0", "refresh", "notify Checked"}));
+  EXPECT_EQ(h.log, (Log{"clear", "paint push 3", "text 'CandyButton' 40,38 flags 2 color 0",
+                        "refresh", "notify Checked"}));
   h.log.clear();
   Inspect::set_mouse_over(b, false);
   b.Checked(false);
-  EXPECT_EQ(h.log, (Log{"clear", "paint push 0", "text 'CandyButton' 40,38 flags 2 color 0", "refresh", "notify Checked"}));
+  EXPECT_EQ(h.log, (Log{"clear", "paint push 0", "text 'CandyButton' 40,38 flags 2 color 0",
+                        "refresh", "notify Checked"}));
 }
 
 TEST(CandyButtonProperties, BorderBrightnessIsClamped) {
@@ -45,7 +50,8 @@ TEST(CandyButtonProperties, BorderBrightnessIsClamped) {
   EXPECT_EQ(b.BorderBrightness(), 100);
   b.BorderBrightness(-101);
   EXPECT_EQ(b.BorderBrightness(), -100);
-  EXPECT_EQ(h.container.notified, (std::vector<std::string>{"m_BorderBrightness", "m_BorderBrightness"}));
+  EXPECT_EQ(h.container.notified,
+            (std::vector<std::string>{"m_BorderBrightness", "m_BorderBrightness"}));
 }
 
 TEST(CandyButtonProperties, NotificationNamesAndRepaints) {
@@ -140,7 +146,8 @@ TEST(CandyButtonLifecycle, TerminationDeletesTheInnerRegion) {
 
 TEST(CandyButtonLifecycle, AThousandButtonsLeaveNoObjectBehind) {
   std::vector<std::size_t> before;
-  for (int k = 0; k < int(win::ObjectKind::Count); ++k) before.push_back(win::live_objects(win::ObjectKind(k)));
+  for (int k = 0; k < int(win::ObjectKind::Count); ++k)
+    before.push_back(win::live_objects(win::ObjectKind(k)));
   for (int i = 0; i < 1000; ++i) {
     Host h;
     CandyButton& b = h.ready();

@@ -30,13 +30,15 @@ TEST(CandyButtonRedraw, ACheckedButtonTurnsTheCallersStateIntoFour) {
   state = 3;
   Inspect::Redraw(b, state);
   EXPECT_EQ(state, 4);
-  EXPECT_EQ(h.log, (Log{"clear", "paint push 4", "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
+  EXPECT_EQ(h.log,
+            (Log{"clear", "paint push 4", "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
 }
 
 TEST(CandyButtonRedraw, EachStyleGoesToItsPainter) {
   const std::vector<std::pair<std::int32_t, std::string>> table = {
-      {0, "push"},    {1, "tool"},    {2, "rounded"}, {3, "rounded"}, {4, "rounded"}, {5, "rounded"},
-      {6, "pixel"},   {7, "rounded"}, {8, ""},        {-1, ""},       {1000, ""},     {INT32_MIN, ""}};
+      {0, "push"},    {1, "tool"},    {2, "rounded"}, {3, "rounded"},
+      {4, "rounded"}, {5, "rounded"}, {6, "pixel"},   {7, "rounded"},
+      {8, ""},        {-1, ""},       {1000, ""},     {INT32_MIN, ""}};
   for (const auto& [style, family] : table) {
     Host h;
     CandyButton& b = h.ready();
@@ -69,7 +71,8 @@ TEST(CandyButtonRedraw, ResizeShapesThenRepaints) {
   Host h;
   CandyButton& b = h.ready();
   b.OnResize();
-  EXPECT_EQ(h.log, (Log{"region", "clear", "paint push 0", "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
+  EXPECT_EQ(h.log, (Log{"region", "clear", "paint push 0",
+                        "text 'CandyButton' 40,38 flags 2 color 0", "refresh"}));
 }
 
 }  // namespace

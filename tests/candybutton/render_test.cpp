@@ -18,8 +18,8 @@
 namespace {
 
 using candy::ButtonLook;
-using candy::RenderError;
 using candy::render_button;
+using candy::RenderError;
 
 std::vector<std::uint8_t> file_bytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -49,7 +49,8 @@ std::vector<ButtonLook> looks() {
     dressed.state = 3;
     dressed.width = 150;
     dressed.height = 40;
-    dressed.picture = file_bytes(style % 2 ? "resources/brindlecovemediacenter.ico" : "resources/box.bmp");
+    dressed.picture =
+        file_bytes(style % 2 ? "resources/brindlecovemediacenter.ico" : "resources/box.bmp");
     dressed.picture_alignment = style % 5;
     dressed.caption = "Pictures";
     dressed.caption_highlite = 0x00FF00;
@@ -107,7 +108,9 @@ TEST(RenderButton, ShapedStylesGiveTheirRegionAndTheFlatOnesTheWholeRectangle) {
   look.style = 4;
   const std::vector<std::uint8_t> round = render_button(look, pixels);
   EXPECT_EQ(round.front(), 0);  // the corner is cut
-  EXPECT_EQ(round[std::size_t(look.height / 2) * std::size_t(look.width) + std::size_t(look.width / 2)], 1);
+  EXPECT_EQ(
+      round[std::size_t(look.height / 2) * std::size_t(look.width) + std::size_t(look.width / 2)],
+      1);
 }
 
 TEST(RenderButton, ALargerBufferKeepsItsTailUntouched) {
@@ -128,13 +131,48 @@ TEST(RenderButton, RefusesBadLooksAndBuffersNamingWhatWasWrong) {
     std::size_t buffer;
     const char* message;
   } cases[] = {
-      {"zero width", [] { ButtonLook l; l.width = 0; return l; }(), 100000, "width 0 is outside 1..8192"},
-      {"negative height", [] { ButtonLook l; l.height = -5; return l; }(), 100000, "height -5 is outside 1..8192"},
-      {"too wide", [] { ButtonLook l; l.width = 8193; return l; }(), 100000, "width 8193 is outside 1..8192"},
-      {"unknown style", [] { ButtonLook l; l.style = 8; return l; }(), 100000, "style 8 is outside 0..7"},
-      {"unknown state", [] { ButtonLook l; l.state = -1; return l; }(), 100000, "state -1 is outside 0..4"},
-      {"alignment", [] { ButtonLook l; l.picture_alignment = 5; return l; }(), 100000,
-       "picture_alignment 5 is outside 0..4"},
+      {"zero width",
+       [] {
+         ButtonLook l;
+         l.width = 0;
+         return l;
+       }(),
+       100000, "width 0 is outside 1..8192"},
+      {"negative height",
+       [] {
+         ButtonLook l;
+         l.height = -5;
+         return l;
+       }(),
+       100000, "height -5 is outside 1..8192"},
+      {"too wide",
+       [] {
+         ButtonLook l;
+         l.width = 8193;
+         return l;
+       }(),
+       100000, "width 8193 is outside 1..8192"},
+      {"unknown style",
+       [] {
+         ButtonLook l;
+         l.style = 8;
+         return l;
+       }(),
+       100000, "style 8 is outside 0..7"},
+      {"unknown state",
+       [] {
+         ButtonLook l;
+         l.state = -1;
+         return l;
+       }(),
+       100000, "state -1 is outside 0..4"},
+      {"alignment",
+       [] {
+         ButtonLook l;
+         l.picture_alignment = 5;
+         return l;
+       }(),
+       100000, "picture_alignment 5 is outside 0..4"},
       {"huge font",
        [] {
          ButtonLook l;
@@ -149,9 +187,15 @@ TEST(RenderButton, RefusesBadLooksAndBuffersNamingWhatWasWrong) {
          return l;
        }(),
        100000, "the font has no name"},
-      {"short buffer", ButtonLook{}, 121 * 89 - 1, "holds 10768 pixels, a 121 x 89 button needs 10769"},
-      {"not a picture", [] { ButtonLook l; l.picture = {'G', 'I', 'F', '8', '9', 'a'}; return l; }(), 100000,
-       "the picture does not decode"},
+      {"short buffer", ButtonLook{}, 121 * 89 - 1,
+       "holds 10768 pixels, a 121 x 89 button needs 10769"},
+      {"not a picture",
+       [] {
+         ButtonLook l;
+         l.picture = {'G', 'I', 'F', '8', '9', 'a'};
+         return l;
+       }(),
+       100000, "the picture does not decode"},
       {"truncated bitmap",
        [&] {
          ButtonLook l;

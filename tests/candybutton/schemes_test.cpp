@@ -11,8 +11,8 @@ TEST(CandyButtonSchemes, SchemeFourFromNoScheme) {
   Host h;
   CandyButton& b = h.ready();
   b.ColorScheme(4);
-  EXPECT_EQ(h.container.notified,
-            (Names{"m_ColorButtonUp", "m_ColorButtonHover", "m_ColorButtonDown", "m_ColorBright", "m_ColorScheme"}));
+  EXPECT_EQ(h.container.notified, (Names{"m_ColorButtonUp", "m_ColorButtonHover",
+                                         "m_ColorButtonDown", "m_ColorBright", "m_ColorScheme"}));
   EXPECT_EQ(b.ColorButtonUp(), 0x000080u);
   EXPECT_EQ(b.ColorButtonHover(), 0x0000A0u);
   EXPECT_EQ(b.ColorButtonDown(), 0x0000F0u);

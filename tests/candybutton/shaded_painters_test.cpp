@@ -88,7 +88,8 @@ TEST(RoundedStyle, DisabledUsesTheGreyFaceAndAWhiteGlow) {
 
 TEST(ShapedStyles, FocusedPaintsAsRestingAndCheckedAsPressed) {
   for (std::int32_t style = 2; style <= 7; ++style) {
-    TestButton resting(121, 89, style), focused(121, 89, style), pressed(121, 89, style), checked(121, 89, style);
+    TestButton resting(121, 89, style), focused(121, 89, style), pressed(121, 89, style),
+        checked(121, 89, style);
     paint(resting, 0);
     paint(focused, 2);
     paint(pressed, 1);
@@ -121,7 +122,7 @@ TEST(PixelStyle, LeavesTheLastColumnAndRow) {
   }
   EXPECT_TRUE(col1 && col119 && row1 && row87);
   const win::OLE_COLOR face = b.m_ColorButtonUp, bright = b.m_ColorBright;
-  EXPECT_EQ(b.surface.pixel(60, 1), BlendColors(0x000000, face, 50));   // edge
+  EXPECT_EQ(b.surface.pixel(60, 1), BlendColors(0x000000, face, 50));  // edge
   EXPECT_EQ(b.surface.pixel(60, 10), BlendColors(kWhite, face, 10));   // highlight crescent
   EXPECT_EQ(b.surface.pixel(60, 22), BlendColors(face, bright, 50));
   EXPECT_EQ(b.surface.pixel(60, 44), BlendColors(face, bright, 0));
@@ -147,7 +148,8 @@ TEST(AllStyles, TinySizesPaintWithoutFailingOrLeaking) {
       for (std::int32_t style = 0; style <= 7; ++style) {
         for (std::int32_t state = 0; state <= 4; ++state) {
           TestButton b(w, h, style);
-          ASSERT_NO_THROW(paint(b, state)) << w << "x" << h << " style " << style << " state " << state;
+          ASSERT_NO_THROW(paint(b, state))
+              << w << "x" << h << " style " << style << " state " << state;
         }
       }
     }
@@ -163,8 +165,12 @@ class FlatSurface final : public forms::DrawingSurface {
   explicit FlatSurface(forms::MemorySurface& inner) : m_inner(inner) {}
   float ScaleWidth() const override { return m_inner.ScaleWidth(); }
   float ScaleHeight() const override { return 0.4f; }
-  void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR c) override { m_inner.Line(x1, y1, x2, y2, c); }
-  void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR c) override { m_inner.Box(x1, y1, x2, y2, c); }
+  void Line(float x1, float y1, float x2, float y2, win::OLE_COLOR c) override {
+    m_inner.Line(x1, y1, x2, y2, c);
+  }
+  void Box(float x1, float y1, float x2, float y2, win::OLE_COLOR c) override {
+    m_inner.Box(x1, y1, x2, y2, c);
+  }
   void PSet(float x, float y, win::OLE_COLOR c) override { m_inner.PSet(x, y, c); }
   win::HDC hDC() const override { return m_inner.hDC(); }
   win::HWND hWnd() const override { return m_inner.hWnd(); }
@@ -179,8 +185,16 @@ TEST(AllStyles, HeightRoundingToZeroPaintsNothing) {
   for (std::int32_t style : {3, 6}) {
     TestButton b(30, 2, style);
     FlatSurface flat(b.surface);
-    const ButtonFace on_flat{flat,          style, b.m_ColorButtonUp, b.m_ColorButtonHover, b.m_ColorButtonDown,
-                             b.m_ColorBright, 0,   -1,              0,                    win::HRGN{},
+    const ButtonFace on_flat{flat,
+                             style,
+                             b.m_ColorButtonUp,
+                             b.m_ColorButtonHover,
+                             b.m_ColorButtonDown,
+                             b.m_ColorBright,
+                             0,
+                             -1,
+                             0,
+                             win::HRGN{},
                              nullptr};
     PaintFace(on_flat, 0);
     for (auto px : b.image()) ASSERT_EQ(px, kBackground) << style;

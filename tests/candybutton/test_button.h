@@ -36,8 +36,16 @@ struct TestButton {
   std::optional<win::OLE_COLOR> back_color = kContainer;
 
   ButtonFace face() {
-    return {surface,        m_Style,          m_ColorButtonUp, m_ColorButtonHover, m_ColorButtonDown,
-            m_ColorBright,  m_BorderBrightness, m_Enabled,     m_CornerRadius,     m_Region,
+    return {surface,
+            m_Style,
+            m_ColorButtonUp,
+            m_ColorButtonHover,
+            m_ColorButtonDown,
+            m_ColorBright,
+            m_BorderBrightness,
+            m_Enabled,
+            m_CornerRadius,
+            m_Region,
             [this] { return back_color; }};
   }
   // Paints the style's face through the style table and keeps what the
@@ -47,11 +55,14 @@ struct TestButton {
     m_CornerRadius = painted.m_CornerRadius;
     m_BorderBrightness = painted.m_BorderBrightness;
   }
-  void update_region() { KeepButtonRegions(BuildButtonRegions(face()), surface, m_Region, m_CornerRadius); }
+  void update_region() {
+    KeepButtonRegions(BuildButtonRegions(face()), surface, m_Region, m_CornerRadius);
+  }
   std::vector<win::COLORREF> image() const {
     std::vector<win::COLORREF> pixels;
     for (std::int32_t y = 0; y < std::int32_t(surface.ScaleHeight()); ++y)
-      for (std::int32_t x = 0; x < std::int32_t(surface.ScaleWidth()); ++x) pixels.push_back(surface.pixel(x, y));
+      for (std::int32_t x = 0; x < std::int32_t(surface.ScaleWidth()); ++x)
+        pixels.push_back(surface.pixel(x, y));
     return pixels;
   }
 };

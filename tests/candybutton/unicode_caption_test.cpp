@@ -38,9 +38,10 @@ std::vector<std::uint32_t> render(const ButtonLook& look) {
 
 // The extent of the caption in the caption font, as the W calls measure it.
 win::SIZE measured(const std::string& caption) {
-  const win::HFONT font = forms::create_font(forms::FontDescription{kCaptionFont.name, kCaptionFont.size, kCaptionFont.weight, false, false, false, 0});
-  const win::SIZE size =
-      win::text_extent(*win::font_from_handle(font), win::utf16_to_code_points(win::utf8_to_utf16(caption)));
+  const win::HFONT font = forms::create_font(forms::FontDescription{
+      kCaptionFont.name, kCaptionFont.size, kCaptionFont.weight, false, false, false, 0});
+  const win::SIZE size = win::text_extent(*win::font_from_handle(font),
+                                          win::utf16_to_code_points(win::utf8_to_utf16(caption)));
   win::DeleteObject(win::HGDIOBJ{font});
   return size;
 }
@@ -50,11 +51,13 @@ struct Ink {
 };
 
 // Where the image differs from the one without a caption.
-Ink ink_of(const std::vector<std::uint32_t>& image, const std::vector<std::uint32_t>& bare, std::int32_t width) {
+Ink ink_of(const std::vector<std::uint32_t>& image, const std::vector<std::uint32_t>& bare,
+           std::int32_t width) {
   Ink ink;
   for (std::size_t i = 0; i < image.size(); ++i) {
     if (image[i] == bare[i]) continue;
-    const std::int32_t x = std::int32_t(i % std::size_t(width)), y = std::int32_t(i / std::size_t(width));
+    const std::int32_t x = std::int32_t(i % std::size_t(width)),
+                       y = std::int32_t(i / std::size_t(width));
     ink.left = std::min(ink.left, x);
     ink.top = std::min(ink.top, y);
     ink.right = std::max(ink.right, x + 1);
@@ -87,13 +90,14 @@ TEST(UnicodeCaption, CyrillicGreekAndHebrewDrawTheirLettersInTheirMeasuredPlace)
 
 TEST(UnicodeCaption, ACharacterNoFontHasDrawsTheMissingGlyphBoxNotAQuestionMark) {
   const std::vector<std::uint32_t> box = render(caption_look("\xF4\x8F\xBF\xBD"));  // U+10FFFD
-  EXPECT_EQ(box, render(caption_look("\xF4\x8F\xBF\xBC")));                        // U+10FFFC
+  EXPECT_EQ(box, render(caption_look("\xF4\x8F\xBF\xBC")));                         // U+10FFFC
   EXPECT_NE(box, render(caption_look("?")));
   EXPECT_NE(box, render(caption_look("")));
 }
 
 TEST(UnicodeCaption, CodePageCaptionsMatchTheHostedButtonsAnsiCalls) {
-  for (const std::string caption : {"Caf\xC3\xA9 \xE2\x82\xAC 5", "&Zo\xC3\xAB \xE2\x80\x9Cx\xE2\x80\x9D"}) {
+  for (const std::string caption :
+       {"Caf\xC3\xA9 \xE2\x82\xAC 5", "&Zo\xC3\xAB \xE2\x80\x9Cx\xE2\x80\x9D"}) {
     ButtonLook look = caption_look(caption);
     look.style = 3;
     look.state = 3;

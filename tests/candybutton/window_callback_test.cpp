@@ -26,8 +26,9 @@ TEST_F(WindowCallback, RestoreInRunModeRoutesThreeMessagesToTheLastMethodThrough
   EXPECT_EQ(t.user_value, 0);
   EXPECT_EQ(t.callback, subclass::callback_entry_address(b, 1));
   EXPECT_LT(t.owner, 0x80000000u);
-  EXPECT_EQ(*reinterpret_cast<subclass::SubclassOwner* const*>(static_cast<std::uintptr_t>(t.owner)),
-            static_cast<subclass::SubclassOwner*>(&b));
+  EXPECT_EQ(
+      *reinterpret_cast<subclass::SubclassOwner* const*>(static_cast<std::uintptr_t>(t.owner)),
+      static_cast<subclass::SubclassOwner*>(&b));
   EXPECT_EQ(t.before.count, 1);
   EXPECT_EQ(t.before.messages[0], win::WM_PAINT);
   EXPECT_EQ(t.after.count, 2);

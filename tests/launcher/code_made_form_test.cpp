@@ -26,7 +26,8 @@ class CodeMadeForm : public ::testing::Test {
   CodeMadeForm() : platform(clock), form("helloFRM", "Hello") {
     form.set_Width(300 * 15);
     form.set_Height(120 * 15);
-    label = &static_cast<forms::Label&>(form.add(std::make_unique<forms::Label>(form, "nameLBL", "Click")));
+    label = &static_cast<forms::Label&>(
+        form.add(std::make_unique<forms::Label>(form, "nameLBL", "Click")));
     label->Move(10 * 15, 10 * 15, 200 * 15, 20 * 15);
     for (int k = 0; k < 2; ++k) {
       buttons[k] = &static_cast<candy::HostedCandyButton&>(

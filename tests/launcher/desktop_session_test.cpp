@@ -41,7 +41,8 @@ class Program {
       : m_err(fs::temp_directory_path() / ("launcher_err_" + std::to_string(getpid()))) {
     std::vector<std::string> env = {"DISPLAY=" + display, "CANDY_DISPLAY=x11"};
     for (char** e = environ; *e; ++e) {
-      if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "CANDY_", 6) != 0) env.emplace_back(*e);
+      if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "CANDY_", 6) != 0)
+        env.emplace_back(*e);
     }
     std::vector<char*> envp;
     for (auto& e : env) envp.push_back(e.data());
@@ -51,7 +52,8 @@ class Program {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0) m_pid = -1;
     posix_spawn_file_actions_destroy(&actions);
   }
@@ -119,7 +121,8 @@ class Desktop {
     XDestroyImage(image);
     return value;
   }
-  bool wait_for_pixel(Window w, int x, int y, unsigned long color, std::chrono::milliseconds limit) {
+  bool wait_for_pixel(Window w, int x, int y, unsigned long color,
+                      std::chrono::milliseconds limit) {
     const auto until = Clock::now() + limit;
     while (Clock::now() < until) {
       if (pixel(w, x, y) == color) return true;
@@ -169,7 +172,8 @@ class Desktop {
       button.xbutton.button = Button1;
       button.xbutton.same_screen = True;
       button.xbutton.state = type == ButtonRelease ? Button1Mask : 0;
-      XSendEvent(m_display, w, False, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &button);
+      XSendEvent(m_display, w, False, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask,
+                 &button);
     }
     XSync(m_display, False);
   }
@@ -177,7 +181,8 @@ class Desktop {
   std::pair<std::string, std::string> window_class(Window w) {
     XClassHint hint{};
     if (!XGetClassHint(m_display, w, &hint)) return {};
-    std::pair<std::string, std::string> out{hint.res_name ? hint.res_name : "", hint.res_class ? hint.res_class : ""};
+    std::pair<std::string, std::string> out{hint.res_name ? hint.res_name : "",
+                                            hint.res_class ? hint.res_class : ""};
     if (hint.res_name) XFree(hint.res_name);
     if (hint.res_class) XFree(hint.res_class);
     return out;
@@ -188,8 +193,8 @@ class Desktop {
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     std::vector<unsigned long> out;
-    if (XGetWindowProperty(m_display, w, XInternAtom(m_display, name, False), 0, 1 << 20, False, XA_CARDINAL, &type,
-                           &format, &count, &after, &data) == Success &&
+    if (XGetWindowProperty(m_display, w, XInternAtom(m_display, name, False), 0, 1 << 20, False,
+                           XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
         data && format == 32) {
       // Xlib hands 32-bit items over as longs, sign-extended.
       const auto* values = reinterpret_cast<const unsigned long*>(data);
@@ -205,7 +210,9 @@ class Desktop {
     Window* children = nullptr;
     unsigned count = 0;
     Window found = 0;
-    if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root_return, &parent, &children, &count)) return 0;
+    if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root_return, &parent, &children,
+                    &count))
+      return 0;
     for (unsigned i = 0; i < count && !found; ++i) {
       XWindowAttributes a;
       char* name = nullptr;
@@ -246,7 +253,8 @@ TEST_F(DesktopSession, ClosingFromTheDesktopDuringTheSplashEndsWithStatusZero) {
   desktop.request_close(window);
   const auto status = program.wait_for_end(10s);
   ASSERT_TRUE(status) << "still running, window gone or not";
-  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status << " " << program.standard_error();
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
+      << *status << " " << program.standard_error();
 }
 
 TEST_F(DesktopSession, ClosingFromTheDesktopAfterTheRevealEndsWithStatusZero) {
@@ -254,7 +262,8 @@ TEST_F(DesktopSession, ClosingFromTheDesktopAfterTheRevealEndsWithStatusZero) {
   desktop.request_close(window);
   const auto status = program.wait_for_end(10s);
   ASSERT_TRUE(status) << "still running, window gone or not";
-  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status << " " << program.standard_error();
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
+      << *status << " " << program.standard_error();
 }
 
 // A dock matches the window to the desktop entry by its class, and shows the
@@ -265,8 +274,10 @@ TEST_F(DesktopSession, TheWindowCarriesTheDesktopEntrysClassPidAndIcons) {
   while (std::getline(entry, line))
     if (line.rfind("StartupWMClass=", 0) == 0) startup_class = line.substr(15);
   EXPECT_EQ(startup_class, "Brindlecovemediacenter");
-  EXPECT_EQ(desktop.window_class(window), std::make_pair(std::string("brindlecovemediacenter"), startup_class));
-  EXPECT_EQ(desktop.cardinals(window, "_NET_WM_PID"), std::vector<unsigned long>{static_cast<unsigned long>(program.pid())});
+  EXPECT_EQ(desktop.window_class(window),
+            std::make_pair(std::string("brindlecovemediacenter"), startup_class));
+  EXPECT_EQ(desktop.cardinals(window, "_NET_WM_PID"),
+            std::vector<unsigned long>{static_cast<unsigned long>(program.pid())});
   const std::vector<unsigned long> icons = desktop.cardinals(window, "_NET_WM_ICON");
   ASSERT_EQ(icons.size(), 2u + 32 * 32 + 2 + 16 * 16);
   EXPECT_EQ(icons[0], 32u);
@@ -286,11 +297,14 @@ void expect_display_loss_ends_it(DesktopSession& t) {
   const auto status = t.program.wait_for_end(10s);
   ASSERT_TRUE(status) << "hangs with its display gone";
   EXPECT_LT(Clock::now() - killed, 1s);
-  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal "
+                                  << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
   EXPECT_NE(WEXITSTATUS(*status), 0);
   const std::string err = t.program.standard_error();
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-  EXPECT_NE(err.find("lost the connection to the X display \"" + t.xvfb_name + "\""), std::string::npos) << err;
+  EXPECT_NE(err.find("lost the connection to the X display \"" + t.xvfb_name + "\""),
+            std::string::npos)
+      << err;
 }
 
 TEST_F(DesktopSession, DisplayGoingAwayInTheSplashEndsTheProgramWithinASecondWithOneLine) {
@@ -311,7 +325,8 @@ void expect_window_loss_ends_it(DesktopSession& t) {
   const auto status = t.program.wait_for_end(10s);
   ASSERT_TRUE(status) << "runs on with its window gone";
   EXPECT_LT(Clock::now() - destroyed, 1s);
-  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal "
+                                  << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
   EXPECT_EQ(WEXITSTATUS(*status), 1);
   const std::string err = t.program.standard_error();
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
@@ -341,7 +356,8 @@ TEST_F(DesktopSession, CloseClickAfterAnExposeStormIsHandledWithinATenthOfASecon
   const auto status = program.wait_for_end(10s);
   ASSERT_TRUE(status) << "the close click was not handled";
   EXPECT_LT(Clock::now() - clicked, 100ms);
-  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status << " " << program.standard_error();
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
+      << *status << " " << program.standard_error();
 }
 
 }  // namespace

@@ -31,8 +31,10 @@ struct ProgramRun {
 };
 
 ProgramRun run_headless(const std::string& scale, const fs::path& frames) {
-  const fs::path err = fs::temp_directory_path() / ("launcher_scale_err_" + std::to_string(getpid()));
-  std::vector<std::string> env = {"CANDY_DISPLAY=headless", "CANDY_SCALE=" + scale, "CANDY_FRAMES=" + frames.string()};
+  const fs::path err =
+      fs::temp_directory_path() / ("launcher_scale_err_" + std::to_string(getpid()));
+  std::vector<std::string> env = {"CANDY_DISPLAY=headless", "CANDY_SCALE=" + scale,
+                                  "CANDY_FRAMES=" + frames.string()};
   for (char** e = environ; *e; ++e)
     if (std::strncmp(*e, "CANDY_", 6) != 0) env.emplace_back(*e);
   std::vector<char*> envp;
@@ -46,7 +48,8 @@ ProgramRun run_headless(const std::string& scale, const fs::path& frames) {
   posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   ProgramRun run;
   pid_t pid = -1;
-  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data()) == 0) waitpid(pid, &run.status, 0);
+  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data()) == 0)
+    waitpid(pid, &run.status, 0);
   posix_spawn_file_actions_destroy(&actions);
   std::ifstream in(err);
   run.standard_error.assign(std::istreambuf_iterator<char>(in), {});
@@ -56,7 +59,8 @@ ProgramRun run_headless(const std::string& scale, const fs::path& frames) {
 
 class HeadlessScale : public ::testing::Test {
  protected:
-  HeadlessScale() : frames(fs::temp_directory_path() / ("launcher_scale_frames_" + std::to_string(getpid()))) {
+  HeadlessScale()
+      : frames(fs::temp_directory_path() / ("launcher_scale_frames_" + std::to_string(getpid()))) {
     fs::remove_all(frames);
     fs::create_directories(frames);
   }
@@ -65,7 +69,8 @@ class HeadlessScale : public ::testing::Test {
 };
 
 TEST_F(HeadlessScale, TheTourEndsOnTheCloseMarkWithFramesOfTheScaledSize) {
-  for (const auto& [scale, width, height] : {std::tuple{"2", 800, 480}, std::tuple{"1.5", 600, 360}}) {
+  for (const auto& [scale, width, height] :
+       {std::tuple{"2", 800, 480}, std::tuple{"1.5", 600, 360}}) {
     fs::remove_all(frames);
     fs::create_directories(frames);
     const ProgramRun run = run_headless(scale, frames);
@@ -82,7 +87,8 @@ TEST_F(HeadlessScale, AScaleOutsideOneToEightIsRefusedByName) {
     const ProgramRun run = run_headless(bad, frames);
     ASSERT_TRUE(WIFEXITED(run.status)) << bad;
     EXPECT_EQ(WEXITSTATUS(run.status), 1) << bad;
-    EXPECT_NE(run.standard_error.find("CANDY_SCALE is \"" + std::string(bad) + "\"; expected a number from 1 to 8"),
+    EXPECT_NE(run.standard_error.find("CANDY_SCALE is \"" + std::string(bad) +
+                                      "\"; expected a number from 1 to 8"),
               std::string::npos)
         << run.standard_error;
   }

@@ -16,7 +16,10 @@ namespace {
 
 class LauncherButtons : public ::testing::Test {
  protected:
-  LauncherButtons() : platform(clock), registry(make_registry()), frm(launcher::mainFRM_layout(), registry, test_pictures(), [] {}) {}
+  LauncherButtons()
+      : platform(clock),
+        registry(make_registry()),
+        frm(launcher::mainFRM_layout(), registry, test_pictures(), [] {}) {}
 
   static forms::ControlRegistry make_registry() {
     forms::ControlRegistry registry = forms::ControlRegistry::with_standard_controls();
@@ -34,9 +37,9 @@ class LauncherButtons : public ::testing::Test {
 };
 
 TEST_F(LauncherButtons, AreRestoredFromTheirStoredBags) {
-  const std::pair<const char*, const char*> buttons[] = {{"progCMD", "Programs"}, {"vidCMD", "Video"},
-                                                         {"mp3CMD", "Music"},     {"picCMD", "Pictures"},
-                                                         {"ultCMD", "Ultilities"}, {"setCMD", "Settings"}};
+  const std::pair<const char*, const char*> buttons[] = {
+      {"progCMD", "Programs"}, {"vidCMD", "Video"},      {"mp3CMD", "Music"},
+      {"picCMD", "Pictures"},  {"ultCMD", "Ultilities"}, {"setCMD", "Settings"}};
   for (const auto& [name, caption] : buttons) {
     candy::CandyButton& button = hosted(name).button();
     EXPECT_EQ(button.Caption(), caption);
@@ -72,7 +75,8 @@ TEST_F(LauncherButtons, ShowAResting121By89PushButtonFaceOnceRevealed) {
 class LauncherPointer : public LauncherButtons {
  protected:
   LauncherPointer() {
-    for (const char* name : {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"})
+    for (const char* name :
+         {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"})
       frm.form().control(name).set_Visible(true);
     frm.form().set_Left(0);
     frm.form().set_Top(0);
@@ -93,7 +97,8 @@ TEST_F(LauncherPointer, VideoShowsItsRimWhileHoveredAndRestsAgainAfterTheLeave) 
   const win::Surface resting = screen();
   win::deliver_mouse_move(kOverVideo.x, kOverVideo.y);
   const win::Surface hovered = screen();
-  EXPECT_EQ(hovered.at(136 + 60, 16 + 1), win::RGB(255, 240, 202));  // the mouse-over rim's first line
+  EXPECT_EQ(hovered.at(136 + 60, 16 + 1),
+            win::RGB(255, 240, 202));  // the mouse-over rim's first line
   EXPECT_EQ(resting.at(136 + 60, 16 + 1), win::RGB(255, 255, 255));
   win::deliver_mouse_move(kOutside.x, kOutside.y);
   EXPECT_EQ(screen().pixels, resting.pixels);

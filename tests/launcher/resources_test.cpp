@@ -48,15 +48,16 @@ struct ExpectedPicture {
 };
 
 constexpr ExpectedPicture kPictures[] = {{"background_bmp", "background.bmp", 400, 240, 288054},
-                                     {"logo_bmp", "logo.bmp", 272, 81, 66150},
-                                     {"box_bmp", "box.bmp", 66, 72, 14454}};
+                                         {"logo_bmp", "logo.bmp", 272, 81, 66150},
+                                         {"box_bmp", "box.bmp", 66, 72, 14454}};
 
 TEST(Resources, PicturesHaveThePlainTwentyFourBitLayout) {
   for (const ExpectedPicture& want : kPictures) {
     SCOPED_TRACE(want.file);
     const Bytes b = resources::embedded(want.symbol);
     ASSERT_EQ(b.size(), want.file_size);
-    EXPECT_EQ(std::vector<unsigned char>(b.begin(), b.end()), read_file(source_dir() / "resources" / want.file));
+    EXPECT_EQ(std::vector<unsigned char>(b.begin(), b.end()),
+              read_file(source_dir() / "resources" / want.file));
     const std::uint32_t stride = (std::uint32_t(want.width) * 3 + 3) / 4 * 4;
     EXPECT_EQ(b[0], 'B');
     EXPECT_EQ(b[1], 'M');
@@ -79,7 +80,9 @@ TEST(Resources, PicturesHaveThePlainTwentyFourBitLayout) {
 // Every pixel lies between white and the ink colour (smoothed edges mix
 // the two), the corners are white and some pixels are pure ink.
 void expect_ink_on_white(const win::Surface& picture, COLORREF ink) {
-  const auto along = [](int white_part, int ink_part, double t) { return 255 + (ink_part - 255) * t - white_part; };
+  const auto along = [](int white_part, int ink_part, double t) {
+    return 255 + (ink_part - 255) * t - white_part;
+  };
   int pure = 0;
   for (COLORREF p : picture.pixels) {
     const double t = (255.0 - win::GetGValue(p)) / (255.0 - win::GetGValue(ink));
@@ -121,7 +124,9 @@ TEST(Resources, IconImagesAreStoredAsIconResources) {
     ASSERT_EQ(image.color.width, want.size);
     // The window motif: transparent corner, white body, title bar, shadow.
     const int s = want.size / 16;
-    const auto clear = [&](int x, int y) { return bool(image.transparent[std::size_t(y * want.size + x)]); };
+    const auto clear = [&](int x, int y) {
+      return bool(image.transparent[std::size_t(y * want.size + x)]);
+    };
     EXPECT_TRUE(clear(0, 0));
     EXPECT_TRUE(clear(want.size - 1, 0));
     EXPECT_FALSE(clear(6 * s, 10 * s));
@@ -137,7 +142,8 @@ TEST(Resources, IconImagesAreStoredAsIconResources) {
 }
 
 TEST(Resources, IconGroupListsTheThreeImages) {
-  const std::vector<resources::GroupIconEntry> group = resources::parse_icon_group(resources::icon_group());
+  const std::vector<resources::GroupIconEntry> group =
+      resources::parse_icon_group(resources::icon_group());
   ASSERT_EQ(group.size(), 3u);
   for (std::size_t i = 0; i < 3; ++i) {
     EXPECT_EQ(group[i].id, kIcons[i].id);
@@ -148,15 +154,16 @@ TEST(Resources, IconGroupListsTheThreeImages) {
     EXPECT_EQ(group[i].color_count, 1 << kIcons[i].bits);
     EXPECT_EQ(group[i].bytes_in_res, kIcons[i].bytes);
   }
-  const std::vector<win::IconImage> ico = win::decode_ico(resources::embedded("brindlecovemediacenter_ico"));
+  const std::vector<win::IconImage> ico =
+      win::decode_ico(resources::embedded("brindlecovemediacenter_ico"));
   ASSERT_EQ(ico.size(), 3u);
   EXPECT_EQ(ico[0].bits_per_pixel, 1);
   EXPECT_EQ(ico[2].color.width, 16);
 }
 
 void expect_program_version_block(Bytes section) {
-  const resources::VersionInfo info = resources::parse_version_info(
-      resources::find_resource(section, resources::RT_VERSION, 1));
+  const resources::VersionInfo info =
+      resources::parse_version_info(resources::find_resource(section, resources::RT_VERSION, 1));
   const resources::FixedFileInfo& f = info.fixed;
   EXPECT_EQ(f.signature, 0xFEEF04BDu);
   EXPECT_EQ(f.file_version_ms, 0x00010000u);
@@ -173,20 +180,26 @@ void expect_program_version_block(Bytes section) {
   ASSERT_EQ(info.string_tables.size(), 1u);
   EXPECT_EQ(info.string_tables[0].name, "040904B0");
   const std::vector<std::pair<std::string, std::string>> expected = {
-      {"ProductName", "brindlecovemediacenter"},   {"FileVersion", "1.00"},
-      {"ProductVersion", "1.00"},                  {"InternalName", "brindlecovemediacenter"},
+      {"ProductName", "brindlecovemediacenter"},
+      {"FileVersion", "1.00"},
+      {"ProductVersion", "1.00"},
+      {"InternalName", "brindlecovemediacenter"},
       {"OriginalFilename", "brindlecovemediacenter.exe"}};
   EXPECT_EQ(info.string_tables[0].strings, expected);
   ASSERT_EQ(info.translations.size(), 1u);
   EXPECT_EQ(info.translations[0], std::make_pair(std::uint16_t(0x0409), std::uint16_t(0x04B0)));
-  EXPECT_EQ(resources::parse_icon_group(resources::find_resource(section, resources::RT_GROUP_ICON, 1)).size(), 3u);
+  EXPECT_EQ(
+      resources::parse_icon_group(resources::find_resource(section, resources::RT_GROUP_ICON, 1))
+          .size(),
+      3u);
 }
 
 TEST(Resources, VersionBlockReadsBackFromTheExecutableFile) {
   const std::vector<unsigned char> own = resources::read_elf_section("/proc/self/exe", ".rsrc");
   expect_program_version_block(own);
   const std::filesystem::path launcher =
-      std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../launcher/brindlecovemediacenter";
+      std::filesystem::read_symlink("/proc/self/exe").parent_path() /
+      "../launcher/brindlecovemediacenter";
   if (!std::filesystem::exists(launcher)) GTEST_SKIP() << "the launcher is not built: " << launcher;
   expect_program_version_block(resources::read_elf_section(launcher.string(), ".rsrc"));
 }
@@ -205,7 +218,8 @@ TEST(Resources, DamagedResourceDataIsRejected) {
   const Bytes block = resources::version_block();
   std::vector<unsigned char> cut(block.begin(), block.end() - 8);
   EXPECT_THROW(resources::parse_version_info(cut), resources::ResourceError);
-  std::vector<unsigned char> section(resources::resource_section().begin(), resources::resource_section().end());
+  std::vector<unsigned char> section(resources::resource_section().begin(),
+                                     resources::resource_section().end());
   section[8] = 0xFF;  // entry count
   EXPECT_THROW(resources::parse_section(section), resources::ResourceError);
   EXPECT_THROW(resources::find_resource(resources::resource_section(), resources::RT_ICON, 1),

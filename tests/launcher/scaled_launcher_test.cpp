@@ -28,9 +28,12 @@ class ScaledScreen {
 class ScaledLauncher : public ::testing::TestWithParam<double> {
  protected:
   ScaledLauncher()
-      : scale(GetParam()), platform(clock), registry(make_registry()),
+      : scale(GetParam()),
+        platform(clock),
+        registry(make_registry()),
         frm(launcher::mainFRM_layout(), registry, test_pictures(), [this] { ++ended; }) {
-    for (const char* name : {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"})
+    for (const char* name :
+         {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"})
       frm.form().control(name).set_Visible(true);
     frm.form().set_Left(0);
     frm.form().set_Top(0);
@@ -84,7 +87,8 @@ TEST_P(ScaledLauncher, TheLogoIsDrawnAtItsScaledPlaceAndSize) {
   logo.set_Top(960);
   const win::Surface shown = screen();
   // 108 px from the left and 64 from the top at scale 1, 272 x 81 in size.
-  const int left = scaled(108), top = scaled(64), right = left + scaled(272), bottom = top + scaled(81);
+  const int left = scaled(108), top = scaled(64), right = left + scaled(272),
+            bottom = top + scaled(81);
   EXPECT_EQ(shown.at(left, top), kLogoBlue);
   EXPECT_EQ(shown.at(right - 1, bottom - 1), kLogoBlue);
   EXPECT_EQ(shown.at(left - 1, top), kWhite);
@@ -123,7 +127,8 @@ TEST(ScaledLauncherButton, AtTwoIsTheControlPaintedAtTwiceItsSize) {
   // progCMD stands at (8, 16) at scale 1.
   int differing = 0;
   for (int y = 0; y < 178; ++y)
-    for (int x = 0; x < 242; ++x) differing += shown.at(16 + x, 32 + y) != pixels[std::size_t(y) * 242 + x];
+    for (int x = 0; x < 242; ++x)
+      differing += shown.at(16 + x, 32 + y) != pixels[std::size_t(y) * 242 + x];
   EXPECT_EQ(differing, 0);
 }
 

@@ -65,9 +65,11 @@ struct Usage {
 
 Usage usage_now() {
   Usage u;
-  for (std::size_t k = 0; k < u.objects.size(); ++k) u.objects[k] = win::live_objects(static_cast<win::ObjectKind>(k));
+  for (std::size_t k = 0; k < u.objects.size(); ++k)
+    u.objects[k] = win::live_objects(static_cast<win::ObjectKind>(k));
   u.allocations = win::live_virtual_allocations();
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++u.descriptors;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+    ++u.descriptors;
   std::ifstream statm("/proc/self/statm");
   long size = 0, resident = 0;
   statm >> size >> resident;
@@ -85,14 +87,16 @@ TEST(Soak, HoverPressReleaseLeaveAndFocusCyclesOnAllSixButtonsStayFlat) {
     candy::register_candybutton(registry);
     Counter counter;
     launcher::mainFRM frm(launcher::mainFRM_layout(), registry, test_pictures(), [] {});
-    for (const char* name : {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"})
+    for (const char* name :
+         {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"})
       frm.form().control(name).set_Visible(true);
     frm.form().set_Left(0);
     frm.form().set_Top(0);
     win::process_pending_messages();
 
     // The middles of the six buttons, and a point on the background.
-    const win::POINT buttons[] = {{68, 60}, {196, 60}, {324, 60}, {68, 172}, {196, 172}, {324, 172}};
+    const win::POINT buttons[] = {{68, 60},  {196, 60},  {324, 60},
+                                  {68, 172}, {196, 172}, {324, 172}};
     const win::POINT outside{200, 230};
     for (const char* name : {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD"})
       frm.form().control_as<candy::HostedCandyButton>(name).button().set_events(&counter);
@@ -121,14 +125,16 @@ TEST(Soak, HoverPressReleaseLeaveAndFocusCyclesOnAllSixButtonsStayFlat) {
     EXPECT_EQ(counter.clicks, 6 * (kWarmUp + kRounds));
     EXPECT_EQ(counter.enters, 6 * (kWarmUp + kRounds));
     EXPECT_EQ(counter.leaves, 6 * (kWarmUp + kRounds));
-    for (std::size_t k = 0; k < before.objects.size(); ++k) EXPECT_EQ(after.objects[k], before.objects[k]) << "kind " << k;
+    for (std::size_t k = 0; k < before.objects.size(); ++k)
+      EXPECT_EQ(after.objects[k], before.objects[k]) << "kind " << k;
     EXPECT_EQ(after.allocations, before.allocations);
     EXPECT_EQ(after.descriptors, before.descriptors);
     // The allocator may keep a few pages back; a leak of even a few bytes a
     // cycle would show as far more. The address sanitizer holds freed memory
     // back on purpose (its quarantine), so there only its leak check speaks.
     if (!kQuarantinesFreedMemory) {
-      EXPECT_LT(after.resident_kib - before.resident_kib, 1024) << before.resident_kib << " -> " << after.resident_kib;
+      EXPECT_LT(after.resident_kib - before.resident_kib, 1024)
+          << before.resident_kib << " -> " << after.resident_kib;
     }
   }
   win::set_presenter(nullptr);

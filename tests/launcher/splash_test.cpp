@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "launcher/mainFRM.h"
 #include "launcher/stored_layout.h"
 #include "launcher_fixture.h"
@@ -32,12 +31,15 @@ class SplashTest : public ::testing::Test {
 
   // Runs the program's message loop until the reveal, recording each tick.
   void run_splash() {
-    timer("splashinTIMER").on_tick([this] { record(slide_in, [this] { frm.splashinTIMER_Timer(); }); });
+    timer("splashinTIMER").on_tick([this] {
+      record(slide_in, [this] { frm.splashinTIMER_Timer(); });
+    });
     timer("splashoutTIMER").on_tick([this] {
       record(slide_out, [this] { frm.splashoutTIMER_Timer(); });
       if (revealed()) reveal_order_done = true;
     });
-    for (const char* name : {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"}) {
+    for (const char* name :
+         {"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"}) {
       visible_before_reveal += control(name).Visible() ? 1 : 0;
     }
     for (int i = 0; i < 100000 && !revealed(); ++i) {
@@ -108,7 +110,8 @@ TEST_F(SplashTest, RunsFromStartToRevealAlongTheTrajectory) {
   EXPECT_EQ(slide_in[39].box_before, 485.0f);
   EXPECT_EQ(slide_in[39].box_after, 490.0f);
   EXPECT_EQ(slide_in[39].logo_after, 1620.0f);
-  for (std::size_t i = 0; i + 1 < slide_in.size(); ++i) EXPECT_LT(slide_in[i].box_after, 490.0f) << i;
+  for (std::size_t i = 0; i + 1 < slide_in.size(); ++i)
+    EXPECT_LT(slide_in[i].box_after, 490.0f) << i;
   // The pause: at least a second inside the last slide-in tick, with a paint.
   EXPECT_GE(slide_in[39].ended_ms - slide_in[39].started_ms, 1000);
   EXPECT_FALSE(pause_moved_pictures);
@@ -149,12 +152,14 @@ TEST(Reveal, ShowsTheButtonsInOrderThenTheCloseMarkOnTheTenthSlideOutTick) {
   std::vector<std::string> log;
   forms::ControlRegistry registry = forms::ControlRegistry::with_standard_controls();
   forms::ControlKind button = *registry.find(forms::kCandyButtonType);
-  button.create = [&log](forms::Form& form, const forms::LayoutBlock& block, const forms::PictureSource&) {
+  button.create = [&log](forms::Form& form, const forms::LayoutBlock& block,
+                         const forms::PictureSource&) {
     return std::unique_ptr<forms::Control>(new ShowLogging<forms::Placeholder>(form, block, log));
   };
   registry.add(forms::kCandyButtonType, button);
   forms::ControlKind label = *registry.find("Label");
-  label.create = [&log](forms::Form& form, const forms::LayoutBlock& block, const forms::PictureSource&) {
+  label.create = [&log](forms::Form& form, const forms::LayoutBlock& block,
+                        const forms::PictureSource&) {
     return std::unique_ptr<forms::Control>(new ShowLogging<forms::Label>(form, block, log));
   };
   registry.add("Label", label);
@@ -166,7 +171,8 @@ TEST(Reveal, ShowsTheButtonsInOrderThenTheCloseMarkOnTheTenthSlideOutTick) {
   for (int i = 0; i < 9; ++i) frm.splashoutTIMER_Timer();
   EXPECT_TRUE(log.empty());
   frm.splashoutTIMER_Timer();
-  EXPECT_EQ(log, (std::vector<std::string>{"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD", "setCMD", "closeCMD"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"progCMD", "vidCMD", "mp3CMD", "picCMD", "ultCMD",
+                                           "setCMD", "closeCMD"}));
   EXPECT_EQ(frm.form().control("boxIMG").Left(), -1010.0f);
   EXPECT_EQ(frm.form().control("logoIMG").Left(), 6120.0f);
 }

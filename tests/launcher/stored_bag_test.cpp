@@ -27,7 +27,8 @@ class StoredBag : public ::testing::Test {
     return text.replace(text.find(from), from.size(), to);
   }
   int line_of(const std::string& text) const {
-    return 1 + static_cast<int>(std::count(good.begin(), good.begin() + static_cast<long>(good.find(text)), '\n'));
+    return 1 + static_cast<int>(std::count(
+                   good.begin(), good.begin() + static_cast<long>(good.find(text)), '\n'));
   }
   // The error that loading the layout gives.
   forms::LayoutError load_error(const std::string& text) {
@@ -48,8 +49,9 @@ class StoredBag : public ::testing::Test {
 };
 
 TEST_F(StoredBag, BagPictureLoadsAndSavesUnderItsReference) {
-  launcher::mainFRM frm(replaced(prog_caption, prog_caption + "\n         picture = Picture(\"logo.bmp\")"), registry,
-                        test_pictures(), [] {});
+  launcher::mainFRM frm(
+      replaced(prog_caption, prog_caption + "\n         picture = Picture(\"logo.bmp\")"), registry,
+      test_pictures(), [] {});
   candy::CandyButton& button = frm.form().control_as<candy::HostedCandyButton>("progCMD").button();
   ASSERT_TRUE(button.Picture());
   forms::PropertyBag saved;
@@ -63,11 +65,12 @@ TEST_F(StoredBag, BagPictureLoadsAndSavesUnderItsReference) {
 
 TEST_F(StoredBag, MissingBagPictureNamesLineKeyValueAndExpected) {
   const std::size_t windows = win::live_objects(win::ObjectKind::Window);
-  const auto e =
-      load_error(replaced(prog_caption, prog_caption + "\n         picture = Picture(\"crate.bmp\")"));
+  const auto e = load_error(
+      replaced(prog_caption, prog_caption + "\n         picture = Picture(\"crate.bmp\")"));
   EXPECT_EQ(e.line(), line_of(prog_caption) + 1);
   EXPECT_EQ(e.key(), "picture");
-  EXPECT_NE(std::string(e.what()).find("expected a picture that exists and loads, found Picture(\"crate.bmp\")"),
+  EXPECT_NE(std::string(e.what()).find(
+                "expected a picture that exists and loads, found Picture(\"crate.bmp\")"),
             std::string::npos)
       << e.what();
   EXPECT_EQ(win::live_objects(win::ObjectKind::Window), windows);
@@ -78,13 +81,16 @@ TEST_F(StoredBag, MissingBagPictureNamesLineKeyValueAndExpected) {
 // host, read when the form was destroyed.
 TEST_F(StoredBag, OversizedButtonUseAfterFreeIsALayoutErrorNamingTheLimit) {
   const std::size_t windows = win::live_objects(win::ObjectKind::Window);
-  const std::string width = "      Width = 1815\n      Height = 1335\n      Visible = False\n      TabIndex = 0\n";
-  const auto e = load_error(
-      replaced(width, "      Width = 122895\n      Height = 122895\n      Visible = False\n      TabIndex = 0\n"));
+  const std::string width =
+      "      Width = 1815\n      Height = 1335\n      Visible = False\n      TabIndex = 0\n";
+  const auto e = load_error(replaced(
+      width,
+      "      Width = 122895\n      Height = 122895\n      Visible = False\n      TabIndex = 0\n"));
   EXPECT_EQ(e.line(), line_of(width));
   EXPECT_EQ(e.key(), "Width");
   // The layout's own range for a size stops it before any window is made.
-  EXPECT_NE(std::string(e.what()).find("from 0 to 122880, found 122895"), std::string::npos) << e.what();
+  EXPECT_NE(std::string(e.what()).find("from 0 to 122880, found 122895"), std::string::npos)
+      << e.what();
   EXPECT_EQ(win::live_objects(win::ObjectKind::Window), windows);
 }
 

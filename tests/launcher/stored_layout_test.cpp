@@ -28,7 +28,8 @@ TEST(StoredLayout, HoldsTheWindowAndItsElevenControlsInStoredOrder) {
   EXPECT_EQ(form.require("Caption", forms::ValueType::Text), Value{std::string("Form1")});
   EXPECT_EQ(number(form, "BorderStyle"), 0);
   EXPECT_EQ(number(form, "BackColor"), 0xC0C0C0);
-  EXPECT_EQ(form.require("Picture", forms::ValueType::Picture), Value{PictureRef{"background.bmp"}});
+  EXPECT_EQ(form.require("Picture", forms::ValueType::Picture),
+            Value{PictureRef{"background.bmp"}});
   EXPECT_EQ(number(form, "ClientWidth"), 9555);
   EXPECT_EQ(number(form, "ClientHeight"), 6870);
   EXPECT_EQ(number(form, "StartUpPosition"), 2);
@@ -83,8 +84,10 @@ TEST(StoredLayout, HoldsTheWindowAndItsElevenControlsInStoredOrder) {
   EXPECT_EQ(number(close, "Alignment"), 0);
   EXPECT_EQ(close.require("WordWrap", forms::ValueType::Flag), Value{Flag{false}});
   EXPECT_EQ(close.require("AutoSize", forms::ValueType::Flag), Value{Flag{false}});
-  EXPECT_EQ(form.children[9].require("Picture", forms::ValueType::Picture), Value{PictureRef{"logo.bmp"}});
-  EXPECT_EQ(form.children[10].require("Picture", forms::ValueType::Picture), Value{PictureRef{"box.bmp"}});
+  EXPECT_EQ(form.children[9].require("Picture", forms::ValueType::Picture),
+            Value{PictureRef{"logo.bmp"}});
+  EXPECT_EQ(form.children[10].require("Picture", forms::ValueType::Picture),
+            Value{PictureRef{"box.bmp"}});
 }
 
 TEST(StoredLayout, EachButtonBagHoldsExactlyTheKeysAFreshButtonWrites) {
@@ -120,7 +123,8 @@ TEST(StoredLayout, CorruptionsAreRejectedWithLineAndKeyAndNoWindowIsLeft) {
   PlatformScope platform(clock);
   const std::string good(launcher::mainFRM_layout());
   const auto line_of = [&](const std::string& text) {
-    return 1 + static_cast<int>(std::count(good.begin(), good.begin() + static_cast<long>(good.find(text)), '\n'));
+    return 1 + static_cast<int>(std::count(
+                   good.begin(), good.begin() + static_cast<long>(good.find(text)), '\n'));
   };
   const auto replaced = [&](const std::string& from, const std::string& to) {
     std::string text = good;
@@ -135,25 +139,30 @@ TEST(StoredLayout, CorruptionsAreRejectedWithLineAndKeyAndNoWindowIsLeft) {
   const std::vector<Case> cases = {
       {replaced("Interval = 10", "Interval = \"ten\""), line_of("Interval = 10"), "Interval",
        "expected a 32-bit integer, found \"ten\""},
-      {replaced("Begin Label closeCMD", "Begin Lable closeCMD"), line_of("Begin Label closeCMD"), "Lable",
-       "unknown control type of closeCMD"},
+      {replaced("Begin Label closeCMD", "Begin Lable closeCMD"), line_of("Begin Label closeCMD"),
+       "Lable", "unknown control type of closeCMD"},
       {replaced("      TabIndex = 6\n", ""), line_of("Begin Label closeCMD"), "TabIndex",
        "missing in Label closeCMD (expected a 32-bit integer)"},
-      {good.substr(0, good.find("   Begin Image boxIMG")), line_of("   Begin Image boxIMG") - 1, "mainFRM",
-       "truncated: expected End for Form mainFRM begun on line " + std::to_string(line_of("Begin Form"))},
-      {replaced("caption = \"Music\"", "caption = Music"), line_of("caption = \"Music\""), "caption",
-       "expected a value (True"},
-      {replaced("Picture(\"box.bmp\")", "Picture(\"crate.bmp\")"), line_of("Picture(\"box.bmp\")"), "Picture",
-       "expected a picture that exists and loads, found Picture(\"crate.bmp\"): no picture named crate.bmp"},
+      {good.substr(0, good.find("   Begin Image boxIMG")), line_of("   Begin Image boxIMG") - 1,
+       "mainFRM",
+       "truncated: expected End for Form mainFRM begun on line " +
+           std::to_string(line_of("Begin Form"))},
+      {replaced("caption = \"Music\"", "caption = Music"), line_of("caption = \"Music\""),
+       "caption", "expected a value (True"},
+      {replaced("Picture(\"box.bmp\")", "Picture(\"crate.bmp\")"), line_of("Picture(\"box.bmp\")"),
+       "Picture",
+       "expected a picture that exists and loads, found Picture(\"crate.bmp\"): no picture named "
+       "crate.bmp"},
       {replaced("WordWrap = False", "WordWrap = True"), line_of("WordWrap = False"), "WordWrap",
        "expected 0, found True"},
-      {replaced("Stretch = False\n", "Stretch = False\n      Strech = True\n"), line_of("Stretch = False") + 1,
-       "Strech", "unknown property of Image"},
+      {replaced("Stretch = False\n", "Stretch = False\n      Strech = True\n"),
+       line_of("Stretch = False") + 1, "Strech", "unknown property of Image"},
   };
   const std::size_t windows_before = win::live_objects(win::ObjectKind::Window);
   for (const Case& c : cases) {
     try {
-      launcher::mainFRM frm(c.text, forms::ControlRegistry::with_standard_controls(), test_pictures(), [] {});
+      launcher::mainFRM frm(c.text, forms::ControlRegistry::with_standard_controls(),
+                            test_pictures(), [] {});
       ADD_FAILURE() << "accepted: " << c.problem;
     } catch (const forms::LayoutError& e) {
       EXPECT_EQ(e.line(), c.line) << e.what();

@@ -84,8 +84,8 @@ class BehaviourTest : public QObject {
     QSignalSpy clicked(m_button, &QAbstractButton::clicked);
     hover_in();
     QTest::mousePress(m_button, Qt::LeftButton, {}, centre());
-    QMouseEvent drag(QEvent::MouseMove, QPointF(200, 40), m_button->mapToGlobal(QPointF(200, 40)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(200, 40), m_button->mapToGlobal(QPointF(200, 40)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(m_button, &drag);
     QVERIFY(!m_button->isDown());
     QCOMPARE(m_button->drawingState(), 2);  // resting but for the focus the press gave
@@ -199,14 +199,15 @@ class BehaviourTest : public QObject {
     QCOMPARE(m_button->buttonStyle(), 5);
     QVERIFY(m_button->setProperty("colorBright", QColor(1, 2, 3)));
     QCOMPARE(m_button->colorBright(), QColor(1, 2, 3));
-    m_button->setStyleSheet(QStringLiteral("candy--QCandyButton { qproperty-buttonStyle: 3; "
-                                           "qproperty-colorScheme: 2; qproperty-captionHighlight: #00ff00; }"));
+    m_button->setStyleSheet(
+        QStringLiteral("candy--QCandyButton { qproperty-buttonStyle: 3; "
+                       "qproperty-colorScheme: 2; qproperty-captionHighlight: #00ff00; }"));
     m_button->ensurePolished();
     QCOMPARE(m_button->buttonStyle(), 3);
     QCOMPARE(m_button->colorScheme(), 2);
     QCOMPARE(m_button->captionHighlight(), QColor(0, 255, 0));
-    for (const char* name : {"colorUp", "colorHover", "colorDown", "borderBrightness", "pictureAlignment",
-                             "iconHighlight"})
+    for (const char* name : {"colorUp", "colorHover", "colorDown", "borderBrightness",
+                             "pictureAlignment", "iconHighlight"})
       QVERIFY2(m_button->metaObject()->indexOfProperty(name) >= 0, name);
   }
 

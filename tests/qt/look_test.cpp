@@ -51,7 +51,8 @@ void compare_inside_mask(const QImage& shown, const Rendered& expected) {
       if (!expected.mask[std::size_t(y) * std::size_t(actual.width()) + std::size_t(x)]) continue;
       if (actual.pixel(x, y) != expected.image.pixel(x, y))
         QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3, the render has %4")
-                             .arg(x).arg(y)
+                             .arg(x)
+                             .arg(y)
                              .arg(actual.pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0'))
                              .arg(expected.image.pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0'))));
     }
@@ -90,16 +91,15 @@ class LookTest : public QObject {
     look.width = int(std::nearbyint(kWidth * ratio()));
     look.height = int(std::nearbyint(kHeight * ratio()));
     look.container_color = colorref(m_window->palette().color(QPalette::Window));
-    if (ratio() != 1) look.font = candy::Font{"MS Sans Serif", float(8 * ratio()), 400, false, false, false, 0};
+    if (ratio() != 1)
+      look.font = candy::Font{"MS Sans Serif", float(8 * ratio()), 400, false, false, false, 0};
     return look;
   }
 
   // Brings the button into a drawing state the way a user would.
   void enter_state(int state) {
     switch (state) {
-      case 1:
-        m_button->setDown(true);
-        break;
+      case 1: m_button->setDown(true); break;
       case 2:
         m_button->setFocus();
         QTRY_VERIFY(m_button->hasFocus());
@@ -113,8 +113,7 @@ class LookTest : public QObject {
         m_button->setCheckable(true);
         m_button->setChecked(true);
         break;
-      default:
-        break;
+      default: break;
     }
     QCOMPARE(m_button->drawingState(), state);
   }
@@ -131,7 +130,8 @@ class LookTest : public QObject {
     // The only focusable widget takes the focus as the window shows.
     m_button->clearFocus();
     // The ratio the run asked for really reached the widget.
-    const qreal asked = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
+    const qreal asked =
+        qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
     QCOMPARE(ratio(), asked);
   }
 
@@ -178,7 +178,8 @@ class LookTest : public QObject {
     expected.caption_highlite = 0x00FF00;
     expected.icon_highlite = 0xFF00FF;
     expected.font = candy::Font{"DejaVu Sans", float(9 * ratio()), 700, false, false, false, 0};
-    const QImage icon = test_icon().pixmap(QSize(32, 32), ratio()).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage icon =
+        test_icon().pixmap(QSize(32, 32), ratio()).toImage().convertToFormat(QImage::Format_ARGB32);
     expected.picture = ico_of(icon);
     compare_inside_mask(m_button->grab().toImage(), render(expected));
   }
@@ -200,24 +201,33 @@ class LookTest : public QObject {
     const int colour_stride = (w * 3 + 3) / 4 * 4, mask_stride = (w + 31) / 32 * 4;
     const std::uint32_t size = std::uint32_t(40 + (colour_stride + mask_stride) * h);
     std::vector<std::uint8_t> out;
-    auto u16 = [&](std::uint32_t v) { out.push_back(std::uint8_t(v)); out.push_back(std::uint8_t(v >> 8)); };
-    auto u32 = [&](std::uint32_t v) { u16(v & 0xFFFF); u16(v >> 16); };
+    auto u16 = [&](std::uint32_t v) {
+      out.push_back(std::uint8_t(v));
+      out.push_back(std::uint8_t(v >> 8));
+    };
+    auto u32 = [&](std::uint32_t v) {
+      u16(v & 0xFFFF);
+      u16(v >> 16);
+    };
     u16(0), u16(1), u16(1);
-    out.push_back(std::uint8_t(w)), out.push_back(std::uint8_t(h)), out.push_back(0), out.push_back(0);
+    out.push_back(std::uint8_t(w)), out.push_back(std::uint8_t(h)), out.push_back(0),
+        out.push_back(0);
     u16(1), u16(24), u32(size), u32(22);
     u32(40), u32(std::uint32_t(w)), u32(std::uint32_t(2 * h)), u16(1), u16(24);
     for (int i = 0; i < 6; ++i) u32(0);
     for (int y = h - 1; y >= 0; --y) {
       for (int x = 0; x < w; ++x) {
         const QRgb p = image.pixel(x, y);
-        out.push_back(std::uint8_t(qBlue(p))), out.push_back(std::uint8_t(qGreen(p))), out.push_back(std::uint8_t(qRed(p)));
+        out.push_back(std::uint8_t(qBlue(p))), out.push_back(std::uint8_t(qGreen(p))),
+            out.push_back(std::uint8_t(qRed(p)));
       }
       out.resize(out.size() + std::size_t(colour_stride - w * 3), 0);
     }
     for (int y = h - 1; y >= 0; --y) {
       std::vector<std::uint8_t> bits(std::size_t(mask_stride), 0);
       for (int x = 0; x < w; ++x)
-        if (qAlpha(image.pixel(x, y)) < 128) bits[std::size_t(x / 8)] |= std::uint8_t(0x80 >> (x % 8));
+        if (qAlpha(image.pixel(x, y)) < 128)
+          bits[std::size_t(x / 8)] |= std::uint8_t(0x80 >> (x % 8));
       out.insert(out.end(), bits.begin(), bits.end());
     }
     return out;

@@ -12,7 +12,8 @@ Display* display_of(void* display) { return static_cast<Display*>(display); }
 }  // namespace
 
 XTestPointer::XTestPointer(const std::string& display) : m_display(XOpenDisplay(display.c_str())) {
-  if (!m_display) throw std::runtime_error("XTestPointer: the display " + display + " does not answer");
+  if (!m_display)
+    throw std::runtime_error("XTestPointer: the display " + display + " does not answer");
 }
 
 XTestPointer::~XTestPointer() { XCloseDisplay(display_of(m_display)); }

@@ -41,8 +41,12 @@ std::vector<ButtonLook> looks() {
       look.height = variant == 2 ? 30 : 89;
       look.caption = captions[(style + variant) % 4];
       look.font = candy::Font{variant == 1 ? "DejaVu Serif" : "Tahoma",
-                                         float(7 + (style * 3 + variant) % 19), std::int16_t(variant == 1 ? 700 : 400),
-                                         variant == 2, false, false, 0};
+                              float(7 + (style * 3 + variant) % 19),
+                              std::int16_t(variant == 1 ? 700 : 400),
+                              variant == 2,
+                              false,
+                              false,
+                              0};
       if (variant != 0) look.picture = variant == 1 ? bitmap : icon;
       look.picture_alignment = (style + variant) % 5;
       look.enabled = !(style == 5 && variant == 2);

@@ -47,10 +47,12 @@ class Owner : public SubclassOwner {
   void Other(win::BOOL, win::BOOL&, LRESULT&, HWND, UINT, WPARAM, LPARAM, win::LONG&) {
     ++other_calls;
   }
-  void HandleWindowMessage(win::BOOL is_before, win::BOOL& handled, LRESULT& return_value, HWND window,
-                           UINT message, WPARAM wparam, LPARAM lparam, win::LONG& user_value) {
+  void HandleWindowMessage(win::BOOL is_before, win::BOOL& handled, LRESULT& return_value,
+                           HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                           win::LONG& user_value) {
     calls.push_back({is_before, message, return_value});
-    if (on_message) on_message(is_before, handled, return_value, window, message, wparam, lparam, user_value);
+    if (on_message)
+      on_message(is_before, handled, return_value, window, message, wparam, lparam, user_value);
   }
   std::span<const Callback> callback_methods() const override {
     static const Callback methods[] = {static_cast<Callback>(&Owner::Other),
@@ -59,7 +61,8 @@ class Owner : public SubclassOwner {
   }
   std::vector<Call> calls;
   int other_calls = 0;
-  std::function<void(win::BOOL, win::BOOL&, LRESULT&, HWND, UINT, WPARAM, LPARAM, win::LONG&)> on_message;
+  std::function<void(win::BOOL, win::BOOL&, LRESULT&, HWND, UINT, WPARAM, LPARAM, win::LONG&)>
+      on_message;
 };
 
 class SubclasserTest : public ::testing::Test {
@@ -75,8 +78,9 @@ class SubclasserTest : public ::testing::Test {
 
   void expect_report(const std::string& routine, const std::string& message) {
     ASSERT_FALSE(win::event_log_record().empty());
-    EXPECT_EQ(win::event_log_record().back(),
-              (win::EventLogEntry{win::EVENTLOG_ERROR_TYPE, "CandyButton." + routine + ": " + message}));
+    EXPECT_EQ(
+        win::event_log_record().back(),
+        (win::EventLogEntry{win::EVENTLOG_ERROR_TYPE, "CandyButton." + routine + ": " + message}));
     ASSERT_FALSE(win::message_box_record().empty());
     const auto& box = win::message_box_record().back();
     EXPECT_EQ(box.text, message + ".");
@@ -114,7 +118,8 @@ TEST_F(SubclasserTest, CallsBackBeforeAndAfterAndForwards) {
 TEST_F(SubclasserTest, HandledBeforeReturnsTheCallbacksValue) {
   ASSERT_TRUE(sub.sc_Subclass(window));
   sub.sc_AddMessage(window, win::WM_PAINT, MSG_BEFORE_AND_AFTER);
-  owner.on_message = [](win::BOOL, win::BOOL& handled, LRESULT& rv, HWND, UINT, WPARAM, LPARAM, win::LONG& uv) {
+  owner.on_message = [](win::BOOL, win::BOOL& handled, LRESULT& rv, HWND, UINT, WPARAM, LPARAM,
+                        win::LONG& uv) {
     handled = -1;
     rv = 5;
     uv = 9;
@@ -232,7 +237,8 @@ TEST_F(SubclasserTest, UnsubclassFromInsideTheCallbackWaitsForTheMessageToLeave)
   ASSERT_TRUE(sub.sc_Subclass(window));
   sub.sc_AddMessage(window, 0x400, MSG_BEFORE);
   const auto live = win::live_virtual_allocations();
-  owner.on_message = [&](win::BOOL, win::BOOL&, LRESULT&, HWND w, UINT, WPARAM, LPARAM, win::LONG&) {
+  owner.on_message = [&](win::BOOL, win::BOOL&, LRESULT&, HWND w, UINT, WPARAM, LPARAM,
+                         win::LONG&) {
     sub.sc_UnSubclass(w);
     send_to(w, 0x401);  // forwarded through the same block while the callback runs
   };
@@ -285,7 +291,8 @@ TEST_F(SubclasserTest, RunModeGuard) {
   send_to(window, 1);
   EXPECT_EQ(g_run_mode_queries, 0);  // no design environment: no query
 
-  win::plant_module(kDesignEnvironmentModule, {{kRunModeQueryName, reinterpret_cast<win::FARPROC>(&run_mode)}});
+  win::plant_module(kDesignEnvironmentModule,
+                    {{kRunModeQueryName, reinterpret_cast<win::FARPROC>(&run_mode)}});
   const HWND guarded = make_test_window(&previous_proc);
   ASSERT_TRUE(sub.sc_Subclass(guarded));
   sub.sc_AddMessage(guarded, ALL_MESSAGES, MSG_BEFORE_AND_AFTER);
@@ -301,7 +308,8 @@ TEST_F(SubclasserTest, RunModeGuard) {
   // Stopped while a callback of this window is running: the block waits.
   g_run_mode = 1;
   const auto block = sub.block_of(guarded);
-  owner.on_message = [&](win::BOOL is_before, win::BOOL&, LRESULT&, HWND w, UINT m, WPARAM, LPARAM, win::LONG&) {
+  owner.on_message = [&](win::BOOL is_before, win::BOOL&, LRESULT&, HWND w, UINT m, WPARAM, LPARAM,
+                         win::LONG&) {
     if (m != 3 || !is_before) return;
     g_run_mode = 0;
     EXPECT_EQ(send_to(w, 4), 0);  // neither forwarded nor released here
@@ -330,7 +338,8 @@ TEST_F(SubclasserTest, RunModeGuard) {
 // Preparing the template again, after sc_UnSubclassAll, once zero-filled the
 // guard slot that a guard-off subclassing must keep.
 TEST_F(SubclasserTest, GuardOffKeepsTheRunModeSlotAcrossTemplatePreparationWipe) {
-  win::plant_module(kDesignEnvironmentModule, {{kRunModeQueryName, reinterpret_cast<win::FARPROC>(&run_mode)}});
+  win::plant_module(kDesignEnvironmentModule,
+                    {{kRunModeQueryName, reinterpret_cast<win::FARPROC>(&run_mode)}});
   g_run_mode = 1;
   const auto slot_of = [&](HWND w) {
     std::uint32_t slot = 0;

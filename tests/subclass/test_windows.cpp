@@ -15,7 +15,8 @@ win::HWND make_test_window(win::WNDPROC proc, win::DWORD process) {
     return win::RegisterClassA(&wc) != 0;
   }();
   (void)registered;
-  const win::HWND window = win::CreateWindowExA(0, kClass, "", win::WS_POPUP, 0, 0, 10, 10, win::HWND{});
+  const win::HWND window =
+      win::CreateWindowExA(0, kClass, "", win::WS_POPUP, 0, 0, 10, 10, win::HWND{});
   win::SetWindowLongA(window, win::GWL_WNDPROC, win::procedure_to_long(proc));
   return window;
 }

@@ -89,8 +89,8 @@ win::LONG fake_set_window_long(HWND window, int index, win::LONG value) {
 
 win::BOOL fake_virtual_free(void* address, win::DWORD size, win::DWORD type) {
   World& w = *g_world;
-  w.note("free " + std::to_string(address == allocation_of(w.block)) + " " + std::to_string(size) + " " +
-         std::to_string(type));
+  w.note("free " + std::to_string(address == allocation_of(w.block)) + " " + std::to_string(size) +
+         " " + std::to_string(type));
   w.released = true;
   return 1;
 }
@@ -107,7 +107,8 @@ void edit_table(World& w, MessageTable& table) {
     case 0: table.count = -1; break;
     case 1: table.count = 0; break;
     case 2:
-      if (table.count >= 0 && table.count < MSG_ENTRIES) table.messages[table.count++] = static_cast<std::uint32_t>(w.roll(8));
+      if (table.count >= 0 && table.count < MSG_ENTRIES)
+        table.messages[table.count++] = static_cast<std::uint32_t>(w.roll(8));
       break;
     case 3:
       if (table.count > 0) table.messages[w.roll(table.count)] = 0;
@@ -152,7 +153,8 @@ LRESULT World::deliver(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 ThunkBlock* new_block(World& w, bool guard) {
-  void* allocation = win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE);
+  void* allocation =
+      win::VirtualAlloc(nullptr, kAllocationSize, win::MEM_COMMIT, win::PAGE_EXECUTE_READWRITE);
   ThunkBlock* b = block_in(allocation);
   const auto self = low(b);
   std::memcpy(b->code, thunk_code().procedure.data(), kCodeSize);
@@ -307,7 +309,8 @@ TEST(ThunkCode, ScansCountsAbove32SlotBySlot) {
     w.machine = true;
     w.rng.seed(7);
     w.block = new_block(w, false);
-    for (std::uint32_t i = 0; i < MSG_ENTRIES; ++i) w.block->before.messages[i] = w.block->after.messages[i] = 0x1000 + i;
+    for (std::uint32_t i = 0; i < MSG_ENTRIES; ++i)
+      w.block->before.messages[i] = w.block->after.messages[i] = 0x1000 + i;
     w.block->before.count = kPast + 7;
     if (slot > 0 && slot <= MSG_ENTRIES) w.block->before.messages[slot - 1] = kMessage;
     if (slot > kPast) w.block->after.messages[slot - kPast - 1] = kMessage;

@@ -39,7 +39,8 @@ class TinyDisk {
   // The names in the folder, hidden ones included.
   std::vector<std::string> files() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(m_path)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(m_path))
+      names.push_back(entry.path().filename());
     return names;
   }
 

@@ -19,7 +19,9 @@ class WindowedContainer : public forms::ControlContainer {
   explicit WindowedContainer(win::COLORREF back) : m_back(back) {}
   void PropertyChanged(std::string_view) override {}
   bool AmbientUserMode() const override { return true; }
-  forms::FontDescription AmbientFont() const override { return {"MS Sans Serif", 8, 400, false, false, false, 0}; }
+  forms::FontDescription AmbientFont() const override {
+    return {"MS Sans Serif", 8, 400, false, false, false, 0};
+  }
   std::string ExtenderName() const override { return "CandyButton1"; }
   std::optional<win::OLE_COLOR> BackColor() const override { return m_back; }
   win::PicturePtr LoadPictureRef(const forms::PictureRef& ref) override {
@@ -41,7 +43,8 @@ win::HWND make_parent(std::int32_t side) {
   wc.lpfnWndProc = win::DefWindowProcA;
   wc.lpszClassName = kParentClass;
   win::RegisterClassA(&wc);  // a second host finds the class already there
-  const win::HWND parent = win::CreateWindowExA(0, kParentClass, "", win::WS_POPUP, 0, 0, side, side, win::HWND{});
+  const win::HWND parent =
+      win::CreateWindowExA(0, kParentClass, "", win::WS_POPUP, 0, 0, side, side, win::HWND{});
   if (!parent) throw std::runtime_error("cannot create the container window");
   return parent;
 }
@@ -49,7 +52,8 @@ win::HWND make_parent(std::int32_t side) {
 }  // namespace
 
 WindowedButton::WindowedButton(win::COLORREF container_color, std::int32_t parent_side)
-    : m_parent(make_parent(parent_side)), m_container(std::make_unique<WindowedContainer>(container_color)) {
+    : m_parent(make_parent(parent_side)),
+      m_container(std::make_unique<WindowedContainer>(container_color)) {
   m_control = std::make_unique<forms::UserControl>(m_parent, 0, 0, forms::UserControl::kDesignWidth,
                                                    forms::UserControl::kDesignHeight);
   m_button = std::make_unique<CandyButton>(*m_control, *m_container, standard_parts());

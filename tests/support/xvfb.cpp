@@ -23,7 +23,8 @@ Xvfb::Xvfb(int width, int height, const std::vector<std::string>& options) {
   }
   const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
   const std::string fd = std::to_string(fds[1]);
-  std::vector<std::string> args = {"Xvfb", "-displayfd", fd, "-screen", "0", screen, "-nolisten", "tcp"};
+  std::vector<std::string> args = {"Xvfb", "-displayfd", fd,          "-screen",
+                                   "0",    screen,       "-nolisten", "tcp"};
   args.insert(args.end(), options.begin(), options.end());
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());

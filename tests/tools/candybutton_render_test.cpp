@@ -27,7 +27,9 @@ namespace fs = std::filesystem;
 
 // The tool sits beside this test program's folder in the build tree.
 std::string tool() {
-  return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "tools" / "candybutton-render").string();
+  return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "tools" /
+          "candybutton-render")
+      .string();
 }
 
 struct Result {
@@ -39,7 +41,8 @@ Result run(const std::string& args) {
   const fs::path err = fs::temp_directory_path() / ("render_err_" + std::to_string(getpid()));
   const int raw = std::system((tool() + " " + args + " 2>" + err.string()).c_str());
   std::ifstream in(err);
-  Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, std::string(std::istreambuf_iterator<char>(in), {})};
+  Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
+           std::string(std::istreambuf_iterator<char>(in), {})};
   fs::remove(err);
   return r;
 }
@@ -91,13 +94,15 @@ TEST(CandybuttonRender, AFullDiskLeavesNoFileAndSaysWhy) {
     fs::path failing;
   } cases[] = {
       {"--width 400 --height 400 -o " + (disk.path() / "b.ppm").string(), disk.path() / "b.ppm"},
-      {"--width 1000 --height 1000 -o " + elsewhere.string() + " --mask " + (disk.path() / "m.pbm").string(),
+      {"--width 1000 --height 1000 -o " + elsewhere.string() + " --mask " +
+           (disk.path() / "m.pbm").string(),
        disk.path() / "m.pbm"},
   };
   for (const auto& c : cases) {
     const Result r = run(c.args);
     EXPECT_EQ(r.status, 2) << c.args;
-    EXPECT_NE(r.err.find("cannot write " + c.failing.string() + ": No space left on device"), std::string::npos)
+    EXPECT_NE(r.err.find("cannot write " + c.failing.string() + ": No space left on device"),
+              std::string::npos)
         << r.err;
     EXPECT_TRUE(disk.files().empty()) << disk.files().front();
   }
@@ -109,14 +114,16 @@ TEST(CandybuttonRender, AFullDiskLeavesNoFileAndSaysWhy) {
 win::Surface paint_in_process(std::int32_t style, std::int32_t draw_state, win::HRGN* region_copy) {
   forms::MemorySurface surface(121, 89, 0xFFFFFF);
   win::OLE_COLOR up = 0x203040, hover = 0x405060, down = 0x102030, bright = 0xF0E0D0;
-  candy::ButtonFace face{surface, style, up, hover, down, bright, 30, -1, 0, win::HRGN{},
-                         [] { return std::optional<win::OLE_COLOR>(0x336699); }};
+  candy::ButtonFace face{surface, style, up, hover, down, bright, 30, -1, 0, win::HRGN{}, [] {
+                           return std::optional<win::OLE_COLOR>(0x336699);
+                         }};
   win::HRGN& inner = face.m_Region;
   candy::KeepButtonRegions(candy::BuildButtonRegions(face), surface, inner, face.m_CornerRadius);
   candy::PaintFace(face, draw_state);
   if (region_copy) {
     *region_copy = win::CreateRectRgn(0, 0, 121, 89);
-    if (surface.window_region()) win::CombineRgn(*region_copy, surface.window_region(), win::HRGN{}, win::RGN_COPY);
+    if (surface.window_region())
+      win::CombineRgn(*region_copy, surface.window_region(), win::HRGN{}, win::RGN_COPY);
   }
   if (inner) win::DeleteObject(inner);
   return *win::dc_from_handle(surface.hDC())->surface;
@@ -126,10 +133,12 @@ TEST(CandybuttonRender, ImageAndMaskMatchTheButtonPaintedInProcess) {
   for (int style : {0, 2, 5}) {
     for (int state : {0, 1, 3}) {
       const fs::path image = temp("b.ppm"), mask = temp("b.pbm");
-      const std::string args = "--style " + std::to_string(style) + " --state " + std::to_string(state) +
-                               " --color-up 0x203040 --color-hover 0x405060 --color-down 0x102030"
-                               " --color-bright 0xF0E0D0 --border-brightness 30 --container-color 0x336699"
-                               " -o " + image.string() + " --mask " + mask.string();
+      const std::string args =
+          "--style " + std::to_string(style) + " --state " + std::to_string(state) +
+          " --color-up 0x203040 --color-hover 0x405060 --color-down 0x102030"
+          " --color-bright 0xF0E0D0 --border-brightness 30 --container-color 0x336699"
+          " -o " +
+          image.string() + " --mask " + mask.string();
       ASSERT_EQ(run(args).status, 0) << args;
       win::HRGN region;
       const win::Surface expected = paint_in_process(style, state, &region);
@@ -144,7 +153,8 @@ TEST(CandybuttonRender, ImageAndMaskMatchTheButtonPaintedInProcess) {
           const win::COLORREF got = win::COLORREF(std::uint8_t(ppm[at])) |
                                     win::COLORREF(std::uint8_t(ppm[at + 1])) << 8 |
                                     win::COLORREF(std::uint8_t(ppm[at + 2])) << 16;
-          ASSERT_EQ(got, expected.at(x, y)) << "style " << style << " state " << state << " at " << x << "," << y;
+          ASSERT_EQ(got, expected.at(x, y))
+              << "style " << style << " state " << state << " at " << x << "," << y;
         }
 
       header = "P4\n121 89\n";
@@ -154,7 +164,10 @@ TEST(CandybuttonRender, ImageAndMaskMatchTheButtonPaintedInProcess) {
       const win::Region& r = *win::region_from_handle(region);
       for (std::int32_t y = 0; y < 89; ++y)
         for (std::int32_t x = 0; x < 121; ++x) {
-          const bool inside = (std::uint8_t(pbm[header.size() + std::size_t(y) * 16 + std::size_t(x) / 8]) >> (7 - x % 8)) & 1;
+          const bool inside =
+              (std::uint8_t(pbm[header.size() + std::size_t(y) * 16 + std::size_t(x) / 8]) >>
+               (7 - x % 8)) &
+              1;
           ASSERT_EQ(inside, r.contains(x, y)) << "style " << style << " at " << x << "," << y;
         }
       win::DeleteObject(region);

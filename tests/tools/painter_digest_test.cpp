@@ -96,12 +96,14 @@ render::RenderOptions configuration(std::int32_t style, std::int32_t index) {
   o.enabled = !p.chance(20);
   o.checked = p.chance(20);
   o.container_color = p.chance(50) ? 0xC0C0C0 : p.color() & 0xFFFFFF;
-  static const char* const captions[] = {"", "Music", "Programs", "W", "A longer caption, wider than most"};
+  static const char* const captions[] = {"", "Music", "Programs", "W",
+                                         "A longer caption, wider than most"};
   o.caption = captions[p.below(5)];
   if (p.chance(30)) o.fore_color = p.color();
-  static const char* const pictures[] = {"rgb24.bmp", "pal4.bmp", "pal8.bmp", "mono1.bmp",
+  static const char* const pictures[] = {"rgb24.bmp",  "pal4.bmp", "pal8.bmp",  "mono1.bmp",
                                          "rgba32.bmp", "pal4.ico", "rgba32.ico"};
-  if (p.chance(35)) o.picture = source_path(std::string("tests/fixtures/pictures/") + pictures[p.below(7)]);
+  if (p.chance(35))
+    o.picture = source_path(std::string("tests/fixtures/pictures/") + pictures[p.below(7)]);
   if (p.chance(50)) o.picture_alignment = p.below(5);
   if (p.chance(20)) o.caption_highlite = p.color();
   if (p.chance(20)) o.icon_highlite = p.color();
@@ -111,8 +113,8 @@ render::RenderOptions configuration(std::int32_t style, std::int32_t index) {
 std::string describe(const render::RenderOptions& o) {
   std::ostringstream s;
   s << "state " << o.state << " size " << o.width << "x" << o.height << " scheme "
-    << (o.scheme ? std::to_string(*o.scheme) : "-") << " enabled " << o.enabled << " checked " << o.checked
-    << " caption '" << o.caption << "' picture "
+    << (o.scheme ? std::to_string(*o.scheme) : "-") << " enabled " << o.enabled << " checked "
+    << o.checked << " caption '" << o.caption << "' picture "
     << (o.picture ? std::filesystem::path(*o.picture).filename().string() : "-");
   return s.str();
 }
@@ -138,7 +140,8 @@ class PainterDigests : public ::testing::TestWithParam<std::int32_t> {};
 TEST_P(PainterDigests, EveryImageAndMaskMatchesTheRecordedDigest) {
   const std::int32_t style = GetParam();
   std::vector<std::uint64_t> digests;
-  for (std::int32_t i = 0; i < kConfigurationsPerStyle; ++i) digests.push_back(digest_of(configuration(style, i)));
+  for (std::int32_t i = 0; i < kConfigurationsPerStyle; ++i)
+    digests.push_back(digest_of(configuration(style, i)));
 
   if (std::getenv("CANDY_RECORD_DIGESTS")) {
     std::ofstream out(digest_file(style));

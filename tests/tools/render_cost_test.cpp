@@ -18,7 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string tool() {
-  return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "tools" / "candybutton-render").string();
+  return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "tools" /
+          "candybutton-render")
+      .string();
 }
 
 // Each test runs in a process of its own, so the children's peak is this run's.
@@ -46,14 +48,16 @@ TEST(RenderCost, LargeRendersAreAnnouncedWithTheirSizeAndMemory) {
   look.style = 3;
   const auto shaded = render::large_render_warning(look);
   ASSERT_TRUE(shaded);
-  EXPECT_EQ(*shaded, "a 8192 x 8192 render is large: it needs about 576 MB, and style 3 may take minutes at this size");
+  EXPECT_EQ(*shaded,
+            "a 8192 x 8192 render is large: it needs about 576 MB, and style 3 may take minutes at "
+            "this size");
 }
 
 TEST(RenderCost, TheToolSaysSoOnStandardErrorBeforeRendering) {
   const fs::path dir = fs::temp_directory_path() / ("cost_" + std::to_string(getpid()));
   fs::create_directories(dir);
-  const std::string cmd = tool() + " --style 0 --width 4096 --height 1100 -o " + (dir / "b.ppm").string() + " 2>" +
-                          (dir / "err").string();
+  const std::string cmd = tool() + " --style 0 --width 4096 --height 1100 -o " +
+                          (dir / "b.ppm").string() + " 2>" + (dir / "err").string();
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   std::ifstream in(dir / "err");
   const std::string err{std::istreambuf_iterator<char>(in), {}};
@@ -66,9 +70,10 @@ TEST(RenderCost, AnUnreadablePictureFileIsNamed) {
   fs::create_directories(dir);
   std::ofstream(dir / "empty.bmp").close();
   std::ofstream(dir / "junk.bmp") << "BMjunk";
-  for (const auto& [file, message] : {std::pair{"empty.bmp", "is empty"}, std::pair{"junk.bmp", "does not decode"}}) {
-    const std::string cmd = tool() + " --picture " + (dir / file).string() + " -o " + (dir / "b.ppm").string() +
-                            " 2>" + (dir / "err").string();
+  for (const auto& [file, message] :
+       {std::pair{"empty.bmp", "is empty"}, std::pair{"junk.bmp", "does not decode"}}) {
+    const std::string cmd = tool() + " --picture " + (dir / file).string() + " -o " +
+                            (dir / "b.ppm").string() + " 2>" + (dir / "err").string();
     const int raw = std::system(cmd.c_str());
     EXPECT_EQ(WEXITSTATUS(raw), 2) << file;
     std::ifstream in(dir / "err");

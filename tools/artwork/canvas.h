@@ -20,9 +20,12 @@ struct Canvas {
   int height = 0;
   std::vector<Rgb> pixels;  // top row first
 
-  Canvas(int w, int h, Rgb fill) : width(w), height(h), pixels(std::size_t(w) * std::size_t(h), fill) {}
+  Canvas(int w, int h, Rgb fill)
+      : width(w), height(h), pixels(std::size_t(w) * std::size_t(h), fill) {}
   Rgb& at(int x, int y) { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
-  Rgb at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
+  Rgb at(int x, int y) const {
+    return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+  }
 
   // Mixes `colour` into the pixel by `coverage` (0..1); outside pixels are ignored.
   void blend(int x, int y, Rgb colour, double coverage);

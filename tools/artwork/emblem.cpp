@@ -15,7 +15,8 @@ struct Point {
 
 double distance_to_segment(Point p, Point a, Point b) {
   const double dx = b.x - a.x, dy = b.y - a.y;
-  const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+  const double t =
+      std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
   return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
@@ -29,11 +30,13 @@ void draw_cube(Canvas& canvas, Rgb colour) {
   // Isometric projection: the hexagon's corners lie on a circle; the near
   // corner is its centre, joined to the top face's side corners and the bottom.
   const Point c{canvas.width / 2.0, canvas.height / 2.0};
-  const double radius = std::min(canvas.width / 2.0 / std::cos(std::numbers::pi / 6), canvas.height / 2.0) -
-                        kHalfWidth - 1.0;
+  const double radius =
+      std::min(canvas.width / 2.0 / std::cos(std::numbers::pi / 6), canvas.height / 2.0) -
+      kHalfWidth - 1.0;
   Point corner[6];
   for (int i = 0; i < 6; ++i) {
-    const double angle = std::numbers::pi / 2 + i * std::numbers::pi / 3;  // top first, counter-clockwise
+    const double angle =
+        std::numbers::pi / 2 + i * std::numbers::pi / 3;  // top first, counter-clockwise
     corner[i] = {c.x + radius * std::cos(angle), c.y - radius * std::sin(angle)};
   }
   std::vector<std::pair<Point, Point>> edges;

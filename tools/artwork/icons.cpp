@@ -8,9 +8,9 @@ namespace {
 
 // The standard 16-colour palette, in the order icons index it.
 constexpr Rgb kStandardPalette[16] = {
-    {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
-    {0, 128, 128},   {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
-    {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    {0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
+    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+    {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
 constexpr Rgb kMonoPalette[2] = {{0, 0, 0}, {255, 255, 255}};
 
 enum class Part { Clear, Outline, Title, Body, Shadow, CloseBox };
@@ -23,11 +23,14 @@ Part part_at(int x, int y, int s) {
   const int left = s, top = 2 * s, right = 13 * s - 1, bottom = 13 * s - 1, depth = s + 1;
   if (x >= left && x <= right && y >= top && y <= bottom) {
     if (x == left || x == right || y == top || y == bottom) return Part::Outline;
-    if (s > 1 && x >= right - 5 && x <= right - 2 && y >= top + 2 && y <= top + 4) return Part::CloseBox;
+    if (s > 1 && x >= right - 5 && x <= right - 2 && y >= top + 2 && y <= top + 4)
+      return Part::CloseBox;
     return y <= top + 3 * s ? Part::Title : Part::Body;
   }
-  const bool right_shadow = x > right && x <= right + depth && y >= top + depth && y <= bottom + depth;
-  const bool bottom_shadow = y > bottom && y <= bottom + depth && x >= left + depth && x <= right + depth;
+  const bool right_shadow =
+      x > right && x <= right + depth && y >= top + depth && y <= bottom + depth;
+  const bool bottom_shadow =
+      y > bottom && y <= bottom + depth && x >= left + depth && x <= right + depth;
   return right_shadow || bottom_shadow ? Part::Shadow : Part::Clear;
 }
 
@@ -40,10 +43,10 @@ struct Ink {
 Ink colour_ink(Part part, int, int) {
   switch (part) {
     case Part::Outline: return {0, false};
-    case Part::Title: return {6, false};   // blue-green
+    case Part::Title: return {6, false};  // blue-green
     case Part::Body:
     case Part::CloseBox: return {15, false};  // white
-    case Part::Shadow: return {8, false};  // grey
+    case Part::Shadow: return {8, false};     // grey
     default: return {0, true};
   }
 }
@@ -81,7 +84,8 @@ IconResource make_icon(std::uint16_t id, int size, int bits) {
     const Rgb c = mono ? kMonoPalette[i] : kStandardPalette[i];
     out.insert(out.end(), {c.b, c.g, c.r, 0});
   }
-  std::vector<std::uint8_t> xor_rows(xor_stride * std::size_t(size), 0), and_rows(and_stride * std::size_t(size), 0);
+  std::vector<std::uint8_t> xor_rows(xor_stride * std::size_t(size), 0),
+      and_rows(and_stride * std::size_t(size), 0);
   for (int y = 0; y < size; ++y) {
     const std::size_t row = std::size_t(size - 1 - y);  // bottom-up
     for (int x = 0; x < size; ++x) {
@@ -89,7 +93,8 @@ IconResource make_icon(std::uint16_t id, int size, int bits) {
       const Ink ink = mono ? mono_ink(part, x, y) : colour_ink(part, x, y);
       const int shift = 8 - bits * (x % (8 / bits) + 1);
       xor_rows[row * xor_stride + std::size_t(x * bits / 8)] |= std::uint8_t(ink.index << shift);
-      if (ink.clear) and_rows[row * and_stride + std::size_t(x / 8)] |= std::uint8_t(0x80 >> (x % 8));
+      if (ink.clear)
+        and_rows[row * and_stride + std::size_t(x / 8)] |= std::uint8_t(0x80 >> (x % 8));
     }
   }
   out.insert(out.end(), xor_rows.begin(), xor_rows.end());
@@ -140,7 +145,8 @@ std::vector<std::uint8_t> make_ico_file(const std::vector<IconResource>& icons) 
     put_u32(out, offset);
     offset += std::uint32_t(icon.bytes.size());
   }
-  for (const IconResource& icon : icons) out.insert(out.end(), icon.bytes.begin(), icon.bytes.end());
+  for (const IconResource& icon : icons)
+    out.insert(out.end(), icon.bytes.begin(), icon.bytes.end());
   return out;
 }
 

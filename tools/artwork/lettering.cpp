@@ -21,7 +21,8 @@ std::string font_file(const std::string& pattern) {
   FcPatternDestroy(query);
   FcChar8* file = nullptr;
   std::string path;
-  if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) path = reinterpret_cast<char*>(file);
+  if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
+    path = reinterpret_cast<char*>(file);
   if (match) FcPatternDestroy(match);
   if (path.empty()) throw std::runtime_error("no font for \"" + pattern + "\"");
   return path;
@@ -48,7 +49,9 @@ Lettering::~Lettering() {
   FT_Done_FreeType(static_cast<FT_Library>(m_library));
 }
 
-void Lettering::set_pixel_size(int pixels) { FT_Set_Pixel_Sizes(face_of(m_face), 0, FT_UInt(pixels)); }
+void Lettering::set_pixel_size(int pixels) {
+  FT_Set_Pixel_Sizes(face_of(m_face), 0, FT_UInt(pixels));
+}
 
 template <class Visit>
 void Lettering::for_each_glyph(const std::string& text, Visit visit) {
@@ -62,7 +65,8 @@ void Lettering::for_each_glyph(const std::string& text, Visit visit) {
       FT_Get_Kerning(face, previous, glyph, FT_KERNING_DEFAULT, &kerning);
       pen += kerning.x;
     }
-    if (FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT) || FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL))
+    if (FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT) ||
+        FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL))
       throw std::runtime_error("cannot render a glyph of \"" + text + "\"");
     visit(face->glyph, int((pen + 32) >> 6));
     pen += face->glyph->advance.x;
@@ -88,8 +92,8 @@ void Lettering::draw(Canvas& canvas, const std::string& text, int x, int baselin
     for (unsigned row = 0; row < bitmap.rows; ++row)
       for (unsigned col = 0; col < bitmap.width; ++col) {
         const unsigned char level = bitmap.buffer[int(row) * bitmap.pitch + int(col)];
-        canvas.blend(x + pen + slot->bitmap_left + int(col), baseline - slot->bitmap_top + int(row), colour,
-                     level / 255.0);
+        canvas.blend(x + pen + slot->bitmap_left + int(col), baseline - slot->bitmap_top + int(row),
+                     colour, level / 255.0);
       }
   });
 }

@@ -36,15 +36,17 @@ Canvas make_logo() {
     font.set_pixel_size(small_size);
     const Lettering::Box small = font.measure(tagline);
     const int total = (big.bottom - big.top) + kGap + (small.bottom - small.top);
-    if (big.right - big.left > canvas.width - 2 * kMargin || total > canvas.height - 2 * kMargin) continue;
+    if (big.right - big.left > canvas.width - 2 * kMargin || total > canvas.height - 2 * kMargin)
+      continue;
     const int top = (canvas.height - total) / 2;
     const int big_baseline = top - big.top;
     const int small_baseline = top + (big.bottom - big.top) + kGap - small.top;
     font.set_pixel_size(size);
-    font.draw(canvas, name, (canvas.width - (big.right - big.left)) / 2 - big.left, big_baseline, kLogoBlue);
-    font.set_pixel_size(small_size);
-    font.draw(canvas, tagline, (canvas.width - (small.right - small.left)) / 2 - small.left, small_baseline,
+    font.draw(canvas, name, (canvas.width - (big.right - big.left)) / 2 - big.left, big_baseline,
               kLogoBlue);
+    font.set_pixel_size(small_size);
+    font.draw(canvas, tagline, (canvas.width - (small.right - small.left)) / 2 - small.left,
+              small_baseline, kLogoBlue);
     std::printf("logo: %s at %d and %d px\n", font.file().c_str(), size, small_size);
     return canvas;
   }
@@ -64,7 +66,8 @@ std::vector<std::uint8_t> make_section(const std::vector<Resource>& entries) {
   std::vector<std::uint8_t> out(resources::kSectionMagic, resources::kSectionMagic + 8);
   put_u32(out, std::uint32_t(entries.size()));
   put_u32(out, 0);
-  std::size_t offset = resources::kSectionHeaderSize + entries.size() * resources::kSectionEntrySize;
+  std::size_t offset =
+      resources::kSectionHeaderSize + entries.size() * resources::kSectionEntrySize;
   for (const Resource& entry : entries) {
     put_u32(out, entry.type);
     put_u32(out, entry.id);
@@ -91,13 +94,15 @@ int main(int argc, char** argv) {
     write_file(folder + "/box.bmp", encode_bmp24(box));
 
     const std::vector<IconResource> icons = make_icon_resources();
-    for (const IconResource& icon : icons) write_file(folder + "/icon" + std::to_string(icon.id) + ".dib", icon.bytes);
+    for (const IconResource& icon : icons)
+      write_file(folder + "/icon" + std::to_string(icon.id) + ".dib", icon.bytes);
     write_file(folder + "/brindlecovemediacenter.ico", make_ico_file(icons));
 
     const std::vector<std::uint8_t> group = make_icon_group(icons);
     const std::vector<std::uint8_t> version = make_version_block();
     std::vector<Resource> entries;
-    for (const IconResource& icon : icons) entries.push_back({resources::RT_ICON, icon.id, &icon.bytes});
+    for (const IconResource& icon : icons)
+      entries.push_back({resources::RT_ICON, icon.id, &icon.bytes});
     entries.push_back({resources::RT_GROUP_ICON, 1, &group});
     entries.push_back({resources::RT_VERSION, 1, &version});
     write_file(folder + "/rsrc.bin", make_section(entries));

@@ -22,8 +22,8 @@ void put_utf16(Bytes& out, const std::string& text) {
 
 // wType 1 for text values, 0 for binary ones. `value_length` counts words
 // for text and bytes for binary values, as Windows does.
-Bytes node(const std::string& key, std::uint16_t type, const Bytes& value, std::uint16_t value_length,
-           const std::vector<Bytes>& children) {
+Bytes node(const std::string& key, std::uint16_t type, const Bytes& value,
+           std::uint16_t value_length, const std::vector<Bytes>& children) {
   Bytes out(6, 0);
   put_utf16(out, key);
   pad32(out);

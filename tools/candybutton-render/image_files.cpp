@@ -37,10 +37,13 @@ void write_image(const win::Surface& image, const std::string& path) {
     body.push_back(char((c >> 8) & 0xFF));
     body.push_back(char((c >> 16) & 0xFF));
   }
-  write_file(path, "P6\n" + std::to_string(image.width) + " " + std::to_string(image.height) + "\n255\n", body);
+  write_file(path,
+             "P6\n" + std::to_string(image.width) + " " + std::to_string(image.height) + "\n255\n",
+             body);
 }
 
-void write_pbm(const std::vector<std::uint8_t>& bits, std::int32_t width, std::int32_t height, const std::string& path) {
+void write_pbm(const std::vector<std::uint8_t>& bits, std::int32_t width, std::int32_t height,
+               const std::string& path) {
   const std::size_t row_bytes = (std::size_t(width) + 7) / 8;
   std::vector<char> body(row_bytes * std::size_t(height), 0);
   for (std::int32_t y = 0; y < height; ++y)

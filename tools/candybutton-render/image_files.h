@@ -12,6 +12,7 @@ namespace render {
 // PPM when the name ends in .ppm, PNG otherwise. Throws naming the file.
 void write_image(const win::Surface& image, const std::string& path);
 // One bit a pixel, 1 = inside, rows padded to whole bytes. Throws naming the file.
-void write_pbm(const std::vector<std::uint8_t>& bits, std::int32_t width, std::int32_t height, const std::string& path);
+void write_pbm(const std::vector<std::uint8_t>& bits, std::int32_t width, std::int32_t height,
+               const std::string& path);
 
 }  // namespace render

@@ -13,8 +13,10 @@ namespace {
 
 std::vector<std::uint8_t> read_picture(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) throw std::runtime_error("--picture: cannot open \"" + path + "\": " + std::strerror(errno));
-  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (!file)
+    throw std::runtime_error("--picture: cannot open \"" + path + "\": " + std::strerror(errno));
+  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                  std::istreambuf_iterator<char>()};
   if (file.bad()) throw std::runtime_error("--picture: cannot read \"" + path + "\"");
   if (bytes.empty()) throw std::runtime_error("--picture: \"" + path + "\" is empty");
   return bytes;
@@ -38,8 +40,9 @@ candy::ButtonLook look_of(const RenderOptions& o) {
   look.checked = o.checked;
   look.caption = o.caption;
   if (o.font)
-    look.font = candy::Font{o.font->name, o.font->size, o.font->weight, o.font->italic, o.font->underline,
-                            o.font->strikethrough, o.font->charset};
+    look.font =
+        candy::Font{o.font->name,      o.font->size,          o.font->weight, o.font->italic,
+                    o.font->underline, o.font->strikethrough, o.font->charset};
   look.fore_color = o.fore_color;
   if (o.picture) {
     look.picture = read_picture(*o.picture);
@@ -62,7 +65,8 @@ std::optional<std::string> large_render_warning(const candy::ButtonLook& look) {
                      " render is large: it needs about " + std::to_string(megabytes) + " MB";
   const candy::StyleRow* row = candy::style_row(look.style);
   const bool shaded = row && row->face_params;
-  if (shaded) text += ", and style " + std::to_string(look.style) + " may take minutes at this size";
+  if (shaded)
+    text += ", and style " + std::to_string(look.style) + " may take minutes at this size";
   return text;
 }
 

@@ -10,12 +10,14 @@
 namespace render {
 namespace {
 
-[[noreturn]] void fail(const std::string& option, const std::string& value, const std::string& expected) {
+[[noreturn]] void fail(const std::string& option, const std::string& value,
+                       const std::string& expected) {
   throw OptionError(option + " '" + value + "': " + expected);
 }
 
 // A whole decimal number, or hexadecimal with 0x, within [lo, hi].
-std::int64_t number(const std::string& option, const std::string& value, std::int64_t lo, std::int64_t hi) {
+std::int64_t number(const std::string& option, const std::string& value, std::int64_t lo,
+                    std::int64_t hi) {
   const bool hex = value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X');
   const char* first = value.data() + (hex ? 2 : 0);
   const char* last = value.data() + value.size();
@@ -28,7 +30,8 @@ std::int64_t number(const std::string& option, const std::string& value, std::in
   return parsed;
 }
 
-std::int32_t integer(const std::string& option, const std::string& value, std::int64_t lo, std::int64_t hi) {
+std::int32_t integer(const std::string& option, const std::string& value, std::int64_t lo,
+                     std::int64_t hi) {
   return static_cast<std::int32_t>(number(option, value, lo, hi));
 }
 
@@ -40,7 +43,8 @@ win::COLORREF colorref(const std::string& option, const std::string& value) {
 // A COLORREF, or a system colour 0x800000NN.
 win::OLE_COLOR ole_color(const std::string& option, const std::string& value) {
   const std::int64_t c = number(option, value, 0, 0x800000FF);
-  if (c > 0xFFFFFF && c < 0x80000000) fail(option, value, "neither 0xBBGGRR nor a system colour 0x800000NN");
+  if (c > 0xFFFFFF && c < 0x80000000)
+    fail(option, value, "neither 0xBBGGRR nor a system colour 0x800000NN");
   return static_cast<win::OLE_COLOR>(c);
 }
 
@@ -56,7 +60,8 @@ forms::FontDescription font(const std::string& option, const std::string& value)
   const std::string points = value.substr(colon + 1);
   float size = 0;
   const auto [end, error] = std::from_chars(points.data(), points.data() + points.size(), size);
-  if (points.empty() || error != std::errc{} || end != points.data() + points.size() || !std::isfinite(size))
+  if (points.empty() || error != std::errc{} || end != points.data() + points.size() ||
+      !std::isfinite(size))
     fail(option, value, "POINTS is not a number");
   if (size <= 0 || size > 1000) fail(option, value, "POINTS out of range (0, 1000]");
   return forms::FontDescription{value.substr(0, colon), size, 400, false, false, false, 0};
@@ -67,7 +72,9 @@ forms::FontDescription font(const std::string& option, const std::string& value)
 const char* usage() {
   static const std::string text =
       "usage: candybutton-render [options] -o FILE.png|FILE.ppm\n"
-      "  --style 0.." + std::to_string(candy::kStyleCount - 1) + "  --state 0..4  --width 1..8192  --height 1..8192\n"
+      "  --style 0.." +
+      std::to_string(candy::kStyleCount - 1) +
+      "  --state 0..4  --width 1..8192  --height 1..8192\n"
       "  --scheme K  --enabled 0|1  --checked 0|1  --border-brightness B\n"
       "  --color-up/--color-hover/--color-down/--color-bright 0xBBGGRR\n"
       "  --container-color 0xBBGGRR (default 0xC0C0C0)  --caption TEXT\n"
@@ -89,7 +96,8 @@ RenderOptions parse_options(const std::vector<std::string>& args) {
       {"--scheme", [&](auto& n, auto& v) { o.scheme = integer(n, v, kInt32Min, kInt32Max); }},
       {"--enabled", [&](auto& n, auto& v) { o.enabled = flag(n, v); }},
       {"--checked", [&](auto& n, auto& v) { o.checked = flag(n, v); }},
-      {"--border-brightness", [&](auto& n, auto& v) { o.border_brightness = integer(n, v, kInt32Min, kInt32Max); }},
+      {"--border-brightness",
+       [&](auto& n, auto& v) { o.border_brightness = integer(n, v, kInt32Min, kInt32Max); }},
       {"--color-up", [&](auto& n, auto& v) { o.color_up = colorref(n, v); }},
       {"--color-hover", [&](auto& n, auto& v) { o.color_hover = colorref(n, v); }},
       {"--color-down", [&](auto& n, auto& v) { o.color_down = colorref(n, v); }},
@@ -102,19 +110,22 @@ RenderOptions parse_options(const std::vector<std::string>& args) {
        [&](auto& n, auto& v) {
          std::error_code ec;
          const auto status = std::filesystem::status(v, ec);
-         if (!std::filesystem::exists(status)) fail(n, v, ec && ec != std::errc::no_such_file_or_directory
-                                                              ? ec.message() : "no such file");
+         if (!std::filesystem::exists(status))
+           fail(n, v,
+                ec && ec != std::errc::no_such_file_or_directory ? ec.message() : "no such file");
          if (!std::filesystem::is_regular_file(status)) fail(n, v, "not a regular file");
          o.picture = v;
        }},
       {"--picture-alignment", [&](auto& n, auto& v) { o.picture_alignment = integer(n, v, 0, 4); }},
       {"--caption-highlite", [&](auto& n, auto& v) { o.caption_highlite = ole_color(n, v); }},
       {"--icon-highlite", [&](auto& n, auto& v) { o.icon_highlite = ole_color(n, v); }},
-      {"-o", [&](auto& n, auto& v) {
+      {"-o",
+       [&](auto& n, auto& v) {
          if (v.empty()) fail(n, v, "expected an output file name");
          o.output = v;
        }},
-      {"--mask", [&](auto& n, auto& v) {
+      {"--mask",
+       [&](auto& n, auto& v) {
          if (v.empty()) fail(n, v, "expected a PBM file name");
          o.mask = v;
        }},
@@ -125,7 +136,8 @@ RenderOptions parse_options(const std::vector<std::string>& args) {
     if (k + 1 == args.size()) throw OptionError(args[k] + ": missing value");
     setter->second(args[k], args[k + 1]);
   }
-  if (o.output.empty()) throw OptionError("-o: missing; name the output file (FILE.png or FILE.ppm)");
+  if (o.output.empty())
+    throw OptionError("-o: missing; name the output file (FILE.png or FILE.ppm)");
   return o;
 }
 

@@ -10,7 +10,9 @@
 namespace tools {
 
 // DIB pixels are 0x00RRGGBB; COLORREF is 0x00BBGGRR.
-inline std::uint32_t swap_rb(std::uint32_t v) { return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF); }
+inline std::uint32_t swap_rb(std::uint32_t v) {
+  return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
 
 struct DibCanvas {
   HDC dc{};

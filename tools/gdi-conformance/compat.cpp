@@ -63,11 +63,15 @@ HBITMAP make_picture(int width, int height, const std::vector<std::uint32_t>& pi
   return bitmap;
 }
 
-BOOL draw_state_picture(HDC dc, HBRUSH brush, HBITMAP picture, int x, int y, int cx, int cy, UINT flags) {
-  return DrawStateA(dc, brush, nullptr, reinterpret_cast<LPARAM>(picture), 0, x, y, cx, cy, DST_BITMAP | flags);
+BOOL draw_state_picture(HDC dc, HBRUSH brush, HBITMAP picture, int x, int y, int cx, int cy,
+                        UINT flags) {
+  return DrawStateA(dc, brush, nullptr, reinterpret_cast<LPARAM>(picture), 0, x, y, cx, cy,
+                    DST_BITMAP | flags);
 }
 
-HBRUSH sys_color_brush_value(int index) { return reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(index + 1)); }
+HBRUSH sys_color_brush_value(int index) {
+  return reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(index + 1));
+}
 HBRUSH to_brush(HGDIOBJ object) { return static_cast<HBRUSH>(object); }
 HPEN to_pen(HGDIOBJ object) { return static_cast<HPEN>(object); }
 
@@ -85,7 +89,9 @@ Canvas::~Canvas() {
   DeleteDC(m_dc);
 }
 
-std::uint32_t Canvas::at(int x, int y) const { return bitmap_from_handle(m_bitmap)->surface.at(x, y) & 0xFFFFFF; }
+std::uint32_t Canvas::at(int x, int y) const {
+  return bitmap_from_handle(m_bitmap)->surface.at(x, y) & 0xFFFFFF;
+}
 
 void Canvas::clear(std::uint32_t color) {
   Surface& s = bitmap_from_handle(m_bitmap)->surface;
@@ -96,12 +102,15 @@ void Canvas::clear(std::uint32_t color) {
 HBITMAP make_picture(int width, int height, const std::vector<std::uint32_t>& pixels) {
   Surface surface(width, height, 0);
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) surface.at(x, y) = pixels[static_cast<std::size_t>(y * width + x)];
+    for (int x = 0; x < width; ++x)
+      surface.at(x, y) = pixels[static_cast<std::size_t>(y * width + x)];
   return make_bitmap_handle(std::move(surface));
 }
 
-BOOL draw_state_picture(HDC dc, HBRUSH brush, HBITMAP picture, int x, int y, int cx, int cy, UINT flags) {
-  return DrawStateA(dc, brush, DRAWSTATEPROC{}, static_cast<LPARAM>(picture.value), 0, x, y, cx, cy, DST_BITMAP | flags);
+BOOL draw_state_picture(HDC dc, HBRUSH brush, HBITMAP picture, int x, int y, int cx, int cy,
+                        UINT flags) {
+  return DrawStateA(dc, brush, DRAWSTATEPROC{}, static_cast<LPARAM>(picture.value), 0, x, y, cx, cy,
+                    DST_BITMAP | flags);
 }
 
 HBRUSH sys_color_brush_value(int index) { return HBRUSH(static_cast<std::uint32_t>(index + 1)); }

@@ -61,7 +61,8 @@ HBRUSH sys_color_brush_value(int index);
 HBRUSH to_brush(HGDIOBJ object);
 // A 32-bit bitmap of the given COLORREF pixels (row-major), selected nowhere.
 HBITMAP make_picture(int width, int height, const std::vector<std::uint32_t>& pixels);
-BOOL draw_state_picture(HDC dc, HBRUSH brush, HBITMAP picture, int x, int y, int cx, int cy, UINT flags);
+BOOL draw_state_picture(HDC dc, HBRUSH brush, HBITMAP picture, int x, int y, int cx, int cy,
+                        UINT flags);
 HPEN to_pen(HGDIOBJ object);
 
 }  // namespace conformance

@@ -39,10 +39,8 @@ struct Out {
     line += join(args);
     line += '|';
     line += result;
-    if (print)
-      std::printf("%s\n", line.c_str());
-    else
-      lines.push_back(std::move(line));
+    if (print) std::printf("%s\n", line.c_str());
+    else lines.push_back(std::move(line));
   }
 };
 
@@ -53,8 +51,7 @@ std::string rows_text(const std::vector<Rows>& rows) {
   for (const Rows& r : rows) {
     if (!merged.empty() && merged.back().bottom == r.top && merged.back().spans == r.spans)
       merged.back().bottom = r.bottom;
-    else
-      merged.push_back(r);
+    else merged.push_back(r);
   }
   std::string out;
   for (const Rows& r : merged) {
@@ -79,7 +76,8 @@ std::string region_text(HRGN rgn) {
   const int kind = GetRgnBox(rgn, &box);
   char head[96];
   std::snprintf(head, sizeof head, "box=%ld,%ld,%ld,%ld kind=%d rows=", static_cast<long>(box.left),
-                static_cast<long>(box.top), static_cast<long>(box.right), static_cast<long>(box.bottom), kind);
+                static_cast<long>(box.top), static_cast<long>(box.right),
+                static_cast<long>(box.bottom), kind);
   return head + rows_text(region_rows(rgn));
 }
 
@@ -100,10 +98,8 @@ std::string pixels_text(const Canvas& canvas) {
       Rows row{y, y + 1, {}};
       for (int x = 0; x < canvas.width(); ++x) {
         if (canvas.at(x, y) != color) continue;
-        if (!row.spans.empty() && row.spans.back().right == x)
-          ++row.spans.back().right;
-        else
-          row.spans.push_back({x, x + 1});
+        if (!row.spans.empty() && row.spans.back().right == x) ++row.spans.back().right;
+        else row.spans.push_back({x, x + 1});
       }
       if (!row.spans.empty()) rows.push_back(row);
     }
@@ -159,7 +155,8 @@ void elliptic_regions(Out& out) {
 
 // Shapes drawn with the given pen (null or one pixel) and a solid brush.
 template <class Draw>
-void drawn_shapes(Out& out, const char* call, bool null_pen, const std::vector<int>& sizes, Draw draw) {
+void drawn_shapes(Out& out, const char* call, bool null_pen, const std::vector<int>& sizes,
+                  Draw draw) {
   Canvas canvas(kCanvas, kCanvas);
   HBRUSH brush = CreateSolidBrush(0x00C08040);
   HPEN pen = null_pen ? to_pen(GetStockObject(NULL_PEN)) : CreatePen(PS_SOLID, 1, 0x000000FF);
@@ -173,7 +170,7 @@ void drawn_shapes(Out& out, const char* call, bool null_pen, const std::vector<i
   for (int w : sizes)
     for (int h : sizes) one(2, 3, 2 + w, 3 + h);
   for (int w : {1, 4, 9}) {
-    one(12 + w, 10 + w, 12, 10);  // inverted
+    one(12 + w, 10 + w, 12, 10);      // inverted
     one(-5, -3, -5 + 2 * w, -3 + w);  // off the canvas on the top left
     one(60, 58, 60 + w, 58 + 2 * w);  // and on the bottom right
   }
@@ -209,17 +206,17 @@ void round_rects(Out& out) {
     auto one = [&](int l, int t, int r, int b, int cw, int ch) {
       canvas.clear(kBackground);
       const BOOL ok = RoundRect(canvas.dc(), l, t, r, b, cw, ch);
-      out.emit("RoundRect", {null_pen ? 0 : 1, l, t, r, b, cw, ch}, std::to_string(ok) + " " + pixels_text(canvas));
+      out.emit("RoundRect", {null_pen ? 0 : 1, l, t, r, b, cw, ch},
+               std::to_string(ok) + " " + pixels_text(canvas));
     };
     for (int w : {0, 1, 2, 3, 4, 5, 7, 10, 16, 31, 57})
       for (int h : {0, 1, 2, 3, 5, 8, 13, 40})
-        for (int c : {0, 1, 2, 3, 4, 6, 9, 20, 100})
-          one(2, 3, 2 + w, 3 + h, c, c == 9 ? 4 : c);
+        for (int c : {0, 1, 2, 3, 4, 6, 9, 20, 100}) one(2, 3, 2 + w, 3 + h, c, c == 9 ? 4 : c);
     // Corners square in one direction only.
     for (int w : {3, 10, 31})
       for (int h : {5, 13})
-        for (const auto& c : {std::pair{0, 6}, std::pair{6, 0}, std::pair{1, 9}, std::pair{9, 1}, std::pair{2, 9},
-                              std::pair{9, 2}, std::pair{3, 9}, std::pair{9, 3}})
+        for (const auto& c : {std::pair{0, 6}, std::pair{6, 0}, std::pair{1, 9}, std::pair{9, 1},
+                              std::pair{2, 9}, std::pair{9, 2}, std::pair{3, 9}, std::pair{9, 3}})
           one(2, 3, 2 + w, 3 + h, c.first, c.second);
     for (int c : {0, 3, 8}) {
       one(14, 12, 2, 3, c, c);    // inverted
@@ -245,7 +242,8 @@ void lines(Out& out) {
       canvas.clear(kBackground);
       MoveToEx(canvas.dc(), 32, 32, nullptr);
       const BOOL ok = LineTo(canvas.dc(), 32 + dx, 32 + dy);
-      out.emit("LineTo", {32, 32, 32 + dx, 32 + dy}, std::to_string(ok) + " " + pixels_text(canvas));
+      out.emit("LineTo", {32, 32, 32 + dx, 32 + dy},
+               std::to_string(ok) + " " + pixels_text(canvas));
     }
   SelectObject(canvas.dc(), old);
   DeleteObject(pen);
@@ -256,7 +254,7 @@ void combined_regions(Out& out) {
   struct Operand {
     int l, t, r, b, c;
   };
-  const std::vector<Operand> ops = {{0, 0, 10, 10, 0},  {0, 0, 10, 10, 6}, {5, 2, 19, 12, 8},
+  const std::vector<Operand> ops = {{0, 0, 10, 10, 0},  {0, 0, 10, 10, 6},  {5, 2, 19, 12, 8},
                                     {3, 3, 7, 7, 4},    {10, 0, 20, 10, 3}, {-4, 6, 30, 9, 2},
                                     {0, 0, 21, 13, 21}, {4, 4, 4, 9, 0}};
   for (int mode : modes)
@@ -311,14 +309,20 @@ void fills(Out& out) {
                                       {5, to_brush(GetStockObject(BLACK_BRUSH))},
                                       {6, palette},
                                       {7, flagged}};
-  const int rects[][4] = {{2, 2, 8, 6}, {8, 6, 2, 2}, {2, 6, 8, 2}, {5, 5, 5, 9}, {-3, -3, 4, 4},
-                          {60, 60, 70, 70}, {-100000, 10, 100000, 12}};
+  const int rects[][4] = {{2, 2, 8, 6},
+                          {8, 6, 2, 2},
+                          {2, 6, 8, 2},
+                          {5, 5, 5, 9},
+                          {-3, -3, 4, 4},
+                          {60, 60, 70, 70},
+                          {-100000, 10, 100000, 12}};
   for (const Named& n : brushes)
     for (const auto& r : rects) {
       canvas.clear(kBackground);
       const RECT rect{r[0], r[1], r[2], r[3]};
       const int ok = FillRect(canvas.dc(), &rect, n.brush);
-      out.emit("FillRect", {n.id, r[0], r[1], r[2], r[3]}, std::to_string(ok) + " " + pixels_text(canvas));
+      out.emit("FillRect", {n.id, r[0], r[1], r[2], r[3]},
+               std::to_string(ok) + " " + pixels_text(canvas));
     }
   for (const Named& n : brushes)
     for (int c : {0, 5, 30}) {
@@ -341,23 +345,26 @@ void pixels(Out& out) {
     const COLORREF got = GetPixel(canvas.dc(), x, y);
     const COLORREF set = SetPixel(canvas.dc(), x, y, color);
     char text[64];
-    std::snprintf(text, sizeof text, "%d %08X %08X", v, static_cast<unsigned>(got), static_cast<unsigned>(set));
+    std::snprintf(text, sizeof text, "%d %08X %08X", v, static_cast<unsigned>(got),
+                  static_cast<unsigned>(set));
     out.emit("SetPixelV", {x, y, static_cast<long long>(color)}, text);
   };
-  const int points[][2] = {{0, 0}, {10, 20}, {63, 63}, {-1, 0}, {0, -1}, {64, 5}, {5, 64}, {-100000, 7}, {7, INT_MAX}};
+  const int points[][2] = {{0, 0},  {10, 20}, {63, 63},     {-1, 0},     {0, -1},
+                           {64, 5}, {5, 64},  {-100000, 7}, {7, INT_MAX}};
   const std::uint32_t colors[] = {0x00123456, 0xFF123456, 0x01000003, 0x02123456, 0x10ABCDEF};
   for (const auto& p : points)
     for (std::uint32_t color : colors) one(p[0], p[1], color);
   // Every kind a COLORREF's top byte can name, and palette indices in and past the default palette.
   for (std::uint32_t top = 0; top < 256; ++top) one(10, 10, (top << 24) | 0x00123456);
   for (std::uint32_t index = 0; index < 24; ++index) one(10, 10, 0x01000000 | index);
-  for (std::uint32_t color : {0x01000100u, 0x01001203u, 0x01FF0003u, 0x10FF0003u, 0x10FF0000u, 0x02000000u})
+  for (std::uint32_t color :
+       {0x01000100u, 0x01001203u, 0x01FF0003u, 0x10FF0003u, 0x10FF0000u, 0x02000000u})
     one(10, 10, color);
 }
 
 std::string rect_text(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
 }
 
 void rectangles(Out& out) {
@@ -368,10 +375,12 @@ void rectangles(Out& out) {
       for (int dy : {0, -2, INT_MAX}) {
         RECT rect{r[0], r[1], r[2], r[3]};
         const BOOL ok = InflateRect(&rect, dx, dy);
-        out.emit("InflateRect", {r[0], r[1], r[2], r[3], dx, dy}, std::to_string(ok) + " " + rect_text(rect));
+        out.emit("InflateRect", {r[0], r[1], r[2], r[3], dx, dy},
+                 std::to_string(ok) + " " + rect_text(rect));
         rect = {r[0], r[1], r[2], r[3]};
         const BOOL moved = OffsetRect(&rect, dx, dy);
-        out.emit("OffsetRect", {r[0], r[1], r[2], r[3], dx, dy}, std::to_string(moved) + " " + rect_text(rect));
+        out.emit("OffsetRect", {r[0], r[1], r[2], r[3], dx, dy},
+                 std::to_string(moved) + " " + rect_text(rect));
       }
   for (const auto& r : rects) {
     RECT rect{r[0], r[1], r[2], r[3]};
@@ -397,13 +406,15 @@ void region_moves(Out& out) {
         out.emit("OffsetRgn", {c, dx, dy}, "ret=" + std::to_string(kind) + " " + region_text(r));
         DeleteObject(r);
       }
-  const int shapes[][5] = {{0, 0, 10, 10, 0}, {0, 0, 10, 10, 4}, {0, 0, 10, 10, 3}, {0, 0, 0, 0, 0}, {3, 3, 3, 8, 0}};
+  const int shapes[][5] = {
+      {0, 0, 10, 10, 0}, {0, 0, 10, 10, 4}, {0, 0, 10, 10, 3}, {0, 0, 0, 0, 0}, {3, 3, 3, 8, 0}};
   for (const auto& a : shapes)
     for (const auto& b : shapes) {
       HRGN ra = CreateRoundRectRgn(a[0], a[1], a[2], a[3], a[4], a[4]);
       HRGN rb = CreateRoundRectRgn(b[0], b[1], b[2], b[3], b[4], b[4]);
       out.emit("EqualRgn", {a[0], a[1], a[2], a[3], a[4], b[0], b[1], b[2], b[3], b[4]},
-           std::to_string(EqualRgn(ra, rb) ? 1 : 0) + " xor=" + std::to_string(same_pixels(ra, rb) ? 0 : 1));
+               std::to_string(EqualRgn(ra, rb) ? 1 : 0) +
+                   " xor=" + std::to_string(same_pixels(ra, rb) ? 0 : 1));
       DeleteObject(ra);
       DeleteObject(rb);
     }
@@ -429,7 +440,7 @@ void draw_states(Out& out) {
       canvas.clear(kBackground);
       const BOOL ok = draw_state_picture(canvas.dc(), brush, picture, p[0], p[1], p[2], p[3], look);
       out.emit("DrawStateA", {static_cast<long long>(look), p[0], p[1], p[2], p[3]},
-           std::to_string(ok) + " " + pixels_text(canvas));
+               std::to_string(ok) + " " + pixels_text(canvas));
     }
   DeleteObject(brush);
   DeleteObject(picture);

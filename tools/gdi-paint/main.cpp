@@ -115,8 +115,9 @@ Image render(int style, int state, int width, int height, int scheme, int border
 #endif
   const win::OLE_COLOR up = colors->ColorButtonUp, hover = colors->ColorButtonHover;
   const win::OLE_COLOR down = colors->ColorButtonDown, bright = colors->ColorBright;
-  candy::ButtonFace face{surface, style, up, hover, down, bright, border, -1, 0, win::HRGN{},
-                         [] { return std::optional<win::OLE_COLOR>(0xC0C0C0); }};
+  candy::ButtonFace face{surface, style, up, hover, down, bright, border, -1, 0, win::HRGN{}, [] {
+                           return std::optional<win::OLE_COLOR>(0xC0C0C0);
+                         }};
   win::HRGN& inner = face.m_Region;
   candy::KeepButtonRegions(candy::BuildButtonRegions(face), surface, inner, face.m_CornerRadius);
   candy::PaintFace(face, state);
@@ -134,14 +135,17 @@ Image render(int style, int state, int width, int height, int scheme, int border
   return image;
 }
 
-void print(const Image& image, int style, int state, int width, int height, int scheme, int border) {
+void print(const Image& image, int style, int state, int width, int height, int scheme,
+           int border) {
   const auto at = [&](const auto& v) {
-    return [&](int x, int y) { return std::uint32_t(v[std::size_t(y) * std::size_t(width) + std::size_t(x)]); };
+    return [&](int x, int y) {
+      return std::uint32_t(v[std::size_t(y) * std::size_t(width) + std::size_t(x)]);
+    };
   };
   const std::string face = encode_rows(width, height, at(image.face));
   const std::string mask = encode_rows(width, height, at(image.mask));
-  std::printf("%d|%d|%d|%d|%d|%d|face=%s|mask=%s", style, state, width, height, scheme, border, face.c_str(),
-              mask.c_str());
+  std::printf("%d|%d|%d|%d|%d|%d|face=%s|mask=%s", style, state, width, height, scheme, border,
+              face.c_str(), mask.c_str());
   if (image.ellipses_outside) std::printf("|outside=%d", image.ellipses_outside);
   std::printf("\n");
 }
@@ -149,7 +153,8 @@ void print(const Image& image, int style, int state, int width, int height, int 
 #ifndef _WIN32
 // The harness's surface stands in for the control's: every configuration must
 // give what the render API gives for the same look.
-bool same_as_render_api(const Image& image, int style, int state, int width, int height, int scheme, int border) {
+bool same_as_render_api(const Image& image, int style, int state, int width, int height, int scheme,
+                        int border) {
   candy::ButtonLook look;
   look.style = style;
   look.state = state;
@@ -161,8 +166,8 @@ bool same_as_render_api(const Image& image, int style, int state, int width, int
   const std::vector<std::uint8_t> mask = candy::render_button(look, pixels);
   for (std::uint32_t& p : pixels) p &= 0xFFFFFF;
   if (pixels == image.face && mask == image.mask) return true;
-  std::fprintf(stderr, "gdi-paint: %d|%d|%d|%d|%d|%d differs from render_button\n", style, state, width, height,
-               scheme, border);
+  std::fprintf(stderr, "gdi-paint: %d|%d|%d|%d|%d|%d differs from render_button\n", style, state,
+               width, height, scheme, border);
   return false;
 }
 #endif
@@ -172,9 +177,11 @@ bool same_as_render_api(const Image& image, int style, int state, int width, int
 // With --against-render (native build only) compares each configuration with
 // the render API instead of printing it.
 int main(int argc, char** argv) {
-  [[maybe_unused]] const bool against_render = argc > 1 && std::string(argv[1]) == "--against-render";
+  [[maybe_unused]] const bool against_render =
+      argc > 1 && std::string(argv[1]) == "--against-render";
   int failures = 0;
-  const int sizes[][2] = {{1, 1}, {2, 2}, {5, 3}, {16, 16}, {33, 20}, {64, 23}, {121, 89}, {200, 120}};
+  const int sizes[][2] = {{1, 1},   {2, 2},   {5, 3},    {16, 16},
+                          {33, 20}, {64, 23}, {121, 89}, {200, 120}};
   const int schemes[][2] = {{1, 0}, {3, 40}, {6, -30}};  // scheme, border brightness
   for (int style = 0; style < candy::kStyleCount; ++style)
     for (int state = 0; state <= 4; ++state)
@@ -183,7 +190,8 @@ int main(int argc, char** argv) {
           const Image image = render(style, state, size[0], size[1], scheme[0], scheme[1]);
 #ifndef _WIN32
           if (against_render) {
-            failures += !same_as_render_api(image, style, state, size[0], size[1], scheme[0], scheme[1]);
+            failures +=
+                !same_as_render_api(image, style, state, size[0], size[1], scheme[0], scheme[1]);
             continue;
           }
 #endif

@@ -8,7 +8,9 @@
 
 namespace win {
 
-Bitmap* bitmap_from_handle(HBITMAP bmp) { return handle_table().get<Bitmap>(bmp.value, ObjectKind::Bitmap); }
+Bitmap* bitmap_from_handle(HBITMAP bmp) {
+  return handle_table().get<Bitmap>(bmp.value, ObjectKind::Bitmap);
+}
 
 HBITMAP make_bitmap_handle(Surface pixels, int bits_per_pixel) {
   auto bitmap = std::make_unique<Bitmap>();

@@ -12,7 +12,8 @@ const std::string kContext = "BMP";
 }  // namespace
 
 DibImage decode_bmp(ByteSpan bytes) {
-  if (bytes.size() < kFileHeaderSize) fail("truncated file header (" + std::to_string(bytes.size()) + " bytes)");
+  if (bytes.size() < kFileHeaderSize)
+    fail("truncated file header (" + std::to_string(bytes.size()) + " bytes)");
   if (bytes[0] != 'B' || bytes[1] != 'M') fail("bad magic: the file does not start with \"BM\"");
   const std::uint32_t file_size = read_u32(bytes, 2, "bfSize");
   const std::uint32_t bits_offset = read_u32(bytes, 10, "bfOffBits");
@@ -25,7 +26,8 @@ DibImage decode_bmp(ByteSpan bytes) {
   if (header.biHeight == 0 || header.biHeight < -kMaxImageSide || header.biHeight > kMaxImageSide)
     fail("height " + std::to_string(header.biHeight) + " out of range");
   if (bits_offset < dib_bits_offset(kFileHeaderSize, header))
-    fail("pixel data offset " + std::to_string(bits_offset) + " overlaps the headers or colour table");
+    fail("pixel data offset " + std::to_string(bits_offset) +
+         " overlaps the headers or colour table");
   if (bits_offset >= bytes.size())
     fail("pixel data offset " + std::to_string(bits_offset) + " lies past the end of the " +
          std::to_string(bytes.size()) + "-byte file");

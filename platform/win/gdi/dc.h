@@ -30,7 +30,7 @@ struct DeviceContext : Object {
   COLORREF text_color = 0x000000;
   COLORREF bk_color = 0xFFFFFF;
   int bk_mode = OPAQUE;
-  POINT position;                // current position for MoveToEx/LineTo
+  POINT position;  // current position for MoveToEx/LineTo
   // The ellipses drawn lately (shape_memo.h); made on first use.
   mutable std::shared_ptr<ShapeMemo> shapes;
 

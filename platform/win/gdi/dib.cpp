@@ -18,7 +18,8 @@ struct Channel {
 
 Channel channel_of(std::uint32_t mask, const std::string& context, const char* name) {
   const int shift = mask ? std::countr_zero(mask) : 0;
-  if (mask == 0 || (mask >> shift) != 0xFF) fail_image(context, std::string("unsupported ") + name + " bit mask");
+  if (mask == 0 || (mask >> shift) != 0xFF)
+    fail_image(context, std::string("unsupported ") + name + " bit mask");
   return {mask, shift};
 }
 
@@ -28,22 +29,24 @@ void fail_image(const std::string& context, const std::string& problem) {
   throw ImageFormatError(context + ": " + problem);
 }
 
-void require_bytes(ByteSpan bytes, std::size_t offset, std::size_t length, const std::string& context,
-                   const char* what) {
+void require_bytes(ByteSpan bytes, std::size_t offset, std::size_t length,
+                   const std::string& context, const char* what) {
   if (fits(bytes, offset, length)) return;
   const std::size_t present = offset < bytes.size() ? bytes.size() - offset : 0;
   fail_image(context, std::string("truncated ") + what + ": " + std::to_string(length) +
-                          " bytes needed at offset " + std::to_string(offset) + ", " + std::to_string(present) +
-                          " present");
+                          " bytes needed at offset " + std::to_string(offset) + ", " +
+                          std::to_string(present) + " present");
 }
 
 std::uint16_t read_u16(ByteSpan bytes, std::size_t offset, const char* what) {
-  if (!fits(bytes, offset, 2)) throw ImageFormatError(std::string("truncated data: ") + what + " lies past the end");
+  if (!fits(bytes, offset, 2))
+    throw ImageFormatError(std::string("truncated data: ") + what + " lies past the end");
   return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
 }
 
 std::uint32_t read_u32(ByteSpan bytes, std::size_t offset, const char* what) {
-  if (!fits(bytes, offset, 4)) throw ImageFormatError(std::string("truncated data: ") + what + " lies past the end");
+  if (!fits(bytes, offset, 4))
+    throw ImageFormatError(std::string("truncated data: ") + what + " lies past the end");
   return std::uint32_t(bytes[offset]) | (std::uint32_t(bytes[offset + 1]) << 8) |
          (std::uint32_t(bytes[offset + 2]) << 16) | (std::uint32_t(bytes[offset + 3]) << 24);
 }
@@ -75,15 +78,16 @@ BITMAPINFOHEADER read_info_header(ByteSpan bytes, std::size_t offset, const std:
 
   if (h.biWidth <= 0 || h.biWidth > kMaxImageSide)
     fail_image(context, "width " + std::to_string(h.biWidth) + " out of range");
-  if (h.biPlanes != 1) fail_image(context, "plane count " + std::to_string(h.biPlanes) + " is not 1");
+  if (h.biPlanes != 1)
+    fail_image(context, "plane count " + std::to_string(h.biPlanes) + " is not 1");
   const int bits = h.biBitCount;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
     fail_image(context, "unsupported bit depth " + std::to_string(bits));
   if (h.biCompression != BI_RGB && !(h.biCompression == BI_BITFIELDS && bits == 32))
     fail_image(context, "unsupported compression " + std::to_string(h.biCompression));
   if (bits <= 8 && h.biClrUsed > (1u << bits))
-    fail_image(context, "colour count " + std::to_string(h.biClrUsed) + " exceeds what " + std::to_string(bits) +
-                            " bits can index");
+    fail_image(context, "colour count " + std::to_string(h.biClrUsed) + " exceeds what " +
+                            std::to_string(bits) + " bits can index");
   return h;
 }
 
@@ -92,15 +96,15 @@ std::size_t dib_bits_offset(std::size_t header_offset, const BITMAPINFOHEADER& h
   if (header.biCompression == BI_BITFIELDS && header.biSize == 40) offset += 12;
   if (header.biBitCount <= 8)
     offset += 4 * std::size_t(header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount);
-  else
-    offset += 4 * std::size_t(header.biClrUsed);  // an optional optimisation palette
+  else offset += 4 * std::size_t(header.biClrUsed);  // an optional optimisation palette
   return offset;
 }
 
-DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset, const BITMAPINFOHEADER& header,
-                           std::int32_t height, bool top_down, std::size_t bits_offset,
-                           const std::string& context) {
-  if (height <= 0 || height > kMaxImageSide) fail_image(context, "height " + std::to_string(height) + " out of range");
+DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset,
+                           const BITMAPINFOHEADER& header, std::int32_t height, bool top_down,
+                           std::size_t bits_offset, const std::string& context) {
+  if (height <= 0 || height > kMaxImageSide)
+    fail_image(context, "height " + std::to_string(height) + " out of range");
   const int bits = header.biBitCount;
   const std::int32_t width = header.biWidth;
 
@@ -117,13 +121,15 @@ DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset, const BITM
     green = channel_of(read_u32(bytes, masks + 4, "green mask"), context, "green");
     blue = channel_of(read_u32(bytes, masks + 8, "blue mask"), context, "blue");
     if (header.biSize == 40) table += 12;
-    if (header.biSize >= 56) alpha_in_top_byte = read_u32(bytes, header_offset + 52, "alpha mask") == 0xFF000000u;
+    if (header.biSize >= 56)
+      alpha_in_top_byte = read_u32(bytes, header_offset + 52, "alpha mask") == 0xFF000000u;
   }
   std::vector<COLORREF> palette;
   if (bits <= 8) {
     const std::size_t count = header.biClrUsed ? header.biClrUsed : (1u << bits);
-    if (!fits(bytes, table, count * 4)) fail_image(context, "colour table too short: truncated before its " +
-                                                                std::to_string(count) + " entries");
+    if (!fits(bytes, table, count * 4))
+      fail_image(context, "colour table too short: truncated before its " + std::to_string(count) +
+                              " entries");
     palette.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
       const std::size_t e = table + 4 * i;  // RGBQUAD: blue, green, red, reserved
@@ -156,7 +162,8 @@ DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset, const BITM
         const std::uint8_t* p = src + 3 * std::size_t(x);
         colour = RGB(p[2], p[1], p[0]);
       } else {
-        const std::uint32_t v = read_u32(bytes, bits_offset + stride * std::size_t(row) + 4 * std::size_t(x), "pixel");
+        const std::uint32_t v =
+            read_u32(bytes, bits_offset + stride * std::size_t(row) + 4 * std::size_t(x), "pixel");
         colour = RGB(BYTE((v & red.mask) >> red.shift), BYTE((v & green.mask) >> green.shift),
                      BYTE((v & blue.mask) >> blue.shift));
         const std::uint8_t a = alpha_in_top_byte ? BYTE(v >> 24) : 0;

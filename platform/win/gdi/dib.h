@@ -27,8 +27,8 @@ using ByteSpan = std::span<const std::uint8_t>;
 [[noreturn]] void fail_image(const std::string& context, const std::string& problem);
 // Throws "truncated <what>: N bytes needed at offset O, P present" unless
 // `bytes` hold `length` bytes from `offset`.
-void require_bytes(ByteSpan bytes, std::size_t offset, std::size_t length, const std::string& context,
-                   const char* what);
+void require_bytes(ByteSpan bytes, std::size_t offset, std::size_t length,
+                   const std::string& context, const char* what);
 
 inline constexpr DWORD BI_RGB = 0;
 inline constexpr DWORD BI_BITFIELDS = 3;
@@ -64,7 +64,7 @@ std::size_t dib_stride(std::int32_t width, int bits);
 BITMAPINFOHEADER read_info_header(ByteSpan bytes, std::size_t offset, const std::string& context);
 
 struct DibImage {
-  Surface pixels;                 // top row first, 0x00BBGGRR
+  Surface pixels;  // top row first, 0x00BBGGRR
   int bits_per_pixel = 0;
   std::vector<std::uint8_t> alpha;  // per pixel, only for 32-bit images
   bool has_alpha = false;           // some alpha byte is not zero
@@ -73,9 +73,9 @@ struct DibImage {
 // Decodes `height` rows of colour data (height > 0 here; `top_down` says the
 // row order). `header_offset` is where the info header starts: the colour
 // table follows it. `bits_offset` is where the pixel rows start.
-DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset, const BITMAPINFOHEADER& header,
-                           std::int32_t height, bool top_down, std::size_t bits_offset,
-                           const std::string& context);
+DibImage decode_dib_pixels(ByteSpan bytes, std::size_t header_offset,
+                           const BITMAPINFOHEADER& header, std::int32_t height, bool top_down,
+                           std::size_t bits_offset, const std::string& context);
 
 // Where the pixel rows begin when they follow the header and colour table.
 std::size_t dib_bits_offset(std::size_t header_offset, const BITMAPINFOHEADER& header);

@@ -30,8 +30,9 @@ bool drawable_run(const DeviceContext& dc, std::int64_t y, std::int64_t& from, s
   to = dc.surface->width;
   if (!dc.clip) return true;
   const auto& bands = dc.clip->bands();
-  const auto band = std::upper_bound(bands.begin(), bands.end(), y,
-                                     [](std::int64_t v, const Region::Band& b) { return v < b.bottom; });
+  const auto band =
+      std::upper_bound(bands.begin(), bands.end(), y,
+                       [](std::int64_t v, const Region::Band& b) { return v < b.bottom; });
   if (band == bands.end() || y < band->top) {
     to = from;  // nothing on this row
     return true;
@@ -57,7 +58,8 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
   colors.clear();
   std::int64_t top = surface->height, bottom = 0;
   for (const EllipseRing& ring : rings) {
-    const EllipseFill& shape = memo.ellipse(ring.box.left, ring.box.top, ring.box.right, ring.box.bottom);
+    const EllipseFill& shape =
+        memo.ellipse(ring.box.left, ring.box.top, ring.box.right, ring.box.bottom);
     shapes.push_back(&shape);
     const RoundBox& box = shape.box();
     colors.push_back(device_color(ring.color));

@@ -13,7 +13,8 @@ LONG height_from_points(double points) {
   const double pixels = std::nearbyint(points * 96.0 / 72.0);
   // Converting a value outside LONG (or NaN) would be undefined.
   if (!(std::fabs(pixels) <= kMaxFontHeight))
-    throw std::out_of_range("a font of " + std::to_string(points) + " points has no pixel height (at most " +
+    throw std::out_of_range("a font of " + std::to_string(points) +
+                            " points has no pixel height (at most " +
                             std::to_string(kMaxFontHeight) + " pixels)");
   return -static_cast<LONG>(pixels);
 }

@@ -92,6 +92,7 @@ const Font& default_font();
 HFONT CreateFontIndirectA(const LOGFONTA* log);
 HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
                   DWORD underline, DWORD strike_out, DWORD charset, DWORD out_precision,
-                  DWORD clip_precision, DWORD quality, DWORD pitch_and_family, const char* face_name);
+                  DWORD clip_precision, DWORD quality, DWORD pitch_and_family,
+                  const char* face_name);
 
 }  // namespace win

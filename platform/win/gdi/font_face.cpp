@@ -65,7 +65,8 @@ struct FontLibrary {
   std::size_t pooled = 0;
 
   FontLibrary() {
-    if (FT_Init_FreeType(&freetype) != 0) throw std::runtime_error("FreeType cannot be initialised");
+    if (FT_Init_FreeType(&freetype) != 0)
+      throw std::runtime_error("FreeType cannot be initialised");
     config = FcInitLoadConfigAndFonts();
     if (!config) {
       FT_Done_FreeType(freetype);
@@ -201,7 +202,8 @@ FontFace::FontFace(FT_LibraryRec_* library, const std::string& path, int index, 
     // Out of memory or of descriptors is the system's shortage, not the font's fault.
     if (error == FT_Err_Out_Of_Memory) throw std::bad_alloc();
     if (const int shortage = font_file_shortage(path))
-      throw std::system_error(shortage, std::generic_category(), "FreeType cannot open the font file " + path);
+      throw std::system_error(shortage, std::generic_category(),
+                              "FreeType cannot open the font file " + path);
     throw std::runtime_error("FreeType cannot open the font file " + path);
   }
   m_family = m_face->family_name ? m_face->family_name : "";
@@ -217,13 +219,14 @@ FontFace::FontFace(FT_LibraryRec_* library, const std::string& path, int index, 
     m_pixel_size = -lf_height;
   } else {
     const int cell = lf_height > 0 ? lf_height : 13;
-    m_pixel_size = static_cast<int>(std::nearbyint(cell * units_per_em / (ascent_units + descent_units)));
+    m_pixel_size =
+        static_cast<int>(std::nearbyint(cell * units_per_em / (ascent_units + descent_units)));
   }
   m_pixel_size = std::max(m_pixel_size, 1);
   if (FT_Set_Pixel_Sizes(m_face, 0, static_cast<FT_UInt>(m_pixel_size)) != 0) {
     FT_Done_Face(m_face);
-    throw std::runtime_error("the font " + path + " cannot be scaled to " + std::to_string(m_pixel_size) +
-                             " pixels");
+    throw std::runtime_error("the font " + path + " cannot be scaled to " +
+                             std::to_string(m_pixel_size) + " pixels");
   }
   if (m_synthesis.oblique) {
     FT_Matrix shear{0x10000, 0x366A, 0, 0x10000};  // x += 0.2126 y, a 12 degree slant
@@ -238,14 +241,14 @@ FontFace::FontFace(FT_LibraryRec_* library, const std::string& path, int index, 
   m.underline_thickness = std::max(1, to_pixels(m_face->underline_thickness, scale));
   m.underline_offset = std::max(1, to_pixels(-m_face->underline_position, scale));
   m.underline_offset = std::max(0, std::min(m.underline_offset, m.descent - m.underline_thickness));
-  const double strike_units = has_os2 && os2->yStrikeoutSize > 0 ? os2->yStrikeoutSize
-                                                                 : m_face->underline_thickness;
-  const double strike_position = has_os2 && os2->yStrikeoutPosition > 0 ? os2->yStrikeoutPosition
-                                                                        : units_per_em * 0.26;
+  const double strike_units =
+      has_os2 && os2->yStrikeoutSize > 0 ? os2->yStrikeoutSize : m_face->underline_thickness;
+  const double strike_position =
+      has_os2 && os2->yStrikeoutPosition > 0 ? os2->yStrikeoutPosition : units_per_em * 0.26;
   m.strike_thickness = std::max(1, to_pixels(strike_units, scale));
   m.strike_offset = to_pixels(strike_position, scale);
-  m.average_width = has_os2 && os2->xAvgCharWidth > 0 ? to_pixels(os2->xAvgCharWidth, scale)
-                                                      : glyph('x').advance;
+  m.average_width =
+      has_os2 && os2->xAvgCharWidth > 0 ? to_pixels(os2->xAvgCharWidth, scale) : glyph('x').advance;
 }
 
 FontFace::~FontFace() {
@@ -280,12 +283,14 @@ Glyph FontFace::render(char32_t code_point) {
   glyph.advance = static_cast<std::int32_t>((slot->advance.x + 32) >> 6);
   if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;
   const FT_Bitmap& bitmap = slot->bitmap;
-  if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || bitmap.width == 0 || bitmap.rows == 0) return glyph;
+  if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || bitmap.width == 0 || bitmap.rows == 0)
+    return glyph;
   glyph.left = slot->bitmap_left;
   glyph.top = slot->bitmap_top;
   glyph.width = static_cast<std::int32_t>(bitmap.width);
   glyph.rows = static_cast<std::int32_t>(bitmap.rows);
-  glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * static_cast<std::size_t>(glyph.rows));
+  glyph.coverage.resize(static_cast<std::size_t>(glyph.width) *
+                        static_cast<std::size_t>(glyph.rows));
   const int levels = std::max(2, static_cast<int>(bitmap.num_grays));
   for (std::int32_t y = 0; y < glyph.rows; ++y) {
     const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
@@ -305,13 +310,15 @@ std::shared_ptr<FontFace> find_font_face(const LOGFONTA& log) {
   std::string family = family_of(log);
   std::transform(family.begin(), family.end(), family.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  const Request request{std::move(family), weight_of(log), log.lfItalic != 0, log.lfCharSet, log.lfHeight};
+  const Request request{std::move(family), weight_of(log), log.lfItalic != 0, log.lfCharSet,
+                        log.lfHeight};
   FontLibrary& lib = library();
   std::unique_lock<std::mutex> hold(lib.lock);
   auto it = lib.faces.find(request);
   if (it == lib.faces.end()) {
     const Match match = match_face(lib, log);
-    auto face = std::make_unique<FontFace>(lib.freetype, match.path, match.index, log.lfHeight, match.synthesis);
+    auto face = std::make_unique<FontFace>(lib.freetype, match.path, match.index, log.lfHeight,
+                                           match.synthesis);
     it = lib.faces.emplace(request, FontLibrary::Entry{}).first;
     it->second.face = std::move(face);
     it->second.request = &it->first;

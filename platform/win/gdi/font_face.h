@@ -49,7 +49,8 @@ class FontFace {
   };
   // lf_height as in LOGFONTA; it must lie in -2048..2048. Opening a face
   // uses the library's list of faces: the caller keeps other threads out.
-  FontFace(FT_LibraryRec_* library, const std::string& path, int index, int lf_height, Synthesis synthesis);
+  FontFace(FT_LibraryRec_* library, const std::string& path, int index, int lf_height,
+           Synthesis synthesis);
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;

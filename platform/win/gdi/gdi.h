@@ -62,9 +62,11 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
 BOOL SetPixelV(HDC dc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC dc, int x, int y);
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
-BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int corner_width, int corner_height);
+BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int corner_width,
+               int corner_height);
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
-BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, int src_y, DWORD rop);
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, int src_y,
+            DWORD rop);
 
 COLORREF SetBkColor(HDC dc, COLORREF color);
 COLORREF GetBkColor(HDC dc);

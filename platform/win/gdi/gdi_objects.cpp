@@ -29,9 +29,9 @@ const Object* stock_object(std::uint32_t index) {
     pen.color = color;
     return pen;
   };
-  static const Brush brushes[] = {
-      make_brush(0xFFFFFF, false), make_brush(0xC0C0C0, false), make_brush(0x808080, false),
-      make_brush(0x404040, false), make_brush(0x000000, false), make_brush(0, true)};
+  static const Brush brushes[] = {make_brush(0xFFFFFF, false), make_brush(0xC0C0C0, false),
+                                  make_brush(0x808080, false), make_brush(0x404040, false),
+                                  make_brush(0x000000, false), make_brush(0, true)};
   static const Pen pens[] = {make_pen(PS_SOLID, 0xFFFFFF), make_pen(PS_SOLID, 0x000000),
                              make_pen(PS_NULL, 0)};
   if (index <= 5) return &brushes[index];
@@ -69,7 +69,9 @@ const Brush* selected_brush(HBRUSH brush) {
   return brush_from_handle(brush ? brush : HBRUSH{GetStockObject(WHITE_BRUSH)});
 }
 
-const Pen* selected_pen(HPEN pen) { return pen_from_handle(pen ? pen : HPEN{GetStockObject(BLACK_PEN)}); }
+const Pen* selected_pen(HPEN pen) {
+  return pen_from_handle(pen ? pen : HPEN{GetStockObject(BLACK_PEN)});
+}
 
 HBRUSH CreateSolidBrush(COLORREF color) {
   auto brush = std::make_unique<Brush>();
@@ -126,7 +128,8 @@ HBITMAP SelectObject(HDC dc, HBITMAP bitmap) {
   if (!target || target->window) return HBITMAP{};
   Bitmap* next = bitmap == default_bitmap() ? nullptr : bitmap_from_handle(bitmap);
   if (!next && bitmap != default_bitmap()) return HBITMAP{};
-  if (next && next->selected_into && next->selected_into != dc && dc_from_handle(next->selected_into))
+  if (next && next->selected_into && next->selected_into != dc &&
+      dc_from_handle(next->selected_into))
     return HBITMAP{};
   const HBITMAP previous = target->bitmap ? target->bitmap : default_bitmap();
   if (Bitmap* old = bitmap_from_handle(target->bitmap)) old->selected_into = HDC{};

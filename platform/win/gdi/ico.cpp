@@ -14,7 +14,8 @@ BITMAPINFOHEADER read_icon_header(ByteSpan dib, const std::string& context) {
     fail_image(context, "PNG-compressed images are not supported");
   const BITMAPINFOHEADER header = read_info_header(dib, 0, context);
   if (header.biHeight <= 0 || header.biHeight % 2 != 0 || header.biHeight / 2 > kMaxImageSide)
-    fail_image(context, "height " + std::to_string(header.biHeight) + " is not twice a valid icon height");
+    fail_image(context,
+               "height " + std::to_string(header.biHeight) + " is not twice a valid icon height");
   return header;
 }
 
@@ -26,7 +27,8 @@ IconImage decode_icon_image(ByteSpan dib, const std::string& context) {
   const std::size_t xor_offset = dib_bits_offset(0, header);
   DibImage colour = decode_dib_pixels(dib, 0, header, height, false, xor_offset, context);
 
-  const std::size_t and_offset = xor_offset + dib_stride(header.biWidth, header.biBitCount) * std::size_t(height);
+  const std::size_t and_offset =
+      xor_offset + dib_stride(header.biWidth, header.biBitCount) * std::size_t(height);
   const std::size_t and_stride = dib_stride(header.biWidth, 1);
   require_bytes(dib, and_offset, and_stride * std::size_t(height), context, "AND mask");
 
@@ -72,17 +74,20 @@ std::vector<IcoEntry> read_ico_directory(ByteSpan bytes) {
     const std::uint32_t offset = read_u32(bytes, at + 12, "dwImageOffset");
     if (offset > bytes.size() || size > bytes.size() - offset)
       fail_image(entry.where, std::to_string(size) + " bytes at offset " + std::to_string(offset) +
-                                  " lie past the end of the " + std::to_string(bytes.size()) + "-byte file");
+                                  " lie past the end of the " + std::to_string(bytes.size()) +
+                                  "-byte file");
     entry.dib = bytes.subspan(offset, size);
     const BITMAPINFOHEADER header = read_icon_header(entry.dib, entry.where);
     if (header.biWidth != entry.width || header.biHeight != 2 * entry.height)
       fail_image(entry.where, "the directory gives " + std::to_string(entry.width) + " x " +
-                                  std::to_string(entry.height) + " but the image is " + std::to_string(header.biWidth) +
-                                  " x " + std::to_string(header.biHeight / 2));
+                                  std::to_string(entry.height) + " but the image is " +
+                                  std::to_string(header.biWidth) + " x " +
+                                  std::to_string(header.biHeight / 2));
     entry.bits_per_pixel = header.biBitCount;
     pixels += std::size_t(entry.width) * std::size_t(entry.height);
     if (pixels > kMaxIcoPixels)
-      fail_image(context, "the " + std::to_string(count) + " images of the directory hold more than " +
+      fail_image(context, "the " + std::to_string(count) +
+                              " images of the directory hold more than " +
                               std::to_string(kMaxIcoPixels) + " pixels together");
     entries.push_back(std::move(entry));
   }
@@ -91,7 +96,8 @@ std::vector<IcoEntry> read_ico_directory(ByteSpan bytes) {
 
 std::vector<IconImage> decode_ico(ByteSpan bytes) {
   std::vector<IconImage> images;
-  for (const IcoEntry& entry : read_ico_directory(bytes)) images.push_back(decode_icon_image(entry.dib, entry.where));
+  for (const IcoEntry& entry : read_ico_directory(bytes))
+    images.push_back(decode_icon_image(entry.dib, entry.where));
   return images;
 }
 
@@ -113,7 +119,8 @@ std::size_t best_of(std::size_t count, std::int32_t size, At at) {
   for (std::size_t i = 1; i < count; ++i) {
     const auto image = at(i);
     const auto chosen = at(best);
-    if (exact(image) ? !exact(chosen) || image.bits > chosen.bits : !exact(chosen) && image.width > chosen.width)
+    if (exact(image) ? !exact(chosen) || image.bits > chosen.bits
+                     : !exact(chosen) && image.width > chosen.width)
       best = i;
   }
   return best;

@@ -12,13 +12,17 @@ namespace {
 constexpr DWORD ERROR_INVALID_CURSOR_HANDLE = 1402;
 }  // namespace
 
-Icon* icon_from_handle(HICON icon) { return handle_table().get<Icon>(icon.value, ObjectKind::Icon); }
+Icon* icon_from_handle(HICON icon) {
+  return handle_table().get<Icon>(icon.value, ObjectKind::Icon);
+}
 
 HICON make_icon_handle(Surface color, std::vector<bool> transparent) {
-  const std::size_t expected = static_cast<std::size_t>(color.width) * static_cast<std::size_t>(color.height);
+  const std::size_t expected =
+      static_cast<std::size_t>(color.width) * static_cast<std::size_t>(color.height);
   if (transparent.size() != expected)
-    throw std::invalid_argument("make_icon_handle: the mask has " + std::to_string(transparent.size()) +
-                                " entries for " + std::to_string(expected) + " pixels");
+    throw std::invalid_argument("make_icon_handle: the mask has " +
+                                std::to_string(transparent.size()) + " entries for " +
+                                std::to_string(expected) + " pixels");
   auto object = std::make_unique<Icon>();
   object->color = std::move(color);
   object->transparent = std::move(transparent);

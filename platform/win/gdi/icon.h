@@ -11,8 +11,8 @@
 namespace win {
 
 struct Icon : Object {
-  Surface color;                    // the XOR image, as colours
-  std::vector<bool> transparent;    // AND mask: true where the background shows, row-major
+  Surface color;                  // the XOR image, as colours
+  std::vector<bool> transparent;  // AND mask: true where the background shows, row-major
   bool is_transparent(std::int32_t x, std::int32_t y) const {
     return transparent[static_cast<std::size_t>(y) * static_cast<std::size_t>(color.width) +
                        static_cast<std::size_t>(x)];

@@ -1,6 +1,6 @@
-// Filling and pixels: rectangles (FillRect without system colours), FillRgn, Rectangle, Ellipse, SetPixel,
-// GetPixel, BitBlt. Every write is clipped to the surface first and then to
-// the DC's clip region, so huge coordinates cost nothing extra.
+// Filling and pixels: rectangles (FillRect without system colours), FillRgn, Rectangle, Ellipse,
+// SetPixel, GetPixel, BitBlt. Every write is clipped to the surface first and then to the DC's clip
+// region, so huge coordinates cost nothing extra.
 #include <algorithm>
 #include <cstring>
 
@@ -27,7 +27,8 @@ void fill_box(const DeviceContext& dc, std::int64_t left, std::int64_t top, std:
   if (top >= bottom) return;
   // Whole rows without a clip are one block of memory: one fill, not one a row.
   if (!dc.clip && left <= 0 && right >= dc.surface->width && dc.surface->width > 0) {
-    fill_pixels(&dc.surface->at(0, static_cast<std::int32_t>(top)), (bottom - top) * dc.surface->width, color);
+    fill_pixels(&dc.surface->at(0, static_cast<std::int32_t>(top)),
+                (bottom - top) * dc.surface->width, color);
     return;
   }
   for (std::int64_t y = top; y < bottom; ++y) fill_span(dc, y, left, right, color);
@@ -37,7 +38,8 @@ void fill_box(const DeviceContext& dc, std::int64_t left, std::int64_t top, std:
 
 // A box at most two pixels across or down fills as a null-pen Rectangle
 // does: less its last column and row.
-bool null_pen_ellipse_row(const RoundBox& outer, std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) {
+bool null_pen_ellipse_row(const RoundBox& outer, std::int64_t y, std::int64_t& x_left,
+                          std::int64_t& x_right) {
   if (outer.right - outer.left <= 2 || outer.bottom - outer.top <= 2) {
     if (y < outer.top || y >= outer.bottom - 1) return false;
     x_left = outer.left;
@@ -50,7 +52,8 @@ bool null_pen_ellipse_row(const RoundBox& outer, std::int64_t y, std::int64_t& x
 // Calls write(from, to) for each run of x0 .. x1-1 on row y that lies inside
 // the surface and the clip; the row is known to lie on the surface.
 template <class Write>
-void for_each_visible_run(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, Write write) {
+void for_each_visible_run(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1,
+                          Write write) {
   x0 = std::max<std::int64_t>(x0, 0);
   x1 = std::min<std::int64_t>(x1, dc.surface->width);
   if (x0 >= x1) return;
@@ -59,8 +62,9 @@ void for_each_visible_run(const DeviceContext& dc, std::int64_t y, std::int64_t 
     return;
   }
   const auto& bands = dc.clip->bands();
-  const auto band = std::upper_bound(bands.begin(), bands.end(), y,
-                                     [](std::int64_t v, const Region::Band& b) { return v < b.bottom; });
+  const auto band =
+      std::upper_bound(bands.begin(), bands.end(), y,
+                       [](std::int64_t v, const Region::Band& b) { return v < b.bottom; });
   if (band == bands.end() || y < band->top) return;
   for (const Region::Span& span : band->spans) {
     const std::int64_t from = std::max<std::int64_t>(x0, span.left);
@@ -69,20 +73,24 @@ void for_each_visible_run(const DeviceContext& dc, std::int64_t y, std::int64_t 
   }
 }
 
-void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, COLORREF color) {
-  Surface* s = dc.surface;
-  if (!s || y < 0 || y >= s->height) return;
-  COLORREF* row = &s->at(0, static_cast<std::int32_t>(y));
-  for_each_visible_run(dc, y, x0, x1, [&](std::int64_t from, std::int64_t to) { fill_pixels(row + from, to - from, color); });
-}
-
-void copy_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, const COLORREF* source,
-               std::int64_t shift) {
+void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1,
+               COLORREF color) {
   Surface* s = dc.surface;
   if (!s || y < 0 || y >= s->height) return;
   COLORREF* row = &s->at(0, static_cast<std::int32_t>(y));
   for_each_visible_run(dc, y, x0, x1, [&](std::int64_t from, std::int64_t to) {
-    std::memcpy(row + from, source + (from + shift), static_cast<std::size_t>(to - from) * sizeof(COLORREF));
+    fill_pixels(row + from, to - from, color);
+  });
+}
+
+void copy_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1,
+               const COLORREF* source, std::int64_t shift) {
+  Surface* s = dc.surface;
+  if (!s || y < 0 || y >= s->height) return;
+  COLORREF* row = &s->at(0, static_cast<std::int32_t>(y));
+  for_each_visible_run(dc, y, x0, x1, [&](std::int64_t from, std::int64_t to) {
+    std::memcpy(row + from, source + (from + shift),
+                static_cast<std::size_t>(to - from) * sizeof(COLORREF));
   });
 }
 
@@ -93,7 +101,8 @@ BOOL SetPixelV(HDC dc, int x, int y, COLORREF color) {
   const DeviceContext* target = dc_from_handle(dc);
   if (!target || !target->surface) return 0;
   Surface* s = target->surface;
-  if (s->contains(x, y) && (!target->clip || target->clip->contains(x, y))) s->at(x, y) = device_color(color);
+  if (s->contains(x, y) && (!target->clip || target->clip->contains(x, y)))
+    s->at(x, y) = device_color(color);
   return 1;
 }
 
@@ -150,7 +159,8 @@ BOOL FillRgn(HDC dc, HRGN rgn, HBRUSH brush) {
     std::int64_t top = band.top, bottom = band.bottom;
     visible_rows(*target, top, bottom);
     for (std::int64_t y = top; y < bottom; ++y)
-      for (const Region::Span& span : band.spans) fill_span(*target, y, span.left, span.right, fill->color);
+      for (const Region::Span& span : band.spans)
+        fill_span(*target, y, span.left, span.right, fill->color);
   }
   return 1;
 }
@@ -186,7 +196,8 @@ namespace {
 // The pixels of row y of the shape a pen-drawn Ellipse covers: the pixel
 // ellipse of the box, or the whole box when it is at most two pixels across
 // or down.
-bool covered_row(const RoundBox& shape, bool thin, std::int64_t y, std::int64_t& x0, std::int64_t& x1) {
+bool covered_row(const RoundBox& shape, bool thin, std::int64_t y, std::int64_t& x0,
+                 std::int64_t& x1) {
   if (!thin) return shape.row(y, x0, x1);
   if (shape.empty() || y < shape.top || y >= shape.bottom) return false;
   x0 = shape.left;
@@ -280,7 +291,8 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
   }
   const RoundBox outer = RoundBox::ellipse(left, top, right, bottom);
   return draw_round_box(dc, outer, [&](std::int64_t w) {
-    return RoundBox::ellipse(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),
+    return RoundBox::ellipse(outer.left + w, outer.top + w,
+                             std::max(outer.left + w, outer.right - w),
                              std::max(outer.top + w, outer.bottom - w));
   });
 }
@@ -289,12 +301,15 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
 // corner_height, the pixels of CreateRoundRectRgn of the box one column and
 // row larger. Corners at most two pixels across or down (once limited to
 // the box) draw a Rectangle, as Windows does.
-BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int corner_width, int corner_height) {
+BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int corner_width,
+               int corner_height) {
   const RoundBox outer = RoundBox::make(left, top, right, bottom, corner_width, corner_height);
-  if (outer.corner_width <= 2 || outer.corner_height <= 2) return Rectangle(dc, left, top, right, bottom);
+  if (outer.corner_width <= 2 || outer.corner_height <= 2)
+    return Rectangle(dc, left, top, right, bottom);
   return draw_round_box(dc, outer, [&](std::int64_t w) {
     return RoundBox::make(outer.left + w, outer.top + w, std::max(outer.left + w, outer.right - w),
-                          std::max(outer.top + w, outer.bottom - w), std::max<std::int64_t>(0, outer.corner_width - 2 * w),
+                          std::max(outer.top + w, outer.bottom - w),
+                          std::max<std::int64_t>(0, outer.corner_width - 2 * w),
                           std::max<std::int64_t>(0, outer.corner_height - 2 * w));
   });
 }
@@ -302,7 +317,8 @@ BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int corner_widt
 // Only SRCCOPY; pixels whose source lies outside the source surface are left
 // alone. Each row is copied as runs: the part of it whose source lies on the
 // source surface, cut by the destination's clip spans.
-BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, int src_y, DWORD rop) {
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, int src_y,
+            DWORD rop) {
   const DeviceContext* to = dc_from_handle(dest);
   const DeviceContext* from = dc_from_handle(src);
   if (!to || !from || rop != SRCCOPY || width < 0 || height < 0) return 0;
@@ -324,7 +340,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, i
   if (left >= right) return 1;
   // Whole rows of equally wide surfaces without a clip are one block of
   // memory on either side: one copy, not one a row.
-  if (!to->clip && shift == 0 && left == 0 && right == to->surface->width && read.width == to->surface->width) {
+  if (!to->clip && shift == 0 && left == 0 && right == to->surface->width &&
+      read.width == to->surface->width) {
     const std::int64_t first = std::max<std::int64_t>(top, std::int64_t(y) - src_y);
     const std::int64_t last = std::min<std::int64_t>(bottom, std::int64_t(y) - src_y + read.height);
     if (first < last) {
@@ -338,7 +355,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int src_x, i
   for (std::int64_t dy = top; dy < bottom; ++dy) {
     const std::int64_t sy = dy - y + src_y;
     if (sy < 0 || sy >= read.height) continue;
-    const COLORREF* from_row = &read.pixels[static_cast<std::size_t>(sy) * static_cast<std::size_t>(read.width)];
+    const COLORREF* from_row =
+        &read.pixels[static_cast<std::size_t>(sy) * static_cast<std::size_t>(read.width)];
     copy_span(*to, dy, left, right, from_row, shift);
   }
   return 1;

@@ -30,8 +30,8 @@ std::int64_t nearest_tie_down(I128 p, std::int64_t q) {
 }
 
 // Steps i in [0, n) whose major coordinate start + i·dir lies in [0, size).
-void visible_steps(std::int64_t start, int dir, std::int64_t n, std::int64_t size, std::int64_t& first,
-                   std::int64_t& last) {
+void visible_steps(std::int64_t start, int dir, std::int64_t n, std::int64_t size,
+                   std::int64_t& first, std::int64_t& last) {
   if (dir > 0) {
     first = std::max<std::int64_t>(0, -start);
     last = std::min<std::int64_t>(n, size - start);
@@ -41,8 +41,8 @@ void visible_steps(std::int64_t start, int dir, std::int64_t n, std::int64_t siz
   }
 }
 
-void draw_line(const DeviceContext& dc, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
-               COLORREF color) {
+void draw_line(const DeviceContext& dc, std::int64_t x0, std::int64_t y0, std::int64_t x1,
+               std::int64_t y1, COLORREF color) {
   if (!dc.surface) return;
   const std::int64_t dx = x1 - x0, dy = y1 - y0;
   if (dy == 0) {
@@ -56,7 +56,8 @@ void draw_line(const DeviceContext& dc, std::int64_t x0, std::int64_t y0, std::i
     std::int64_t first, last;
     visible_steps(y0, dir, std::llabs(dy), dc.surface->height, first, last);
     for (std::int64_t i = first; i < last; ++i)
-      dc.surface->at(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0 + i * dir)) = color;
+      dc.surface->at(static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0 + i * dir)) =
+          color;
     return;
   }
   const bool x_major = std::llabs(dx) >= std::llabs(dy);
@@ -64,7 +65,8 @@ void draw_line(const DeviceContext& dc, std::int64_t x0, std::int64_t y0, std::i
   const int dir = (x_major ? dx : dy) > 0 ? 1 : -1;
   const std::int64_t minor = x_major ? dy : dx;
   std::int64_t first, last;
-  visible_steps(x_major ? x0 : y0, dir, n, x_major ? dc.surface->width : dc.surface->height, first, last);
+  visible_steps(x_major ? x0 : y0, dir, n, x_major ? dc.surface->width : dc.surface->height, first,
+                last);
   for (std::int64_t i = first; i < last; ++i) {
     // A vertical or horizontal line never moves off its axis.
     const std::int64_t offset = minor == 0 ? 0 : nearest_tie_down(I128(i) * minor, n);
@@ -125,7 +127,8 @@ void SolidRows::line(int x1, int x2, int y, COLORREF color) {
     return;
   }
   if (y < 0 || y >= s->height) return;
-  const std::int64_t left = std::max<std::int64_t>(from, 0), right = std::min<std::int64_t>(to, s->width);
+  const std::int64_t left = std::max<std::int64_t>(from, 0),
+                     right = std::min<std::int64_t>(to, s->width);
   if (left >= right) return;
   COLORREF* row = &s->pixels[std::size_t(y) * std::size_t(s->width)];
   if (right - left <= 8) {

@@ -12,17 +12,20 @@
 namespace win {
 
 // Sets pixels x0 .. x1-1 of row y that lie inside the surface and the clip.
-void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, COLORREF color);
+void fill_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1,
+               COLORREF color);
 // Copies source[x + shift] to pixel x of row y for each x in x0 .. x1-1 that
 // lies inside the surface and the clip.
-void copy_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1, const COLORREF* source,
-               std::int64_t shift);
+void copy_span(const DeviceContext& dc, std::int64_t y, std::int64_t x0, std::int64_t x1,
+               const COLORREF* source, std::int64_t shift);
 
 // n pixels of one colour from p on; a run of a row is filled many pixels a
 // store, as wmemset does.
 inline void fill_pixels(COLORREF* p, std::int64_t n, COLORREF color) {
   static_assert(sizeof(wchar_t) == sizeof(COLORREF));
-  if (n > 0) std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(color), static_cast<std::size_t>(n));
+  if (n > 0)
+    std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(color),
+                 static_cast<std::size_t>(n));
 }
 
 inline void plot(const DeviceContext& dc, std::int64_t x, std::int64_t y, COLORREF color) {

@@ -63,7 +63,10 @@ BOOL IntersectRect(RECT* out, const RECT* a, const RECT* b) {
 }
 
 BOOL PtInRect(const RECT* rect, POINT pt) {
-  return rect && pt.x >= rect->left && pt.x < rect->right && pt.y >= rect->top && pt.y < rect->bottom ? 1 : 0;
+  return rect && pt.x >= rect->left && pt.x < rect->right && pt.y >= rect->top &&
+                 pt.y < rect->bottom
+             ? 1
+             : 0;
 }
 
 }  // namespace win

@@ -162,9 +162,9 @@ void Region::append_band(std::int32_t top, std::int32_t bottom, std::span<const 
   if (!m_bands.empty()) {
     Band& last = m_bands.back();
     if (top < last.bottom)
-      throw std::invalid_argument("region band at y=" + std::to_string(top) +
-                                  " starts above the end of the region (y=" +
-                                  std::to_string(last.bottom) + ")");
+      throw std::invalid_argument(
+          "region band at y=" + std::to_string(top) +
+          " starts above the end of the region (y=" + std::to_string(last.bottom) + ")");
     if (top == last.bottom && last.spans == spans) {
       last.bottom = bottom;
       return;
@@ -181,7 +181,9 @@ Region Region::combine(const Region& a, const Region& b, int mode) {
     case RGN_OR: out = combine_bands<Op::Or>(a, b); break;
     case RGN_XOR: out = combine_bands<Op::Xor>(a, b); break;
     case RGN_DIFF: out = combine_bands<Op::Diff>(a, b); break;
-    default: throw std::invalid_argument("CombineRgn mode " + std::to_string(mode) + " is not one of RGN_AND..RGN_COPY");
+    default:
+      throw std::invalid_argument("CombineRgn mode " + std::to_string(mode) +
+                                  " is not one of RGN_AND..RGN_COPY");
   }
 #ifndef NDEBUG
   check_canonical(out.m_bands);
@@ -194,10 +196,12 @@ Region Region::combine(const Region& a, const Region& b, int mode) {
 // the part inside; rows of no band inside the rectangle get the rectangle
 // alone. The pieces, with the untouched band on either side, are merged as
 // append_band would and put back in place of the bands they came from.
-void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, int mode) {
+void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t right,
+                          std::int32_t bottom, int mode) {
   if (mode != RGN_OR && mode != RGN_XOR && mode != RGN_DIFF)
-    throw std::invalid_argument("combining a rectangle in place takes RGN_OR, RGN_XOR or RGN_DIFF, not " +
-                                std::to_string(mode));
+    throw std::invalid_argument(
+        "combining a rectangle in place takes RGN_OR, RGN_XOR or RGN_DIFF, not " +
+        std::to_string(mode));
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   if (left == right || top == bottom) return;
@@ -217,8 +221,11 @@ void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t righ
 
   const auto by_bottom = [](const Band& b, std::int32_t v) { return b.bottom <= v; };
   const auto by_top = [](const Band& b, std::int32_t v) { return b.top < v; };
-  const std::size_t first = std::size_t(std::lower_bound(m_bands.begin(), m_bands.end(), top, by_bottom) - m_bands.begin());
-  const std::size_t last = std::size_t(std::lower_bound(m_bands.begin() + std::ptrdiff_t(first), m_bands.end(), bottom, by_top) - m_bands.begin());
+  const std::size_t first = std::size_t(
+      std::lower_bound(m_bands.begin(), m_bands.end(), top, by_bottom) - m_bands.begin());
+  const std::size_t last = std::size_t(
+      std::lower_bound(m_bands.begin() + std::ptrdiff_t(first), m_bands.end(), bottom, by_top) -
+      m_bands.begin());
   // One untouched neighbour on each side, in case a piece merges with it.
   const std::size_t lo = first > 0 ? first - 1 : first;
   const std::size_t hi = last < m_bands.size() ? last + 1 : last;
@@ -253,19 +260,23 @@ void Region::combine_rect(std::int32_t left, std::int32_t top, std::int32_t righ
 
   const std::size_t old_count = hi - lo;
   const std::size_t common = std::min(old_count, pieces.size());
-  std::move(pieces.begin(), pieces.begin() + std::ptrdiff_t(common), m_bands.begin() + std::ptrdiff_t(lo));
+  std::move(pieces.begin(), pieces.begin() + std::ptrdiff_t(common),
+            m_bands.begin() + std::ptrdiff_t(lo));
   if (pieces.size() > old_count)
-    m_bands.insert(m_bands.begin() + std::ptrdiff_t(lo + common), std::make_move_iterator(pieces.begin() + std::ptrdiff_t(common)),
+    m_bands.insert(m_bands.begin() + std::ptrdiff_t(lo + common),
+                   std::make_move_iterator(pieces.begin() + std::ptrdiff_t(common)),
                    std::make_move_iterator(pieces.end()));
   else
-    m_bands.erase(m_bands.begin() + std::ptrdiff_t(lo + common), m_bands.begin() + std::ptrdiff_t(hi));
+    m_bands.erase(m_bands.begin() + std::ptrdiff_t(lo + common),
+                  m_bands.begin() + std::ptrdiff_t(hi));
 #ifndef NDEBUG
   check_canonical(m_bands);
 #endif
 }
 
 bool Region::contains(std::int32_t x, std::int32_t y) const {
-  if (m_last_band >= m_bands.size() || y < m_bands[m_last_band].top || y >= m_bands[m_last_band].bottom) {
+  if (m_last_band >= m_bands.size() || y < m_bands[m_last_band].top ||
+      y >= m_bands[m_last_band].bottom) {
     const auto found = std::upper_bound(m_bands.begin(), m_bands.end(), y,
                                         [](std::int32_t v, const Band& b) { return v < b.bottom; });
     if (found == m_bands.end() || y < found->top) return false;
@@ -327,7 +338,9 @@ void Region::offset(std::int32_t dx, std::int32_t dy) {
     throw std::out_of_range("offsetting the region by (" + std::to_string(dx) + ", " +
                             std::to_string(dy) + ") splits it across the ends of the 32-bit range");
   // The wrapped amounts may lie outside 32 bits; the moved edges do not.
-  auto move = [](std::int32_t& edge, std::int64_t by) { edge = static_cast<std::int32_t>(edge + by); };
+  auto move = [](std::int32_t& edge, std::int64_t by) {
+    edge = static_cast<std::int32_t>(edge + by);
+  };
   for (Band& band : m_bands) {
     move(band.top, wy);
     move(band.bottom, wy);

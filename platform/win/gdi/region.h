@@ -27,7 +27,7 @@ inline constexpr int COMPLEXREGION = 3;
 class Region : public Object {
  public:
   using Span = RegionSpan;  // columns left .. right-1
-  struct Band {  // rows top .. bottom-1, all with the same spans
+  struct Band {             // rows top .. bottom-1, all with the same spans
     std::int32_t top = 0;
     std::int32_t bottom = 0;
     RegionSpanList spans;  // sorted, disjoint, not touching
@@ -40,9 +40,9 @@ class Region : public Object {
 
   bool empty() const { return m_bands.empty(); }
   bool contains(std::int32_t x, std::int32_t y) const;
-  RECT bounds() const;                            // {0,0,0,0} when empty
-  std::int64_t area() const;                      // number of pixels
-  int complexity() const;                         // NULLREGION, SIMPLEREGION or COMPLEXREGION
+  RECT bounds() const;        // {0,0,0,0} when empty
+  std::int64_t area() const;  // number of pixels
+  int complexity() const;     // NULLREGION, SIMPLEREGION or COMPLEXREGION
   // Wraps past the ends of the 32-bit range as Windows does; throws
   // std::out_of_range when the region would straddle them.
   void offset(std::int32_t dx, std::int32_t dy);
@@ -60,7 +60,8 @@ class Region : public Object {
   // corners in either order). Only the bands the rectangle's rows cross are
   // rebuilt, so a shape built one row at a time costs no copy of the rest.
   // Throws std::invalid_argument for any other mode.
-  void combine_rect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, int mode);
+  void combine_rect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                    int mode);
   const std::vector<Band>& bands() const { return m_bands; }
   friend bool operator==(const Region& a, const Region& b) { return a.m_bands == b.m_bands; }
 
@@ -68,7 +69,8 @@ class Region : public Object {
   std::vector<Band> m_bands;
   // The band the last point test landed in: painters test row by row, so the
   // next test usually lands there again. Checked before use, never trusted.
-  mutable std::size_t m_last_band = 0;  // sorted by top, disjoint, no empty band, no mergeable neighbours
+  mutable std::size_t m_last_band =
+      0;  // sorted by top, disjoint, no empty band, no mergeable neighbours
 };
 
 // The region behind a handle, or null when it is not a live region.

@@ -49,8 +49,8 @@ class RegionBands {
     for (const RECT& r : rects) m_spans.push_back({std::int32_t(r.left), std::int32_t(r.right)});
     std::size_t first = 0;
     for (std::size_t i = 0; i < rects.size(); ++i) {
-      const bool last_of_band =
-          i + 1 == rects.size() || rects[i + 1].top != rects[i].top || rects[i + 1].bottom != rects[i].bottom;
+      const bool last_of_band = i + 1 == rects.size() || rects[i + 1].top != rects[i].top ||
+                                rects[i + 1].bottom != rects[i].bottom;
       if (!last_of_band) continue;
       m_bands.push_back({std::int32_t(rects[i].top), std::int32_t(rects[i].bottom),
                          std::span<const RegionSpan>(m_spans).subspan(first, i + 1 - first)});
@@ -64,8 +64,9 @@ class RegionBands {
   RegionBand operator[](std::size_t i) const { return m_bands[i]; }
   // The spans of row y, left to right; empty when the row has none.
   std::span<const RegionSpan> row(std::int32_t y) const {
-    const auto band = std::upper_bound(m_bands.begin(), m_bands.end(), y,
-                                       [](std::int32_t v, const RegionBand& b) { return v < b.bottom; });
+    const auto band =
+        std::upper_bound(m_bands.begin(), m_bands.end(), y,
+                         [](std::int32_t v, const RegionBand& b) { return v < b.bottom; });
     if (band == m_bands.end() || y < band->top) return {};
     return band->spans;
   }
@@ -122,8 +123,9 @@ class RegionBands {
   std::span<const RegionSpan> row(std::int32_t y) const {
     if (!m_region) return {};
     const auto& bands = m_region->bands();
-    const auto band = std::upper_bound(bands.begin(), bands.end(), y,
-                                       [](std::int32_t v, const Region::Band& b) { return v < b.bottom; });
+    const auto band =
+        std::upper_bound(bands.begin(), bands.end(), y,
+                         [](std::int32_t v, const Region::Band& b) { return v < b.bottom; });
     if (band == bands.end() || y < band->top) return {};
     return band->spans;
   }

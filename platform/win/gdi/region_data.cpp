@@ -14,7 +14,8 @@ DWORD GetRegionData(HRGN rgn, DWORD count, RGNDATA* data) {
   if (needed > 0xFFFFFFFFu) return 0;
   if (!data) return DWORD(needed);
   if (count < needed) return 0;
-  data->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, DWORD(rects), DWORD(rects * sizeof(RECT)), region->bounds()};
+  data->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, DWORD(rects), DWORD(rects * sizeof(RECT)),
+               region->bounds()};
   char* out = reinterpret_cast<char*>(data) + offsetof(RGNDATA, Buffer);
   for (const Region::Band& band : region->bands())
     for (const Region::Span& span : band.spans) {

@@ -45,8 +45,9 @@ HRGN make_round_region(const RoundBox& box) {
   const std::int64_t lower_start = std::max(box.bottom - box.corner_height / 2 - 1, upper_end);
   for (std::int64_t y = box.top; y < upper_end; ++y) add_row(y);
   if (lower_start > upper_end)
-    region.append_band(static_cast<std::int32_t>(upper_end), static_cast<std::int32_t>(lower_start),
-                       {{static_cast<std::int32_t>(box.left), static_cast<std::int32_t>(box.right)}});
+    region.append_band(
+        static_cast<std::int32_t>(upper_end), static_cast<std::int32_t>(lower_start),
+        {{static_cast<std::int32_t>(box.left), static_cast<std::int32_t>(box.right)}});
   for (std::int64_t y = lower_start; y < box.bottom; ++y) add_row(y);
   return make_region_handle(std::move(region));
 }
@@ -58,7 +59,8 @@ Region* region_from_handle(HRGN rgn) {
 }
 
 HRGN make_region_handle(Region region) {
-  return HRGN{HGDIOBJ{handle_table().insert(ObjectKind::Region, std::make_unique<Region>(std::move(region)))}};
+  return HRGN{HGDIOBJ{
+      handle_table().insert(ObjectKind::Region, std::make_unique<Region>(std::move(region)))}};
 }
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
@@ -94,7 +96,8 @@ int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
     if (rect_operand) {
       const Region::Band& band = b->bands().front();
       if (out != a) *out = *a;
-      out->combine_rect(band.spans.front().left, band.top, band.spans.front().right, band.bottom, mode);
+      out->combine_rect(band.spans.front().left, band.top, band.spans.front().right, band.bottom,
+                        mode);
     } else {
       *out = Region::combine(*a, *b, mode);
     }

@@ -25,7 +25,9 @@ class RegionSpanList {
   static constexpr std::size_t kInline = 3;
 
   RegionSpanList() = default;
-  RegionSpanList(std::initializer_list<RegionSpan> spans) { assign(std::span<const RegionSpan>(spans.begin(), spans.size())); }
+  RegionSpanList(std::initializer_list<RegionSpan> spans) {
+    assign(std::span<const RegionSpan>(spans.begin(), spans.size()));
+  }
   explicit RegionSpanList(std::span<const RegionSpan> spans) { assign(spans); }
   RegionSpanList(const RegionSpanList&) = default;
   RegionSpanList& operator=(const RegionSpanList&) = default;
@@ -70,7 +72,9 @@ class RegionSpanList {
   friend bool operator==(const RegionSpanList& a, const RegionSpanList& b) {
     return std::ranges::equal(a, b);
   }
-  friend bool operator==(const RegionSpanList& a, std::span<const RegionSpan> b) { return std::ranges::equal(a, b); }
+  friend bool operator==(const RegionSpanList& a, std::span<const RegionSpan> b) {
+    return std::ranges::equal(a, b);
+  }
 
  private:
   std::array<RegionSpan, kInline> m_inline{};

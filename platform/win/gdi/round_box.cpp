@@ -78,9 +78,11 @@ std::vector<std::int64_t> walk_reaches(std::int64_t w, std::int64_t h) {
 // is the largest with X² h² + Y² w² <= w² h².
 std::int64_t plain_reach(std::int64_t w, std::int64_t h, std::int64_t Y) {
   const std::int64_t A = w - 1;
-  const long double q = 1.0L - (static_cast<long double>(Y) * Y) / (static_cast<long double>(h) * h);
+  const long double q =
+      1.0L - (static_cast<long double>(Y) * Y) / (static_cast<long double>(h) * h);
   if (q < 0) return -1;
-  std::int64_t X = static_cast<std::int64_t>(std::floor(static_cast<long double>(w) * std::sqrt(q)));
+  std::int64_t X =
+      static_cast<std::int64_t>(std::floor(static_cast<long double>(w) * std::sqrt(q)));
   X = std::min(X, A);
   if ((X - A) % 2 != 0) --X;
   // x² h² <= w² (h² - Y²), unsigned: each side stays below 2^126 for 32-bit boxes.
@@ -107,7 +109,8 @@ class Cache {
     return found == m_tables.end() ? nullptr : found->second;
   }
   // The table kept for key: this one, or one another thread put there first.
-  std::shared_ptr<const CornerInsets> add(std::uint64_t key, std::shared_ptr<const CornerInsets> table) {
+  std::shared_ptr<const CornerInsets> add(std::uint64_t key,
+                                          std::shared_ptr<const CornerInsets> table) {
     const std::lock_guard<std::mutex> lock(m_mutex);
     const auto [found, added] = m_tables.emplace(key, std::move(table));
     if (!added) return found->second;
@@ -158,8 +161,9 @@ CornerInsets walk_corner_insets(std::int64_t w, std::int64_t h) {
   if (w <= 1 || h <= 1 || !walkable(w, h)) return insets;  // a single column or row is whole
   const std::int64_t A = w - 1, B = h - 1;
   const std::int64_t rows = (h + 1) / 2;
-  const std::vector<std::int64_t> reach =
-      w <= kMaxNarrowWalk && h <= kMaxNarrowWalk ? walk_reaches<std::int64_t>(w, h) : walk_reaches<I128>(w, h);
+  const std::vector<std::int64_t> reach = w <= kMaxNarrowWalk && h <= kMaxNarrowWalk
+                                              ? walk_reaches<std::int64_t>(w, h)
+                                              : walk_reaches<I128>(w, h);
   insets.reserve(static_cast<std::size_t>(rows));
   for (std::int64_t i = 0; i < rows; ++i) {
     const std::int64_t r = reach[static_cast<std::size_t>((B - 2 * i) / 2)];
@@ -179,8 +183,9 @@ std::size_t CornerTableCache::tables() { return cache().tables(); }
 std::size_t CornerTableCache::rows() { return cache().rows(); }
 void CornerTableCache::clear() { cache().clear(); }
 
-RoundBox RoundBox::make(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
-                        std::int64_t corner_width, std::int64_t corner_height) {
+RoundBox RoundBox::make(std::int64_t left, std::int64_t top, std::int64_t right,
+                        std::int64_t bottom, std::int64_t corner_width,
+                        std::int64_t corner_height) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   RoundBox box{left, top, right, bottom, 0, 0, nullptr};
@@ -189,19 +194,20 @@ RoundBox RoundBox::make(std::int64_t left, std::int64_t top, std::int64_t right,
   if (box.corner_width > 1 && box.corner_height > 1) {
     if (walkable(box.corner_width, box.corner_height))
       box.corner_insets = CornerTableCache::table(box.corner_width, box.corner_height);
-    else
-      box.corners_by_rule = true;
+    else box.corners_by_rule = true;
   }
   return box;
 }
 
-RoundBox RoundBox::ellipse(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+RoundBox RoundBox::ellipse(std::int64_t left, std::int64_t top, std::int64_t right,
+                           std::int64_t bottom) {
   return make(left, top, right, bottom, right - left, bottom - top);
 }
 
 // The inset of corner row from_edge (0 outermost) by the plain rule.
 std::int64_t RoundBox::rule_inset(std::int64_t from_edge) const {
-  const std::int64_t r = plain_reach(corner_width, corner_height, corner_height - 1 - 2 * from_edge);
+  const std::int64_t r =
+      plain_reach(corner_width, corner_height, corner_height - 1 - 2 * from_edge);
   return r < 0 ? no_pixel_inset(corner_width) : (corner_width - 1 - r) / 2;
 }
 

@@ -38,7 +38,8 @@ struct RoundBox {
   // limited to the box.
   static RoundBox make(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                        std::int64_t corner_width, std::int64_t corner_height);
-  static RoundBox ellipse(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+  static RoundBox ellipse(std::int64_t left, std::int64_t top, std::int64_t right,
+                          std::int64_t bottom);
 
   bool empty() const { return left >= right || top >= bottom; }
   std::size_t corner_rows() const { return corner_insets ? corner_insets->size() : 0; }

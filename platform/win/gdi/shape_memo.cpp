@@ -21,7 +21,8 @@ EllipseFill::EllipseFill(const RoundBox& box)
   }
 }
 
-const EllipseFill& ShapeMemo::ellipse(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+const EllipseFill& ShapeMemo::ellipse(std::int64_t left, std::int64_t top, std::int64_t right,
+                                      std::int64_t bottom) {
   const Box key{left, top, right, bottom};
   auto found = m_shapes.find(key);
   if (found == m_shapes.end()) {

@@ -18,7 +18,8 @@ namespace win {
 // The pixels x_left .. x_right-1 of row y that a null-pen Ellipse fills in
 // the box of `outer` (RoundBox::ellipse of its box); false when it fills
 // none there.
-bool null_pen_ellipse_row(const RoundBox& outer, std::int64_t y, std::int64_t& x_left, std::int64_t& x_right);
+bool null_pen_ellipse_row(const RoundBox& outer, std::int64_t y, std::int64_t& x_left,
+                          std::int64_t& x_right);
 
 // What a null-pen Ellipse of one box fills, row by row, read from the box's
 // shared corner table. A box at most two pixels across or down fills as a
@@ -52,7 +53,8 @@ class ShapeMemo {
  public:
   // The fill of Ellipse(left, top, right, bottom) with a null pen, worked out
   // once. The reference stays valid until the next trim.
-  const EllipseFill& ellipse(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+  const EllipseFill& ellipse(std::int64_t left, std::int64_t top, std::int64_t right,
+                             std::int64_t bottom);
   // Forgets every shape once the memo holds more than a repaint of a large
   // button needs; called before a drawing operation, never during one.
   void trim();

@@ -30,7 +30,9 @@ inline BOOL DrawSolidLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color
 class SolidRows {
  public:
   explicit SolidRows(HDC dc) : m_dc(dc) {}
-  void line(int x1, int x2, int y, COLORREF color) { plain::DrawSolidLine(m_dc, x1, y, x2, y, color); }
+  void line(int x1, int x2, int y, COLORREF color) {
+    plain::DrawSolidLine(m_dc, x1, y, x2, y, color);
+  }
 
  private:
   HDC m_dc;

@@ -10,7 +10,10 @@
 namespace win {
 
 Stencil::Stencil(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h)
-    : left(l), top(t), width(std::max(w, 0)), height(std::max(h, 0)),
+    : left(l),
+      top(t),
+      width(std::max(w, 0)),
+      height(std::max(h, 0)),
       coverage(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0) {}
 
 // Four pixels a step in 16-bit lanes, a lane a channel: every product and sum
@@ -25,7 +28,8 @@ void blend_run(COLORREF* pixels, const std::uint8_t* coverage, std::int32_t n, C
   const __m128i channels = _mm_set1_epi32(0x00FFFFFF);
   auto mix = [&](__m128i under, __m128i a) {
     const __m128i b = _mm_sub_epi16(full, a);
-    const __m128i v = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(under, b), _mm_mullo_epi16(over, a)), half);
+    const __m128i v =
+        _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(under, b), _mm_mullo_epi16(over, a)), half);
     return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(v, _mm_srli_epi16(v, 8)), one), 8);
   };
   for (; i + 4 <= n; i += 4) {
@@ -57,8 +61,10 @@ std::uint8_t Stencil::at(std::int32_t x, std::int32_t y) const {
 Stencil crop(const Stencil& stencil, std::int32_t cx, std::int32_t cy) {
   const std::int32_t left = cx > 0 ? std::max(stencil.left, 0) : stencil.left;
   const std::int32_t top = cy > 0 ? std::max(stencil.top, 0) : stencil.top;
-  const std::int32_t right = cx > 0 ? std::min(stencil.left + stencil.width, cx) : stencil.left + stencil.width;
-  const std::int32_t bottom = cy > 0 ? std::min(stencil.top + stencil.height, cy) : stencil.top + stencil.height;
+  const std::int32_t right =
+      cx > 0 ? std::min(stencil.left + stencil.width, cx) : stencil.left + stencil.width;
+  const std::int32_t bottom =
+      cy > 0 ? std::min(stencil.top + stencil.height, cy) : stencil.top + stencil.height;
   Stencil out(left, top, right - left, bottom - top);
   for (std::int32_t y = 0; y < out.height; ++y) {
     for (std::int32_t x = 0; x < out.width; ++x) {
@@ -71,7 +77,8 @@ Stencil crop(const Stencil& stencil, std::int32_t cx, std::int32_t cy) {
 namespace {
 
 template <class IsInk>
-Stencil picture_stencil(std::int32_t w, std::int32_t h, std::int32_t cx, std::int32_t cy, IsInk is_ink) {
+Stencil picture_stencil(std::int32_t w, std::int32_t h, std::int32_t cx, std::int32_t cy,
+                        IsInk is_ink) {
   if (cx > 0) w = std::min(w, cx);
   if (cy > 0) h = std::min(h, cy);
   Stencil stencil(0, 0, w, h);
@@ -86,7 +93,8 @@ Stencil picture_stencil(std::int32_t w, std::int32_t h, std::int32_t cx, std::in
 }  // namespace
 
 Stencil whole_stencil(const Surface& image, std::int32_t cx, std::int32_t cy) {
-  return picture_stencil(image.width, image.height, cx, cy, [](std::int32_t, std::int32_t) { return true; });
+  return picture_stencil(image.width, image.height, cx, cy,
+                         [](std::int32_t, std::int32_t) { return true; });
 }
 
 Stencil ink_stencil(const Surface& image, std::int32_t cx, std::int32_t cy) {
@@ -96,11 +104,11 @@ Stencil ink_stencil(const Surface& image, std::int32_t cx, std::int32_t cy) {
 }
 
 Stencil icon_stencil(const Icon& icon, std::int32_t cx, std::int32_t cy) {
-  const bool has_mask = icon.transparent.size() ==
-                        static_cast<std::size_t>(icon.color.width) * static_cast<std::size_t>(icon.color.height);
-  return picture_stencil(icon.color.width, icon.color.height, cx, cy, [&](std::int32_t x, std::int32_t y) {
-    return !has_mask || !icon.is_transparent(x, y);
-  });
+  const bool has_mask = icon.transparent.size() == static_cast<std::size_t>(icon.color.width) *
+                                                       static_cast<std::size_t>(icon.color.height);
+  return picture_stencil(
+      icon.color.width, icon.color.height, cx, cy,
+      [&](std::int32_t x, std::int32_t y) { return !has_mask || !icon.is_transparent(x, y); });
 }
 
 }  // namespace win

@@ -79,16 +79,20 @@ void paint_stencil(Surface& surface, std::int32_t x, std::int32_t y, const Stenc
   color &= 0x00FFFFFF;
   const std::int64_t x0 = std::int64_t(x) + stencil.left, y0 = std::int64_t(y) + stencil.top;
   const std::int32_t col_from = std::int32_t(std::clamp<std::int64_t>(-x0, 0, stencil.width));
-  const std::int32_t col_to = std::int32_t(std::clamp<std::int64_t>(surface.width - x0, col_from, stencil.width));
+  const std::int32_t col_to =
+      std::int32_t(std::clamp<std::int64_t>(surface.width - x0, col_from, stencil.width));
   const std::int32_t row_from = std::int32_t(std::clamp<std::int64_t>(-y0, 0, stencil.height));
-  const std::int32_t row_to = std::int32_t(std::clamp<std::int64_t>(surface.height - y0, row_from, stencil.height));
+  const std::int32_t row_to =
+      std::int32_t(std::clamp<std::int64_t>(surface.height - y0, row_from, stencil.height));
   if (col_from >= col_to) return;
   for (std::int32_t row = row_from; row < row_to; ++row) {
     const std::int32_t sy = std::int32_t(y0 + row);
-    const std::uint8_t* coverage = stencil.coverage.data() + static_cast<std::size_t>(row) * std::size_t(stencil.width);
+    const std::uint8_t* coverage =
+        stencil.coverage.data() + static_cast<std::size_t>(row) * std::size_t(stencil.width);
     if constexpr (std::is_same_v<std::decay_t<MayDraw>, Anywhere>) {
       if (mode == StencilMode::AntiAliased) {
-        blend_run(&surface.at(std::int32_t(x0 + col_from), sy), coverage + col_from, col_to - col_from, color);
+        blend_run(&surface.at(std::int32_t(x0 + col_from), sy), coverage + col_from,
+                  col_to - col_from, color);
         continue;
       }
     }
@@ -116,7 +120,8 @@ void paint_image(Surface& surface, std::int32_t x, std::int32_t y, const Surface
     for (std::int32_t col = 0; col < mask.width; ++col) {
       const std::int32_t ix = mask.left + col;
       const std::int32_t iy = mask.top + row;
-      if (mask.coverage[static_cast<std::size_t>(row * mask.width + col)] < kSolidThreshold) continue;
+      if (mask.coverage[static_cast<std::size_t>(row * mask.width + col)] < kSolidThreshold)
+        continue;
       if (!image.contains(ix, iy)) continue;
       const std::int32_t sx = x + ix;
       const std::int32_t sy = y + iy;

@@ -31,16 +31,20 @@ struct Surface {
     return x >= 0 && y >= 0 && x < width && y < height;
   }
   COLORREF at(std::int32_t x, std::int32_t y) const {
-    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
   }
   COLORREF& at(std::int32_t x, std::int32_t y) {
-    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
   }
   // One wmemset: an element-wise fill of a large image costs as much as
   // painting it.
   void fill(COLORREF c) {
     static_assert(sizeof(wchar_t) == sizeof(COLORREF));
-    if (!pixels.empty()) std::wmemset(reinterpret_cast<wchar_t*>(pixels.data()), static_cast<wchar_t>(c), pixels.size());
+    if (!pixels.empty())
+      std::wmemset(reinterpret_cast<wchar_t*>(pixels.data()), static_cast<wchar_t>(c),
+                   pixels.size());
   }
 };
 

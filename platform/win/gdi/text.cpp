@@ -25,13 +25,15 @@ DeviceContext* checked_dc(HDC dc) {
 // The text a pointer and a length name, or false for a null pointer with a
 // length or a negative length (-1 allowed where it means zero-terminated).
 template <class Char>
-bool text_view(const Char* text, int length, bool allow_terminated, std::basic_string_view<Char>* out) {
+bool text_view(const Char* text, int length, bool allow_terminated,
+               std::basic_string_view<Char>* out) {
   if (length == -1 && allow_terminated && text) {
     *out = std::basic_string_view<Char>(text);
     return true;
   }
   if (length < 0 || (length > 0 && !text)) return false;
-  *out = text ? std::basic_string_view<Char>(text, static_cast<std::size_t>(length)) : std::basic_string_view<Char>();
+  *out = text ? std::basic_string_view<Char>(text, static_cast<std::size_t>(length))
+              : std::basic_string_view<Char>();
   return true;
 }
 
@@ -46,7 +48,8 @@ bool wide_text(const WCHAR* text, int length, bool allow_terminated, std::u32str
 void fill_cell(const DeviceContext& dc, const RECT& cell, const RECT* limit) {
   RECT area = cell;
   if (limit) IntersectRect(&area, &cell, limit);
-  for (LONG y = area.top; y < area.bottom; ++y) fill_span(dc, y, area.left, area.right, dc.bk_color & 0x00FFFFFF);
+  for (LONG y = area.top; y < area.bottom; ++y)
+    fill_span(dc, y, area.left, area.right, dc.bk_color & 0x00FFFFFF);
 }
 
 // Draws the text's cell at (x, y) with the DC's colours, inside `limit` when given.
@@ -122,7 +125,8 @@ BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
   tm.tmInternalLeading = std::max(0, m.height - font.face->pixel_size());
   tm.tmAveCharWidth = m.average_width;
   for (int c = 0x20; c < 0x100; ++c) {
-    tm.tmMaxCharWidth = std::max(tm.tmMaxCharWidth, font.face->glyph(static_cast<unsigned char>(c)).advance);
+    tm.tmMaxCharWidth =
+        std::max(tm.tmMaxCharWidth, font.face->glyph(static_cast<unsigned char>(c)).advance);
   }
   tm.tmWeight = font.log.lfWeight <= 0 ? 400 : font.log.lfWeight;
   tm.tmItalic = font.log.lfItalic ? 1 : 0;

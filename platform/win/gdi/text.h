@@ -3,9 +3,9 @@
 // A functions take Windows-1252, the W functions UTF-16 (a surrogate pair is
 // one character, a lone surrogate shows as U+FFFD) and draw every character
 // the font has, left to right, one it lacks as its missing-glyph box. Text
-// of Windows-1252 characters comes out the same through either. Text is drawn with the top of its cell at y; the DC's
-// background mode decides whether the cell is first filled with the
-// background colour.
+// of Windows-1252 characters comes out the same through either. Text is drawn with the top of its
+// cell at y; the DC's background mode decides whether the cell is first filled with the background
+// colour.
 #pragma once
 
 #include "platform/win/kernel/types.h"

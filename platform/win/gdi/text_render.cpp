@@ -51,7 +51,8 @@ BasicPrefixText<Char> prefixes_of(std::basic_string_view<Char> text) {
 }
 
 template <class Char>
-Stencil stencil_of(const Font& font, std::basic_string_view<Char> text, const std::vector<std::size_t>& underlined) {
+Stencil stencil_of(const Font& font, std::basic_string_view<Char> text,
+                   const std::vector<std::size_t>& underlined) {
   FontFace& face = *font.face;
   const FontMetrics& m = face.metrics();
 
@@ -60,17 +61,21 @@ Stencil stencil_of(const Font& font, std::basic_string_view<Char> text, const st
   Box ink;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const Glyph& g = glyph_at(face, text[i]);
-    ink.add({pen[i] + g.left, m.ascent - g.top, pen[i] + g.left + g.width, m.ascent - g.top + g.rows});
+    ink.add(
+        {pen[i] + g.left, m.ascent - g.top, pen[i] + g.left + g.width, m.ascent - g.top + g.rows});
     pen[i + 1] = pen[i] + g.advance;
   }
   std::vector<Box> lines;
-  const Box underline_rows{0, m.ascent + m.underline_offset, 0, m.ascent + m.underline_offset + m.underline_thickness};
+  const Box underline_rows{0, m.ascent + m.underline_offset, 0,
+                           m.ascent + m.underline_offset + m.underline_thickness};
   if (font.underline()) lines.push_back({0, underline_rows.top, pen.back(), underline_rows.bottom});
   if (font.strike_out()) {
-    lines.push_back({0, m.ascent - m.strike_offset, pen.back(), m.ascent - m.strike_offset + m.strike_thickness});
+    lines.push_back({0, m.ascent - m.strike_offset, pen.back(),
+                     m.ascent - m.strike_offset + m.strike_thickness});
   }
   for (const std::size_t i : underlined) {
-    if (i < text.size()) lines.push_back({pen[i], underline_rows.top, pen[i + 1], underline_rows.bottom});
+    if (i < text.size())
+      lines.push_back({pen[i], underline_rows.top, pen[i + 1], underline_rows.bottom});
   }
   for (const Box& line : lines) ink.add(line);
   if (ink.empty()) return Stencil();
@@ -79,7 +84,8 @@ Stencil stencil_of(const Font& font, std::basic_string_view<Char> text, const st
   // row, the higher coverage winning where glyphs overlap.
   Stencil stencil(ink.left, ink.top, ink.right - ink.left, ink.bottom - ink.top);
   auto row_at = [&](std::int32_t x, std::int32_t y) {
-    return stencil.coverage.data() + static_cast<std::size_t>(y - ink.top) * std::size_t(stencil.width) +
+    return stencil.coverage.data() +
+           static_cast<std::size_t>(y - ink.top) * std::size_t(stencil.width) +
            static_cast<std::size_t>(x - ink.left);
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -109,10 +115,12 @@ SIZE text_extent(const Font& font, std::u32string_view text) { return extent_of(
 PrefixText resolve_prefixes(std::string_view text) { return prefixes_of(text); }
 WidePrefixText resolve_prefixes(std::u32string_view text) { return prefixes_of(text); }
 
-Stencil text_stencil(const Font& font, std::string_view text, const std::vector<std::size_t>& underlined) {
+Stencil text_stencil(const Font& font, std::string_view text,
+                     const std::vector<std::size_t>& underlined) {
   return stencil_of(font, text, underlined);
 }
-Stencil text_stencil(const Font& font, std::u32string_view text, const std::vector<std::size_t>& underlined) {
+Stencil text_stencil(const Font& font, std::u32string_view text,
+                     const std::vector<std::size_t>& underlined) {
   return stencil_of(font, text, underlined);
 }
 

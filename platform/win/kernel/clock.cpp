@@ -32,7 +32,8 @@ float SystemClock::time_of_day() {
   std::tm local{};
   localtime_r(&seconds, &local);
   const double fraction =
-      static_cast<double>(duration_cast<microseconds>(now.time_since_epoch()).count() % 1000000) / 1e6;
+      static_cast<double>(duration_cast<microseconds>(now.time_since_epoch()).count() % 1000000) /
+      1e6;
   return wrap_day(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + fraction);
 }
 
@@ -41,7 +42,8 @@ void SystemClock::sleep_ms(std::int64_t ms) {
 }
 
 float FakeClock::time_of_day() {
-  const double seconds = std::fmod(m_midnight_offset + static_cast<double>(m_now) / 1000.0, 86400.0);
+  const double seconds =
+      std::fmod(m_midnight_offset + static_cast<double>(m_now) / 1000.0, 86400.0);
   return wrap_day(seconds < 0 ? seconds + 86400.0 : seconds);
 }
 

@@ -8,7 +8,8 @@ HandleTable::~HandleTable() {
   for (std::atomic<Slot*>& chunk : m_chunks) {
     Slot* slots = chunk.load(std::memory_order_relaxed);
     if (!slots) continue;
-    for (std::uint32_t i = 0; i < kChunkSize; ++i) delete slots[i].object.load(std::memory_order_relaxed);
+    for (std::uint32_t i = 0; i < kChunkSize; ++i)
+      delete slots[i].object.load(std::memory_order_relaxed);
     delete[] slots;
   }
 }
@@ -28,7 +29,8 @@ std::uint32_t HandleTable::insert(ObjectKind kind, std::unique_ptr<Object> objec
     if (m_used > kIndexMask) throw std::runtime_error("handle table is full");
     index = m_used;
     std::atomic<Slot*>& chunk = m_chunks[index >> kChunkBits];
-    if (!chunk.load(std::memory_order_relaxed)) chunk.store(new Slot[kChunkSize], std::memory_order_release);
+    if (!chunk.load(std::memory_order_relaxed))
+      chunk.store(new Slot[kChunkSize], std::memory_order_release);
     ++m_used;
   }
   Slot& slot = *slot_at(index);
@@ -45,7 +47,8 @@ HandleTable::Slot* HandleTable::live_slot(std::uint32_t handle, ObjectKind kind)
   const std::uint32_t index = handle & kIndexMask;
   if (index == 0) return nullptr;
   Slot* slot = slot_at(index);
-  if (!slot || slot->stamp.load(std::memory_order_acquire) != stamp_of(handle >> kIndexBits, kind)) return nullptr;
+  if (!slot || slot->stamp.load(std::memory_order_acquire) != stamp_of(handle >> kIndexBits, kind))
+    return nullptr;
   return slot;
 }
 

@@ -85,7 +85,7 @@ class HandleTable {
   Slot* live_slot(std::uint32_t handle, ObjectKind kind) const;
 
   std::array<std::atomic<Slot*>, kChunks> m_chunks{};
-  std::mutex m_lock;  // guards everything below and every change of a slot
+  std::mutex m_lock;         // guards everything below and every change of a slot
   std::uint32_t m_used = 1;  // slots handed out so far; slot 0 is never used
   std::vector<std::uint32_t> m_free;
   std::atomic<std::size_t> m_live[static_cast<std::size_t>(ObjectKind::Count)] = {};

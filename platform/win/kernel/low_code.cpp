@@ -38,7 +38,8 @@ class StubTable {
     if (mprotect(pages.slots, kPage, PROT_READ | PROT_WRITE) != 0) throw std::bad_alloc();
     pages.slots[i] = target;
     mprotect(pages.slots, kPage, PROT_READ);
-    const auto address = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pages.code + i * kStubSize));
+    const auto address =
+        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pages.code + i * kStubSize));
     m_stubs.emplace(target, address);
     return address;
   }
@@ -66,7 +67,8 @@ class StubTable {
                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_32BIT, -1, 0);
     if (mapped == MAP_FAILED) throw std::bad_alloc();
     auto* code = static_cast<std::uint8_t*>(mapped);
-    for (std::size_t i = 0; i < kStubsPerPage; ++i) std::memcpy(code + i * kStubSize, kStub, kStubSize);
+    for (std::size_t i = 0; i < kStubsPerPage; ++i)
+      std::memcpy(code + i * kStubSize, kStub, kStubSize);
     if (mprotect(code, kPage, PROT_READ | PROT_EXEC) != 0 ||
         mprotect(code + kPage, kPage, PROT_READ) != 0) {
       munmap(mapped, 2 * kPage);

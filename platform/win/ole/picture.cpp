@@ -22,7 +22,8 @@ namespace {
 LONG mul_div(LONG value, LONG numerator, LONG denominator) {
   const std::int64_t product = std::int64_t(value) * numerator;
   const std::int64_t half = denominator / 2;
-  return static_cast<LONG>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
+  return static_cast<LONG>(product >= 0 ? (product + half) / denominator
+                                        : (product - half) / denominator);
 }
 
 // The size an icon is shown at when a picture is made from an ICO file.
@@ -40,7 +41,9 @@ Picture::~Picture() {
 
 std::shared_ptr<Picture> Picture::from_bitmap(HBITMAP bitmap) {
   const Bitmap* object = bitmap_from_handle(bitmap);
-  if (!object) throw std::invalid_argument("Picture: " + std::to_string(bitmap.value) + " is not a bitmap handle");
+  if (!object)
+    throw std::invalid_argument("Picture: " + std::to_string(bitmap.value) +
+                                " is not a bitmap handle");
   auto picture = std::make_shared<Picture>();
   picture->m_type = PICTYPE_BITMAP;
   picture->m_handle = bitmap.value;
@@ -50,7 +53,9 @@ std::shared_ptr<Picture> Picture::from_bitmap(HBITMAP bitmap) {
 
 std::shared_ptr<Picture> Picture::from_icon(HICON icon) {
   const Icon* object = icon_from_handle(icon);
-  if (!object) throw std::invalid_argument("Picture: " + std::to_string(icon.value) + " is not an icon handle");
+  if (!object)
+    throw std::invalid_argument("Picture: " + std::to_string(icon.value) +
+                                " is not an icon handle");
   auto picture = std::make_shared<Picture>();
   picture->m_type = PICTYPE_ICON;
   picture->m_handle = icon.value;
@@ -62,11 +67,13 @@ PicturePtr load_picture(ByteSpan bytes, const std::string& name) {
   try {
     if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
       DibImage image = decode_bmp(bytes);
-      return Picture::from_bitmap(make_bitmap_handle(std::move(image.pixels), image.bits_per_pixel));
+      return Picture::from_bitmap(
+          make_bitmap_handle(std::move(image.pixels), image.bits_per_pixel));
     }
     if (bytes.size() >= 4 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 1 && bytes[3] == 0) {
       IconImage image = decode_best_ico_image(bytes, kIconSize);
-      return Picture::from_icon(make_icon_handle(std::move(image.color), std::move(image.transparent)));
+      return Picture::from_icon(
+          make_icon_handle(std::move(image.color), std::move(image.transparent)));
     }
   } catch (const ImageFormatError& error) {
     throw ImageFormatError(name + ": " + error.what());
@@ -77,8 +84,10 @@ PicturePtr load_picture(ByteSpan bytes, const std::string& name) {
 PicturePtr LoadPicture(const std::string& path) {
   if (path.empty()) return std::make_shared<Picture>();
   std::ifstream file(path, std::ios::binary);
-  if (!file) throw std::runtime_error("LoadPicture: cannot open \"" + path + "\": " + std::strerror(errno));
-  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  if (!file)
+    throw std::runtime_error("LoadPicture: cannot open \"" + path + "\": " + std::strerror(errno));
+  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
+                                  std::istreambuf_iterator<char>()};
   if (file.bad()) throw std::runtime_error("LoadPicture: cannot read \"" + path + "\"");
   return load_picture(bytes, "LoadPicture \"" + path + "\"");
 }

@@ -14,7 +14,8 @@ namespace {
 // (in output coordinates) allows it, then its children inside what it allowed
 // itself. Visibility is kept as regions and the pixels are copied a span at a
 // time.
-void compose_window(Surface& out, const Window& w, std::int64_t ox, std::int64_t oy, const Region& parent) {
+void compose_window(Surface& out, const Window& w, std::int64_t ox, std::int64_t oy,
+                    const Region& parent) {
   // The part of the window that lies on the output, in window coordinates, so
   // that the offset below stays within the output.
   const std::int64_t left = std::max<std::int64_t>(0, -ox);
@@ -22,7 +23,8 @@ void compose_window(Surface& out, const Window& w, std::int64_t ox, std::int64_t
   const std::int64_t right = std::min<std::int64_t>({w.width, w.surface.width, out.width - ox});
   const std::int64_t bottom = std::min<std::int64_t>({w.height, w.surface.height, out.height - oy});
   if (left >= right || top >= bottom) return;
-  Region mine = Region::rect(std::int32_t(left), std::int32_t(top), std::int32_t(right), std::int32_t(bottom));
+  Region mine = Region::rect(std::int32_t(left), std::int32_t(top), std::int32_t(right),
+                             std::int32_t(bottom));
   if (w.region) mine = Region::combine(mine, *w.region, RGN_AND);
   mine.offset(std::int32_t(ox), std::int32_t(oy));
   mine = Region::combine(mine, parent, RGN_AND);

@@ -61,7 +61,9 @@ BOOL set_window_cursor(HWND hwnd, HCURSOR cursor) {
   }
   auto& windows = table().windows;
   // Entries of windows that died since are dropped on the way.
-  std::erase_if(windows, [hwnd](const WindowCursor& w) { return w.window == hwnd || !find_window(w.window); });
+  std::erase_if(windows, [hwnd](const WindowCursor& w) {
+    return w.window == hwnd || !find_window(w.window);
+  });
   if (cursor) windows.push_back({hwnd, cursor});
   return TRUE;
 }

@@ -27,19 +27,21 @@ BOOL fail(DWORD error) {
 bool paint_state(DeviceContext& dc, int x, int y, HBRUSH brush, const Stencil& mask, UINT flags) {
   auto may_draw = [&](std::int32_t px, std::int32_t py) { return dc.may_draw(px, py); };
   if (flags & DSS_DISABLED) {
-    paint_embossed(*dc.surface, x, y, mask, GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_3DSHADOW), may_draw);
+    paint_embossed(*dc.surface, x, y, mask, GetSysColor(COLOR_3DHILIGHT),
+                   GetSysColor(COLOR_3DSHADOW), may_draw);
     return true;
   }
   const Brush* fill = brush_from_handle(brush);
   if (!fill) return false;
-  if (!fill->hollow) paint_stencil(*dc.surface, x, y, mask, fill->color, StencilMode::Solid, may_draw);
+  if (!fill->hollow)
+    paint_stencil(*dc.surface, x, y, mask, fill->color, StencilMode::Solid, may_draw);
   return true;
 }
 
 }  // namespace
 
-BOOL DrawStateA(HDC dc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM data, WPARAM, int x, int y, int cx, int cy,
-                UINT flags) {
+BOOL DrawStateA(HDC dc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM data, WPARAM, int x, int y, int cx,
+                int cy, UINT flags) {
   DeviceContext* d = dc_from_handle(dc);
   if (!d) return fail(ERROR_INVALID_HANDLE);
   const UINT type = flags & 0x000F;
@@ -59,7 +61,8 @@ BOOL DrawStateA(HDC dc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM data, WPARAM, i
   if (!d->surface) return 1;
   if ((flags & (DSS_DISABLED | DSS_MONO)) == 0) {
     const Stencil mask = icon ? icon_stencil(*icon, cx, cy) : whole_stencil(*image, cx, cy);
-    paint_image(*d->surface, x, y, *image, mask, [&](std::int32_t px, std::int32_t py) { return d->may_draw(px, py); });
+    paint_image(*d->surface, x, y, *image, mask,
+                [&](std::int32_t px, std::int32_t py) { return d->may_draw(px, py); });
     return 1;
   }
   const Stencil mask = icon ? icon_stencil(*icon, cx, cy) : ink_stencil(*image, cx, cy);
@@ -69,8 +72,8 @@ BOOL DrawStateA(HDC dc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM data, WPARAM, i
 namespace {
 
 template <class Char>
-BOOL draw_state_text(DeviceContext& d, HBRUSH brush, std::basic_string_view<Char> raw, int x, int y, int cx,
-                     int cy, UINT flags) {
+BOOL draw_state_text(DeviceContext& d, HBRUSH brush, std::basic_string_view<Char> raw, int x, int y,
+                     int cx, int cy, UINT flags) {
   BasicPrefixText<Char> line;
   if ((flags & 0x000F) == DST_PREFIXTEXT) {
     line = resolve_prefixes(raw);
@@ -78,7 +81,8 @@ BOOL draw_state_text(DeviceContext& d, HBRUSH brush, std::basic_string_view<Char
     line.shown = std::basic_string<Char>(raw);
   }
   if (!d.surface) return 1;
-  Stencil stencil = text_stencil(font_or_default(d.font), std::basic_string_view<Char>(line.shown), line.underlined);
+  Stencil stencil = text_stencil(font_or_default(d.font), std::basic_string_view<Char>(line.shown),
+                                 line.underlined);
   if (cx > 0 || cy > 0) stencil = crop(stencil, cx, cy);
   if (flags & (DSS_DISABLED | DSS_MONO)) {
     return paint_state(d, x, y, brush, stencil, flags) ? 1 : fail(ERROR_INVALID_PARAMETER);
@@ -96,20 +100,21 @@ BOOL draw_state_text(DeviceContext& d, HBRUSH brush, std::basic_string_view<Char
 
 }  // namespace
 
-BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t, const char* text, int length, int x, int y, int cx, int cy,
-                UINT flags) {
+BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t, const char* text, int length, int x, int y,
+                int cx, int cy, UINT flags) {
   DeviceContext* d = dc_from_handle(dc);
   if (!d) return fail(ERROR_INVALID_HANDLE);
   const UINT type = flags & 0x000F;
   if ((type != DST_TEXT && type != DST_PREFIXTEXT) || !text || length < -1) {
     return fail(ERROR_INVALID_PARAMETER);
   }
-  const std::string_view raw(text, length <= 0 ? std::strlen(text) : static_cast<std::size_t>(length));
+  const std::string_view raw(text,
+                             length <= 0 ? std::strlen(text) : static_cast<std::size_t>(length));
   return draw_state_text(*d, brush, raw, x, y, cx, cy, flags);
 }
 
-BOOL DrawStateW(HDC dc, HBRUSH brush, std::nullptr_t, const WCHAR* text, int length, int x, int y, int cx,
-                int cy, UINT flags) {
+BOOL DrawStateW(HDC dc, HBRUSH brush, std::nullptr_t, const WCHAR* text, int length, int x, int y,
+                int cx, int cy, UINT flags) {
   DeviceContext* d = dc_from_handle(dc);
   if (!d) return fail(ERROR_INVALID_HANDLE);
   const UINT type = flags & 0x000F;
@@ -117,7 +122,8 @@ BOOL DrawStateW(HDC dc, HBRUSH brush, std::nullptr_t, const WCHAR* text, int len
     return fail(ERROR_INVALID_PARAMETER);
   }
   const std::u16string_view units =
-      length <= 0 ? std::u16string_view(text) : std::u16string_view(text, static_cast<std::size_t>(length));
+      length <= 0 ? std::u16string_view(text)
+                  : std::u16string_view(text, static_cast<std::size_t>(length));
   const std::u32string raw = utf16_to_code_points(units);
   return draw_state_text(*d, brush, std::u32string_view(raw), x, y, cx, cy, flags);
 }

@@ -38,14 +38,14 @@ using DRAWSTATEPROC = BOOL (*)(HDC, LPARAM, WPARAM, int, int);
 // Pictures: data is the HICON or HBITMAP value, wdata is unused. Text cannot
 // travel in a 32-bit LPARAM here, so DST_TEXT and DST_PREFIXTEXT fail in this
 // form, as do DST_COMPLEX and callbacks (ERROR_INVALID_PARAMETER).
-BOOL DrawStateA(HDC dc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM data, WPARAM wdata, int x, int y, int cx,
-                int cy, UINT flags);
+BOOL DrawStateA(HDC dc, HBRUSH brush, DRAWSTATEPROC proc, LPARAM data, WPARAM wdata, int x, int y,
+                int cx, int cy, UINT flags);
 // Text (DST_TEXT or DST_PREFIXTEXT), in Windows-1252; length 0 or -1 means
 // up to the terminating zero.
-BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t proc, const char* text, int length, int x, int y, int cx,
-                int cy, UINT flags);
+BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t proc, const char* text, int length, int x,
+                int y, int cx, int cy, UINT flags);
 // The same in UTF-16 (text.h tells how): every character the DC's font has.
-BOOL DrawStateW(HDC dc, HBRUSH brush, std::nullptr_t proc, const WCHAR* text, int length, int x, int y, int cx,
-                int cy, UINT flags);
+BOOL DrawStateW(HDC dc, HBRUSH brush, std::nullptr_t proc, const WCHAR* text, int length, int x,
+                int y, int cx, int cy, UINT flags);
 
 }  // namespace win

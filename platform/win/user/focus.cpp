@@ -46,7 +46,8 @@ HWND SetFocus(HWND hwnd) {
   const HWND previous = s.focus;
   if (hwnd == previous) return previous;
   s.focus = hwnd;
-  if (previous && IsWindow(previous)) SendMessageA(previous, WM_KILLFOCUS, static_cast<WPARAM>(hwnd.value), 0);
+  if (previous && IsWindow(previous))
+    SendMessageA(previous, WM_KILLFOCUS, static_cast<WPARAM>(hwnd.value), 0);
   // A KILLFOCUS handler may have moved the focus elsewhere already.
   if (hwnd && IsWindow(hwnd) && s.focus == hwnd) {
     SendMessageA(hwnd, WM_SETFOCUS, static_cast<WPARAM>(previous.value), 0);
@@ -86,10 +87,12 @@ HWND move_focus_by_tab(TabDirection direction) {
   collect_tab_stops(*top_window, stops);
   if (stops.empty()) return {};
   std::ranges::sort(stops, [](const Window* a, const Window* b) {
-    return a->tab_index != b->tab_index ? a->tab_index < b->tab_index : a->creation_serial < b->creation_serial;
+    return a->tab_index != b->tab_index ? a->tab_index < b->tab_index
+                                        : a->creation_serial < b->creation_serial;
   });
   const auto n = static_cast<std::ptrdiff_t>(stops.size());
-  const auto at = std::ranges::find_if(stops, [focus](const Window* w) { return w->handle == focus; });
+  const auto at =
+      std::ranges::find_if(stops, [focus](const Window* w) { return w->handle == focus; });
   std::ptrdiff_t next = 0;
   if (at == stops.end()) {
     next = direction == TabDirection::Forward ? 0 : n - 1;

@@ -23,7 +23,8 @@ HWND hit(const Window& w, std::int64_t x, std::int64_t y) {
   const std::int64_t lx = x - w.x;
   const std::int64_t ly = y - w.y;
   if (lx < 0 || ly < 0 || lx >= w.width || ly >= w.height) return {};
-  if (w.region && !w.region->contains(static_cast<std::int32_t>(lx), static_cast<std::int32_t>(ly))) return {};
+  if (w.region && !w.region->contains(static_cast<std::int32_t>(lx), static_cast<std::int32_t>(ly)))
+    return {};
   for (auto it = w.children.rbegin(); it != w.children.rend(); ++it) {
     const Window* child = find_window(*it);
     if (!child || !child->visible_flag()) continue;

@@ -139,7 +139,8 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filter_min, UINT filter_max) {
   }
   if (hwnd && !window_from_handle(hwnd)) return -1;
   for (;;) {
-    if (take_message(msg, hwnd, filter_min, filter_max, true)) return msg->message == WM_QUIT ? 0 : 1;
+    if (take_message(msg, hwnd, filter_min, filter_max, true))
+      return msg->message == WM_QUIT ? 0 : 1;
     present_changed_frames();
     // Nothing to do: sleep until the next timer is due or input arrives.
     const bool main_loop_idle = handler_depth() == 0 && !any_timer_set();
@@ -168,7 +169,8 @@ LRESULT DispatchMessageA(const MSG* msg) {
   }
   const Window* w = find_window(msg->hwnd);
   if (!w) return 0;
-  if (msg->message != WM_PAINT) return SendMessageA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+  if (msg->message != WM_PAINT)
+    return SendMessageA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 
   // A window that answers WM_PAINT without validating would be asked again
   // at once, forever; its update area counts as painted instead.

@@ -191,7 +191,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
   paint->rcPaint = w->paint_rect;
   paint->fErase = FALSE;
   if (erase) {
-    paint->fErase = SendMessageA(hwnd, WM_ERASEBKGND, static_cast<WPARAM>(dc.value), 0) == 0 ? TRUE : FALSE;
+    paint->fErase =
+        SendMessageA(hwnd, WM_ERASEBKGND, static_cast<WPARAM>(dc.value), 0) == 0 ? TRUE : FALSE;
   }
   return dc;
 }

@@ -55,7 +55,8 @@ void present_changed_frames() {
     if (!w || !w->visible_flag()) continue;
     Surface image = compose_screen(hwnd);
     const POINT position{w->x, w->y};
-    auto it = std::find_if(s.shown.begin(), s.shown.end(), [hwnd](const ShownFrame& f) { return f.window == hwnd; });
+    auto it = std::find_if(s.shown.begin(), s.shown.end(),
+                           [hwnd](const ShownFrame& f) { return f.window == hwnd; });
     if (it != s.shown.end() && it->position == position && it->image.width == image.width &&
         it->image.height == image.height && it->image.pixels == image.pixels) {
       continue;
@@ -78,7 +79,8 @@ void wait_for_events(std::int64_t timeout_ms, bool main_loop_idle) {
   }
   if (timeout_ms < 0) {
     throw std::logic_error(
-        "the message loop would wait forever: no message is pending, no timer is set and no presenter "
+        "the message loop would wait forever: no message is pending, no timer is set and no "
+        "presenter "
         "can deliver input");
   }
   if (timeout_ms > 0) clock().sleep_ms(timeout_ms);

@@ -26,7 +26,8 @@ double screen_scale() { return g_scale; }
 
 void set_screen_scale(double scale) {
   if (!(scale >= 1 && scale <= kMaxScreenScale))
-    throw std::invalid_argument("a screen scale of " + std::to_string(scale) + "; expected a number from 1 to " +
+    throw std::invalid_argument("a screen scale of " + std::to_string(scale) +
+                                "; expected a number from 1 to " +
                                 std::to_string(static_cast<int>(kMaxScreenScale)));
   g_scale = scale;
 }

@@ -63,7 +63,8 @@ UINT SetTimer(HWND hwnd, UINT id, UINT elapse_ms, TIMERPROC proc) {
       } while (thread_timer_id_in_use(id));
     }
   }
-  const std::int64_t interval = std::clamp<std::int64_t>(elapse_ms, kMinimumInterval, kMaximumInterval);
+  const std::int64_t interval =
+      std::clamp<std::int64_t>(elapse_ms, kMinimumInterval, kMaximumInterval);
   const std::int64_t due = clock().now_ms() + interval;
   if (Timer* existing = find_timer(hwnd, id)) {
     existing->interval = interval;
@@ -80,7 +81,8 @@ BOOL KillTimer(HWND hwnd, UINT id) {
   const auto it = std::find_if(timers.begin(), timers.end(),
                                [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
   if (it == timers.end()) {
-    SetLastError(hwnd && !find_window(hwnd) ? ERROR_INVALID_WINDOW_HANDLE : ERROR_INVALID_PARAMETER);
+    SetLastError(hwnd && !find_window(hwnd) ? ERROR_INVALID_WINDOW_HANDLE
+                                            : ERROR_INVALID_PARAMETER);
     return FALSE;
   }
   timers.erase(it);
@@ -92,7 +94,8 @@ void kill_window_timers(HWND hwnd) {
 }
 
 bool next_timer_message(MSG* msg, HWND filter, UINT filter_min, UINT filter_max, bool remove) {
-  if (!(filter_min == 0 && filter_max == 0) && (WM_TIMER < filter_min || WM_TIMER > filter_max)) return false;
+  if (!(filter_min == 0 && filter_max == 0) && (WM_TIMER < filter_min || WM_TIMER > filter_max))
+    return false;
   const std::int64_t now = clock().now_ms();
   Timer* earliest = nullptr;
   for (auto& t : table().timers) {

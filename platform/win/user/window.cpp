@@ -155,8 +155,9 @@ bool reorder(Window& w, HWND insert_after) {
   return true;
 }
 
-HWND create_window(DWORD ex_style, const char* class_name, const char* window_name, DWORD style, int x,
-                   int y, int width, int height, HWND parent, void* param, DWORD process_id) {
+HWND create_window(DWORD ex_style, const char* class_name, const char* window_name, DWORD style,
+                   int x, int y, int width, int height, HWND parent, void* param,
+                   DWORD process_id) {
   if (!class_name) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return {};
@@ -212,14 +213,17 @@ HWND create_window(DWORD ex_style, const char* class_name, const char* window_na
   raw = find_window(hwnd);
   if (!raw || raw->destroying) return {};
   SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(raw->width, raw->height));
-  if ((raw = find_window(hwnd)) != nullptr) SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(raw->x, raw->y));
+  if ((raw = find_window(hwnd)) != nullptr)
+    SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(raw->x, raw->y));
   if (style & WS_VISIBLE) ShowWindow(hwnd, SW_SHOW);
   return find_window(hwnd) ? hwnd : HWND{};
 }
 
 }  // namespace
 
-Window* find_window(HWND hwnd) { return handle_table().get<Window>(hwnd.value, ObjectKind::Window); }
+Window* find_window(HWND hwnd) {
+  return handle_table().get<Window>(hwnd.value, ObjectKind::Window);
+}
 
 Window* window_from_handle(HWND hwnd) {
   Window* w = find_window(hwnd);
@@ -265,12 +269,13 @@ BOOL RegisterClassA(const WNDCLASSA* wc) {
     SetLastError(ERROR_CLASS_ALREADY_EXISTS);
     return FALSE;
   }
-  manager().classes.push_back({wc->lpszClassName, wc->style, wc->lpfnWndProc, wc->background, wc->hCursor});
+  manager().classes.push_back(
+      {wc->lpszClassName, wc->style, wc->lpfnWndProc, wc->background, wc->hCursor});
   return TRUE;
 }
 
-HWND CreateWindowExA(DWORD ex_style, const char* class_name, const char* window_name, DWORD style, int x,
-                     int y, int width, int height, HWND parent, void* param) {
+HWND CreateWindowExA(DWORD ex_style, const char* class_name, const char* window_name, DWORD style,
+                     int x, int y, int width, int height, HWND parent, void* param) {
   return create_window(ex_style, class_name, window_name, style, x, y, width, height, parent, param,
                        GetCurrentProcessId());
 }
@@ -347,8 +352,8 @@ BOOL IsWindowEnabled(HWND hwnd) {
 
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
   if (!window_from_handle(hwnd)) return FALSE;
-  apply_geometry(hwnd, clamp_coordinate(x), clamp_coordinate(y), clamp_extent(width), clamp_extent(height),
-                 repaint != FALSE);
+  apply_geometry(hwnd, clamp_coordinate(x), clamp_coordinate(y), clamp_extent(width),
+                 clamp_extent(height), repaint != FALSE);
   return TRUE;
 }
 
@@ -396,7 +401,8 @@ BOOL ClientToScreen(HWND hwnd, POINT* point) {
   const Window* w = window_from_handle(hwnd);
   if (!w || !point) return FALSE;
   const POINT origin = client_origin_on_screen(*w);
-  *point = {clamp_long(std::int64_t{point->x} + origin.x), clamp_long(std::int64_t{point->y} + origin.y)};
+  *point = {clamp_long(std::int64_t{point->x} + origin.x),
+            clamp_long(std::int64_t{point->y} + origin.y)};
   return TRUE;
 }
 
@@ -404,7 +410,8 @@ BOOL ScreenToClient(HWND hwnd, POINT* point) {
   const Window* w = window_from_handle(hwnd);
   if (!w || !point) return FALSE;
   const POINT origin = client_origin_on_screen(*w);
-  *point = {clamp_long(std::int64_t{point->x} - origin.x), clamp_long(std::int64_t{point->y} - origin.y)};
+  *point = {clamp_long(std::int64_t{point->x} - origin.x),
+            clamp_long(std::int64_t{point->y} - origin.y)};
   return TRUE;
 }
 
@@ -485,8 +492,14 @@ LONG SetWindowLongA(HWND hwnd, int index, LONG value) {
       previous = static_cast<LONG>(w->ex_style);
       w->ex_style = static_cast<DWORD>(value);
       return previous;
-    case GWL_USERDATA: previous = w->user_data; w->user_data = value; return previous;
-    case GWL_ID: previous = w->id; w->id = value; return previous;
+    case GWL_USERDATA:
+      previous = w->user_data;
+      w->user_data = value;
+      return previous;
+    case GWL_ID:
+      previous = w->id;
+      w->id = value;
+      return previous;
     default: SetLastError(ERROR_INVALID_INDEX); return 0;
   }
 }
@@ -548,7 +561,8 @@ LONG procedure_to_long(WNDPROC proc) {
 
 WNDPROC long_to_procedure(LONG value) {
   if (value <= 0) return nullptr;
-  return reinterpret_cast<WNDPROC>(const_cast<void*>(code_behind(static_cast<std::uint32_t>(value))));
+  return reinterpret_cast<WNDPROC>(
+      const_cast<void*>(code_behind(static_cast<std::uint32_t>(value))));
 }
 
 }  // namespace win

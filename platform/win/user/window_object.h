@@ -46,7 +46,7 @@ struct Window : Object {
   // The update area, as its bounding rectangle; empty when valid.
   RECT update;
   bool erase_pending = false;
-  RECT paint_rect;  // the area of the paint in progress, for WM_ERASEBKGND
+  RECT paint_rect;                // the area of the paint in progress, for WM_ERASEBKGND
   std::uint64_t validations = 0;  // counts every validation, for the paint storm guard
   bool destroying = false;
 

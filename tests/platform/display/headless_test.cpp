@@ -35,10 +35,11 @@ class Headless : public ::testing::Test {
     }();
     ASSERT_TRUE(registered);
     m_dir = std::filesystem::temp_directory_path() /
-            ("headless_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+            ("headless_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(m_dir);
-    m_top = win::CreateWindowExA(0, "HeadlessTest", "", win::WS_POPUP | win::WS_VISIBLE, 300, 200, 4, 3, {});
+    m_top = win::CreateWindowExA(0, "HeadlessTest", "", win::WS_POPUP | win::WS_VISIBLE, 300, 200,
+                                 4, 3, {});
     g_messages.clear();
   }
   void TearDown() override {
@@ -48,7 +49,8 @@ class Headless : public ::testing::Test {
     std::filesystem::remove_all(m_dir);
   }
   int run(const std::string& script, HeadlessPresenter** out = nullptr) {
-    m_presenter = std::make_unique<HeadlessPresenter>(parse_script(script, "test"), (m_dir / "frames").string());
+    m_presenter = std::make_unique<HeadlessPresenter>(parse_script(script, "test"),
+                                                      (m_dir / "frames").string());
     if (out) *out = m_presenter.get();
     win::set_presenter(m_presenter.get());
     return win::run_message_loop();
@@ -62,9 +64,11 @@ class Headless : public ::testing::Test {
 
 TEST_F(Headless, ReplaysInputInClientCoordinatesAndEndsWithStatusThree) {
   HeadlessPresenter* presenter = nullptr;
-  EXPECT_EQ(run("wait-idle\nmove 1 2\nclick left\nkey Space\nwait 500\n", &presenter), kScriptEndedExitCode);
-  EXPECT_EQ(g_messages, (std::vector<win::UINT>{win::WM_MOUSEMOVE, win::WM_LBUTTONDOWN, win::WM_LBUTTONUP,
-                                                win::WM_KEYDOWN, win::WM_CHAR, win::WM_KEYUP}));
+  EXPECT_EQ(run("wait-idle\nmove 1 2\nclick left\nkey Space\nwait 500\n", &presenter),
+            kScriptEndedExitCode);
+  EXPECT_EQ(g_messages,
+            (std::vector<win::UINT>{win::WM_MOUSEMOVE, win::WM_LBUTTONDOWN, win::WM_LBUTTONUP,
+                                    win::WM_KEYDOWN, win::WM_CHAR, win::WM_KEYUP}));
   EXPECT_EQ(m_clock.now_ms(), 500);
   EXPECT_TRUE(presenter->script_done());
   EXPECT_EQ(presenter->frames_written(), 1);
@@ -99,7 +103,8 @@ TEST_F(Headless, FrameFolderErrorsNameCandyFramesAndTheSystemsReason) {
     FAIL();
   } catch (const std::runtime_error& e) {
     EXPECT_EQ(std::string(e.what()),
-              "the frame folder " + file + "/frames (CANDY_FRAMES chooses it): cannot be made: Not a directory");
+              "the frame folder " + file +
+                  "/frames (CANDY_FRAMES chooses it): cannot be made: Not a directory");
   }
   // A folder that goes away after start-up: the frame cannot be written.
   HeadlessPresenter presenter({}, (m_dir / "frames").string());
@@ -108,8 +113,11 @@ TEST_F(Headless, FrameFolderErrorsNameCandyFramesAndTheSystemsReason) {
     presenter.present(m_top, win::Surface(2, 2), {0, 0});
     FAIL();
   } catch (const std::runtime_error& e) {
-    EXPECT_NE(std::string(e.what()).find("(CANDY_FRAMES chooses it): cannot open "), std::string::npos) << e.what();
-    EXPECT_NE(std::string(e.what()).find("00001.png for writing: No such file or directory"), std::string::npos)
+    EXPECT_NE(std::string(e.what()).find("(CANDY_FRAMES chooses it): cannot open "),
+              std::string::npos)
+        << e.what();
+    EXPECT_NE(std::string(e.what()).find("00001.png for writing: No such file or directory"),
+              std::string::npos)
         << e.what();
   }
 }

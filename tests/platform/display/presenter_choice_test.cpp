@@ -122,7 +122,9 @@ TEST(PresenterChoice, FramesThroughSymlinksGoToAFreshPrivateFolderPerRun) {
     const std::string mark = "; frames go to ";
     const auto at = err.find(mark);
     EXPECT_NE(at, std::string::npos) << err;
-    return at == std::string::npos ? std::string() : err.substr(at + mark.size(), err.find('\n', at) - at - mark.size());
+    return at == std::string::npos
+               ? std::string()
+               : err.substr(at + mark.size(), err.find('\n', at) - at - mark.size());
   };
   const std::string first = folder_of_a_run();
   const std::string second = folder_of_a_run();
@@ -134,7 +136,8 @@ TEST(PresenterChoice, FramesThroughSymlinksGoToAFreshPrivateFolderPerRun) {
     EXPECT_TRUE(S_ISDIR(st.st_mode)) << dir;
     EXPECT_EQ(st.st_mode & 07777, 0700u) << dir;
     EXPECT_EQ(st.st_uid, geteuid());
-    EXPECT_EQ(std::filesystem::path(dir).filename().string().rfind("presenter-choice-test-", 0), 0u) << dir;
+    EXPECT_EQ(std::filesystem::path(dir).filename().string().rfind("presenter-choice-test-", 0), 0u)
+        << dir;
     std::filesystem::remove_all(dir);
   }
 }
@@ -152,7 +155,9 @@ TEST(PresenterChoice, PrivateFramesFollowTmpdirAndItsErrorsNameIt) {
     const std::string err = testing::internal::GetCapturedStderr();
     const std::string mark = "; frames go to ";
     const auto at = err.find(mark);
-    return at == std::string::npos ? err : err.substr(at + mark.size(), err.find('\n', at) - at - mark.size());
+    return at == std::string::npos
+               ? err
+               : err.substr(at + mark.size(), err.find('\n', at) - at - mark.size());
   };
   std::unique_ptr<win::Presenter> presenter;
   {
@@ -169,8 +174,8 @@ TEST(PresenterChoice, PrivateFramesFollowTmpdirAndItsErrorsNameIt) {
       make_presenter({"", "", "presenter-choice-test", "", ""});
       ADD_FAILURE() << "made a folder in " << missing;
     } catch (const std::runtime_error& e) {
-      EXPECT_EQ(std::string(e.what()), "cannot make a private folder for the frames in " + missing + " (TMPDIR=" +
-                                           missing + "): No such file or directory");
+      EXPECT_EQ(std::string(e.what()), "cannot make a private folder for the frames in " + missing +
+                                           " (TMPDIR=" + missing + "): No such file or directory");
     }
   }
   fs::create_directories(base);
@@ -182,8 +187,8 @@ TEST(PresenterChoice, PrivateFramesFollowTmpdirAndItsErrorsNameIt) {
     ADD_FAILURE() << "wrote into a folder that is gone";
   } catch (const std::runtime_error& e) {
     const std::string what = e.what();
-    EXPECT_EQ(what.rfind("the frame folder " + folder + " (made in " + base.string() + ", TMPDIR=" + base.string() +
-                             "): cannot open ",
+    EXPECT_EQ(what.rfind("the frame folder " + folder + " (made in " + base.string() +
+                             ", TMPDIR=" + base.string() + "): cannot open ",
                          0),
               0u)
         << what;

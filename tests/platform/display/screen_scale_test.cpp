@@ -41,7 +41,9 @@ class ScopedEnv {
     if (const char* old = std::getenv(name)) m_old = old;
     value ? setenv(name, value, 1) : unsetenv(name);
   }
-  ~ScopedEnv() { m_old.empty() ? unsetenv(m_name.c_str()) : setenv(m_name.c_str(), m_old.c_str(), 1); }
+  ~ScopedEnv() {
+    m_old.empty() ? unsetenv(m_name.c_str()) : setenv(m_name.c_str(), m_old.c_str(), 1);
+  }
 
  private:
   std::string m_name;
@@ -55,8 +57,9 @@ TEST(ScreenScale, XftDpiOfTheDesktopUnlessCandyScaleSaysOtherwise) {
   Display* desktop = XOpenDisplay(xvfb.display_name().c_str());
   ASSERT_NE(desktop, nullptr);
   const std::string resources = "Xft.antialias:\t1\nXft.dpi:\t192\n";
-  XChangeProperty(desktop, DefaultRootWindow(desktop), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(resources.data()), static_cast<int>(resources.size()));
+  XChangeProperty(desktop, DefaultRootWindow(desktop), XA_RESOURCE_MANAGER, XA_STRING, 8,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(resources.data()),
+                  static_cast<int>(resources.size()));
   XSync(desktop, False);
   ScopedEnv display("DISPLAY", xvfb.display_name().c_str());
   ScopedEnv choice("CANDY_DISPLAY", "x11");

@@ -70,8 +70,9 @@ TEST(Script, NumbersOutOfRangeAreToldTheLimits) {
     const char* text;
     const char* message;
   } cases[] = {
-      {"wait 86400001", "s:1: expected wait MS with MS a whole number of milliseconds, got \"wait 86400001\"; "
-                        "0 <= MS <= 86400000 (24 hours)"},
+      {"wait 86400001",
+       "s:1: expected wait MS with MS a whole number of milliseconds, got \"wait 86400001\"; "
+       "0 <= MS <= 86400000 (24 hours)"},
       {"wait-idle -1", "; 0 <= MS <= 86400000 (24 hours)"},
       {"wait 99999999999999999999999", "; 0 <= MS <= 86400000 (24 hours)"},
       {"move 5 -1048577", "got \"move 5 -1048577\"; |X|, |Y| <= 1048576"},
@@ -82,8 +83,9 @@ TEST(Script, NumbersOutOfRangeAreToldTheLimits) {
       ADD_FAILURE() << c.text;
     } catch (const ScriptError& e) {
       const std::string what = e.what();
-      EXPECT_TRUE(what.size() >= std::strlen(c.message) &&
-                  what.compare(what.size() - std::strlen(c.message), std::string::npos, c.message) == 0)
+      EXPECT_TRUE(
+          what.size() >= std::strlen(c.message) &&
+          what.compare(what.size() - std::strlen(c.message), std::string::npos, c.message) == 0)
           << what;
     }
   }
@@ -100,7 +102,8 @@ TEST(Script, ErrorsQuoteABoundedEscapedExcerptOfTheLine) {
     return "no error";
   };
   EXPECT_EQ(error_of(std::string("wait \x01\x1b[31m\0\xff", 13)),
-            "s:1: expected wait MS with MS a whole number of milliseconds, got \"wait \\x01\\x1B[31m\\x00\\xFF\"");
+            "s:1: expected wait MS with MS a whole number of milliseconds, got \"wait "
+            "\\x01\\x1B[31m\\x00\\xFF\"");
   const std::string message = error_of("move " + std::string(1000000, '7'));
   EXPECT_LT(message.size(), 200u) << message.substr(0, 300);
   EXPECT_NE(message.find("\"move 7777"), std::string::npos);
@@ -112,7 +115,8 @@ class ScriptFile : public ::testing::Test {
  protected:
   void SetUp() override {
     m_dir = std::filesystem::temp_directory_path() /
-            ("script_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("script_test_" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(m_dir);
     std::filesystem::create_directories(m_dir);
   }
@@ -137,18 +141,22 @@ TEST_F(ScriptFile, OnlyRegularFilesUpToTheLimitAreRead) {
                                          ": it is a directory, not a regular file");
   const std::string fifo = (m_dir / "fifo").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(refusal(fifo), "cannot read the input script " + fifo + ": it is a pipe, not a regular file");
-  EXPECT_EQ(refusal("/dev/zero"), "cannot read the input script /dev/zero: it is a device, not a regular file");
-  EXPECT_EQ(refusal((m_dir / "none").string()),
-            "cannot read the input script " + (m_dir / "none").string() + ": No such file or directory");
+  EXPECT_EQ(refusal(fifo),
+            "cannot read the input script " + fifo + ": it is a pipe, not a regular file");
+  EXPECT_EQ(refusal("/dev/zero"),
+            "cannot read the input script /dev/zero: it is a device, not a regular file");
+  EXPECT_EQ(
+      refusal((m_dir / "none").string()),
+      "cannot read the input script " + (m_dir / "none").string() + ": No such file or directory");
 
   const std::string big = (m_dir / "big").string();
   {
     std::ofstream out(big);
     for (std::int64_t i = 0; i * 7 <= kMaxScriptBytes; ++i) out << "wait 0\n";
   }
-  EXPECT_EQ(refusal(big), "cannot read the input script " + big + ": it is 1048579 bytes, more than the 1048576 a "
-                          "script may have");
+  EXPECT_EQ(refusal(big), "cannot read the input script " + big +
+                              ": it is 1048579 bytes, more than the 1048576 a "
+                              "script may have");
 }
 
 }  // namespace

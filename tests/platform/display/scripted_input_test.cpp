@@ -48,9 +48,11 @@ class ScriptedInput : public ::testing::Test {
       return win::RegisterClassA(&wc) != 0;
     }();
     ASSERT_TRUE(registered);
-    m_top = win::CreateWindowExA(0, "ScriptedInput", "", win::WS_POPUP | win::WS_VISIBLE, 300, 200, 100, 50, {});
-    m_button = win::CreateWindowExA(0, "ScriptedInput", "", win::WS_CHILD | win::WS_VISIBLE | win::WS_TABSTOP, 10,
-                                    10, 30, 20, m_top);
+    m_top = win::CreateWindowExA(0, "ScriptedInput", "", win::WS_POPUP | win::WS_VISIBLE, 300, 200,
+                                 100, 50, {});
+    m_button = win::CreateWindowExA(0, "ScriptedInput", "",
+                                    win::WS_CHILD | win::WS_VISIBLE | win::WS_TABSTOP, 10, 10, 30,
+                                    20, m_top);
     g_seen.clear();
   }
   void TearDown() override {
@@ -81,12 +83,13 @@ class ScriptedInput : public ::testing::Test {
 TEST_F(ScriptedInput, DblclickGivesTheDoubleClickSequence) {
   EXPECT_EQ(run("move 20 20\ndblclick left\nmove 22 20\nclick left\n"), kScriptEndedExitCode);
   EXPECT_EQ(messages_of(m_button),
-            (std::vector<win::UINT>{win::WM_LBUTTONDOWN, win::WM_LBUTTONUP, win::WM_LBUTTONDBLCLK, win::WM_LBUTTONUP,
-                                    win::WM_LBUTTONDOWN, win::WM_LBUTTONUP}));
+            (std::vector<win::UINT>{win::WM_LBUTTONDOWN, win::WM_LBUTTONUP, win::WM_LBUTTONDBLCLK,
+                                    win::WM_LBUTTONUP, win::WM_LBUTTONDOWN, win::WM_LBUTTONUP}));
 }
 
 TEST_F(ScriptedInput, ADragOutReportsOutsideAndLeavesOnRelease) {
-  EXPECT_EQ(run("move 20 20\npress left\nmove 5 60\nwait 100\nrelease left\nwait 100\n"), kScriptEndedExitCode);
+  EXPECT_EQ(run("move 20 20\npress left\nmove 5 60\nwait 100\nrelease left\nwait 100\n"),
+            kScriptEndedExitCode);
   EXPECT_EQ(messages_of(m_button),
             (std::vector<win::UINT>{win::WM_LBUTTONDOWN, win::WM_LBUTTONUP, win::WM_MOUSELEAVE}));
   const auto outside = std::find_if(g_seen.begin(), g_seen.end(), [](const Seen& s) {

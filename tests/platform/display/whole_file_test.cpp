@@ -56,17 +56,22 @@ TEST(WholeFile, AFullDiskLeavesNoPartFileKeepsTheOldOneAndSaysWhy) {
   EXPECT_EQ(contents(path), "old");
 
   fs::remove(path);
-  HeadlessPresenter presenter({}, disk.path().string(), FileCreation::NewOnly, "made in /x, TMPDIR=/x");
+  HeadlessPresenter presenter({}, disk.path().string(), FileCreation::NewOnly,
+                              "made in /x, TMPDIR=/x");
   const std::string error = error_of([&] {
     for (int i = 0; i < 100; ++i) presenter.present({}, noise(40, 40), {0, 0});
   });
-  EXPECT_EQ(error.rfind("the frame folder " + disk.path().string() + " (made in /x, TMPDIR=/x): cannot write ", 0), 0u)
+  EXPECT_EQ(error.rfind("the frame folder " + disk.path().string() +
+                            " (made in /x, TMPDIR=/x): cannot write ",
+                        0),
+            0u)
       << error;
   EXPECT_NE(error.find(": No space left on device"), std::string::npos) << error;
   // Every frame there is whole: it reads back as the image it was.
   ASSERT_GT(presenter.frames_written(), 0);
   EXPECT_EQ(disk.files().size(), std::size_t(presenter.frames_written()));
-  for (const auto& name : disk.files()) EXPECT_EQ(read_png((disk.path() / name).string()).pixels, noise(40, 40).pixels);
+  for (const auto& name : disk.files())
+    EXPECT_EQ(read_png((disk.path() / name).string()).pixels, noise(40, 40).pixels);
 }
 
 TEST(WholeFile, NewOnlyRefusesAnExistingFileAndNothingIsLeftBehind) {
@@ -74,7 +79,9 @@ TEST(WholeFile, NewOnlyRefusesAnExistingFileAndNothingIsLeftBehind) {
   fs::remove_all(dir);
   fs::create_directories(dir);
   { std::ofstream(dir / "taken.png") << "theirs"; }
-  EXPECT_EQ(error_of([&] { write_png(noise(2, 2), (dir / "taken.png").string(), FileCreation::NewOnly); }),
+  EXPECT_EQ(error_of([&] {
+              write_png(noise(2, 2), (dir / "taken.png").string(), FileCreation::NewOnly);
+            }),
             "cannot write " + (dir / "taken.png").string() + ": File exists");
   EXPECT_EQ(contents(dir / "taken.png"), "theirs");
   write_png(noise(2, 2), (dir / "taken.png").string(), FileCreation::Replace);

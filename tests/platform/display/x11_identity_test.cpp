@@ -87,8 +87,8 @@ class X11Identity : public testing::Test {
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     std::vector<unsigned long> out;
-    if (XGetWindowProperty(m_probe, xid(), XInternAtom(m_probe, name, False), 0, LONG_MAX / 4, False,
-                           XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+    if (XGetWindowProperty(m_probe, xid(), XInternAtom(m_probe, name, False), 0, LONG_MAX / 4,
+                           False, XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
         data && format == 32) {
       // Xlib hands 32-bit items over as longs, sign-extended.
       const auto* values = reinterpret_cast<const unsigned long*>(data);
@@ -107,7 +107,9 @@ class X11Identity : public testing::Test {
     return out;
   }
 
-  win::HICON icon(int size, win::COLORREF color) { return m_icons.emplace_back(make_icon(size, color)); }
+  win::HICON icon(int size, win::COLORREF color) {
+    return m_icons.emplace_back(make_icon(size, color));
+  }
   void set_icon(win::WPARAM which, win::HICON icon) {
     win::SendMessageA(m_top, win::WM_SETICON, which, static_cast<win::LPARAM>(icon.value));
   }
@@ -130,7 +132,8 @@ TEST_F(X11Identity, ClassPidAndHostLetADockFindTheProgram) {
   EXPECT_STREQ(hint.res_class, "Brindlecovemediacenter");
   XFree(hint.res_name);
   XFree(hint.res_class);
-  EXPECT_EQ(cardinals("_NET_WM_PID"), std::vector<unsigned long>{static_cast<unsigned long>(getpid())});
+  EXPECT_EQ(cardinals("_NET_WM_PID"),
+            std::vector<unsigned long>{static_cast<unsigned long>(getpid())});
   char host[HOST_NAME_MAX + 1] = {};
   ASSERT_EQ(gethostname(host, sizeof host - 1), 0);
   EXPECT_EQ(text(XA_WM_CLIENT_MACHINE), host);

@@ -46,8 +46,9 @@ struct Received {
 std::vector<Received>* g_received = nullptr;
 
 win::LRESULT recording_proc(win::HWND hwnd, win::UINT msg, win::WPARAM wparam, win::LPARAM lparam) {
-  if (g_received && (msg == win::WM_MOUSEMOVE || msg == win::WM_LBUTTONDOWN || msg == win::WM_LBUTTONUP ||
-                     msg == win::WM_RBUTTONDOWN || msg == win::WM_KEYDOWN || msg == win::WM_KEYUP)) {
+  if (g_received &&
+      (msg == win::WM_MOUSEMOVE || msg == win::WM_LBUTTONDOWN || msg == win::WM_LBUTTONUP ||
+       msg == win::WM_RBUTTONDOWN || msg == win::WM_KEYDOWN || msg == win::WM_KEYUP)) {
     g_received->push_back({hwnd, msg, wparam, lparam});
   }
   return win::DefWindowProcA(hwnd, msg, wparam, lparam);
@@ -63,11 +64,14 @@ void register_class(const char* name, win::COLORREF background) {
 
 class X11PresenterTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { s_xvfb = std::make_unique<test::Xvfb>(kScreenWidth, kScreenHeight); }
+  static void SetUpTestSuite() {
+    s_xvfb = std::make_unique<test::Xvfb>(kScreenWidth, kScreenHeight);
+  }
   static void TearDownTestSuite() { s_xvfb.reset(); }
 
   void SetUp() override {
-    if (s_xvfb->display_name().empty()) GTEST_SKIP() << "no X server for the X11 tests: " << s_xvfb->error();
+    if (s_xvfb->display_name().empty())
+      GTEST_SKIP() << "no X server for the X11 tests: " << s_xvfb->error();
     m_presenter = std::make_unique<X11Presenter>(s_xvfb->display_name().c_str());
     win::set_presenter(m_presenter.get());
     m_probe = XOpenDisplay(s_xvfb->display_name().c_str());
@@ -79,12 +83,16 @@ class X11PresenterTest : public testing::Test {
     register_class("X11TestBlue", win::RGB(20, 60, 210));
     // Placed far from where the X window will be: the platform position,
     // not the X window's, is what screen coordinates mean.
-    m_top = win::CreateWindowExA(0, "X11TestTop", "Caf\xe9 \x80", win::WS_POPUP, 1000, 700, 64, 48, {});
-    m_red = win::CreateWindowExA(0, "X11TestRed", "", win::WS_CHILD | win::WS_VISIBLE, 8, 6, 30, 20, m_top);
-    m_blue = win::CreateWindowExA(0, "X11TestBlue", "", win::WS_CHILD | win::WS_VISIBLE, 30, 16, 28, 26, m_top);
+    m_top =
+        win::CreateWindowExA(0, "X11TestTop", "Caf\xe9 \x80", win::WS_POPUP, 1000, 700, 64, 48, {});
+    m_red = win::CreateWindowExA(0, "X11TestRed", "", win::WS_CHILD | win::WS_VISIBLE, 8, 6, 30, 20,
+                                 m_top);
+    m_blue = win::CreateWindowExA(0, "X11TestBlue", "", win::WS_CHILD | win::WS_VISIBLE, 30, 16, 28,
+                                  26, m_top);
     win::SetWindowRgn(m_blue, win::CreateRoundRectRgn(0, 0, 28, 26, 12, 12), win::TRUE);
     const win::HDC dc = win::GetDC(m_top);
-    for (int i = 0; i < 40; ++i) win::SetPixelV(dc, i, 44 - i / 10, win::RGB(i * 6, 255 - i * 5, 3 * i));
+    for (int i = 0; i < 40; ++i)
+      win::SetPixelV(dc, i, 44 - i / 10, win::RGB(i * 6, 255 - i * 5, 3 * i));
     win::ReleaseDC(m_top, dc);
     win::ShowWindow(m_top, win::SW_SHOW);
   }
@@ -122,7 +130,8 @@ class X11PresenterTest : public testing::Test {
     int x = 0;
     int y = 0;
     ::Window child;
-    XTranslateCoordinates(m_probe, m_presenter->x_window(m_top), DefaultRootWindow(m_probe), 0, 0, &x, &y, &child);
+    XTranslateCoordinates(m_probe, m_presenter->x_window(m_top), DefaultRootWindow(m_probe), 0, 0,
+                          &x, &y, &child);
     return {x, y};
   }
 
@@ -131,7 +140,8 @@ class X11PresenterTest : public testing::Test {
     Visual* visual = DefaultVisual(m_probe, DefaultScreen(m_probe));
     const PixelFormat format{visual->red_mask, visual->green_mask, visual->blue_mask};
     const win::POINT origin = x_origin();
-    XImage* image = XGetImage(m_probe, DefaultRootWindow(m_probe), origin.x, origin.y, 64, 48, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(m_probe, DefaultRootWindow(m_probe), origin.x, origin.y, 64, 48,
+                              AllPlanes, ZPixmap);
     win::Surface out(64, 48);
     for (int y = 0; y < 48; ++y) {
       for (int x = 0; x < 64; ++x) out.at(x, y) = from_pixel(XGetPixel(image, x, y), format);
@@ -142,7 +152,8 @@ class X11PresenterTest : public testing::Test {
 
   void fake_pointer(int x_in_window, int y_in_window) {
     const win::POINT origin = x_origin();
-    XTestFakeMotionEvent(m_probe, DefaultScreen(m_probe), origin.x + x_in_window, origin.y + y_in_window, 0);
+    XTestFakeMotionEvent(m_probe, DefaultScreen(m_probe), origin.x + x_in_window,
+                         origin.y + y_in_window, 0);
     XSync(m_probe, False);
   }
 
@@ -173,7 +184,8 @@ TEST_F(X11PresenterTest, ShowsTheComposedImageCentredBorderlessAndTitled) {
   pump([&] { return (shown = read_back()).pixels == expected.pixels; }, 2000);
   ASSERT_EQ(shown.pixels.size(), expected.pixels.size());
   for (int y = 0; y < 48; ++y) {
-    for (int x = 0; x < 64; ++x) ASSERT_EQ(shown.at(x, y), expected.at(x, y)) << "at " << x << "," << y;
+    for (int x = 0; x < 64; ++x)
+      ASSERT_EQ(shown.at(x, y), expected.at(x, y)) << "at " << x << "," << y;
   }
   EXPECT_EQ(x_origin(), (win::POINT{(kScreenWidth - 64) / 2, (kScreenHeight - 48) / 2}));
 
@@ -183,15 +195,16 @@ TEST_F(X11PresenterTest, ShowsTheComposedImageCentredBorderlessAndTitled) {
   unsigned long count;
   unsigned long after;
   unsigned char* data = nullptr;
-  XGetWindowProperty(m_probe, xid, XInternAtom(m_probe, "_MOTIF_WM_HINTS", False), 0, 5, False, AnyPropertyType,
-                     &type, &format, &count, &after, &data);
+  XGetWindowProperty(m_probe, xid, XInternAtom(m_probe, "_MOTIF_WM_HINTS", False), 0, 5, False,
+                     AnyPropertyType, &type, &format, &count, &after, &data);
   ASSERT_EQ(count, 5u);
   const auto* hints = reinterpret_cast<const unsigned long*>(data);
   EXPECT_EQ(hints[0] & 2, 2u);  // decorations given
   EXPECT_EQ(hints[2], 0u);      // and none wanted
   XFree(data);
   XGetWindowProperty(m_probe, xid, XInternAtom(m_probe, "_NET_WM_NAME", False), 0, 64, False,
-                     XInternAtom(m_probe, "UTF8_STRING", False), &type, &format, &count, &after, &data);
+                     XInternAtom(m_probe, "UTF8_STRING", False), &type, &format, &count, &after,
+                     &data);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), count), "Caf\xc3\xa9 \xe2\x82\xac");
   XFree(data);
 }
@@ -230,7 +243,8 @@ TEST_F(X11PresenterTest, PointerAndButtonsReachTheWindowUnderThePointer) {
 
   // In the blue child's cut corner the red one below it is hit.
   fake_pointer(31, 17);
-  ASSERT_TRUE(pump([this] { return win::GET_X_LPARAM(received(win::WM_MOUSEMOVE).back().lparam) == 23; }));
+  ASSERT_TRUE(
+      pump([this] { return win::GET_X_LPARAM(received(win::WM_MOUSEMOVE).back().lparam) == 23; }));
   EXPECT_EQ(received(win::WM_MOUSEMOVE).back().hwnd, m_red);
 
   // Off the X window the pointer is over no platform window.
@@ -268,7 +282,8 @@ TEST_F(X11PresenterTest, HiddenWindowsUnmapAndDestroyedOnesGo) {
 // Xlib's default handler ended the program, with five lines, on any error.
 TEST_F(X11PresenterTest, AnXErrorOnAnotherClientsWindowIsReportedInOneLineAndTheProgramGoesOn) {
   ASSERT_TRUE(pump([this] { return viewable(); }));
-  const ::Window gone = XCreateSimpleWindow(m_probe, DefaultRootWindow(m_probe), 0, 0, 4, 4, 0, 0, 0);
+  const ::Window gone =
+      XCreateSimpleWindow(m_probe, DefaultRootWindow(m_probe), 0, 0, 4, 4, 0, 0, 0);
   XDestroyWindow(m_probe, gone);
   XSync(m_probe, False);
   testing::internal::CaptureStderr();
@@ -276,7 +291,8 @@ TEST_F(X11PresenterTest, AnXErrorOnAnotherClientsWindowIsReportedInOneLineAndThe
   pump([] { return false; }, 100);
   const std::string err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-  EXPECT_NE(err.find("X error on the display \"" + s_xvfb->display_name() + "\": BadWindow"), std::string::npos)
+  EXPECT_NE(err.find("X error on the display \"" + s_xvfb->display_name() + "\": BadWindow"),
+            std::string::npos)
       << err;
   EXPECT_NE(err.find("in request X_MapWindow"), std::string::npos) << err;
   EXPECT_NE(err.find("; going on\n"), std::string::npos) << err;
@@ -322,23 +338,25 @@ std::thread close_box_later(const std::string& display_name, const std::string& 
 TEST_F(X11PresenterTest, MessageBoxIsModalAndClosesByEnterOrByOk) {
   ASSERT_TRUE(pump([this] { return viewable(); }));
   win::clear_message_box_record();
-  std::thread by_enter = close_box_later(s_xvfb->display_name(), "First box", [](Display* d, ::Window, int, int) {
-    XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Return), True, 0);
-    XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Return), False, 0);
-  });
-  EXPECT_EQ(win::MessageBoxA(m_top, "Something went wrong.\nSecond line", "First box", win::MB_OK), win::IDOK);
+  std::thread by_enter =
+      close_box_later(s_xvfb->display_name(), "First box", [](Display* d, ::Window, int, int) {
+        XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Return), True, 0);
+        XTestFakeKeyEvent(d, XKeysymToKeycode(d, XK_Return), False, 0);
+      });
+  EXPECT_EQ(win::MessageBoxA(m_top, "Something went wrong.\nSecond line", "First box", win::MB_OK),
+            win::IDOK);
   by_enter.join();
 
-  std::thread by_click = close_box_later(s_xvfb->display_name(), "Second box", [](Display* d, ::Window box, int w,
-                                                                                   int h) {
-    int x = 0;
-    int y = 0;
-    ::Window child;
-    XTranslateCoordinates(d, box, DefaultRootWindow(d), w / 2, h - 16 - 13, &x, &y, &child);
-    XTestFakeMotionEvent(d, DefaultScreen(d), x, y, 0);
-    XTestFakeButtonEvent(d, 1, True, 0);
-    XTestFakeButtonEvent(d, 1, False, 0);
-  });
+  std::thread by_click = close_box_later(
+      s_xvfb->display_name(), "Second box", [](Display* d, ::Window box, int w, int h) {
+        int x = 0;
+        int y = 0;
+        ::Window child;
+        XTranslateCoordinates(d, box, DefaultRootWindow(d), w / 2, h - 16 - 13, &x, &y, &child);
+        XTestFakeMotionEvent(d, DefaultScreen(d), x, y, 0);
+        XTestFakeButtonEvent(d, 1, True, 0);
+        XTestFakeButtonEvent(d, 1, False, 0);
+      });
   EXPECT_EQ(win::MessageBoxA(m_top, "Click OK", "Second box", win::MB_OK), win::IDOK);
   by_click.join();
   EXPECT_EQ(win::message_box_record().size(), 2u);

@@ -48,8 +48,10 @@ TEST(FontFailure, RunningOutOfDescriptorsIsReportedAsSuchNotAsAMissingFont) {
     error = e.what();
   }
   ::setrlimit(RLIMIT_NOFILE, &old);
-  EXPECT_EQ(error, "OffscreenControl: no font \"DejaVu Serif\" of 13.25 pt: out of file descriptors (Too many "
-                   "open files)");
+  EXPECT_EQ(
+      error,
+      "OffscreenControl: no font \"DejaVu Serif\" of 13.25 pt: out of file descriptors (Too many "
+      "open files)");
   // The same font once descriptors are back.
   EXPECT_NO_THROW(surface.SetFont({"DejaVu Serif", 13.25f, 700}));
 }
@@ -68,7 +70,8 @@ TEST(FontFailureDeathTest, RunningOutOfMemoryIsReportedAsSuchNotAsAMissingFont) 
     unsigned long pages = 0;
     if (!status || std::fscanf(status, "%lu", &pages) != 1) std::exit(2);
     std::fclose(status);
-    const rlimit tight{rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (64u << 10), RLIM_INFINITY};
+    const rlimit tight{rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (64u << 10),
+                       RLIM_INFINITY};
     ::setrlimit(RLIMIT_AS, &tight);
     try {
       surface.SetFont({"DejaVu Serif", 13.25f, 700});

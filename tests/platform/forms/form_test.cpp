@@ -74,8 +74,10 @@ End
 
 PictureSource pictures() {
   return [](const std::string& name) -> win::PicturePtr {
-    if (name == "back") return win::Picture::from_bitmap(win::make_bitmap_handle(win::Surface(30, 20, 0xFFFFFF), 24));
-    if (name == "red") return win::Picture::from_bitmap(win::make_bitmap_handle(win::Surface(8, 8, kRed), 24));
+    if (name == "back")
+      return win::Picture::from_bitmap(win::make_bitmap_handle(win::Surface(30, 20, 0xFFFFFF), 24));
+    if (name == "red")
+      return win::Picture::from_bitmap(win::make_bitmap_handle(win::Surface(8, 8, kRed), 24));
     throw std::runtime_error("no picture " + name);
   };
 }
@@ -197,7 +199,8 @@ TEST_F(FormTest, ControlsKeepStoredOrderAndAreFoundByName) {
 TEST(FormBuilder, AFailingControlTakesTheWholeFormWithIt) {
   ControlRegistry registry = ControlRegistry::with_standard_controls();
   ControlKind failing = *registry.find("Image");
-  failing.create = [](Form&, const LayoutBlock& block, const PictureSource&) -> std::unique_ptr<Control> {
+  failing.create = [](Form&, const LayoutBlock& block,
+                      const PictureSource&) -> std::unique_ptr<Control> {
     PropertyBag bag;
     bag.write("Style", std::string("abc"));
     bag.read_long("Style", 0);
@@ -228,19 +231,26 @@ TEST(FormBuilder, NumbersOutsideTheirRangeAreRejectedWithLineKeyAndRange) {
     return "no error";
   };
   EXPECT_EQ(error_of("ClientWidth = 600", "ClientWidth = -9555"),
-            "stored layout, line 7, key \"ClientWidth\": expected a whole number from 0 to 122880, found -9555");
+            "stored layout, line 7, key \"ClientWidth\": expected a whole number from 0 to 122880, "
+            "found -9555");
   EXPECT_EQ(error_of("ClientHeight = 450", "ClientHeight = 122881"),
-            "stored layout, line 8, key \"ClientHeight\": expected a whole number from 0 to 122880, found 122881");
+            "stored layout, line 8, key \"ClientHeight\": expected a whole number from 0 to "
+            "122880, found 122881");
   EXPECT_EQ(error_of("Interval = 10", "Interval = -1"),
-            "stored layout, line 23, key \"Interval\": expected a whole number from 0 to 65535, found -1");
+            "stored layout, line 23, key \"Interval\": expected a whole number from 0 to 65535, "
+            "found -1");
   EXPECT_EQ(error_of("Interval = 10", "Interval = 65536"),
-            "stored layout, line 23, key \"Interval\": expected a whole number from 0 to 65535, found 65536");
+            "stored layout, line 23, key \"Interval\": expected a whole number from 0 to 65535, "
+            "found 65536");
   EXPECT_EQ(error_of("Width = 300", "Width = 122895"),
-            "stored layout, line 14, key \"Width\": expected a whole number from 0 to 122880, found 122895");
+            "stored layout, line 14, key \"Width\": expected a whole number from 0 to 122880, "
+            "found 122895");
   EXPECT_EQ(error_of("Left = 150", "Left = -200000"),
-            "stored layout, line 12, key \"Left\": expected a whole number from -122880 to 122880, found -200000");
+            "stored layout, line 12, key \"Left\": expected a whole number from -122880 to 122880, "
+            "found -200000");
   EXPECT_EQ(error_of("TabIndex = 0", "TabIndex = -1"),
-            "stored layout, line 17, key \"TabIndex\": expected a whole number from 0 to 32767, found -1");
+            "stored layout, line 17, key \"TabIndex\": expected a whole number from 0 to 32767, "
+            "found -1");
   EXPECT_EQ(error_of("Interval = 10", "Interval = 65535"), "no error");
   EXPECT_EQ(error_of("ClientWidth = 600", "ClientWidth = 0"), "no error");
 }

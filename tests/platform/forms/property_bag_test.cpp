@@ -29,7 +29,8 @@ TEST(PropertyBag, WriteWithADefaultStoresOnlyValuesThatDiffer) {
   EXPECT_TRUE(bag.empty());
   bag.write("Checked", Flag{false});  // no default: always stored
   bag.write("IconHighLiteColor", std::int32_t{0}, std::int32_t{0xFF00});
-  bag.write("Caption", std::string("candybutton"), std::string("CandyButton"));  // text compares exactly
+  bag.write("Caption", std::string("candybutton"),
+            std::string("CandyButton"));  // text compares exactly
   ASSERT_EQ(bag.size(), 3u);
   EXPECT_EQ(bag.entries()[0].first, "Checked");
   // Writing the default later removes an earlier value.
@@ -77,8 +78,9 @@ TEST(ValueConversion, ValuesThatCannotConvertNameKeyValueAndExpectedType) {
     }
     return std::string("no error");
   };
-  EXPECT_EQ(message([] { to_long("BorderBrightness", std::string("abc")); }),
-            "type mismatch: property \"BorderBrightness\" holds text \"abc\", expected a 32-bit integer");
+  EXPECT_EQ(
+      message([] { to_long("BorderBrightness", std::string("abc")); }),
+      "type mismatch: property \"BorderBrightness\" holds text \"abc\", expected a 32-bit integer");
   EXPECT_EQ(message([] { to_integer("Style", std::int32_t{40000}); }),
             "overflow: property \"Style\" holds a 32-bit integer 40000, expected a 16-bit integer");
   EXPECT_EQ(message([] { to_byte("a", std::int32_t{-1}); }).substr(0, 8), "overflow");

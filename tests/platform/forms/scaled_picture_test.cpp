@@ -24,7 +24,8 @@ TEST(ScaleSurface, WholeFactorsRepeatPixelsAndOthersBlend) {
   ASSERT_EQ(doubled.width, 4);
   ASSERT_EQ(doubled.height, 4);
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(doubled.at(x, y), source.at(x / 2, y / 2)) << x << "," << y;
+    for (int x = 0; x < 4; ++x)
+      EXPECT_EQ(doubled.at(x, y), source.at(x / 2, y / 2)) << x << "," << y;
 
   // 2 x 2 at 1.5 is 3 x 3: the corners keep their colours, the middle
   // column lies halfway between black and white.

@@ -23,11 +23,13 @@ struct Recorder : ControlEvents {
   bool fail = false;
   void OnResize() override { seen.push_back("resize"); }
   void OnMouseDown(std::int16_t& b, std::int16_t& s, float& x, float& y) override {
-    seen.push_back("down " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(int(x)) + " " +
-                   std::to_string(int(y)));
+    seen.push_back("down " + std::to_string(b) + " " + std::to_string(s) + " " +
+                   std::to_string(int(x)) + " " + std::to_string(int(y)));
     if (fail) throw std::runtime_error("handler failed");
   }
-  void OnMouseUp(std::int16_t& b, std::int16_t&, float&, float&) override { seen.push_back("up " + std::to_string(b)); }
+  void OnMouseUp(std::int16_t& b, std::int16_t&, float&, float&) override {
+    seen.push_back("up " + std::to_string(b));
+  }
   void OnClick() override { seen.push_back("click"); }
   void OnDblClick() override { seen.push_back("dblclick"); }
 };
@@ -42,7 +44,8 @@ struct Parent {
       return win::RegisterClassA(&wc) != 0;
     }();
     (void)registered;
-    hwnd = win::CreateWindowExA(0, "UserControlTestParent", "", win::WS_POPUP, 0, 0, 300, 200, win::HWND{});
+    hwnd = win::CreateWindowExA(0, "UserControlTestParent", "", win::WS_POPUP, 0, 0, 300, 200,
+                                win::HWND{});
   }
   ~Parent() { win::DestroyWindow(hwnd); }
 };
@@ -117,11 +120,14 @@ TEST(UserControl, TranslatesMouseMessagesAndCatchesHandlerFailures) {
   UserControl control(parent.hwnd, 0, 0, 40, 30);
   Recorder events;
   control.set_events(&events);
-  win::SendMessageA(control.hWnd(), win::WM_LBUTTONDOWN, win::MK_LBUTTON | win::MK_CONTROL, win::MAKELPARAM(-3, 7));
+  win::SendMessageA(control.hWnd(), win::WM_LBUTTONDOWN, win::MK_LBUTTON | win::MK_CONTROL,
+                    win::MAKELPARAM(-3, 7));
   win::SendMessageA(control.hWnd(), win::WM_LBUTTONUP, 0, win::MAKELPARAM(5, 7));
-  win::SendMessageA(control.hWnd(), win::WM_RBUTTONDOWN, win::MK_RBUTTON | win::MK_SHIFT, win::MAKELPARAM(1, 2));
+  win::SendMessageA(control.hWnd(), win::WM_RBUTTONDOWN, win::MK_RBUTTON | win::MK_SHIFT,
+                    win::MAKELPARAM(1, 2));
   win::SendMessageA(control.hWnd(), win::WM_LBUTTONDBLCLK, win::MK_LBUTTON, win::MAKELPARAM(1, 2));
-  EXPECT_EQ(events.seen, (std::vector<std::string>{"down 1 2 -3 7", "up 1", "click", "down 2 1 1 2", "dblclick"}));
+  EXPECT_EQ(events.seen, (std::vector<std::string>{"down 1 2 -3 7", "up 1", "click", "down 2 1 1 2",
+                                                   "dblclick"}));
 
   events.fail = true;
   EXPECT_NO_THROW(win::SendMessageA(control.hWnd(), win::WM_LBUTTONDOWN, win::MK_LBUTTON, 0));
@@ -172,8 +178,9 @@ TEST(UserControl, QuickSecondRightOrMiddlePressIsAnOrdinaryPress) {
       win::process_pending_messages();
     }
   }
-  EXPECT_EQ(events.seen, (std::vector<std::string>{"down 2 0 5 5", "up 2", "down 2 0 5 5", "up 2", "down 4 0 5 5",
-                                                    "up 4", "down 4 0 5 5", "up 4"}));
+  EXPECT_EQ(events.seen,
+            (std::vector<std::string>{"down 2 0 5 5", "up 2", "down 2 0 5 5", "up 2",
+                                      "down 4 0 5 5", "up 4", "down 4 0 5 5", "up 4"}));
 }
 
 // The window and the host's table entry once outlived a host whose image

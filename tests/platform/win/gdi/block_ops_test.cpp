@@ -27,7 +27,8 @@ TEST(BlockOps, WholeRowFillsMatchTheRowRule) {
   const RECT box{-3, -2, kW + 4, 3};
   FillRect(m.dc, &box, brush);
   for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) ASSERT_EQ(m.pixels().at(x, y), y < 3 ? 0x00ABCDu : 0u) << x << "," << y;
+    for (int x = 0; x < kW; ++x)
+      ASSERT_EQ(m.pixels().at(x, y), y < 3 ? 0x00ABCDu : 0u) << x << "," << y;
   // Under a clip only its pixels change.
   const Region clip = Region::rect(1, 0, 3, kH);
   dc_from_handle(m.dc)->clip = &clip;
@@ -57,7 +58,8 @@ TEST(BlockOps, WholeRowCopiesTakeOnlyRowsTheSourceHas) {
   // Starting above the surface: destination row 0 gets source row 1.
   EXPECT_TRUE(BitBlt(dst.dc, 0, -1, kW, kH + 3, src.dc, 0, 0, SRCCOPY));
   for (int y = 0; y < kH - 1; ++y)
-    for (int x = 0; x < kW; ++x) ASSERT_EQ(dst.pixels().at(x, y), src.pixels().at(x, y + 1)) << x << "," << y;
+    for (int x = 0; x < kW; ++x)
+      ASSERT_EQ(dst.pixels().at(x, y), src.pixels().at(x, y + 1)) << x << "," << y;
 }
 
 TEST(BlockOps, ASurfaceCopiedOntoItself) {
@@ -69,7 +71,8 @@ TEST(BlockOps, ASurfaceCopiedOntoItself) {
   // Shifted down a row, it still reads the rows as they were.
   EXPECT_TRUE(BitBlt(m.dc, 0, 1, kW, kH, m.dc, 0, 0, SRCCOPY));
   for (int y = 1; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) ASSERT_EQ(m.pixels().at(x, y), before.at(x, y - 1)) << x << "," << y;
+    for (int x = 0; x < kW; ++x)
+      ASSERT_EQ(m.pixels().at(x, y), before.at(x, y - 1)) << x << "," << y;
 }
 
 TEST(BlockOps, VerticalLinesLeaveOutTheirEndEitherWay) {

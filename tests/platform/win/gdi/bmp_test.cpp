@@ -21,7 +21,8 @@ void expect_pattern(const DibImage& image, int width, int height, COLORREF (*pat
   ASSERT_EQ(image.pixels.width, width);
   ASSERT_EQ(image.pixels.height, height);
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) EXPECT_EQ(image.pixels.at(x, y), pattern(x, y)) << "at " << x << ", " << y;
+    for (int x = 0; x < width; ++x)
+      EXPECT_EQ(image.pixels.at(x, y), pattern(x, y)) << "at " << x << ", " << y;
 }
 
 void put_u32(Bytes& bytes, std::size_t offset, std::uint32_t value) {
@@ -99,30 +100,69 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Corruption{"empty", "rgb24.bmp", [](Bytes& b) { b.clear(); }, "truncated file header"},
         Corruption{"bad magic", "rgb24.bmp", [](Bytes& b) { b[0] = 'P'; }, "bad magic"},
-        Corruption{"cut header", "rgb24.bmp", [](Bytes& b) { b.resize(30); put_u32(b, 2, 0); }, "truncated info header"},
-        Corruption{"header size", "rgb24.bmp", [](Bytes& b) { put_u32(b, 14, 41); }, "info header size 41"},
-        Corruption{"zero width", "rgb24.bmp", [](Bytes& b) { put_u32(b, 18, 0); }, "width 0 out of range"},
-        Corruption{"negative width", "rgb24.bmp", [](Bytes& b) { put_u32(b, 18, std::uint32_t(-6)); }, "width -6"},
-        Corruption{"huge width", "rgb24.bmp", [](Bytes& b) { put_u32(b, 18, 0x7FFFFFFF); }, "out of range"},
-        Corruption{"zero height", "rgb24.bmp", [](Bytes& b) { put_u32(b, 22, 0); }, "height 0 out of range"},
-        Corruption{"most negative height", "rgb24.bmp", [](Bytes& b) { put_u32(b, 22, 0x80000000); }, "out of range"},
+        Corruption{"cut header", "rgb24.bmp",
+                   [](Bytes& b) {
+                     b.resize(30);
+                     put_u32(b, 2, 0);
+                   },
+                   "truncated info header"},
+        Corruption{"header size", "rgb24.bmp", [](Bytes& b) { put_u32(b, 14, 41); },
+                   "info header size 41"},
+        Corruption{"zero width", "rgb24.bmp", [](Bytes& b) { put_u32(b, 18, 0); },
+                   "width 0 out of range"},
+        Corruption{"negative width", "rgb24.bmp",
+                   [](Bytes& b) { put_u32(b, 18, std::uint32_t(-6)); }, "width -6"},
+        Corruption{"huge width", "rgb24.bmp", [](Bytes& b) { put_u32(b, 18, 0x7FFFFFFF); },
+                   "out of range"},
+        Corruption{"zero height", "rgb24.bmp", [](Bytes& b) { put_u32(b, 22, 0); },
+                   "height 0 out of range"},
+        Corruption{"most negative height", "rgb24.bmp",
+                   [](Bytes& b) { put_u32(b, 22, 0x80000000); }, "out of range"},
         Corruption{"planes", "rgb24.bmp", [](Bytes& b) { put_u16(b, 26, 2); }, "plane count 2"},
         Corruption{"depth", "rgb24.bmp", [](Bytes& b) { put_u16(b, 28, 16); }, "bit depth 16"},
         Corruption{"compression", "pal8.bmp", [](Bytes& b) { put_u32(b, 30, 1); }, "compression 1"},
-        Corruption{"colour count", "pal8.bmp", [](Bytes& b) { put_u32(b, 46, 257); }, "colour count 257"},
-        Corruption{"short palette", "pal8.bmp", [](Bytes& b) { b.resize(500); put_u32(b, 2, 0); }, "pixel data offset"},
-        Corruption{"palette cut", "pal8.bmp", [](Bytes& b) { b.resize(300); put_u32(b, 2, 0); put_u32(b, 10, 70); },
+        Corruption{"colour count", "pal8.bmp", [](Bytes& b) { put_u32(b, 46, 257); },
+                   "colour count 257"},
+        Corruption{"short palette", "pal8.bmp",
+                   [](Bytes& b) {
+                     b.resize(500);
+                     put_u32(b, 2, 0);
+                   },
+                   "pixel data offset"},
+        Corruption{"palette cut", "pal8.bmp",
+                   [](Bytes& b) {
+                     b.resize(300);
+                     put_u32(b, 2, 0);
+                     put_u32(b, 10, 70);
+                   },
                    "overlaps"},
-        Corruption{"index beyond palette", "pal4.bmp", [](Bytes& b) { put_u32(b, 46, 2); put_u32(b, 10, 62); },
+        Corruption{"index beyond palette", "pal4.bmp",
+                   [](Bytes& b) {
+                     put_u32(b, 46, 2);
+                     put_u32(b, 10, 62);
+                   },
                    "colour index"},
-        Corruption{"offset past end", "rgb24.bmp", [](Bytes& b) { put_u32(b, 10, 134); }, "past the end"},
-        Corruption{"offset into header", "rgb24.bmp", [](Bytes& b) { put_u32(b, 10, 40); }, "overlaps the headers"},
-        Corruption{"cut pixels", "rgb24.bmp", [](Bytes& b) { b.pop_back(); put_u32(b, 2, 0); }, "truncated pixel data"},
-        Corruption{"file size field", "rgb24.bmp", [](Bytes& b) { b.pop_back(); }, "truncated file"},
-        Corruption{"size overflow", "rgb24.bmp",
-                   [](Bytes& b) { put_u32(b, 18, 16384); put_u32(b, 22, 16384); put_u16(b, 28, 32); },
+        Corruption{"offset past end", "rgb24.bmp", [](Bytes& b) { put_u32(b, 10, 134); },
+                   "past the end"},
+        Corruption{"offset into header", "rgb24.bmp", [](Bytes& b) { put_u32(b, 10, 40); },
+                   "overlaps the headers"},
+        Corruption{"cut pixels", "rgb24.bmp",
+                   [](Bytes& b) {
+                     b.pop_back();
+                     put_u32(b, 2, 0);
+                   },
                    "truncated pixel data"},
-        Corruption{"bit masks", "rgba32.bmp", [](Bytes& b) { put_u32(b, 54, 0x00F0F000); }, "red bit mask"}),
+        Corruption{"file size field", "rgb24.bmp", [](Bytes& b) { b.pop_back(); },
+                   "truncated file"},
+        Corruption{"size overflow", "rgb24.bmp",
+                   [](Bytes& b) {
+                     put_u32(b, 18, 16384);
+                     put_u32(b, 22, 16384);
+                     put_u16(b, 28, 32);
+                   },
+                   "truncated pixel data"},
+        Corruption{"bit masks", "rgba32.bmp", [](Bytes& b) { put_u32(b, 54, 0x00F0F000); },
+                   "red bit mask"}),
     [](const testing::TestParamInfo<Corruption>& info) {
       std::string name = info.param.name;
       for (char& ch : name)

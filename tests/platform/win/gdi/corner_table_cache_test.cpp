@@ -19,8 +19,12 @@ CornerInsets wide_walk(std::int64_t w, std::int64_t h) {
   using I = __int128;
   const std::int64_t A = w - 1, B = h - 1;
   std::vector<std::int64_t> reach(std::size_t(B / 2 + 1), -1);
-  auto F = [&](std::int64_t X, std::int64_t Y) { return I(B) * B * X * X + I(A) * A * Y * Y - I(A) * A * B * B; };
-  auto plot = [&](std::int64_t X, std::int64_t Y) { reach[std::size_t(Y / 2)] = std::max(reach[std::size_t(Y / 2)], X); };
+  auto F = [&](std::int64_t X, std::int64_t Y) {
+    return I(B) * B * X * X + I(A) * A * Y * Y - I(A) * A * B * B;
+  };
+  auto plot = [&](std::int64_t X, std::int64_t Y) {
+    reach[std::size_t(Y / 2)] = std::max(reach[std::size_t(Y / 2)], X);
+  };
   auto outside = [&](std::int64_t X, std::int64_t Y) { return F(X, Y) + F(X - 2, Y) >= 0; };
   std::int64_t X = A, Y = B % 2;
   plot(X, Y);
@@ -67,10 +71,12 @@ void expect_fresh_rows(const RoundBox& box) {
 TEST(CornerTableCache, TheSixtyFourBitWalkMatchesTheWideOneUpToItsLimit) {
   std::mt19937 random(23);
   std::vector<std::pair<std::int64_t, std::int64_t>> sizes{
-      {2, 2}, {3, 5}, {726, 106}, {32768, 32768}, {32768, 3}, {3, 32768}, {20000, 31000}, {32769, 40}, {40, 40000}};
+      {2, 2},     {3, 5},         {726, 106},  {32768, 32768}, {32768, 3},
+      {3, 32768}, {20000, 31000}, {32769, 40}, {40, 40000}};
   for (int i = 0; i < 40; ++i)
     sizes.push_back({std::int64_t(random() % 2000 + 2), std::int64_t(random() % 2000 + 2)});
-  for (const auto& [w, h] : sizes) EXPECT_EQ(walk_corner_insets(w, h), wide_walk(w, h)) << w << " x " << h;
+  for (const auto& [w, h] : sizes)
+    EXPECT_EQ(walk_corner_insets(w, h), wide_walk(w, h)) << w << " x " << h;
 }
 
 TEST(CornerTableCache, BoxesAndRegionsFromTheCacheEqualAFreshWalk) {
@@ -90,8 +96,10 @@ TEST(CornerTableCache, BoxesAndRegionsFromTheCacheEqualAFreshWalk) {
     CornerTableCache::clear();
     const HRGN cold = CreateRoundRectRgn(left, top, right, bottom, cw, ch);
     const HRGN cold_ellipse = CreateEllipticRgn(left, top, right, bottom);
-    EXPECT_TRUE(EqualRgn(warm, cold)) << left << "," << top << "," << right << "," << bottom << " / " << cw << "x" << ch;
-    EXPECT_TRUE(EqualRgn(warm_ellipse, cold_ellipse)) << left << "," << top << "," << right << "," << bottom;
+    EXPECT_TRUE(EqualRgn(warm, cold))
+        << left << "," << top << "," << right << "," << bottom << " / " << cw << "x" << ch;
+    EXPECT_TRUE(EqualRgn(warm_ellipse, cold_ellipse))
+        << left << "," << top << "," << right << "," << bottom;
     for (const HRGN r : {warm, warm_ellipse, cold, cold_ellipse}) DeleteObject(r);
   }
 }

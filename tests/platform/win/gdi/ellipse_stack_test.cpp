@@ -41,7 +41,8 @@ void expect_same(const std::vector<EllipseRing>& rings, const Region* clip = nul
   const Surface want = one_by_one(rings, clip);
   const Surface got = stacked(rings, clip);
   for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) ASSERT_EQ(got.at(x, y), want.at(x, y)) << "pixel " << x << "," << y;
+    for (int x = 0; x < kW; ++x)
+      ASSERT_EQ(got.at(x, y), want.at(x, y)) << "pixel " << x << "," << y;
 }
 
 // A glow as the shaded faces draw it: shrinking boxes, centred low.
@@ -69,7 +70,8 @@ TEST(EllipseStack, RingsThatAreNotNestedMatchToo) {
     const int count = 1 + int(random() % 6);
     for (int i = 0; i < count; ++i) {
       const LONG l = LONG(random() % 50) - 5, t = LONG(random() % 40) - 5;
-      rings.push_back({{l, t, l + LONG(random() % 30) - 3, t + LONG(random() % 25) - 3}, COLORREF(random() & 0xFFFFFF)});
+      rings.push_back({{l, t, l + LONG(random() % 30) - 3, t + LONG(random() % 25) - 3},
+                       COLORREF(random() & 0xFFFFFF)});
     }
     expect_same(rings);
   }

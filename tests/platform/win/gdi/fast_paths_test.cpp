@@ -22,7 +22,8 @@ constexpr int kW = 24, kH = 16;
 
 void expect_same_pixels(const MemoryDc& got, const MemoryDc& want) {
   for (int y = 0; y < kH; ++y)
-    for (int x = 0; x < kW; ++x) ASSERT_EQ(got.pixels().at(x, y), want.pixels().at(x, y)) << x << "," << y;
+    for (int x = 0; x < kW; ++x)
+      ASSERT_EQ(got.pixels().at(x, y), want.pixels().at(x, y)) << x << "," << y;
 }
 
 POINT position(HDC dc) {
@@ -40,7 +41,9 @@ COLORREF any_color(std::mt19937& random) {
   return top | (COLORREF(random()) & (top == 0x10FF0000 ? 0xFFFFu : 0xFFFFFFu));
 }
 
-Region two_runs_a_row() { return Region::combine(Region::rect(2, 1, 9, 14), Region::rect(12, 3, 22, 15), RGN_OR); }
+Region two_runs_a_row() {
+  return Region::combine(Region::rect(2, 1, 9, 14), Region::rect(12, 3, 22, 15), RGN_OR);
+}
 
 TEST(FastPaths, DrawSolidLineIsAPenLineInEveryDirectionAndUnderAClip) {
   const Region clip = two_runs_a_row();
@@ -51,9 +54,11 @@ TEST(FastPaths, DrawSolidLineIsAPenLineInEveryDirectionAndUnderAClip) {
     dc_from_handle(plain.dc)->clip = c;
     for (int i = 0; i < 300; ++i) {
       const int x1 = int(random() % 34) - 5, y1 = int(random() % 26) - 5;
-      const int x2 = i % 7 == 0 ? x1 : int(random() % 34) - 5, y2 = i % 5 == 0 ? y1 : int(random() % 26) - 5;
+      const int x2 = i % 7 == 0 ? x1 : int(random() % 34) - 5,
+                y2 = i % 5 == 0 ? y1 : int(random() % 26) - 5;
       const COLORREF color = any_color(random);
-      EXPECT_EQ(DrawSolidLine(fast.dc, x1, y1, x2, y2, color), plain::DrawSolidLine(plain.dc, x1, y1, x2, y2, color));
+      EXPECT_EQ(DrawSolidLine(fast.dc, x1, y1, x2, y2, color),
+                plain::DrawSolidLine(plain.dc, x1, y1, x2, y2, color));
       ASSERT_EQ(position(fast.dc), position(plain.dc)) << i;
     }
     dc_from_handle(fast.dc)->clip = nullptr;
@@ -80,9 +85,10 @@ TEST(FastPaths, SolidRowsAreOneLineEach) {
 
 TEST(FastPaths, FillSolidRectIsASolidBrushFill) {
   const Region clip = two_runs_a_row();
-  const RECT boxes[] = {{2, 3, 10, 8},   {10, 8, 2, 3},   {5, 5, 5, 9},     {-4, -4, 40, 30},
-                        {20, 2, 30, 20}, {7, 12, 8, 13},  {15, 14, 3, 1},   {0, 0, 0, 0}};
-  const COLORREF colors[] = {0x123456, 0x01000007, 0x01ABCDEF, 0x80000005u, 0x10FF1234, 0xFFFFFFFFu};
+  const RECT boxes[] = {{2, 3, 10, 8},   {10, 8, 2, 3},  {5, 5, 5, 9},   {-4, -4, 40, 30},
+                        {20, 2, 30, 20}, {7, 12, 8, 13}, {15, 14, 3, 1}, {0, 0, 0, 0}};
+  const COLORREF colors[] = {0x123456,    0x01000007, 0x01ABCDEF,
+                             0x80000005u, 0x10FF1234, 0xFFFFFFFFu};
   for (const Region* c : {static_cast<const Region*>(nullptr), &clip}) {
     MemoryDc fast(kW, kH, 0x999999), plain(kW, kH, 0x999999);
     dc_from_handle(fast.dc)->clip = c;
@@ -90,7 +96,8 @@ TEST(FastPaths, FillSolidRectIsASolidBrushFill) {
     std::size_t i = 0;
     for (const RECT& box : boxes) {
       const COLORREF color = colors[i++ % std::size(colors)];
-      EXPECT_EQ(fill_solid_rect(fast.dc, &box, color), plain::fill_solid_rect(plain.dc, &box, color));
+      EXPECT_EQ(fill_solid_rect(fast.dc, &box, color),
+                plain::fill_solid_rect(plain.dc, &box, color));
     }
     dc_from_handle(fast.dc)->clip = nullptr;
     dc_from_handle(plain.dc)->clip = nullptr;
@@ -109,9 +116,10 @@ HRGN random_region(std::mt19937& random) {
   for (int i = 0; i < parts; ++i) {
     const int l = int(random() % 40) - 8, t = int(random() % 30) - 8;
     const int r = l + int(random() % 30), b = t + int(random() % 24);
-    const HRGN part = i % 3 == 0   ? CreateRectRgn(l, t, r, b)
-                      : i % 3 == 1 ? CreateEllipticRgn(l, t, r, b)
-                                   : CreateRoundRectRgn(l, t, r, b, int(random() % 12), int(random() % 12));
+    const HRGN part = i % 3 == 0 ? CreateRectRgn(l, t, r, b)
+                      : i % 3 == 1
+                          ? CreateEllipticRgn(l, t, r, b)
+                          : CreateRoundRectRgn(l, t, r, b, int(random() % 12), int(random() % 12));
     CombineRgn(out, out, part, i % 2 ? RGN_XOR : RGN_OR);
     DeleteObject(part);
   }
@@ -133,7 +141,8 @@ TEST(FastPaths, RegionBandsReadTheRowsGetRegionDataGives) {
     for (int y = -10; y < 40; ++y) {
       ASSERT_TRUE(std::ranges::equal(fast.row(y), plain.row(y))) << round << " row " << y;
       for (const RegionSpan& s : fast.row(y)) {
-        EXPECT_TRUE(PtInRegion(rgn, s.left, y) && PtInRegion(rgn, s.right - 1, y) && !PtInRegion(rgn, s.right, y));
+        EXPECT_TRUE(PtInRegion(rgn, s.left, y) && PtInRegion(rgn, s.right - 1, y) &&
+                    !PtInRegion(rgn, s.right, y));
       }
     }
     DeleteObject(rgn);

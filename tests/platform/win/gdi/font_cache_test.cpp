@@ -37,8 +37,8 @@ std::size_t mappings() {
 void make_and_delete_fonts(int first, int count) {
   for (int i = first; i < first + count; ++i) {
     const std::string name = "F" + std::to_string(i);
-    const HFONT font = CreateFontA(-12 - i % 7, 0, 0, 0, 100 + i % 9 * 100, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                   name.c_str());
+    const HFONT font = CreateFontA(-12 - i % 7, 0, 0, 0, 100 + i % 9 * 100, 0, 0, 0,
+                                   DEFAULT_CHARSET, 0, 0, 0, 0, name.c_str());
     ASSERT_TRUE(font) << name;
     EXPECT_GT(font_from_handle(font)->face->glyph('W').advance, 0);
     ASSERT_TRUE(DeleteObject(HGDIOBJ{font}));
@@ -96,7 +96,8 @@ TEST(FontCache, RunningOutOfDescriptorsIsNotAMissingFont) {
   EXPECT_FALSE(font);
   EXPECT_EQ(error, ERROR_TOO_MANY_OPEN_FILES);
   // With descriptors back the same font is made.
-  const HFONT again = CreateFontA(-41, 0, 0, 0, 300, 1, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DescriptorProbe");
+  const HFONT again =
+      CreateFontA(-41, 0, 0, 0, 300, 1, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DescriptorProbe");
   EXPECT_TRUE(again);
   DeleteObject(HGDIOBJ{again});
 }

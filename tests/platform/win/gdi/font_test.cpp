@@ -45,7 +45,8 @@ TEST(Font, HeightsFollowWindowsRules) {
   }
   LONG previous = 0;
   for (int points = 6; points <= 24; points += 2) {
-    const LONG height = open_font(logfont("Tahoma", height_from_points(points)))->face->metrics().height;
+    const LONG height =
+        open_font(logfont("Tahoma", height_from_points(points)))->face->metrics().height;
     EXPECT_GT(height, previous) << points;
     previous = height;
   }
@@ -53,7 +54,8 @@ TEST(Font, HeightsFollowWindowsRules) {
 
 TEST(Font, OutOfRangeHeightIsRejected) {
   EXPECT_THROW(open_font(logfont("Tahoma", -2049)), std::invalid_argument);
-  EXPECT_THROW(open_font(logfont("Tahoma", std::numeric_limits<LONG>::min())), std::invalid_argument);
+  EXPECT_THROW(open_font(logfont("Tahoma", std::numeric_limits<LONG>::min())),
+               std::invalid_argument);
   EXPECT_NO_THROW(open_font(logfont("Tahoma", 2048)));
 }
 
@@ -86,10 +88,10 @@ TEST(Font, DefaultGuiFontIsMsSansSerifEightPoint) {
   EXPECT_EQ(&font_or_default(HFONT{0x12345}), &default_font());
 }
 
-
 TEST(Font, FontsAreCountedGdiObjects) {
   const std::size_t before = live_objects(ObjectKind::Font);
-  const HFONT a = CreateFontA(-13, 0, 0, 0, FW_BOLD, 1, 1, 0, ANSI_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+  const HFONT a =
+      CreateFontA(-13, 0, 0, 0, FW_BOLD, 1, 1, 0, ANSI_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
   ASSERT_TRUE(a);
   EXPECT_EQ(live_objects(ObjectKind::Font), before + 1);
   EXPECT_TRUE(font_from_handle(a)->underline());

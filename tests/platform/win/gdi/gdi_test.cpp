@@ -14,7 +14,8 @@ struct Counts {
   std::size_t dcs, regions, brushes, pens, bitmaps;
   static Counts now() {
     return {live_objects(ObjectKind::DeviceContext), live_objects(ObjectKind::Region),
-            live_objects(ObjectKind::Brush), live_objects(ObjectKind::Pen), live_objects(ObjectKind::Bitmap)};
+            live_objects(ObjectKind::Brush), live_objects(ObjectKind::Pen),
+            live_objects(ObjectKind::Bitmap)};
   }
   bool operator==(const Counts&) const = default;
 };
@@ -38,7 +39,8 @@ TEST(GdiObjects, CreatingAndDeletingEveryKindLeavesTheCountsAsTheyWere) {
   EXPECT_EQ(SelectObject(dc, old_brush), HGDIOBJ(brush));
   EXPECT_EQ(SelectObject(dc, old_pen), HGDIOBJ(pen));
   EXPECT_EQ(SelectObject(dc, old_bitmap), HGDIOBJ(bmp));
-  for (HGDIOBJ object : {HGDIOBJ(bmp), HGDIOBJ(brush), HGDIOBJ(pen), HGDIOBJ(null_pen), HGDIOBJ(rgn)})
+  for (HGDIOBJ object :
+       {HGDIOBJ(bmp), HGDIOBJ(brush), HGDIOBJ(pen), HGDIOBJ(null_pen), HGDIOBJ(rgn)})
     EXPECT_TRUE(DeleteObject(object));
   EXPECT_TRUE(DeleteDC(dc));
   EXPECT_EQ(Counts::now(), before);

@@ -46,7 +46,8 @@ TEST(Ico, DecodesPaletteAndAlphaIconsWrittenByAnotherTool) {
       // Column 0 was written with alpha 0.
       EXPECT_EQ(rgba[0].transparent[std::size_t(y * 6 + x)], x == 0) << x << ", " << y;
     }
-    for (int x = 0; x < 5; ++x) EXPECT_EQ(pal8[0].color.at(x, y), fixtures::ramp_pattern(x, y)) << x << ", " << y;
+    for (int x = 0; x < 5; ++x)
+      EXPECT_EQ(pal8[0].color.at(x, y), fixtures::ramp_pattern(x, y)) << x << ", " << y;
   }
 }
 
@@ -160,15 +161,19 @@ Bytes ico_of(const std::vector<Bytes>& images, const std::vector<std::size_t>& e
 TEST(Ico, DirectoryListingOneImageThousandsOfTimesIsRefusedBeforeDecoding) {
   // 8000 entries of one 256 x 256 image: 524 million pixels, 2 GB decoded.
   const Bytes bomb = ico_of({square_icon_image(256, false)}, std::vector<std::size_t>(8000, 0));
-  expect_rejected(bomb, "ICO: the 8000 images of the directory hold more than 16777216 pixels together");
+  expect_rejected(bomb,
+                  "ICO: the 8000 images of the directory hold more than 16777216 pixels together");
   try {
     win::decode_best_ico_image(bomb, 32);
     ADD_FAILURE() << "accepted";
   } catch (const win::ImageFormatError& error) {
-    EXPECT_NE(std::string(error.what()).find("more than 16777216 pixels"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("more than 16777216 pixels"), std::string::npos)
+        << error.what();
   }
   // 256 of them are the most a directory may hold.
-  EXPECT_EQ(win::read_ico_directory(ico_of({square_icon_image(256, false)}, std::vector<std::size_t>(256, 0))).size(),
+  EXPECT_EQ(win::read_ico_directory(
+                ico_of({square_icon_image(256, false)}, std::vector<std::size_t>(256, 0)))
+                .size(),
             256u);
 }
 

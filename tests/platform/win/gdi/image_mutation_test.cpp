@@ -23,9 +23,11 @@ Bytes mutate(Bytes bytes, std::mt19937& random) {
       case 0: bytes[at] ^= std::uint8_t(1u << (random() % 8)); break;
       case 1: bytes[at] = std::uint8_t(random()); break;
       case 2: {
-        static constexpr std::uint32_t extremes[] = {0, 1, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0x4000, 0x10000};
+        static constexpr std::uint32_t extremes[] = {0,          1,      0x7FFFFFFF, 0x80000000,
+                                                     0xFFFFFFFF, 0x4000, 0x10000};
         const std::uint32_t v = extremes[random() % std::size(extremes)];
-        for (std::size_t k = 0; k < 4 && at + k < bytes.size(); ++k) bytes[at + k] = std::uint8_t(v >> (8 * k));
+        for (std::size_t k = 0; k < 4 && at + k < bytes.size(); ++k)
+          bytes[at + k] = std::uint8_t(v >> (8 * k));
         break;
       }
       case 3: bytes.resize(random() % bytes.size()); break;
@@ -36,8 +38,8 @@ Bytes mutate(Bytes bytes, std::mt19937& random) {
 }
 
 TEST(ImageMutation, DamagedPicturesAreDecodedOrRejectedCleanly) {
-  const char* files[] = {"mono1.bmp", "pal4.bmp", "pal8.bmp", "rgb24.bmp", "rgba32.bmp",
-                         "pal4.ico",  "pal8.ico", "rgba32.ico"};
+  const char* files[] = {"mono1.bmp",  "pal4.bmp", "pal8.bmp", "rgb24.bmp",
+                         "rgba32.bmp", "pal4.ico", "pal8.ico", "rgba32.ico"};
   std::mt19937 random(20240611);
   int rejected = 0;
   for (const char* name : files) {
@@ -46,10 +48,8 @@ TEST(ImageMutation, DamagedPicturesAreDecodedOrRejectedCleanly) {
     for (int i = 0; i < 600; ++i) {
       const Bytes damaged = mutate(original, random);
       try {
-        if (is_icon)
-          win::decode_ico(damaged);
-        else
-          win::decode_bmp(damaged);
+        if (is_icon) win::decode_ico(damaged);
+        else win::decode_bmp(damaged);
       } catch (const win::ImageFormatError&) {
         ++rejected;
       }

@@ -31,8 +31,9 @@ inline std::vector<std::uint8_t> read_picture(const std::string& name) {
 
 // 6 x 4: colour index (x + 2y) mod 6.
 inline win::COLORREF colour_pattern(int x, int y) {
-  static constexpr win::COLORREF colours[] = {win::RGB(255, 0, 0),   win::RGB(0, 255, 0), win::RGB(0, 0, 255),
-                                              win::RGB(255, 255, 255), win::RGB(0, 0, 0), win::RGB(128, 128, 0)};
+  static constexpr win::COLORREF colours[] = {win::RGB(255, 0, 0), win::RGB(0, 255, 0),
+                                              win::RGB(0, 0, 255), win::RGB(255, 255, 255),
+                                              win::RGB(0, 0, 0),   win::RGB(128, 128, 0)};
   return colours[(x + 2 * y) % 6];
 }
 

@@ -51,7 +51,8 @@ class Canvas {
     const Surface& s = surface();
     for (int y = 0; y < s.height; ++y) {
       std::string row;
-      for (int x = 0; x < s.width; ++x) row += s.at(x, y) == kInk ? '#' : s.at(x, y) == kPaper ? '.' : '?';
+      for (int x = 0; x < s.width; ++x)
+        row += s.at(x, y) == kInk ? '#' : s.at(x, y) == kPaper ? '.' : '?';
       rows.push_back(row);
     }
     return rows;
@@ -75,11 +76,7 @@ TEST(Lines, HorizontalAndVerticalExcludeTheEndPixel) {
   c.line(1, 0, 5, 0);  // rightwards
   c.line(4, 2, 0, 2);  // leftwards: from 4 down to 1
   c.line(5, 1, 5, 4);  // downwards
-  EXPECT_EQ(c.map(), (Map{".####.",
-                          ".....#",
-                          ".#####",
-                          ".....#",
-                          "......"}));
+  EXPECT_EQ(c.map(), (Map{".####.", ".....#", ".#####", ".....#", "......"}));
 }
 
 TEST(Lines, ZeroLengthDrawsNothingButMovesThePosition) {
@@ -96,11 +93,7 @@ TEST(Lines, FortyFiveDegreesInAllFourDirections) {
   c.line(0, 0, 3, 3);
   c.line(4, 0, 2, 2);
   c.line(0, 4, 1, 3);
-  EXPECT_EQ(c.map(), (Map{"#...#",
-                          ".#.#.",
-                          "..#..",
-                          ".....",
-                          "#...."}));
+  EXPECT_EQ(c.map(), (Map{"#...#", ".#.#.", "..#..", ".....", "#...."}));
 }
 
 TEST(Lines, ShallowSlopeTiesGoToTheSmallerCoordinate) {
@@ -117,12 +110,7 @@ TEST(Lines, ShallowSlopeTiesGoToTheSmallerCoordinate) {
 TEST(Lines, SteepSlopeStepsAlongY) {
   Canvas c(3, 6);
   c.line(0, 0, 2, 5);  // x = 0.4·y: 0, 0.4, 0.8, 1.2, 1.6
-  EXPECT_EQ(c.map(), (Map{"#..",
-                          "#..",
-                          ".#.",
-                          ".#.",
-                          "..#",
-                          "..."}));
+  EXPECT_EQ(c.map(), (Map{"#..", "#..", ".#.", ".#.", "..#", "..."}));
 }
 
 TEST(Lines, NullPenDrawsNothingAndTheCurrentPositionMoves) {
@@ -146,7 +134,8 @@ TEST(Lines, HugeCoordinatesAreClippedQuickly) {
 // whole rows included; the colour's top byte does not reach the surface.
 TEST(FillRect, TheBrushlessFillCoversWhatASolidBrushDoes) {
   const HRGN clip = CreateRectRgn(2, 1, 9, 5);
-  for (const RECT& r : {RECT{1, 1, 6, 4}, RECT{8, 5, 2, 0}, RECT{-3, -2, 40, 40}, RECT{3, 3, 3, 9}}) {
+  for (const RECT& r :
+       {RECT{1, 1, 6, 4}, RECT{8, 5, 2, 0}, RECT{-3, -2, 40, 40}, RECT{3, 3, 3, 9}}) {
     for (const bool clipped : {false, true}) {
       MemoryDc with(12, 7, 0xFFFFFF), without(12, 7, 0xFFFFFF);
       if (clipped) {
@@ -157,7 +146,8 @@ TEST(FillRect, TheBrushlessFillCoversWhatASolidBrushDoes) {
       EXPECT_TRUE(fill_rect(with.dc, &r, brush));
       DeleteObject(brush);
       EXPECT_TRUE(fill_solid_rect(without.dc, &r, 0x02123456));
-      EXPECT_EQ(with.pixels().pixels, without.pixels().pixels) << r.left << "," << r.top << " " << clipped;
+      EXPECT_EQ(with.pixels().pixels, without.pixels().pixels)
+          << r.left << "," << r.top << " " << clipped;
       dc_from_handle(with.dc)->clip = nullptr;
       dc_from_handle(without.dc)->clip = nullptr;
     }
@@ -232,9 +222,10 @@ TEST(Pixels, SettingOffTheSurfaceDrawsNothingAndSucceedsAsInWindows) {
 TEST(Pixels, PaletteIndicesAndColourKindsResolveAsInWindows) {
   Canvas c(1, 1);
   const std::pair<COLORREF, COLORREF> cases[] = {
-      {0x01000003, 0x008080}, {0x0100000E, 0x00FF00}, {0x01000013, 0xFFFFFF}, {0x01000014, 0},
-      {0x01FF0003, 0x008080}, {0x03123456, 0},        {0x02123456, 0x123456}, {0xFE123456, 0x123456},
-      {0x10FF0003, 0},        {0x10ABCDEF, 0xABCDEF},
+      {0x01000003, 0x008080}, {0x0100000E, 0x00FF00}, {0x01000013, 0xFFFFFF},
+      {0x01000014, 0},        {0x01FF0003, 0x008080}, {0x03123456, 0},
+      {0x02123456, 0x123456}, {0xFE123456, 0x123456}, {0x10FF0003, 0},
+      {0x10ABCDEF, 0xABCDEF},
   };
   for (const auto& [color, stored] : cases) {
     EXPECT_EQ(SetPixel(c.dc(), 0, 0, color), stored) << std::hex << color;
@@ -302,7 +293,8 @@ TEST(Ellipse, RowsFollowTheReferencesOutlineWalk) {
       std::string expected(static_cast<std::size_t>(k.w), '#');
       const auto inset = static_cast<std::size_t>(k.insets[static_cast<std::size_t>(y)]);
       for (std::size_t x = 0; x < inset; ++x) expected[x] = expected[k.w - 1 - x] = '.';
-      EXPECT_EQ(c.map()[static_cast<std::size_t>(y)], expected) << k.w << " x " << k.h << " row " << y;
+      EXPECT_EQ(c.map()[static_cast<std::size_t>(y)], expected)
+          << k.w << " x " << k.h << " row " << y;
     }
   }
 }
@@ -321,12 +313,7 @@ TEST(Ellipse, EightBySixAsTheReferenceDrawsIt) {
   Canvas c(8, 6);
   SelectObject(c.dc(), GetStockObject(NULL_PEN));
   Ellipse(c.dc(), 0, 0, 8, 6);
-  EXPECT_EQ(c.map(), (Map{"..####..",
-                          ".######.",
-                          "########",
-                          "########",
-                          ".######.",
-                          "..####.."}));
+  EXPECT_EQ(c.map(), (Map{"..####..", ".######.", "########", "########", ".######.", "..####.."}));
 }
 
 TEST(Ellipse, PenDrawsTheRingAndTheBrushTheInside) {
@@ -336,12 +323,7 @@ TEST(Ellipse, PenDrawsTheRingAndTheBrushTheInside) {
   Ellipse(c.dc(), 0, 0, 8, 6);
   SelectObject(c.dc(), old);
   DeleteObject(inside);
-  EXPECT_EQ(c.map(), (Map{"..####..",
-                          ".#????#.",
-                          "#??????#",
-                          "#??????#",
-                          ".#????#.",
-                          "..####.."}));
+  EXPECT_EQ(c.map(), (Map{"..####..", ".#????#.", "#??????#", "#??????#", ".#????#.", "..####.."}));
 }
 
 // A one-pixel pen draws every pixel of the shape that has a neighbour above,
@@ -352,10 +334,7 @@ TEST(Ellipse, PenRingIsThePixelsWithANeighbourOutside) {
   const HBRUSH inside = CreateSolidBrush(0x00FF00);
   const HGDIOBJ old = SelectObject(c.dc(), inside);
   Ellipse(c.dc(), 0, 0, 13, 4);
-  EXPECT_EQ(c.map(), (Map{"..#########..",
-                          "##?????????##",
-                          "##?????????##",
-                          "..#########.."}));
+  EXPECT_EQ(c.map(), (Map{"..#########..", "##?????????##", "##?????????##", "..#########.."}));
   // A 1 x 1 box draws nothing with a pen, as Rectangle does; a box two pixels
   // across is all ring.
   SelectObject(c.dc(), old);
@@ -375,7 +354,8 @@ TEST(RoundRect, RoundCornersLikeTheRegionAndNarrowOnesAsARectangle) {
   RoundRect(c.dc(), 0, 0, 9, 6, 4, 4);
   const HRGN rgn = CreateRoundRectRgn(0, 0, 10, 7, 4, 4);
   for (int y = 0; y < 6; ++y)
-    for (int x = 0; x < 9; ++x) ASSERT_EQ(c.surface().at(x, y) == kInk, PtInRegion(rgn, x, y) != 0) << x << "," << y;
+    for (int x = 0; x < 9; ++x)
+      ASSERT_EQ(c.surface().at(x, y) == kInk, PtInRegion(rgn, x, y) != 0) << x << "," << y;
   DeleteObject(rgn);
   Canvas square(5, 4);
   SelectObject(square.dc(), GetStockObject(NULL_PEN));
@@ -396,12 +376,7 @@ TEST(Ellipse, HollowBrushDrawsOnlyTheRingAndHugeBoxesAreClipped) {
   Canvas c(8, 6);
   SelectObject(c.dc(), GetStockObject(NULL_BRUSH));
   Ellipse(c.dc(), 0, 0, 8, 6);
-  EXPECT_EQ(c.map(), (Map{"..####..",
-                          ".#....#.",
-                          "#......#",
-                          "#......#",
-                          ".#....#.",
-                          "..####.."}));
+  EXPECT_EQ(c.map(), (Map{"..####..", ".#....#.", "#......#", "#......#", ".#....#.", "..####.."}));
   SelectObject(c.dc(), c.brush());
   SelectObject(c.dc(), GetStockObject(NULL_PEN));
   EXPECT_TRUE(Ellipse(c.dc(), -2000000000, -2000000000, 2000000000, 2000000000));

@@ -32,11 +32,13 @@ Pixels pixels_of(const Region& region) {
     if (band.top >= band.bottom || band.spans.empty())
       return ::testing::AssertionFailure() << "empty band at " << band.top;
     for (std::size_t s = 0; s < band.spans.size(); ++s) {
-      if (band.spans[s].left >= band.spans[s].right) return ::testing::AssertionFailure() << "empty span";
+      if (band.spans[s].left >= band.spans[s].right)
+        return ::testing::AssertionFailure() << "empty span";
       if (s > 0 && band.spans[s - 1].right >= band.spans[s].left)
         return ::testing::AssertionFailure() << "spans touch at y=" << band.top;
     }
-    if (k > 0 && bands[k - 1].bottom > band.top) return ::testing::AssertionFailure() << "bands overlap";
+    if (k > 0 && bands[k - 1].bottom > band.top)
+      return ::testing::AssertionFailure() << "bands overlap";
     if (k > 0 && bands[k - 1].bottom == band.top && bands[k - 1].spans == band.spans)
       return ::testing::AssertionFailure() << "mergeable bands at y=" << band.top;
   }
@@ -46,7 +48,9 @@ Pixels pixels_of(const Region& region) {
 Pixels apply(const Pixels& a, const Pixels& b, int mode) {
   Pixels out;
   for (const auto& p : a)
-    if (mode == RGN_OR || mode == RGN_XOR ? true : mode == RGN_AND ? b.count(p) > 0 : b.count(p) == 0)
+    if (mode == RGN_OR || mode == RGN_XOR ? true
+        : mode == RGN_AND                 ? b.count(p) > 0
+                                          : b.count(p) == 0)
       if (mode != RGN_XOR || !b.count(p)) out.insert(p);
   if (mode == RGN_OR || mode == RGN_XOR)
     for (const auto& p : b)
@@ -167,7 +171,7 @@ TEST(RegionHandles, CombineReturnsTheComplexityAndFailsOnBadHandles) {
   EXPECT_EQ(CombineRgn(out, a, b, RGN_AND), SIMPLEREGION);
   EXPECT_EQ(CombineRgn(out, b, a, RGN_DIFF), NULLREGION);
   EXPECT_EQ(CombineRgn(out, a, HRGN{}, RGN_COPY), SIMPLEREGION);  // COPY ignores the second source
-  EXPECT_EQ(CombineRgn(a, a, b, RGN_XOR), COMPLEXREGION);          // destination may be a source
+  EXPECT_EQ(CombineRgn(a, a, b, RGN_XOR), COMPLEXREGION);         // destination may be a source
   EXPECT_FALSE(PtInRegion(a, 2, 2));
   EXPECT_TRUE(PtInRegion(a, 0, 3));
   EXPECT_EQ(CombineRgn(out, a, b, 0), ERROR);
@@ -196,8 +200,8 @@ TEST(RegionHandles, RoundRectCorners) {
     for (int x = 0; x < 8; ++x) row += PtInRegion(rgn, x, y) ? '#' : '.';
     rows.push_back(row);
   }
-  EXPECT_EQ(rows, (std::vector<std::string>{".######.", "########", "########", "########", "########",
-                                            ".######."}));
+  EXPECT_EQ(rows, (std::vector<std::string>{".######.", "########", "########", "########",
+                                            "########", ".######."}));
   DeleteObject(rgn);
   // Corners larger than the box are limited to it: the region is the ellipse.
   const HRGN round = CreateRoundRectRgn(0, 0, 9, 7, 100, 100);
@@ -216,7 +220,8 @@ TEST(RegionHandles, RoundShapesAreSymmetricAndCanonical) {
         ASSERT_TRUE(canonical(region));
         for (int y = 20; y < 20 + h; ++y)
           for (int x = 10; x < 10 + w; ++x)
-            ASSERT_EQ(region.contains(x, y), region.contains(10 + w - 1 - (x - 10), 20 + h - 1 - (y - 20)));
+            ASSERT_EQ(region.contains(x, y),
+                      region.contains(10 + w - 1 - (x - 10), 20 + h - 1 - (y - 20)));
         DeleteObject(rgn);
       }
 }
@@ -260,12 +265,14 @@ TEST(RegionHandles, DegenerateRoundBoxesGiveRegionsInsteadOfThrowing) {
     int l, t, r, b, c;
     RECT box;
   };
-  for (const Case& k : {Case{2, 3, 2, 10, 3, {1, 3, 2, 9}}, Case{2, 3, 9, 3, 3, {2, 2, 8, 3}},
-                        Case{2, 3, 2, 3, 0, {1, 2, 2, 3}}, Case{2, 3, 3, 10, 3, {}}, Case{2, 3, 9, 4, 4, {}}}) {
+  for (const Case& k :
+       {Case{2, 3, 2, 10, 3, {1, 3, 2, 9}}, Case{2, 3, 9, 3, 3, {2, 2, 8, 3}},
+        Case{2, 3, 2, 3, 0, {1, 2, 2, 3}}, Case{2, 3, 3, 10, 3, {}}, Case{2, 3, 9, 4, 4, {}}}) {
     const HRGN rgn = CreateRoundRectRgn(k.l, k.t, k.r, k.b, k.c, k.c);
     ASSERT_TRUE(rgn);
     RECT box;
-    EXPECT_EQ(GetRgnBox(rgn, &box), k.box == RECT{} ? NULLREGION : SIMPLEREGION) << k.l << "," << k.r;
+    EXPECT_EQ(GetRgnBox(rgn, &box), k.box == RECT{} ? NULLREGION : SIMPLEREGION)
+        << k.l << "," << k.r;
     EXPECT_EQ(box, k.box);
     DeleteObject(rgn);
   }

@@ -47,7 +47,8 @@ void expect_same(const Region* clip) {
   dc_from_handle(by_line.dc)->clip = nullptr;
   dc_from_handle(by_rows.dc)->clip = nullptr;
   for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 20; ++x) ASSERT_EQ(by_rows.pixels().at(x, y), by_line.pixels().at(x, y)) << x << "," << y;
+    for (int x = 0; x < 20; ++x)
+      ASSERT_EQ(by_rows.pixels().at(x, y), by_line.pixels().at(x, y)) << x << "," << y;
 }
 
 TEST(SolidRows, RowsMatchDrawSolidLine) { expect_same(nullptr); }

@@ -46,8 +46,8 @@ auto anywhere = [](std::int32_t, std::int32_t) { return true; };
 TEST(TextRender, InkLiesWithinTheMeasuredExtent) {
   // Accents on capitals may rise above the cell, as they do on Windows.
   for (LONG height : {-11, -13, -16, -24}) {
-    for (const char* text : {"Programs", "Video", "Music", "Pictures", "Ultilities", "Settings", "X",
-                             "Qypjg|", "caf\xE9 \x80"}) {
+    for (const char* text : {"Programs", "Video", "Music", "Pictures", "Ultilities", "Settings",
+                             "X", "Qypjg|", "caf\xE9 \x80"}) {
       const auto font = tahoma(height);
       const SIZE extent = text_extent(*font, text);
       const RECT ink = ink_box(text_stencil(*font, text));
@@ -65,7 +65,8 @@ TEST(TextRender, AntiAliasingBlendsOnlyBetweenBackgroundAndTextColour) {
   const COLORREF back = RGB(0x20, 0x40, 0x60);
   const COLORREF ink = RGB(0xF0, 0xC8, 0x10);
   Surface s(80, 20, back);
-  paint_stencil(s, 3, 2, text_stencil(*tahoma(-13), "Sawgrass"), ink, StencilMode::AntiAliased, anywhere);
+  paint_stencil(s, 3, 2, text_stencil(*tahoma(-13), "Sawgrass"), ink, StencilMode::AntiAliased,
+                anywhere);
   std::set<COLORREF> blends;
   for (int a = 0; a < 256; ++a) blends.insert(blend(back, ink, static_cast<std::uint8_t>(a)));
   int partial = 0, full = 0;
@@ -85,10 +86,13 @@ TEST(TextRender, BlendRoundsEveryChannelToNearest) {
     for (std::uint32_t u = 0; u < 256; ++u) {
       for (std::uint32_t o = 0; o < 256; ++o) {
         const std::uint32_t expect = (u * (255 - a) + o * a + 127) / 255;
-        const COLORREF got = blend(RGB(u, 255 - u, u), RGB(o, o, 255 - o), static_cast<std::uint8_t>(a));
+        const COLORREF got =
+            blend(RGB(u, 255 - u, u), RGB(o, o, 255 - o), static_cast<std::uint8_t>(a));
         ASSERT_EQ(GetRValue(got), expect) << u << " " << o << " " << a;
-        ASSERT_EQ(GetGValue(got), ((255 - u) * (255 - a) + o * a + 127) / 255) << u << " " << o << " " << a;
-        ASSERT_EQ(GetBValue(got), (u * (255 - a) + (255 - o) * a + 127) / 255) << u << " " << o << " " << a;
+        ASSERT_EQ(GetGValue(got), ((255 - u) * (255 - a) + o * a + 127) / 255)
+            << u << " " << o << " " << a;
+        ASSERT_EQ(GetBValue(got), (u * (255 - a) + (255 - o) * a + 127) / 255)
+            << u << " " << o << " " << a;
       }
     }
   }
@@ -101,7 +105,8 @@ TEST(TextRender, BlendRunsMatchTheBlendOfEachPixel) {
   auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
   for (std::int32_t n = 0; n <= 19; ++n) {
     for (int round = 0; round < 200; ++round) {
-      std::vector<COLORREF> pixels(static_cast<std::size_t>(n)), expect(static_cast<std::size_t>(n));
+      std::vector<COLORREF> pixels(static_cast<std::size_t>(n)),
+          expect(static_cast<std::size_t>(n));
       std::vector<std::uint8_t> coverage(static_cast<std::size_t>(n));
       const COLORREF color = next();
       for (std::size_t i = 0; i < pixels.size(); ++i) {
@@ -121,7 +126,8 @@ TEST(TextRender, UnclippedTextBlendsAsThePixelByPixelPath) {
   const Stencil text = text_stencil(*tahoma(-13), "Sawgrass & Music");
   for (const auto& [x, y] : std::vector<std::pair<int, int>>{{3, 2}, {-7, -3}, {70, 12}}) {
     Surface fast(90, 20, 0), slow(90, 20, 0);
-    for (std::size_t i = 0; i < fast.pixels.size(); ++i) fast.pixels[i] = slow.pixels[i] = COLORREF(i * 2654435761u);
+    for (std::size_t i = 0; i < fast.pixels.size(); ++i)
+      fast.pixels[i] = slow.pixels[i] = COLORREF(i * 2654435761u);
     paint_stencil(fast, x, y, text, RGB(0xF0, 0xC8, 0x10), StencilMode::AntiAliased, Anywhere{});
     paint_stencil(slow, x, y, text, RGB(0xF0, 0xC8, 0x10), StencilMode::AntiAliased, anywhere);
     EXPECT_EQ(fast.pixels, slow.pixels) << x << "," << y;
@@ -133,13 +139,15 @@ TEST(TextRender, StencilsOverTheEdgesDrawOnlyWhatLiesOnTheSurface) {
   const Stencil text = text_stencil(*tahoma(-13), "MM");
   Surface whole(40, 30, 0xFFFFFF);
   paint_stencil(whole, 10, 8, text, 0, StencilMode::Solid, anywhere);
-  for (const auto& [dx, dy] : std::vector<std::pair<int, int>>{{-12, 0}, {0, -11}, {25, 0}, {0, 20}, {-500, 0}}) {
+  for (const auto& [dx, dy] :
+       std::vector<std::pair<int, int>>{{-12, 0}, {0, -11}, {25, 0}, {0, 20}, {-500, 0}}) {
     Surface cut(40, 30, 0xFFFFFF);
     paint_stencil(cut, 10 + dx, 8 + dy, text, 0, StencilMode::Solid, anywhere);
     for (int y = 0; y < 30; ++y) {
       for (int x = 0; x < 40; ++x) {
         const int fx = x - dx, fy = y - dy;
-        const COLORREF expect = fx >= 0 && fy >= 0 && fx < 40 && fy < 30 ? whole.at(fx, fy) : 0xFFFFFFu;
+        const COLORREF expect =
+            fx >= 0 && fy >= 0 && fx < 40 && fy < 30 ? whole.at(fx, fy) : 0xFFFFFFu;
         ASSERT_EQ(cut.at(x, y), expect) << dx << " " << dy << " at " << x << "," << y;
       }
     }
@@ -224,8 +232,8 @@ TEST(TextOnDc, TransparentTextBlendsOverWhatIsThere) {
   EXPECT_EQ(GetTextColor(c.dc), 0x00FFEEu);
   ASSERT_TRUE(TextOutA(c.dc, 2, 3, "Video", 5));
   Surface expected(60, 20, 0x102030);
-  paint_stencil(expected, 2, 3, text_stencil(default_font(), "Video"), 0x00FFEE, StencilMode::AntiAliased,
-                anywhere);
+  paint_stencil(expected, 2, 3, text_stencil(default_font(), "Video"), 0x00FFEE,
+                StencilMode::AntiAliased, anywhere);
   EXPECT_EQ(c.pixels().pixels, expected.pixels);
 }
 
@@ -236,7 +244,8 @@ TEST(TextOnDc, OpaqueTextFillsExactlyItsCell) {
   ASSERT_TRUE(TextOutA(c.dc, 4, 2, "Video", 5));
   const SIZE extent = text_extent(default_font(), "Video");
   Surface expected(60, 20, 0xABCDEF);
-  paint_stencil(expected, 4, 2, text_stencil(default_font(), "Video"), 0, StencilMode::AntiAliased, anywhere);
+  paint_stencil(expected, 4, 2, text_stencil(default_font(), "Video"), 0, StencilMode::AntiAliased,
+                anywhere);
   for (int y = 0; y < 20; ++y) {
     for (int x = 0; x < 60; ++x) {
       const bool in_cell = x >= 4 && x < 4 + extent.cx && y >= 2 && y < 2 + extent.cy;
@@ -256,8 +265,8 @@ TEST(TextOnDc, DrawTextAlignsAndMeasures) {
   r = RECT{10, 5, 90, 25};
   DrawTextA(c.dc, "Save", -1, &r, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX);
   Surface expected(100, 30, 0xFFFFFF);
-  paint_stencil(expected, 90 - extent.cx, 5, text_stencil(default_font(), "Save"), 0, StencilMode::AntiAliased,
-                anywhere);
+  paint_stencil(expected, 90 - extent.cx, 5, text_stencil(default_font(), "Save"), 0,
+                StencilMode::AntiAliased, anywhere);
   EXPECT_EQ(c.pixels().pixels, expected.pixels);
 }
 

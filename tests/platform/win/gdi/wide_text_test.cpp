@@ -23,7 +23,8 @@ namespace {
 struct TextDc : MemoryDc {
   HFONT font;
   TextDc() : MemoryDc(120, 24, 0xFFFFFF) {
-    font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
+    font =
+        CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "DejaVu Sans");
     SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
   }
@@ -53,7 +54,8 @@ TEST(WideText, Windows1252TextDrawsAndMeasuresAsThroughTheAFunctions) {
 
     for (const UINT flags : {DST_PREFIXTEXT, DST_TEXT | DSS_DISABLED}) {
       TextDc c, d;
-      ASSERT_TRUE(DrawStateA(c.dc, HBRUSH{}, nullptr, text.c_str(), int(text.size()), 3, 2, 0, 0, flags));
+      ASSERT_TRUE(
+          DrawStateA(c.dc, HBRUSH{}, nullptr, text.c_str(), int(text.size()), 3, 2, 0, 0, flags));
       ASSERT_TRUE(DrawStateW(d.dc, HBRUSH{}, nullptr, w.c_str(), int(w.size()), 3, 2, 0, 0, flags));
       EXPECT_EQ(c.pixels().pixels, d.pixels().pixels) << text << " " << flags;
     }

@@ -22,22 +22,39 @@ TEST(Codepage1252, TypographicBytesMapToTheirCharacters) {
 }
 
 TEST(Codepage1252, UnmappableAndMalformedInputBecomesQuestionMarks) {
-  EXPECT_EQ(utf8_to_cp1252("\xCE\xA9"), "?");             // Greek omega
-  EXPECT_EQ(utf8_to_cp1252("a\xF0\x9F\x98\x80" "b"), "a?b");  // outside the BMP
-  EXPECT_EQ(utf8_to_cp1252("\xC3"), "?");                 // truncated
-  EXPECT_EQ(utf8_to_cp1252("\xC0\xAF"), "??");            // overlong
-  EXPECT_EQ(utf8_to_cp1252("\xED\xA0\x80"), "???");       // surrogate
-  EXPECT_EQ(utf8_to_cp1252("\xFF" "x"), "?x");
+  EXPECT_EQ(utf8_to_cp1252("\xCE\xA9"), "?");  // Greek omega
+  EXPECT_EQ(utf8_to_cp1252("a\xF0\x9F\x98\x80"
+                           "b"),
+            "a?b");                                  // outside the BMP
+  EXPECT_EQ(utf8_to_cp1252("\xC3"), "?");            // truncated
+  EXPECT_EQ(utf8_to_cp1252("\xC0\xAF"), "??");       // overlong
+  EXPECT_EQ(utf8_to_cp1252("\xED\xA0\x80"), "???");  // surrogate
+  EXPECT_EQ(utf8_to_cp1252("\xFF"
+                           "x"),
+            "?x");
   EXPECT_FALSE(unicode_to_cp1252(0x0100).has_value());
 }
 
 TEST(CodepageUtf16, CharactersBecomeUnitsAndCodePointsAndBadInputU_FFFD) {
   EXPECT_EQ(utf8_to_utf16("\xD0\x9F\xCE\xA9\xD7\xA9 \xE2\x82\xAC"), u"\u041F\u03A9\u05E9 \u20AC");
-  EXPECT_EQ(utf8_to_utf16("a\xF0\x9F\x98\x80" "b"), u"a\xD83D\xDE00" "b");  // a surrogate pair
-  EXPECT_EQ(utf8_to_utf16("\xC0\xAF" "x\xC3"), u"\xFFFD\xFFFD" "x\xFFFD");
-  EXPECT_EQ(utf16_to_code_points(u"a\xD83D\xDE00" "b"), U"a\U0001F600" "b");
-  EXPECT_EQ(utf16_to_code_points(u"\xDE00" "a\xD83D"), U"\xFFFD" "a\xFFFD");  // lone surrogates
-  EXPECT_EQ(utf16_to_code_points(utf8_to_utf16(cp1252_to_utf8("caf\xE9 \x80\x81"))), U"caf\u00E9 \u20AC\u0081");
+  EXPECT_EQ(utf8_to_utf16("a\xF0\x9F\x98\x80"
+                          "b"),
+            u"a\xD83D\xDE00"
+            "b");  // a surrogate pair
+  EXPECT_EQ(utf8_to_utf16("\xC0\xAF"
+                          "x\xC3"),
+            u"\xFFFD\xFFFD"
+            "x\xFFFD");
+  EXPECT_EQ(utf16_to_code_points(u"a\xD83D\xDE00"
+                                 "b"),
+            U"a\U0001F600"
+            "b");
+  EXPECT_EQ(utf16_to_code_points(u"\xDE00"
+                                 "a\xD83D"),
+            U"\xFFFD"
+            "a\xFFFD");  // lone surrogates
+  EXPECT_EQ(utf16_to_code_points(utf8_to_utf16(cp1252_to_utf8("caf\xE9 \x80\x81"))),
+            U"caf\u00E9 \u20AC\u0081");
 }
 
 }  // namespace

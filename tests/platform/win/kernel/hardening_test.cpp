@@ -48,7 +48,8 @@ TEST(Hardening, ExecutablesArePieWithFullRelroStackCanariesAndNoExecutableStack)
   const std::string image{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   EXPECT_NE(image.find("__stack_chk_fail"), std::string::npos) << "built without stack protection";
   ASSERT_GE(image.size(), sizeof(ElfW(Ehdr)));
-  EXPECT_EQ(reinterpret_cast<const ElfW(Ehdr)*>(image.data())->e_type, ET_DYN) << "built position dependent";
+  EXPECT_EQ(reinterpret_cast<const ElfW(Ehdr)*>(image.data())->e_type, ET_DYN)
+      << "built position dependent";
 }
 
 }  // namespace

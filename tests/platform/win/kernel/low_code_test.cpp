@@ -29,7 +29,8 @@ std::string permissions_at(std::uint32_t address) {
     unsigned long long start = 0, end = 0;
     char perms[5] = {};
     while (std::fgets(line, sizeof line, maps))
-      if (std::sscanf(line, "%llx-%llx %4s", &start, &end, perms) == 3 && address >= start && address < end)
+      if (std::sscanf(line, "%llx-%llx %4s", &start, &end, perms) == 3 && address >= start &&
+          address < end)
         found = perms;
     std::fclose(maps);
   }
@@ -53,10 +54,13 @@ TEST(LowCode, StubLiesLowLeadsToItsFunctionAndIsReused) {
 
 TEST(LowCode, StubsAreNeverWritable) {
   const std::uint32_t stub = low_code_address(&add);
-  if (reinterpret_cast<std::uintptr_t>(&add) <= 0x7FFFFFFFu) GTEST_SKIP() << "built position dependent";
+  if (reinterpret_cast<std::uintptr_t>(&add) <= 0x7FFFFFFFu)
+    GTEST_SKIP() << "built position dependent";
   EXPECT_EQ(permissions_at(stub).substr(0, 3), "r-x");
   const auto* slot_page = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(stub)) + 4096;
-  EXPECT_EQ(permissions_at(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(slot_page))).substr(0, 3), "r--");
+  EXPECT_EQ(permissions_at(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(slot_page)))
+                .substr(0, 3),
+            "r--");
 }
 
 // Stubs asked for from several threads at once: one stub a target, each

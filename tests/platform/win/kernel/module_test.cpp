@@ -28,8 +28,7 @@ TEST_F(ModuleTest, NamesAreCaseInsensitiveWithOrWithoutDll) {
   ASSERT_TRUE(k);
   EXPECT_EQ(GetModuleHandleA("KERNEL32.DLL"), k);
   EXPECT_EQ(GetProcAddress(k, "VirtualFree"), low(&VirtualFree));
-  EXPECT_EQ(GetProcAddress(GetModuleHandleA("User32"), "TrackMouseEvent"),
-            low(&TrackMouseEvent));
+  EXPECT_EQ(GetProcAddress(GetModuleHandleA("User32"), "TrackMouseEvent"), low(&TrackMouseEvent));
   EXPECT_EQ(GetProcAddress(k, "NoSuchFunction"), nullptr);
   EXPECT_EQ(GetLastError(), ERROR_PROC_NOT_FOUND);
   EXPECT_FALSE(GetModuleHandleA("nosuch"));

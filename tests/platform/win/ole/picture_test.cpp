@@ -23,7 +23,8 @@ TEST(Picture, HimetricFollowsMulDivRounding) {
   EXPECT_EQ(win::pixels_to_himetric(-32), -847);
   // 24 px is 635 exactly; 12 px is 317.5, a tie, which goes away from zero.
   EXPECT_EQ(win::pixels_to_himetric(12), 318);
-  for (int px = 0; px <= 1000; ++px) ASSERT_EQ(win::himetric_to_pixels(win::pixels_to_himetric(px)), px);
+  for (int px = 0; px <= 1000; ++px)
+    ASSERT_EQ(win::himetric_to_pixels(win::pixels_to_himetric(px)), px);
 }
 
 TEST(Picture, EmptyPathGivesAnEmptyPicture) {
@@ -74,7 +75,8 @@ TEST(Picture, FailuresNameThePathOrTheProblem) {
     win::LoadPicture("/no/such/dir/missing.bmp");
     FAIL();
   } catch (const std::runtime_error& error) {
-    EXPECT_NE(std::string(error.what()).find("/no/such/dir/missing.bmp"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("/no/such/dir/missing.bmp"), std::string::npos)
+        << error.what();
   }
   std::vector<std::uint8_t> bytes = fixtures::read_picture("rgb24.bmp");
   bytes.resize(100);
@@ -96,7 +98,8 @@ TEST(Icon, DestroyIconFailsAsWindowsDoesOnABadHandle) {
   win::SetLastError(0);
   EXPECT_EQ(win::DestroyIcon(icon), 0);
   EXPECT_EQ(win::GetLastError(), 1402u);  // ERROR_INVALID_CURSOR_HANDLE
-  EXPECT_THROW(win::make_icon_handle(win::Surface(2, 2), std::vector<bool>(3, false)), std::invalid_argument);
+  EXPECT_THROW(win::make_icon_handle(win::Surface(2, 2), std::vector<bool>(3, false)),
+               std::invalid_argument);
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ TEST_F(Capture, ADragOutKeepsReportingToThePressedWindowWithOutsideCoordinates) 
   deliver_mouse_move(115, 115);
   deliver_mouse_button(MouseButton::Left, ButtonAction::Press);
   EXPECT_EQ(GetCapture(), button);
-  deliver_mouse_move(105, 100);    // onto the parent, above and left of the button
-  deliver_mouse_move(160, 115);    // over the other child
+  deliver_mouse_move(105, 100);       // onto the parent, above and left of the button
+  deliver_mouse_move(160, 115);       // over the other child
   deliver_mouse_move(-40000, 50000);  // beyond the 16-bit range
   deliver_mouse_button(MouseButton::Left, ButtonAction::Release);
   EXPECT_EQ(GetCapture(), HWND{});

@@ -53,7 +53,6 @@ TEST_F(Composition, ChildrenStackInZOrderInsideTheirParents) {
 }  // namespace
 }  // namespace win::test
 
-
 namespace win::test {
 namespace {
 

@@ -12,9 +12,12 @@ TEST(CursorTest, ShapeFollowsTheWindowUnderThePointerAndItsParents) {
   wc.lpfnWndProc = DefWindowProcA;
   wc.lpszClassName = "CursorTestWindow";
   RegisterClassA(&wc);
-  const HWND top = CreateWindowExA(0, "CursorTestWindow", "", WS_POPUP | WS_VISIBLE, 100, 100, 50, 50, {});
-  const HWND child = CreateWindowExA(0, "CursorTestWindow", "", WS_CHILD | WS_VISIBLE, 10, 10, 20, 20, top);
-  const HWND grandchild = CreateWindowExA(0, "CursorTestWindow", "", WS_CHILD | WS_VISIBLE, 0, 0, 5, 5, child);
+  const HWND top =
+      CreateWindowExA(0, "CursorTestWindow", "", WS_POPUP | WS_VISIBLE, 100, 100, 50, 50, {});
+  const HWND child =
+      CreateWindowExA(0, "CursorTestWindow", "", WS_CHILD | WS_VISIBLE, 10, 10, 20, 20, top);
+  const HWND grandchild =
+      CreateWindowExA(0, "CursorTestWindow", "", WS_CHILD | WS_VISIBLE, 0, 0, 5, 5, child);
 
   const HCURSOR hand = LoadCursorA({}, IDC_HAND);
   ASSERT_TRUE(hand);

@@ -25,7 +25,8 @@ LPARAM as_lparam(std::uint32_t handle) { return static_cast<LPARAM>(handle); }
 
 TEST(DrawStateOnDc, PrefixUnderlinesTheRightCharacter) {
   MemoryDc prefixed(80, 20, kFace), plain(80, 20, kFace);
-  ASSERT_TRUE(DrawStateA(prefixed.dc, HBRUSH{}, nullptr, "Pic&tures", 9, 3, 2, 0, 0, DST_PREFIXTEXT));
+  ASSERT_TRUE(
+      DrawStateA(prefixed.dc, HBRUSH{}, nullptr, "Pic&tures", 9, 3, 2, 0, 0, DST_PREFIXTEXT));
   ASSERT_TRUE(DrawStateA(plain.dc, HBRUSH{}, nullptr, "Pictures", 8, 3, 2, 0, 0, DST_TEXT));
   const FontMetrics& m = default_font().face->metrics();
   const int start = 3 + text_extent(default_font(), "Pic").cx;
@@ -53,7 +54,8 @@ TEST(DrawStateOnDc, DoubledAmpersandShowsOne) {
 
 TEST(DrawStateOnDc, DisabledTextIsEmbossedInHighlightAndShadow) {
   MemoryDc c(80, 20, kFace);
-  ASSERT_TRUE(DrawStateA(c.dc, HBRUSH{}, nullptr, "&Video", 6, 5, 3, 0, 0, DST_PREFIXTEXT | DSS_DISABLED));
+  ASSERT_TRUE(
+      DrawStateA(c.dc, HBRUSH{}, nullptr, "&Video", 6, 5, 3, 0, 0, DST_PREFIXTEXT | DSS_DISABLED));
   const PrefixText line = resolve_prefixes("&Video");
   const Stencil mask = text_stencil(default_font(), line.shown, line.underlined);
   auto solid = [&](int x, int y) { return mask.at(x, y) >= kSolidThreshold; };
@@ -81,16 +83,19 @@ TEST(DrawStateOnDc, IconsDrawThroughTheirMaskNormallyOrInTheBrushColour) {
   const HBRUSH brush = CreateSolidBrush(0x22AA44);
   const std::size_t brushes = live_objects(ObjectKind::Brush);
   MemoryDc c(5, 5, kFace);
-  ASSERT_TRUE(DrawStateA(c.dc, brush, nullptr, as_lparam(icon.value), 0, 1, 1, 3, 3, DST_ICON | DSS_MONO));
+  ASSERT_TRUE(
+      DrawStateA(c.dc, brush, nullptr, as_lparam(icon.value), 0, 1, 1, 3, 3, DST_ICON | DSS_MONO));
   EXPECT_EQ(live_objects(ObjectKind::Brush), brushes);
   for (int y = 0; y < 5; ++y) {
     for (int x = 0; x < 5; ++x) {
-      const bool inside = x >= 1 && x < 4 && y >= 1 && y < 4 && !(x == 1 && y == 1) && !(x == 3 && y == 3);
+      const bool inside =
+          x >= 1 && x < 4 && y >= 1 && y < 4 && !(x == 1 && y == 1) && !(x == 3 && y == 3);
       EXPECT_EQ(c.pixels().at(x, y), inside ? 0x22AA44u : kFace) << x << "," << y;
     }
   }
   MemoryDc normal(5, 5, kFace);
-  ASSERT_TRUE(DrawStateA(normal.dc, HBRUSH{}, nullptr, as_lparam(icon.value), 0, 1, 1, 0, 0, DST_ICON));
+  ASSERT_TRUE(
+      DrawStateA(normal.dc, HBRUSH{}, nullptr, as_lparam(icon.value), 0, 1, 1, 0, 0, DST_ICON));
   EXPECT_EQ(normal.pixels().at(1, 1), kFace);
   EXPECT_EQ(normal.pixels().at(2, 1), 0x0000FFu);
   EXPECT_EQ(normal.pixels().at(3, 3), kFace);
@@ -104,7 +109,8 @@ TEST(DrawStateOnDc, BitmapsDrawAsTheyAreOrEmbossTheirInk) {
   pixels.at(1, 1) = 0x654321;
   const HBITMAP bitmap = make_bitmap_handle(pixels);
   MemoryDc normal(4, 4, 0x000000);
-  ASSERT_TRUE(DrawStateA(normal.dc, HBRUSH{}, nullptr, as_lparam(bitmap.value), 0, 1, 1, 0, 0, DST_BITMAP));
+  ASSERT_TRUE(
+      DrawStateA(normal.dc, HBRUSH{}, nullptr, as_lparam(bitmap.value), 0, 1, 1, 0, 0, DST_BITMAP));
   EXPECT_EQ(normal.pixels().at(1, 1), 0x123456u);
   EXPECT_EQ(normal.pixels().at(2, 1), 0xFFFFFFu);
   EXPECT_EQ(normal.pixels().at(2, 2), 0x654321u);

@@ -45,7 +45,8 @@ TEST_F(Focus, AClickFocusesAShownEnabledTabStopBeforeThePressArrives) {
   click_at(25, 5, MouseButton::Right);  // not a tab stop: the focus stays
   drain();
   EXPECT_EQ(GetFocus(), stop);
-  EXPECT_EQ(focus_traffic(), (std::vector<std::pair<HWND, UINT>>{{stop, WM_SETFOCUS}, {stop, WM_LBUTTONDOWN}}));
+  EXPECT_EQ(focus_traffic(),
+            (std::vector<std::pair<HWND, UINT>>{{stop, WM_SETFOCUS}, {stop, WM_LBUTTONDOWN}}));
   EnableWindow(other, FALSE);
   click_at(45, 5);
   EXPECT_EQ(GetFocus(), stop);

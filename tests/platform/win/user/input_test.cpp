@@ -26,11 +26,9 @@ TEST_F(MouseRouting, TheTopmostShownEnabledWindowInsideItsRegionGetsTheClick) {
     HWND receiver;
   } cases[] = {
       {{110, 110}, below},  // the cut corner of the upper window
-      {{120, 120}, above},
-      {{105, 105}, below},
-      {{145, 105}, top},  // under the hidden window
-      {{155, 105}, {}},   // a disabled window takes no input
-      {{170, 105}, {}},   // outside every window
+      {{120, 120}, above}, {{105, 105}, below}, {{145, 105}, top},  // under the hidden window
+      {{155, 105}, {}},  // a disabled window takes no input
+      {{170, 105}, {}},  // outside every window
   };
   for (const auto& c : cases) {
     settle();
@@ -67,7 +65,8 @@ TEST_F(MouseRouting, WParamCarriesButtonsAndModifiersAndLParamTheClientPoint) {
   std::vector<std::pair<UINT, WPARAM>> seen;
   for (const auto& m : recorder_log().messages) {
     if (m.hwnd != child) continue;
-    if (m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK) seen.emplace_back(m.message, m.wparam);
+    if (m.message >= WM_MOUSEMOVE && m.message <= WM_MBUTTONDBLCLK)
+      seen.emplace_back(m.message, m.wparam);
   }
   EXPECT_EQ(of(WM_LBUTTONDOWN, child).at(0).lparam, MAKELPARAM(2, 1));
   EXPECT_EQ(of(WM_RBUTTONDOWN, child).at(0).lparam, MAKELPARAM(3, 1));
@@ -96,7 +95,8 @@ TEST_F(MouseRouting, ASecondPressCloseInTimeAndPlaceIsADoubleClick) {
   const HWND top = make_top(0, 0, 100, 100);
   const HWND a = make_child(top, 0, 0, 50, 100);
   const HWND b = make_child(top, 50, 0, 50, 100);
-  const HWND plain = CreateWindowExA(0, plain_class(), "", WS_POPUP | WS_VISIBLE, 200, 0, 50, 50, {});
+  const HWND plain =
+      CreateWindowExA(0, plain_class(), "", WS_POPUP | WS_VISIBLE, 200, 0, 50, 50, {});
   m_windows.push_back(plain);
   const struct {
     const char* name;
@@ -114,7 +114,8 @@ TEST_F(MouseRouting, ASecondPressCloseInTimeAndPlaceIsADoubleClick) {
       {"right twice", {20, 20}, 0, MouseButton::Right, WM_RBUTTONDOWN},
   };
   for (const auto& c : cases) {
-    const MouseButton first = std::string(c.name) == "right twice" ? MouseButton::Right : MouseButton::Left;
+    const MouseButton first =
+        std::string(c.name) == "right twice" ? MouseButton::Right : MouseButton::Left;
     const UINT expected = std::string(c.name) == "right twice" ? WM_RBUTTONDBLCLK : c.expected;
     m_clock.advance(10000);
     settle();
@@ -141,8 +142,8 @@ TEST_F(MouseRouting, ASecondPressCloseInTimeAndPlaceIsADoubleClick) {
     }
     return out;
   };
-  EXPECT_EQ(buttons(a), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
-                                           WM_LBUTTONDOWN, WM_LBUTTONUP}));
+  EXPECT_EQ(buttons(a), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
+                                           WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}));
 
   // Two windows side by side: one press each is no double click.
   m_clock.advance(10000);
@@ -158,7 +159,8 @@ TEST_F(MouseRouting, ASecondPressCloseInTimeAndPlaceIsADoubleClick) {
   click_at(210, 10);
   click_at(210, 10);
   drain();
-  EXPECT_EQ(buttons(plain), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+  EXPECT_EQ(buttons(plain),
+            (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}));
   EXPECT_EQ(GetDoubleClickTime(), 500u);
 }
 

@@ -28,7 +28,8 @@ TEST_F(MouseLeave, OneLeavePerRequestWhenThePointerMovesOff) {
   EXPECT_EQ(of(WM_MOUSELEAVE)[0].hwnd, a);
   // The leave comes before the move that the window now under the pointer gets.
   const auto seq = recorder_log().messages;
-  const auto leave = std::find_if(seq.begin(), seq.end(), [](const Recorded& m) { return m.message == WM_MOUSELEAVE; });
+  const auto leave = std::find_if(seq.begin(), seq.end(),
+                                  [](const Recorded& m) { return m.message == WM_MOUSELEAVE; });
   ASSERT_NE(leave + 1, seq.end());
   EXPECT_EQ((leave + 1)->hwnd, top);
 

@@ -27,7 +27,8 @@ struct Recorded {
 // before the default handling.
 struct RecorderLog {
   std::vector<Recorded> messages;
-  std::map<UINT, std::function<bool(HWND, WPARAM, LPARAM)>> hooks;  // true: handled, skip the default
+  std::map<UINT, std::function<bool(HWND, WPARAM, LPARAM)>>
+      hooks;  // true: handled, skip the default
 
   int count(UINT message, HWND hwnd = {}) const {
     int n = 0;

@@ -61,7 +61,8 @@ TEST(OleTranslateColor, SystemColoursTranslate) {
 }
 
 TEST(OleTranslateColor, MissingSystemColourFailsAndLeavesTheOutput) {
-  for (const OLE_COLOR bad : {0x8000001Fu, 0x800000FFu, 0x80FFFFFFu, 0x8100000Fu, 0xFF000000u, 0x01000005u}) {
+  for (const OLE_COLOR bad :
+       {0x8000001Fu, 0x800000FFu, 0x80FFFFFFu, 0x8100000Fu, 0xFF000000u, 0x01000005u}) {
     COLORREF out = 0x12345678;
     EXPECT_EQ(OleTranslateColor(bad, HPALETTE{}, &out), E_INVALIDARG) << std::hex << bad;
     EXPECT_EQ(out, 0x12345678u) << std::hex << bad;

@@ -16,7 +16,8 @@ using WindowLifecycle = WindowTest;
 TEST_F(WindowLifecycle, CreationSendsCreateSizeMoveThenShow) {
   const HWND top = make_top(10, 20, 30, 40);
   ASSERT_TRUE(top);
-  EXPECT_EQ(recorder_log().sequence(top), (std::vector<UINT>{WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW}));
+  EXPECT_EQ(recorder_log().sequence(top),
+            (std::vector<UINT>{WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW}));
   EXPECT_EQ(recorder_log().messages[1].lparam, MAKELPARAM(30, 40));
   EXPECT_EQ(recorder_log().messages[2].lparam, MAKELPARAM(10, 20));
   EXPECT_TRUE(IsWindowVisible(top));
@@ -37,8 +38,8 @@ TEST_F(WindowLifecycle, DestroyNotifiesParentFirstAndFreesChildrenFirst) {
   std::vector<std::pair<HWND, UINT>> order;
   for (const auto& m : recorder_log().messages) order.emplace_back(m.hwnd, m.message);
   const std::vector<std::pair<HWND, UINT>> expected{
-      {top, WM_DESTROY},           {child, WM_DESTROY},      {grandchild, WM_DESTROY},
-      {grandchild, WM_NCDESTROY},  {child, WM_NCDESTROY},    {top, WM_NCDESTROY}};
+      {top, WM_DESTROY},          {child, WM_DESTROY},   {grandchild, WM_DESTROY},
+      {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
   EXPECT_EQ(order, expected);
   EXPECT_EQ(live_objects(ObjectKind::Window), windows_before);
   EXPECT_FALSE(IsWindow(top) || IsWindow(child) || IsWindow(grandchild));
@@ -131,7 +132,8 @@ TEST_F(WindowGeometry, ChildPositionsAddUpToTheScreen) {
 
 LRESULT replacement_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_USER) return 42;
-  return CallWindowProcA(long_to_procedure(GetWindowLongA(hwnd, GWL_USERDATA)), hwnd, msg, wparam, lparam);
+  return CallWindowProcA(long_to_procedure(GetWindowLongA(hwnd, GWL_USERDATA)), hwnd, msg, wparam,
+                         lparam);
 }
 
 using WindowProcedure = WindowTest;

@@ -48,9 +48,15 @@ docs:
 $(ASAN_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCANDY_SANITIZE=ON
 
+# Left out under the sanitizers: tests that measure the process's own memory
+# and mappings or run it out of descriptors or address space, which the
+# sanitizers' shadow memory and their own file use distort, and the Xvfb Qt
+# test, whose D-Bus connection the leak checker reports.
+ASAN_SKIP ?= FontCache.TwoThousandFonts|FontCache.RunningOutOfDescriptors|RenderCost.RendererKept|RenderCost.TheToolSaysSo|qt.xcb_pointer
+
 asan: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -E "$(ASAN_SKIP)"
 
 tsan:
 	.ci/tsan.sh

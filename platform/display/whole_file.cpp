@@ -21,7 +21,12 @@ std::string temporary_name(const std::string& path, std::uint32_t tail) {
   const std::filesystem::path p(path);
   char hex[16];
   std::snprintf(hex, sizeof hex, "%08x", tail);
-  return (p.parent_path() / ("." + p.filename().string() + "." + hex + ".part")).string();
+  std::string name = ".";
+  name += p.filename().string();
+  name += '.';
+  name += hex;
+  name += ".part";
+  return (p.parent_path() / name).string();
 }
 
 // Renames without replacing: the kernel's atomic no-replace rename, or a

@@ -6,7 +6,8 @@
 # a plugin (-shared -fPIC) that renders, loaded with dlopen; the example run
 # headless (a click must change the label, Tab the focus); then the Debian
 # packages, checked with lintian, installed with dpkg, and the example once
-# more against the system's package.
+# more against the system's package. The same for the Qt widget's library
+# (libcandybutton-qt) and its example.
 # Names, paths, man pages and debug symbol packages of the Debian packages
 # are checked too, with lintian --pedantic.
 set -eu
@@ -19,7 +20,7 @@ fi
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 build=${BUILD:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j2 --target candybutton_public candybutton-render brindlecovemediacenter candy_changelog
+cmake --build "$build" -j2 --target candybutton_public candybutton_qt candybutton-render brindlecovemediacenter candy_changelog
 
 scratch=$(mktemp -d /tmp/candy-package.XXXXXX)
 installed=""
@@ -57,6 +58,21 @@ build_and_run_example() {
   ls "$dir/frames" | grep -q '\.png$' || { echo "package: no frames written" >&2; exit 1; }
 }
 
+# Builds examples/qt-candybutton copied to $1 against prefix $2 (empty: the
+# system's) and lets it click its own buttons on Qt's offscreen platform.
+build_and_run_qt_example() {
+  dir=$1
+  mkdir -p "$dir"
+  cp "$root/examples/qt-candybutton/CMakeLists.txt" "$root/examples/qt-candybutton/main.cpp" "$dir/"
+  if [ -n "$2" ]; then
+    cmake -S "$dir" -B "$dir/build" -DCMAKE_PREFIX_PATH="$2" >/dev/null
+  else
+    cmake -S "$dir" -B "$dir/build" >/dev/null
+  fi
+  cmake --build "$dir/build" -j2
+  QT_QPA_PLATFORM=offscreen "$dir/build/qt-candybutton" --check
+}
+
 step "install into a scratch prefix"
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 prefix=$scratch/prefix
@@ -64,6 +80,9 @@ prefix=$scratch/prefix
 test -f "$prefix/include/candybutton/candybutton.h"
 test -f "$prefix/include/candybutton/render.h"
 test -f "$prefix/lib/$multiarch/libcandybutton.so.1"
+test -f "$prefix/lib/$multiarch/libcandybutton-qt.so.1"
+test -f "$prefix/include/candybutton/qt/qcandybutton.h"
+readelf -d "$prefix/lib/$multiarch/libcandybutton-qt.so.1" | grep -q 'NEEDED.*\[libcandybutton.so.1\]'
 [ -z "$(ls "$prefix/lib/$multiarch" | grep '\.a$' || true)" ] || { echo "package: static libraries installed" >&2; exit 1; }
 readelf -d "$prefix/lib/$multiarch/libcandybutton.so.1" | grep -q 'SONAME.*\[libcandybutton.so.1\]'
 for program in candybutton-render brindlecovemediacenter; do
@@ -99,16 +118,25 @@ g++ -o "$scratch/plugin_host" "$root/.ci/package/plugin_host.cpp"
 step "example against the prefix"
 build_and_run_example "$scratch/hello-prefix" "$prefix"
 
+step "Qt example against the prefix, with CMake and with pkg-config"
+build_and_run_qt_example "$scratch/qt-prefix" "$prefix"
+# shellcheck disable=SC2046
+g++ -std=c++17 -fPIC -o "$scratch/qt-pkg-config" "$root/examples/qt-candybutton/main.cpp" \
+  $(PKG_CONFIG_PATH="$prefix/lib/$multiarch/pkgconfig" pkg-config --cflags --libs candybutton-qt) \
+  -Wl,-rpath,"$prefix/lib/$multiarch"
+QT_QPA_PLATFORM=offscreen "$scratch/qt-pkg-config" --check
+
 step "Debian packages"
 (cd "$build" && cpack -G DEB -B "$scratch/debs" >/dev/null)
 debs=$(ls "$scratch"/debs/*.deb)
 ddebs=$(ls "$scratch"/debs/*.ddeb 2>/dev/null || true)
-# libcandybutton1 comes once the build packages the shared library.
-expected="brindlecovemediacenter candybutton-tools libcandybutton-dev "
+# libcandybutton1 and libcandybutton-qt1 come when the build packages the
+# shared libraries.
+expected="brindlecovemediacenter candybutton-tools libcandybutton-dev libcandybutton-qt-dev "
 expected_dbgsym="brindlecovemediacenter-dbgsym candybutton-tools-dbgsym "
 if ls "$scratch"/debs/libcandybutton1_*.deb >/dev/null 2>&1; then
-  expected="${expected}libcandybutton1 "
-  expected_dbgsym="${expected_dbgsym}libcandybutton1-dbgsym "
+  expected="${expected}libcandybutton-qt1 libcandybutton1 "
+  expected_dbgsym="${expected_dbgsym}libcandybutton-qt1-dbgsym libcandybutton1-dbgsym "
 fi
 names=$(for deb in $debs; do dpkg-deb --field "$deb" Package; done | LC_ALL=C sort | tr '\n' ' ')
 [ "$names" = "$expected" ] || { echo "package: made [$names], expected [$expected]" >&2; exit 1; }
@@ -119,6 +147,11 @@ contents() { dpkg-deb --contents "$scratch"/debs/"$1"_*.deb | awk '{print $6}'; 
 contents libcandybutton-dev | grep -q "^\./usr/lib/$multiarch/libcandybutton\.so$"
 contents libcandybutton1 | grep -q "^\./usr/lib/$multiarch/libcandybutton\.so\.1"
 contents libcandybutton-dev | grep -q "^\./usr/lib/$multiarch/pkgconfig/candybutton\.pc$"
+contents libcandybutton-qt1 | grep -q "^\./usr/lib/$multiarch/libcandybutton-qt\.so\.1"
+for path in "lib/$multiarch/libcandybutton-qt\.so" "lib/$multiarch/pkgconfig/candybutton-qt\.pc" \
+    "include/candybutton/qt/qcandybutton\.h" "lib/$multiarch/cmake/CandyButton/CandyButtonQtTargets\.cmake"; do
+  contents libcandybutton-qt-dev | grep -q "^\./usr/$path$" || { echo "package: no /usr/$path" >&2; exit 1; }
+done
 ! contents libcandybutton-dev | grep -q "^\./usr/lib/[^/]*\.a$" || { echo "package: libraries outside $multiarch" >&2; exit 1; }
 for path in usr/share/man/man1/brindlecovemediacenter.1.gz usr/share/icons/hicolor/scalable/apps/brindlecovemediacenter.svg \
     usr/share/icons/hicolor/16x16/apps/brindlecovemediacenter.png usr/share/applications/brindlecovemediacenter.desktop; do
@@ -142,6 +175,7 @@ test -f /usr/share/applications/brindlecovemediacenter.desktop
 test -f /usr/share/icons/hicolor/32x32/apps/brindlecovemediacenter.png
 candybutton-render --style 3 --caption Music -o "$scratch/from-deb.png"
 
-step "example against the system's package"
+step "examples against the system's packages"
 build_and_run_example "$scratch/hello-system" ""
+build_and_run_qt_example "$scratch/qt-system" ""
 step "done"

@@ -6,9 +6,10 @@
 #   cd build && cpack                  the Debian packages, by Debian's names:
 #                                      brindlecovemediacenter (launcher, desktop
 #                                      entry, icons, man page), libcandybutton-dev,
-#                                      candybutton-tools, each with a -dbgsym
-#                                      package of its debug symbols, and
-#                                      libcandybutton1 once switched on (below)
+#                                      candybutton-tools, libcandybutton1,
+#                                      libcandybutton-qt1 and -dev when the Qt
+#                                      widget is built, each with a -dbgsym
+#                                      package of its debug symbols
 #
 # The library is position independent: programs that use it build with
 # their toolchain's own defaults (PIE on Debian).
@@ -101,6 +102,11 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/man/candybutton-render.1.gz
 if(CANDYBUTTON_SHARED)
   install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian/${candy_deb_lib}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT lib)
+endif()
+
+# The Qt widget's library and packages, when it is built.
+if(TARGET candybutton_qt)
+  include(${CMAKE_SOURCE_DIR}/cmake/packaging_qt.cmake)
 endif()
 
 set(CPACK_GENERATOR DEB)

@@ -5,10 +5,11 @@
 #include <QtGui/QMouseEvent>
 
 #include <algorithm>
+#include <optional>
 
-#include "candybutton/color_schemes.h"
 #include "candybutton/qt/properties.h"
-#include "candybutton/styles.h"
+#include "include/candybutton/constants.h"
+#include "include/candybutton/schemes.h"
 
 namespace candy {
 
@@ -44,7 +45,7 @@ QCandyButton::~QCandyButton() = default;
 int QCandyButton::buttonStyle() const { return m_properties->style; }
 
 void QCandyButton::setButtonStyle(int style) {
-  if (!in_range("buttonStyle", style, 0, kStyleCount - 1) || style == m_properties->style) return;
+  if (!in_range("buttonStyle", style, 0, style::Count - 1) || style == m_properties->style) return;
   m_properties->style = style;
   updateShape();
   update();
@@ -53,11 +54,11 @@ void QCandyButton::setButtonStyle(int style) {
 int QCandyButton::colorScheme() const { return m_properties->scheme; }
 
 void QCandyButton::setColorScheme(int scheme) {
-  if (const ColorSchemeColors* colors = FindColorScheme(scheme)) {
-    m_properties->up = qt::from_colorref(colors->ColorButtonUp);
-    m_properties->hover = qt::from_colorref(colors->ColorButtonHover);
-    m_properties->down = qt::from_colorref(colors->ColorButtonDown);
-    m_properties->bright = qt::from_colorref(colors->ColorBright);
+  if (const std::optional<SchemeColors> colors = scheme_colors(scheme)) {
+    m_properties->up = qt::from_colorref(colors->up);
+    m_properties->hover = qt::from_colorref(colors->hover);
+    m_properties->down = qt::from_colorref(colors->down);
+    m_properties->bright = qt::from_colorref(colors->bright);
   }
   // Any other value is kept and reported but changes no colour.
   m_properties->scheme = scheme;

@@ -17,9 +17,12 @@
 
 #include <memory>
 
+// Marks what libcandybutton-qt exports: the widget class, nothing else.
+#define CANDYBUTTON_QT_API __attribute__((visibility("default")))
+
 namespace candy {
 
-class QCandyButton : public QAbstractButton {
+class CANDYBUTTON_QT_API QCandyButton : public QAbstractButton {
   Q_OBJECT
   // The face painter and the window shape, 0..7; the shaped styles mask the
   // widget to their rounded outline.

@@ -22,5 +22,6 @@
 #include "label.h"
 #include "picture.h"
 #include "render.h"
+#include "schemes.h"
 #include "version.h"
 #include "window.h"

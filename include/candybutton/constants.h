@@ -28,6 +28,8 @@ inline constexpr std::int32_t Rounded5 = 5;
 inline constexpr std::int32_t Pixel = 6;
 /// Glossy rounded variant 7, its glow centred vertically.
 inline constexpr std::int32_t Rounded7 = 7;
+/// How many styles there are: the styles are 0 to Count - 1.
+inline constexpr std::int32_t Count = 8;
 }  // namespace style
 
 /// Values of Button::ColorScheme: the four face colours set at once.

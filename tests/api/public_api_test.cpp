@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,18 @@ TEST_F(PublicApi, NewButtonIsANewInstanceAndItsPropertiesReadBack) {
   EXPECT_TRUE(button.Enabled());
   EXPECT_EQ(button.Style(), candy::style::PushButton);
 
+  // What scheme_colors tells a program is what the scheme sets.
+  for (std::int32_t scheme = candy::scheme::LightBlue; scheme <= candy::scheme::Olive; ++scheme) {
+    button.ColorScheme(scheme);
+    const std::optional<candy::SchemeColors> colors = candy::scheme_colors(scheme);
+    ASSERT_TRUE(colors) << scheme;
+    EXPECT_EQ((std::vector<std::uint32_t>{colors->up, colors->hover, colors->down, colors->bright}),
+              (std::vector<std::uint32_t>{button.ColorButtonUp(), button.ColorButtonHover(),
+                                          button.ColorButtonDown(), button.ColorBright()}))
+        << scheme;
+  }
+  EXPECT_FALSE(candy::scheme_colors(candy::scheme::None));
+  EXPECT_FALSE(candy::scheme_colors(candy::scheme::Olive + 1));
   button.ColorScheme(candy::scheme::Blue);
   EXPECT_EQ(button.ColorButtonUp(), 0x800000u);
   button.ColorButtonUp(0x123456);

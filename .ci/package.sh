@@ -35,19 +35,25 @@ step() { echo "== package: $*"; }
 # A 2-D crop of a PNG as raw RGB bytes, hashed: equal crops give equal hashes.
 crop_hash() { convert "$1" -crop "$2" +repage rgb:- | sha256sum | cut -d' ' -f1; }
 
-# Builds examples/hello-candybutton copied to $1 (outside the repository),
-# with CMAKE_PREFIX_PATH $2 (empty: the system's), runs it headless and
+# Builds examples/$1 copied to $2 (outside the repository), with
+# CMAKE_PREFIX_PATH $3 (empty: the system's).
+build_example() {
+  mkdir -p "$2"
+  cp "$root/examples/$1/CMakeLists.txt" "$root/examples/$1/main.cpp" "$2/"
+  if [ -n "$3" ]; then
+    cmake -S "$2" -B "$2/build" -DCMAKE_PREFIX_PATH="$3" >/dev/null
+  else
+    cmake -S "$2" -B "$2/build" >/dev/null
+  fi
+  cmake --build "$2/build" -j2
+}
+
+# Builds hello-candybutton in $1 against prefix $2, runs it headless and
 # checks its frames.
 build_and_run_example() {
   dir=$1
+  build_example hello-candybutton "$dir" "$2"
   mkdir -p "$dir/frames"
-  cp "$root/examples/hello-candybutton/CMakeLists.txt" "$root/examples/hello-candybutton/main.cpp" "$dir/"
-  if [ -n "$2" ]; then
-    cmake -S "$dir" -B "$dir/build" -DCMAKE_PREFIX_PATH="$2" >/dev/null
-  else
-    cmake -S "$dir" -B "$dir/build" >/dev/null
-  fi
-  cmake --build "$dir/build" -j2
   (cd "$dir" && CANDY_DISPLAY=headless CANDY_SCRIPT="$root/.ci/package/hello.script" \
       CANDY_FRAMES="$dir/frames" ./build/hello-candybutton)
   label=320x20+20+20
@@ -58,19 +64,11 @@ build_and_run_example() {
   ls "$dir/frames" | grep -q '\.png$' || { echo "package: no frames written" >&2; exit 1; }
 }
 
-# Builds examples/qt-candybutton copied to $1 against prefix $2 (empty: the
-# system's) and lets it click its own buttons on Qt's offscreen platform.
+# Builds qt-candybutton in $1 against prefix $2 and lets it click its own
+# buttons on Qt's offscreen platform.
 build_and_run_qt_example() {
-  dir=$1
-  mkdir -p "$dir"
-  cp "$root/examples/qt-candybutton/CMakeLists.txt" "$root/examples/qt-candybutton/main.cpp" "$dir/"
-  if [ -n "$2" ]; then
-    cmake -S "$dir" -B "$dir/build" -DCMAKE_PREFIX_PATH="$2" >/dev/null
-  else
-    cmake -S "$dir" -B "$dir/build" >/dev/null
-  fi
-  cmake --build "$dir/build" -j2
-  QT_QPA_PLATFORM=offscreen "$dir/build/qt-candybutton" --check
+  build_example qt-candybutton "$1" "$2"
+  QT_QPA_PLATFORM=offscreen "$1/build/qt-candybutton" --check
 }
 
 step "install into a scratch prefix"

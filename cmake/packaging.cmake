@@ -104,6 +104,20 @@ if(CANDYBUTTON_SHARED)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT lib)
 endif()
 
+# The package of a shared library (component, library name as in its soname,
+# package name): its shlibs entry, and the ldconfig trigger rather than
+# maintainer scripts.
+macro(candy_deb_shared_library component library package)
+  string(TOUPPER ${component} candy_upper)
+  set(candy_control ${CMAKE_BINARY_DIR}/packaging/${component})
+  file(WRITE ${candy_control}/shlibs "${library} ${PROJECT_VERSION_MAJOR} ${package} (>= ${PROJECT_VERSION})\n")
+  file(WRITE ${candy_control}/triggers "activate-noawait ldconfig\n")
+  set(CPACK_DEBIAN_${candy_upper}_PACKAGE_CONTROL_EXTRA ${candy_control}/shlibs ${candy_control}/triggers)
+  set(CPACK_DEBIAN_${candy_upper}_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+  set(CPACK_DEBIAN_${candy_upper}_PACKAGE_NAME ${package})
+  set(CPACK_DEBIAN_${candy_upper}_PACKAGE_SECTION libs)
+endmacro()
+
 # The Qt widget's library and packages, when it is built.
 if(TARGET candybutton_qt)
   include(${CMAKE_SOURCE_DIR}/cmake/packaging_qt.cmake)
@@ -126,14 +140,7 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL ${candy_components})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The library's package ships libcandybutton.so.1: its shlibs entry, and the
-# ldconfig trigger rather than maintainer scripts.
-file(WRITE ${CMAKE_BINARY_DIR}/packaging/lib/shlibs
-  "libcandybutton ${PROJECT_VERSION_MAJOR} ${candy_deb_lib} (>= ${PROJECT_VERSION})\n")
-file(WRITE ${CMAKE_BINARY_DIR}/packaging/lib/triggers "activate-noawait ldconfig\n")
-set(CPACK_DEBIAN_LIB_PACKAGE_CONTROL_EXTRA
-  ${CMAKE_BINARY_DIR}/packaging/lib/shlibs ${CMAKE_BINARY_DIR}/packaging/lib/triggers)
-set(CPACK_DEBIAN_LIB_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+candy_deb_shared_library(lib libcandybutton ${candy_deb_lib})
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/brindlecovemediacenter")
 set(CPACK_DEBIAN_LAUNCHER_PACKAGE_NAME ${candy_deb_launcher})
@@ -142,8 +149,6 @@ set(CPACK_COMPONENT_LAUNCHER_DESCRIPTION "media-center launcher built on the Can
 The front screen of a media-center launcher: a borderless window where a
 logo and a box emblem slide in and out, revealing six category buttons
 drawn by the CandyButton control. Comes with its desktop entry and icons.")
-set(CPACK_DEBIAN_LIB_PACKAGE_NAME ${candy_deb_lib})
-set(CPACK_DEBIAN_LIB_PACKAGE_SECTION libs)
 set(CPACK_COMPONENT_LIB_DESCRIPTION "CandyButton owner-drawn button control (shared library)
 The CandyButton control with its message interception and the small
 Windows-style platform it runs on, as one shared library that exports only

@@ -43,21 +43,12 @@ foreach(component IN LISTS candy_qt_components)
 endforeach()
 list(APPEND candy_components ${candy_qt_components})
 
-# The shared library's shlibs entry and the ldconfig trigger, as for
-# libcandybutton1.
-file(WRITE ${CMAKE_BINARY_DIR}/packaging/qt_lib/shlibs
-  "libcandybutton-qt ${PROJECT_VERSION_MAJOR} ${candy_deb_qt_lib} (>= ${PROJECT_VERSION})\n")
-file(WRITE ${CMAKE_BINARY_DIR}/packaging/qt_lib/triggers "activate-noawait ldconfig\n")
-set(CPACK_DEBIAN_QT_LIB_PACKAGE_CONTROL_EXTRA
-  ${CMAKE_BINARY_DIR}/packaging/qt_lib/shlibs ${CMAKE_BINARY_DIR}/packaging/qt_lib/triggers)
-set(CPACK_DEBIAN_QT_LIB_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_QT_LIB_PACKAGE_NAME ${candy_deb_qt_lib})
+candy_deb_shared_library(qt_lib libcandybutton-qt ${candy_deb_qt_lib})
 # libcandybutton.so.1 is built beside it, not installed: dpkg-shlibdeps reads
 # it from the build, and the dependency on its package is named here.
 get_target_property(candy_lib_dir candybutton_public BINARY_DIR)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${candy_lib_dir})
 set(CPACK_DEBIAN_QT_LIB_PACKAGE_DEPENDS "${candy_deb_lib} (>= ${PROJECT_VERSION})")
-set(CPACK_DEBIAN_QT_LIB_PACKAGE_SECTION libs)
 set(CPACK_COMPONENT_QT_LIB_DESCRIPTION "CandyButton owner-drawn button control for Qt 6
 candy::QCandyButton, a QAbstractButton painted by the CandyButton
 control's own painters in its eight styles, with hover, press, focus and

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "tests/support/xvfb.h"
+#include "tests/support/sanitizers.h"
 
 extern char** environ;
 
@@ -349,6 +350,7 @@ TEST_F(DesktopSession, WindowDestroyedAfterTheRevealEndsTheProgramWithOneLine) {
 // Each Expose once repainted the whole window: 5,000 took seconds and held
 // the click behind them. Pending ones now make one repaint.
 TEST_F(DesktopSession, CloseClickAfterAnExposeStormIsHandledWithinATenthOfASecond) {
+  SKIP_UNDER_SANITIZER("a latency bound for optimised builds");
   ASSERT_TRUE(desktop.wait_for_reveal(window, 30s));
   // The close mark, closeCMD, covers client pixels 384..400 x 220..236.
   desktop.expose_storm_then_click(window, 5000, 392, 228);

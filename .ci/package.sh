@@ -7,7 +7,8 @@
 # headless (a click must change the label, Tab the focus); then the Debian
 # packages, checked with lintian, installed with dpkg, and the example once
 # more against the system's package. The same for the Qt widget's library
-# (libcandybutton-qt) and its example.
+# (libcandybutton-qt) and its example, and a Qt program that checks the
+# widget paints what render_button paints.
 # Names, paths, man pages and debug symbol packages of the Debian packages
 # are checked too, with lintian --pedantic.
 set -eu
@@ -123,6 +124,11 @@ g++ -std=c++17 -fPIC -o "$scratch/qt-pkg-config" "$root/examples/qt-candybutton/
   $(PKG_CONFIG_PATH="$prefix/lib/$multiarch/pkgconfig" pkg-config --cflags --libs candybutton-qt) \
   -Wl,-rpath,"$prefix/lib/$multiarch"
 QT_QPA_PLATFORM=offscreen "$scratch/qt-pkg-config" --check
+# shellcheck disable=SC2046
+g++ -std=c++17 -fPIC -o "$scratch/qt_look" "$root/.ci/package/qt_look.cpp" \
+  $(PKG_CONFIG_PATH="$prefix/lib/$multiarch/pkgconfig" pkg-config --cflags --libs candybutton-qt candybutton) \
+  -Wl,-rpath,"$prefix/lib/$multiarch"
+QT_QPA_PLATFORM=offscreen "$scratch/qt_look"
 
 step "Debian packages"
 (cd "$build" && cpack -G DEB -B "$scratch/debs" >/dev/null)

@@ -1,10 +1,42 @@
 #include "platform/win/gdi/shape_memo.h"
 
+#include <mutex>
+#include <utility>
+
 namespace win {
 namespace {
 
 // Enough for the glow of a button a few thousand pixels tall.
 constexpr std::size_t kMaxRows = std::size_t(1) << 20;
+
+// The memos handed back by deleted DCs, the latest last.
+class MemoPool {
+ public:
+  std::shared_ptr<ShapeMemo> take() {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_memos.empty()) return nullptr;
+    std::shared_ptr<ShapeMemo> memo = std::move(m_memos.back());
+    m_memos.pop_back();
+    return memo;
+  }
+  void give(std::shared_ptr<ShapeMemo> memo) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_memos.size() < kPooledMemos) m_memos.push_back(std::move(memo));
+  }
+  std::size_t size() {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_memos.size();
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::vector<std::shared_ptr<ShapeMemo>> m_memos;
+};
+
+MemoPool& pool() {
+  static MemoPool instance;
+  return instance;
+}
 
 }  // namespace
 
@@ -39,8 +71,18 @@ void ShapeMemo::trim() {
 }
 
 ShapeMemo& shape_memo(const DeviceContext& dc) {
+  if (!dc.shapes) dc.shapes = pool().take();
   if (!dc.shapes) dc.shapes = std::make_shared<ShapeMemo>();
   return *dc.shapes;
 }
+
+void give_back_shape_memo(std::shared_ptr<ShapeMemo> memo) {
+  // Another owner may still draw with it; a full one would hold too much.
+  if (!memo || memo.use_count() != 1) return;
+  if (memo->shape_count() > kMaxPooledShapes || memo->row_count() > kMaxPooledRows) return;
+  pool().give(std::move(memo));
+}
+
+std::size_t pooled_shape_memos() { return pool().size(); }
 
 }  // namespace win

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -58,6 +60,8 @@ class ShapeMemo {
   // Forgets every shape once the memo holds more than a repaint of a large
   // button needs; called before a drawing operation, never during one.
   void trim();
+  std::size_t shape_count() const { return m_shapes.size(); }
+  std::size_t row_count() const { return m_rows; }
 
   // Scratch for the stack fill, kept so that a repaint allocates nothing.
   std::vector<const EllipseFill*> shapes;
@@ -76,7 +80,20 @@ class ShapeMemo {
   std::size_t m_rows = 0;  // rows held, a measure of the memory used
 };
 
-// The memo of a DC, made on first use.
+// The memo of a DC, made on first use: one that a deleted DC handed back
+// when there is one, so that a new DC (a render, a first paint) starts with
+// the shapes the last one drew.
 ShapeMemo& shape_memo(const DeviceContext& dc);
+
+// Takes the memo of a DC being deleted, for a later DC to start with. At most
+// kPooledMemos wait, each with at most kMaxPooledShapes shapes (about 200
+// bytes each) over kMaxPooledRows rows of corner tables (4 bytes each), so
+// about 11 MiB at most; the glow of a 600 x 400 button holds about 200
+// shapes. A larger memo is dropped. Safe to use from many threads.
+inline constexpr std::size_t kPooledMemos = 8;
+inline constexpr std::size_t kMaxPooledShapes = 4096;
+inline constexpr std::size_t kMaxPooledRows = std::size_t(1) << 17;
+void give_back_shape_memo(std::shared_ptr<ShapeMemo> memo);
+std::size_t pooled_shape_memos();  // waiting now
 
 }  // namespace win

@@ -66,6 +66,8 @@ const EllipseFill& ShapeMemo::ellipse(std::int64_t left, std::int64_t top, std::
 
 void ShapeMemo::trim() {
   if (m_rows <= kMaxRows) return;
+  boxes.clear();
+  shapes.clear();
   m_shapes.clear();
   m_rows = 0;
 }

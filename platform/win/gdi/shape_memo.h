@@ -40,6 +40,9 @@ class EllipseFill {
     return x_left < x_right;
   }
   std::size_t size() const { return m_box.corner_rows() + 1; }
+  // Rows outside top .. bottom-1 have no pixel.
+  std::int64_t top() const { return m_top; }
+  std::int64_t bottom() const { return m_bottom; }
 
  private:
   RoundBox m_box;
@@ -63,7 +66,10 @@ class ShapeMemo {
   std::size_t shape_count() const { return m_shapes.size(); }
   std::size_t row_count() const { return m_rows; }
 
-  // Scratch for the stack fill, kept so that a repaint allocates nothing.
+  // The stack fill's last rings and their shapes, kept so that a repaint
+  // allocates nothing and finds its shapes without a lookup each; a trim
+  // empties them.
+  std::vector<RECT> boxes;
   std::vector<const EllipseFill*> shapes;
   std::vector<COLORREF> colors;
 

@@ -54,6 +54,7 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
   memo.trim();
   std::vector<RECT>& boxes = memo.boxes;
   std::vector<const EllipseFill*>& shapes = memo.shapes;
+  std::vector<EllipseRows>& rows = memo.rows;
   std::vector<COLORREF>& colors = memo.colors;
   // A repaint draws the rings of the last stack again.
   const bool same_rings =
@@ -62,8 +63,10 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
   if (!same_rings) {
     boxes.clear();
     shapes.clear();
+    rows.clear();
     for (const EllipseRing& ring : rings) {
       shapes.push_back(&memo.ellipse(ring.box.left, ring.box.top, ring.box.right, ring.box.bottom));
+      rows.push_back(shapes.back()->rows());
       boxes.push_back(ring.box);
     }
   }
@@ -74,10 +77,9 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
   bool rows_nested = true;
   for (std::size_t n = 0; n < rings.size(); ++n) {
     colors.push_back(device_color(rings[n].color));
-    const EllipseFill& shape = *shapes[n];
-    top = std::min(top, shape.box().top);
-    bottom = std::max(bottom, shape.box().bottom);
-    if (n > 0 && (shape.top() < shapes[n - 1]->top() || shape.bottom() > shapes[n - 1]->bottom()))
+    top = std::min(top, shapes[n]->box().top);
+    bottom = std::max(bottom, shapes[n]->box().bottom);
+    if (n > 0 && (rows[n].top < rows[n - 1].top || rows[n].bottom > rows[n - 1].bottom))
       rows_nested = false;
   }
   top = std::max<std::int64_t>(top, 0);
@@ -87,13 +89,12 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
     const bool one_run = drawable_run(*target, y, window_from, window_to);
     if (window_from >= window_to) continue;
     const std::size_t count =
-        rows_nested
-            ? std::size_t(std::partition_point(shapes.begin(), shapes.end(),
-                                               [y](const EllipseFill* shape) {
-                                                 return shape->top() <= y && y < shape->bottom();
-                                               }) -
-                          shapes.begin())
-            : rings.size();
+        rows_nested ? std::size_t(std::partition_point(rows.begin(), rows.end(),
+                                                       [y](const EllipseRows& r) {
+                                                         return r.top <= y && y < r.bottom;
+                                                       }) -
+                                  rows.begin())
+                    : rings.size();
     COLORREF* row = &surface->pixels[std::size_t(y) * std::size_t(surface->width)];
     auto write = [&](std::int64_t from, std::int64_t to, std::size_t n) {
       if (!one_run) {
@@ -107,7 +108,7 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
     };
     // The piece of ring n on row y, within the drawable run.
     auto piece = [&](std::size_t n, std::int64_t& from, std::int64_t& to) {
-      if (!shapes[n]->row(y, from, to)) return false;
+      if (!rows[n].row(y, from, to)) return false;
       from = std::max(from, window_from);
       to = std::min(to, window_to);
       return from < to;

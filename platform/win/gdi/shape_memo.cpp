@@ -41,15 +41,15 @@ MemoPool& pool() {
 }  // namespace
 
 EllipseFill::EllipseFill(const RoundBox& box)
-    : m_box(box), m_left(box.left), m_top(box.top), m_right(box.right), m_bottom(box.bottom) {
-  if (m_right - m_left <= 2 || m_bottom - m_top <= 2) {
-    --m_right;
-    --m_bottom;
+    : m_box(box), m_rows{box.left, box.top, box.right, box.bottom} {
+  if (m_rows.right - m_rows.left <= 2 || m_rows.bottom - m_rows.top <= 2) {
+    --m_rows.right;
+    --m_rows.bottom;
   } else if (m_box.corners_by_rule) {
-    m_by_rule = true;
+    m_rows.by_rule = &m_box;
   } else if (m_box.corner_insets) {
-    m_insets = m_box.corner_insets->data();
-    m_corner_rows = std::int64_t(m_box.corner_insets->size());
+    m_rows.insets = m_box.corner_insets->data();
+    m_rows.corner_rows = std::int64_t(m_box.corner_insets->size());
   }
 }
 
@@ -58,7 +58,7 @@ const EllipseFill& ShapeMemo::ellipse(std::int64_t left, std::int64_t top, std::
   const Box key{left, top, right, bottom};
   auto found = m_shapes.find(key);
   if (found == m_shapes.end()) {
-    found = m_shapes.emplace(key, EllipseFill(RoundBox::ellipse(left, top, right, bottom))).first;
+    found = m_shapes.try_emplace(key, RoundBox::ellipse(left, top, right, bottom)).first;
     m_rows += found->second.size();
   }
   return found->second;
@@ -68,6 +68,7 @@ void ShapeMemo::trim() {
   if (m_rows <= kMaxRows) return;
   boxes.clear();
   shapes.clear();
+  rows.clear();
   m_shapes.clear();
   m_rows = 0;
 }

@@ -22,13 +22,22 @@ class SideBySide : public benchmark::ConsoleReporter {
  public:
   explicit SideBySide(std::string reference_prefix) : m_prefix(std::move(reference_prefix)) {}
 
+  // With repetitions, a run's row is the median of its repetitions: on a
+  // machine shared with other work a single repetition may be far off.
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-        m_rows.push_back(
-            {run.benchmark_name(),
-             run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit)});
+    const bool medians = std::any_of(runs.begin(), runs.end(), [](const Run& run) {
+      return run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+    });
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      const bool wanted = medians
+                              ? run.run_type == Run::RT_Aggregate && run.aggregate_name == "median"
+                              : run.run_type == Run::RT_Iteration;
+      if (wanted)
+        m_rows.push_back({run.run_name.str(), run.GetAdjustedCPUTime() * 1e9 /
+                                                  benchmark::GetTimeUnitMultiplier(run.time_unit)});
+    }
   }
 
   void Finalize() override {

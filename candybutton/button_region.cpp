@@ -11,6 +11,7 @@
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/region.h"
 #include "platform/win/gdi/region_bands.h"
+#include "platform/win/gdi/region_cache.h"
 
 namespace candy {
 
@@ -164,8 +165,6 @@ void xor_of(Range a, Range b, Range c, std::vector<win::RegionSpan>& spans) {
   add(e4, e5);
 }
 
-}  // namespace
-
 // The scan: row by row over the left half, the first cut pixel of a row
 // closes the cut of the previous run of rows, once on the right half
 // (mirrored) and once on the left, each an XOR of a rectangle into the
@@ -173,10 +172,10 @@ void xor_of(Range a, Range b, Range c, std::vector<win::RegionSpan>& spans) {
 // the starting rectangle's bottom, so the region is written band by band as
 // the scan goes: each run's rows are the rectangle XOR its two cuts, the
 // rows below the last run the rectangle alone.
-win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y,
-                              const std::int32_t& width, const std::int32_t& height,
-                              const std::int32_t& radius, std::int32_t& corner_radius) {
-  corner_radius = radius < 1 ? 1 : radius;
+// args: x, y, width, height, the corner radius (at least 1).
+win::HRGN make_rounded_region(const win::RegionArgs& args) {
+  const std::int32_t x = args[0], y = args[1], width = args[2], height = args[3];
+  const std::int32_t corner_radius = args[4];
   const RoundedShape shape(x, y, width, height, corner_radius);
   if (y + height < 0) return win::CreateRectRgn(0, 0, x + width, y + height);
   const Range base{0, x + width};
@@ -223,6 +222,17 @@ win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y,
   emit(prev_row, y + height, none, none);
   region.append_band(pending_top, pending_bottom, pending);
   return region.make_handle();
+}
+
+}  // namespace
+
+// The same shape is asked for again and again (every button of a size, every
+// first paint and render): it is made once and copied from then on.
+win::HRGN CreateRoundedRegion(const std::int32_t& x, const std::int32_t& y,
+                              const std::int32_t& width, const std::int32_t& height,
+                              const std::int32_t& radius, std::int32_t& corner_radius) {
+  corner_radius = radius < 1 ? 1 : radius;
+  return win::CachedRegion(&make_rounded_region, {x, y, width, height, corner_radius, 0});
 }
 
 }  // namespace candy

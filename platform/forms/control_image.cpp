@@ -47,8 +47,12 @@ void ControlImage::resize(std::int32_t width, std::int32_t height) {
   const std::int32_t w = std::max(width, 0);
   const std::int32_t h = std::max(height, 0);
   // The platform makes no empty bitmap: a control of no size keeps one pixel.
+  // A bitmap of the control's size is cleared below, every pixel, so it
+  // need not start black.
   const win::HBITMAP bitmap =
-      win::CreateCompatibleBitmap(win::HDC{}, std::max(w, 1), std::max(h, 1));
+      w > 0 && h > 0 && std::int64_t(w) * h <= win::kMaxBitmapPixels
+          ? win::make_bitmap_to_fill(w, h)
+          : win::CreateCompatibleBitmap(win::HDC{}, std::max(w, 1), std::max(h, 1));
   if (!bitmap)
     throw std::runtime_error(m_owner + ": no image of " + std::to_string(width) + " x " +
                              std::to_string(height));

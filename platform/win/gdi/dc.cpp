@@ -1,10 +1,13 @@
 // Device contexts: lookup, the clip test, memory DCs and the background state.
 #include "platform/win/gdi/dc.h"
 
+#include <utility>
+
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/gdi.h"
 #include "platform/win/gdi/gdi_objects.h"
 #include "platform/win/gdi/region.h"
+#include "platform/win/gdi/shape_memo.h"
 
 namespace win {
 
@@ -32,6 +35,7 @@ BOOL DeleteDC(HDC dc) {
   const DeviceContext* target = dc_from_handle(dc);
   if (!target || target->window) return 0;
   if (Bitmap* bitmap = bitmap_from_handle(target->bitmap)) bitmap->selected_into = HDC{};
+  give_back_shape_memo(std::move(target->shapes));
   return handle_table().remove(dc.value, ObjectKind::DeviceContext) ? 1 : 0;
 }
 

@@ -52,19 +52,35 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
   if (!surface || rings.empty()) return 1;
   ShapeMemo& memo = shape_memo(*target);
   memo.trim();
+  std::vector<RECT>& boxes = memo.boxes;
   std::vector<const EllipseFill*>& shapes = memo.shapes;
+  std::vector<EllipseRows>& rows = memo.rows;
   std::vector<COLORREF>& colors = memo.colors;
-  shapes.clear();
+  // A repaint draws the rings of the last stack again.
+  const bool same_rings =
+      std::equal(rings.begin(), rings.end(), boxes.begin(), boxes.end(),
+                 [](const EllipseRing& r, const RECT& b) { return r.box == b; });
+  if (!same_rings) {
+    boxes.clear();
+    shapes.clear();
+    rows.clear();
+    for (const EllipseRing& ring : rings) {
+      shapes.push_back(&memo.ellipse(ring.box.left, ring.box.top, ring.box.right, ring.box.bottom));
+      rows.push_back(shapes.back()->rows());
+      boxes.push_back(ring.box);
+    }
+  }
   colors.clear();
   std::int64_t top = surface->height, bottom = 0;
-  for (const EllipseRing& ring : rings) {
-    const EllipseFill& shape =
-        memo.ellipse(ring.box.left, ring.box.top, ring.box.right, ring.box.bottom);
-    shapes.push_back(&shape);
-    const RoundBox& box = shape.box();
-    colors.push_back(device_color(ring.color));
-    top = std::min(top, box.top);
-    bottom = std::max(bottom, box.bottom);
+  // Rings whose rows lie within the rows of the ring before (a glow's) cover
+  // each row as a run of rings from the first: the rest are not asked.
+  bool rows_nested = true;
+  for (std::size_t n = 0; n < rings.size(); ++n) {
+    colors.push_back(device_color(rings[n].color));
+    top = std::min(top, shapes[n]->box().top);
+    bottom = std::max(bottom, shapes[n]->box().bottom);
+    if (n > 0 && (rows[n].top < rows[n - 1].top || rows[n].bottom > rows[n - 1].bottom))
+      rows_nested = false;
   }
   top = std::max<std::int64_t>(top, 0);
   bottom = std::min<std::int64_t>(bottom, surface->height);
@@ -72,6 +88,13 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
     std::int64_t window_from, window_to;
     const bool one_run = drawable_run(*target, y, window_from, window_to);
     if (window_from >= window_to) continue;
+    const std::size_t count =
+        rows_nested ? std::size_t(std::partition_point(rows.begin(), rows.end(),
+                                                       [y](const EllipseRows& r) {
+                                                         return r.top <= y && y < r.bottom;
+                                                       }) -
+                                  rows.begin())
+                    : rings.size();
     COLORREF* row = &surface->pixels[std::size_t(y) * std::size_t(surface->width)];
     auto write = [&](std::int64_t from, std::int64_t to, std::size_t n) {
       if (!one_run) {
@@ -85,14 +108,14 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
     };
     // The piece of ring n on row y, within the drawable run.
     auto piece = [&](std::size_t n, std::int64_t& from, std::int64_t& to) {
-      if (!shapes[n]->row(y, from, to)) return false;
+      if (!rows[n].row(y, from, to)) return false;
       from = std::max(from, window_from);
       to = std::min(to, window_to);
       return from < to;
     };
     bool covered = false, nested = true;
     std::int64_t run_from = 0, run_to = 0;
-    for (std::size_t n = rings.size(); n-- > 0;) {
+    for (std::size_t n = count; n-- > 0;) {
       std::int64_t from, to;
       if (!piece(n, from, to)) continue;
       if (!covered) {
@@ -112,7 +135,7 @@ BOOL FillEllipseStack(HDC dc, std::span<const EllipseRing> rings) {
       if (run_from == window_from && run_to == window_to) break;
     }
     if (nested) continue;
-    for (std::size_t n = 0; n < rings.size(); ++n) {
+    for (std::size_t n = 0; n < count; ++n) {
       std::int64_t from, to;
       if (piece(n, from, to)) write(from, to, n);
     }

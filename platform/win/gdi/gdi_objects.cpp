@@ -1,6 +1,8 @@
 // Brushes, pens, stock objects, SelectObject and DeleteObject.
 #include "platform/win/gdi/gdi_objects.h"
 
+#include <utility>
+
 #include "platform/win/gdi/bitmap.h"
 #include "platform/win/gdi/color.h"
 #include "platform/win/gdi/dc.h"
@@ -159,8 +161,9 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 // DC draws into can't be deleted: the DC would be left pointing at freed pixels.
 BOOL DeleteObject(HGDIOBJ object) {
   if (stock_kind(object.value) != ObjectKind::Count) return 1;
-  if (const Bitmap* bitmap = handle_table().get<Bitmap>(object.value, ObjectKind::Bitmap)) {
+  if (Bitmap* bitmap = handle_table().get<Bitmap>(object.value, ObjectKind::Bitmap)) {
     if (dc_from_handle(bitmap->selected_into)) return 0;
+    keep_bitmap_pixels(std::move(bitmap->surface.pixels));
     return handle_table().remove(object.value, ObjectKind::Bitmap) ? 1 : 0;
   }
   for (ObjectKind kind : {ObjectKind::Region, ObjectKind::Brush, ObjectKind::Pen, ObjectKind::Font})

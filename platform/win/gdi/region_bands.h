@@ -123,15 +123,28 @@ class RegionBands {
   std::span<const RegionSpan> row(std::int32_t y) const {
     if (!m_region) return {};
     const auto& bands = m_region->bands();
+    // Painters ask row after row: the band of the last answer and the one
+    // below it are tried before a search.
+    const std::size_t i = m_last;
+    if (i < bands.size() && y >= bands[i].top) {
+      if (y < bands[i].bottom) return bands[i].spans;
+      if (i + 1 == bands.size() || y < bands[i + 1].top) return {};  // below band i, above the next
+      if (y < bands[i + 1].bottom) {
+        m_last = i + 1;
+        return bands[i + 1].spans;
+      }
+    }
     const auto band =
         std::upper_bound(bands.begin(), bands.end(), y,
                          [](std::int32_t v, const Region::Band& b) { return v < b.bottom; });
+    m_last = std::size_t(band - bands.begin());
     if (band == bands.end() || y < band->top) return {};
     return band->spans;
   }
 
  private:
   const Region* m_region;
+  mutable std::size_t m_last = 0;  // the band of the last answer, or where the search ended
 };
 
 // The bands appended to the region directly (Region::append_band: bands must

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -21,32 +23,46 @@ namespace win {
 bool null_pen_ellipse_row(const RoundBox& outer, std::int64_t y, std::int64_t& x_left,
                           std::int64_t& x_right);
 
+// The rows of an ellipse fill, read straight for speed and small enough to
+// copy: the stack fill asks every ring each row, from rows kept side by side.
+struct EllipseRows {
+  // The filled rows and columns before the corners are cut.
+  std::int64_t left = 0, top = 0, right = 0, bottom = 0;
+  const std::int32_t* insets = nullptr;  // the corner table
+  std::int64_t corner_rows = 0;
+  const RoundBox* by_rule = nullptr;  // a corner too large for a table: its box answers
+
+  bool row(std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) const {
+    if (y < top || y >= bottom) return false;
+    if (by_rule) return by_rule->row(y, x_left, x_right);
+    const std::int64_t from_edge = y - top < bottom - 1 - y ? y - top : bottom - 1 - y;
+    const std::int64_t inset = from_edge < corner_rows ? insets[from_edge] : 0;
+    x_left = left + inset;
+    x_right = right - inset;
+    return x_left < x_right;
+  }
+};
+
 // What a null-pen Ellipse of one box fills, row by row, read from the box's
 // shared corner table. A box at most two pixels across or down fills as a
 // null-pen Rectangle: its rows less the last, each less its last pixel.
 class EllipseFill {
  public:
   explicit EllipseFill(const RoundBox& box);
+  // Its rows point into its own box.
+  EllipseFill(const EllipseFill&) = delete;
+  EllipseFill& operator=(const EllipseFill&) = delete;
   const RoundBox& box() const { return m_box; }
+  // Valid while this fill lives.
+  const EllipseRows& rows() const { return m_rows; }
   bool row(std::int64_t y, std::int64_t& x_left, std::int64_t& x_right) const {
-    if (y < m_top || y >= m_bottom) return false;
-    if (m_by_rule) return m_box.row(y, x_left, x_right);
-    const std::int64_t from_edge = y - m_top < m_bottom - 1 - y ? y - m_top : m_bottom - 1 - y;
-    const std::int64_t inset = from_edge < m_corner_rows ? m_insets[from_edge] : 0;
-    x_left = m_left + inset;
-    x_right = m_right - inset;
-    return x_left < x_right;
+    return m_rows.row(y, x_left, x_right);
   }
   std::size_t size() const { return m_box.corner_rows() + 1; }
 
  private:
   RoundBox m_box;
-  // The filled rows and columns before the corners are cut, and the corner
-  // table, read straight for speed: the stack fill asks every ring each row.
-  std::int64_t m_left, m_top, m_right, m_bottom;
-  const std::int32_t* m_insets = nullptr;
-  std::int64_t m_corner_rows = 0;
-  bool m_by_rule = false;  // a corner too large for a table
+  EllipseRows m_rows;
 };
 
 class ShapeMemo {
@@ -58,9 +74,15 @@ class ShapeMemo {
   // Forgets every shape once the memo holds more than a repaint of a large
   // button needs; called before a drawing operation, never during one.
   void trim();
+  std::size_t shape_count() const { return m_shapes.size(); }
+  std::size_t row_count() const { return m_rows; }
 
-  // Scratch for the stack fill, kept so that a repaint allocates nothing.
+  // The stack fill's last rings and their shapes, kept so that a repaint
+  // allocates nothing and finds its shapes without a lookup each; a trim
+  // empties them.
+  std::vector<RECT> boxes;
   std::vector<const EllipseFill*> shapes;
+  std::vector<EllipseRows> rows;  // of shapes, side by side
   std::vector<COLORREF> colors;
 
  private:
@@ -76,7 +98,20 @@ class ShapeMemo {
   std::size_t m_rows = 0;  // rows held, a measure of the memory used
 };
 
-// The memo of a DC, made on first use.
+// The memo of a DC, made on first use: one that a deleted DC handed back
+// when there is one, so that a new DC (a render, a first paint) starts with
+// the shapes the last one drew.
 ShapeMemo& shape_memo(const DeviceContext& dc);
+
+// Takes the memo of a DC being deleted, for a later DC to start with. At most
+// kPooledMemos wait, each with at most kMaxPooledShapes shapes (about 200
+// bytes each) over kMaxPooledRows rows of corner tables (4 bytes each), so
+// about 11 MiB at most; the glow of a 600 x 400 button holds about 200
+// shapes. A larger memo is dropped. Safe to use from many threads.
+inline constexpr std::size_t kPooledMemos = 8;
+inline constexpr std::size_t kMaxPooledShapes = 4096;
+inline constexpr std::size_t kMaxPooledRows = std::size_t(1) << 17;
+void give_back_shape_memo(std::shared_ptr<ShapeMemo> memo);
+std::size_t pooled_shape_memos();  // waiting now
 
 }  // namespace win

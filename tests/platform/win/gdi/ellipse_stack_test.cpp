@@ -77,6 +77,20 @@ TEST(EllipseStack, RingsThatAreNotNestedMatchToo) {
   }
 }
 
+// The DC keeps the last stack's shapes: a repaint of the same boxes in other
+// colours, or of boxes that differ only at the end, must not draw the old.
+TEST(EllipseStack, ARepaintTakesItsOwnColoursAndBoxes) {
+  std::vector<EllipseRing> rings = glow(20, 30, 60, 18, 3, 1);
+  MemoryDc plain_calls(kW, kH, 0), stacked(kW, kH, 0);
+  for (int round = 0; round < 3; ++round) {
+    for (EllipseRing& ring : rings) ring.color ^= 0x405060;
+    if (round == 2) rings.back().box.bottom += 1;
+    ASSERT_EQ(plain::FillEllipseStack(plain_calls.dc, rings), 1);
+    ASSERT_EQ(FillEllipseStack(stacked.dc, rings), 1);
+    ASSERT_EQ(stacked.pixels().pixels, plain_calls.pixels().pixels) << "round " << round;
+  }
+}
+
 TEST(EllipseStack, AClipOfSeveralRunsARowIsObeyed) {
   Region clip = Region::rect(3, 2, 15, 25);
   clip = Region::combine(clip, Region::rect(20, 5, 37, 28), RGN_OR);

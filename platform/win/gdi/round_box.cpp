@@ -28,10 +28,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
-#include <mutex>
-#include <unordered_map>
 #include <utility>
+
+#include "platform/win/gdi/shared_cache.h"
 
 namespace win {
 namespace {
@@ -100,55 +99,10 @@ bool walkable(std::int64_t w, std::int64_t h) { return w <= kMaxWalk && h <= kMa
 // its middle, so that only the straight part between the corners remains.
 std::int64_t no_pixel_inset(std::int64_t w) { return (w + 1) / 2; }
 
-// The tables kept, keyed by corner size, with the order they were made in.
-class Cache {
- public:
-  std::shared_ptr<const CornerInsets> find(std::uint64_t key) {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    const auto found = m_tables.find(key);
-    return found == m_tables.end() ? nullptr : found->second;
-  }
-  // The table kept for key: this one, or one another thread put there first.
-  std::shared_ptr<const CornerInsets> add(std::uint64_t key,
-                                          std::shared_ptr<const CornerInsets> table) {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    const auto [found, added] = m_tables.emplace(key, std::move(table));
-    if (!added) return found->second;
-    m_order.push_back(key);
-    m_rows += found->second->size();
-    std::shared_ptr<const CornerInsets> kept = found->second;
-    while (m_tables.size() > CornerTableCache::kMaxTables || m_rows > CornerTableCache::kMaxRows) {
-      const auto oldest = m_tables.find(m_order.front());
-      m_rows -= oldest->second->size();
-      m_tables.erase(oldest);
-      m_order.pop_front();
-    }
-    return kept;
-  }
-  std::size_t tables() {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    return m_tables.size();
-  }
-  std::size_t rows() {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    return m_rows;
-  }
-  void clear() {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    m_tables.clear();
-    m_order.clear();
-    m_rows = 0;
-  }
-
- private:
-  std::mutex m_mutex;
-  std::unordered_map<std::uint64_t, std::shared_ptr<const CornerInsets>> m_tables;
-  std::deque<std::uint64_t> m_order;  // keys of m_tables, oldest first
-  std::size_t m_rows = 0;
-};
+using Cache = SharedCache<std::uint64_t, CornerInsets>;
 
 Cache& cache() {
-  static Cache instance;
+  static Cache instance(CornerTableCache::kMaxTables, CornerTableCache::kMaxRows);
   return instance;
 }
 
@@ -176,11 +130,13 @@ std::shared_ptr<const CornerInsets> CornerTableCache::table(std::int64_t w, std:
   const std::uint64_t key = (static_cast<std::uint64_t>(w) << 32) | static_cast<std::uint64_t>(h);
   if (auto found = cache().find(key)) return found;
   // Walked outside the lock: another thread may walk the same corner meanwhile.
-  return cache().add(key, std::make_shared<const CornerInsets>(walk_corner_insets(w, h)));
+  auto table = std::make_shared<const CornerInsets>(walk_corner_insets(w, h));
+  const std::size_t rows = table->size();
+  return cache().keep(key, std::move(table), rows);
 }
 
-std::size_t CornerTableCache::tables() { return cache().tables(); }
-std::size_t CornerTableCache::rows() { return cache().rows(); }
+std::size_t CornerTableCache::tables() { return cache().size(); }
+std::size_t CornerTableCache::rows() { return cache().weight(); }
 void CornerTableCache::clear() { cache().clear(); }
 
 RoundBox RoundBox::make(std::int64_t left, std::int64_t top, std::int64_t right,

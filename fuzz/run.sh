@@ -39,7 +39,10 @@ seed render_button_fuzz resources/logo.bmp resources/box.bmp resources/brindleco
   tests/fixtures/pictures/pal4.bmp tests/fixtures/pictures/rgba32.ico
 
 mkdir -p "$out/artifacts"
-export root out seconds
+# The leaks the tests' sanitizer build accepts (the font library's lifelong
+# configuration) are accepted here too.
+LSAN_OPTIONS=suppressions=$root/tests/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}
+export root out seconds LSAN_OPTIONS
 status=0
 printf '%s\n' $targets | xargs -P "$parallel" -I{} sh -c '
   t={}

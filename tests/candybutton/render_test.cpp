@@ -122,6 +122,14 @@ TEST(RenderButton, ALargerBufferKeepsItsTailUntouched) {
   EXPECT_EQ(pixels[12], 0xDEADBEEFu);
 }
 
+// The default look with one change.
+template <class Edit>
+ButtonLook look_with(Edit edit) {
+  ButtonLook look;
+  edit(look);
+  return look;
+}
+
 TEST(RenderButton, RefusesBadLooksAndBuffersNamingWhatWasWrong) {
   const auto before = live_counts();
   const std::vector<std::uint8_t> bmp = file_bytes("resources/box.bmp");
@@ -131,84 +139,36 @@ TEST(RenderButton, RefusesBadLooksAndBuffersNamingWhatWasWrong) {
     std::size_t buffer;
     const char* message;
   } cases[] = {
-      {"zero width",
-       [] {
-         ButtonLook l;
-         l.width = 0;
-         return l;
-       }(),
-       100000, "width 0 is outside 1..8192"},
-      {"negative height",
-       [] {
-         ButtonLook l;
-         l.height = -5;
-         return l;
-       }(),
-       100000, "height -5 is outside 1..8192"},
-      {"too wide",
-       [] {
-         ButtonLook l;
-         l.width = 8193;
-         return l;
-       }(),
-       100000, "width 8193 is outside 1..8192"},
-      {"unknown style",
-       [] {
-         ButtonLook l;
-         l.style = 8;
-         return l;
-       }(),
-       100000, "style 8 is outside 0..7"},
-      {"unknown state",
-       [] {
-         ButtonLook l;
-         l.state = -1;
-         return l;
-       }(),
-       100000, "state -1 is outside 0..4"},
-      {"alignment",
-       [] {
-         ButtonLook l;
-         l.picture_alignment = 5;
-         return l;
-       }(),
-       100000, "picture_alignment 5 is outside 0..4"},
-      {"huge font",
-       [] {
-         ButtonLook l;
+      {"zero width", look_with([](ButtonLook& l) { l.width = 0; }), 100000,
+       "width 0 is outside 1..8192"},
+      {"negative height", look_with([](ButtonLook& l) { l.height = -5; }), 100000,
+       "height -5 is outside 1..8192"},
+      {"too wide", look_with([](ButtonLook& l) { l.width = 8193; }), 100000,
+       "width 8193 is outside 1..8192"},
+      {"unknown style", look_with([](ButtonLook& l) { l.style = 8; }), 100000,
+       "style 8 is outside 0..7"},
+      {"unknown state", look_with([](ButtonLook& l) { l.state = -1; }), 100000,
+       "state -1 is outside 0..4"},
+      {"alignment", look_with([](ButtonLook& l) { l.picture_alignment = 5; }), 100000,
+       "picture_alignment 5 is outside 0..4"},
+      {"huge font", look_with([](ButtonLook& l) {
          l.font = candy::Font{"Tahoma", 1e30f, 400, false, false, false, 0};
-         return l;
-       }(),
+       }),
        100000, "font size 1e+30 is outside (0, 1000] points"},
       {"nameless font",
-       [] {
-         ButtonLook l;
-         l.font = candy::Font{"", 8, 400, false, false, false, 0};
-         return l;
-       }(),
+       look_with([](ButtonLook& l) { l.font = candy::Font{"", 8, 400, false, false, false, 0}; }),
        100000, "the font has no name"},
       {"short buffer", ButtonLook{}, 121 * 89 - 1,
        "holds 10768 pixels, a 121 x 89 button needs 10769"},
       {"not a picture",
-       [] {
-         ButtonLook l;
-         l.picture = {'G', 'I', 'F', '8', '9', 'a'};
-         return l;
-       }(),
-       100000, "the picture does not decode"},
+       look_with([](ButtonLook& l) { l.picture = {'G', 'I', 'F', '8', '9', 'a'}; }), 100000,
+       "the picture does not decode"},
       {"truncated bitmap",
-       [&] {
-         ButtonLook l;
-         l.picture.assign(bmp.begin(), bmp.begin() + 60);
-         return l;
-       }(),
-       100000, "the picture does not decode"},
-      {"truncated icon",
-       [] {
-         ButtonLook l;
+       look_with([&](ButtonLook& l) { l.picture.assign(bmp.begin(), bmp.begin() + 60); }), 100000,
+       "the picture does not decode"},
+      {"truncated icon", look_with([](ButtonLook& l) {
          l.picture = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0, 0xFF, 0xFF, 0, 0, 22, 0, 0, 0};
-         return l;
-       }(),
+       }),
        100000, "the picture does not decode"},
   };
   for (const auto& c : cases) {

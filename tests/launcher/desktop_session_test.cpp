@@ -6,9 +6,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,10 +21,9 @@
 #include <thread>
 #include <vector>
 
-#include "tests/support/xvfb.h"
+#include "tests/launcher/spawn_launcher.h"
 #include "tests/support/sanitizers.h"
-
-extern char** environ;
+#include "tests/support/xvfb.h"
 
 namespace launcher_test {
 namespace {
@@ -40,23 +37,7 @@ class Program {
  public:
   explicit Program(const std::string& display)
       : m_err(fs::temp_directory_path() / ("launcher_err_" + std::to_string(getpid()))) {
-    std::vector<std::string> env = {"DISPLAY=" + display, "CANDY_DISPLAY=x11"};
-    for (char** e = environ; *e; ++e) {
-      if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "CANDY_", 6) != 0)
-        env.emplace_back(*e);
-    }
-    std::vector<char*> envp;
-    for (auto& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    std::string program = LAUNCHER_PROGRAM;
-    char* argv[] = {program.data(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, m_err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0) m_pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
+    m_pid = spawn_launcher({"DISPLAY=" + display, "CANDY_DISPLAY=x11"}, m_err.string());
   }
   ~Program() {
     if (m_pid > 0 && !m_status) {

@@ -3,12 +3,9 @@
 // the close mark, and the frames have the scaled size.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,8 +14,7 @@
 #include <vector>
 
 #include "platform/display/png.h"
-
-extern char** environ;
+#include "tests/launcher/spawn_launcher.h"
 
 namespace launcher_test {
 namespace {
@@ -33,24 +29,11 @@ struct ProgramRun {
 ProgramRun run_headless(const std::string& scale, const fs::path& frames) {
   const fs::path err =
       fs::temp_directory_path() / ("launcher_scale_err_" + std::to_string(getpid()));
-  std::vector<std::string> env = {"CANDY_DISPLAY=headless", "CANDY_SCALE=" + scale,
-                                  "CANDY_FRAMES=" + frames.string()};
-  for (char** e = environ; *e; ++e)
-    if (std::strncmp(*e, "CANDY_", 6) != 0) env.emplace_back(*e);
-  std::vector<char*> envp;
-  for (auto& e : env) envp.push_back(e.data());
-  envp.push_back(nullptr);
-  std::string program = LAUNCHER_PROGRAM;
-  char* argv[] = {program.data(), nullptr};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   ProgramRun run;
-  pid_t pid = -1;
-  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data()) == 0)
-    waitpid(pid, &run.status, 0);
-  posix_spawn_file_actions_destroy(&actions);
+  const pid_t pid = spawn_launcher(
+      {"CANDY_DISPLAY=headless", "CANDY_SCALE=" + scale, "CANDY_FRAMES=" + frames.string()},
+      err.string());
+  if (pid > 0) waitpid(pid, &run.status, 0);
   std::ifstream in(err);
   run.standard_error.assign(std::istreambuf_iterator<char>(in), {});
   fs::remove(err);

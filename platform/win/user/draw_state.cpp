@@ -1,6 +1,5 @@
 #include "platform/win/user/draw_state.h"
 
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -98,34 +97,36 @@ BOOL draw_state_text(DeviceContext& d, HBRUSH brush, std::basic_string_view<Char
   return 1;
 }
 
+// The text forms' common part: a DC, a text type, a text, and a length of
+// -1 or more, where 0 and -1 both mean up to the terminating zero.
+template <class Char, class Draw>
+BOOL draw_state_units(HDC dc, const Char* text, int length, UINT flags, Draw draw) {
+  DeviceContext* d = dc_from_handle(dc);
+  if (!d) return fail(ERROR_INVALID_HANDLE);
+  const UINT type = flags & 0x000F;
+  if ((type != DST_TEXT && type != DST_PREFIXTEXT) || !text || length < -1) {
+    return fail(ERROR_INVALID_PARAMETER);
+  }
+  using View = std::basic_string_view<Char>;
+  return draw(*d, length <= 0 ? View(text) : View(text, static_cast<std::size_t>(length)));
+}
+
 }  // namespace
 
 BOOL DrawStateA(HDC dc, HBRUSH brush, std::nullptr_t, const char* text, int length, int x, int y,
                 int cx, int cy, UINT flags) {
-  DeviceContext* d = dc_from_handle(dc);
-  if (!d) return fail(ERROR_INVALID_HANDLE);
-  const UINT type = flags & 0x000F;
-  if ((type != DST_TEXT && type != DST_PREFIXTEXT) || !text || length < -1) {
-    return fail(ERROR_INVALID_PARAMETER);
-  }
-  const std::string_view raw(text,
-                             length <= 0 ? std::strlen(text) : static_cast<std::size_t>(length));
-  return draw_state_text(*d, brush, raw, x, y, cx, cy, flags);
+  return draw_state_units(dc, text, length, flags, [&](DeviceContext& d, std::string_view raw) {
+    return draw_state_text(d, brush, raw, x, y, cx, cy, flags);
+  });
 }
 
 BOOL DrawStateW(HDC dc, HBRUSH brush, std::nullptr_t, const WCHAR* text, int length, int x, int y,
                 int cx, int cy, UINT flags) {
-  DeviceContext* d = dc_from_handle(dc);
-  if (!d) return fail(ERROR_INVALID_HANDLE);
-  const UINT type = flags & 0x000F;
-  if ((type != DST_TEXT && type != DST_PREFIXTEXT) || !text || length < -1) {
-    return fail(ERROR_INVALID_PARAMETER);
-  }
-  const std::u16string_view units =
-      length <= 0 ? std::u16string_view(text)
-                  : std::u16string_view(text, static_cast<std::size_t>(length));
-  const std::u32string raw = utf16_to_code_points(units);
-  return draw_state_text(*d, brush, std::u32string_view(raw), x, y, cx, cy, flags);
+  return draw_state_units(
+      dc, text, length, flags, [&](DeviceContext& d, std::u16string_view units) {
+        const std::u32string raw = utf16_to_code_points(units);
+        return draw_state_text(d, brush, std::u32string_view(raw), x, y, cx, cy, flags);
+      });
 }
 
 }  // namespace win
